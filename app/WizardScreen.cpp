@@ -1,0 +1,149 @@
+#include "app/WizardScreen.h"
+
+#include "app/FontMode.h"
+#include "app/Twips.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace corvelle {
+
+namespace {
+
+// Calls a handler on one kind of event of one control, after the control itself
+// has handled the event, so the handler has the last word (a selection, say).
+class EventHook : public QObject {
+public:
+    EventHook(QWidget *control, QEvent::Type type, std::function<void()> handler, Wizard &wizard)
+        : QObject(control), type_(type), handler_(std::move(handler)), wizard_(wizard)
+    {
+        control->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != type_ || inside_)
+            return false;
+        if (type_ == QEvent::MouseButtonRelease
+            && static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
+            return false;
+        inside_ = true;
+        watched->event(event);
+        inside_ = false;
+        wizard_.guard(handler_);
+        return true;
+    }
+
+private:
+    QEvent::Type type_;
+    std::function<void()> handler_;
+    Wizard &wizard_;
+    bool inside_ = false;
+};
+
+} // namespace
+
+WizardScreen::WizardScreen(ScreenId id, ScreenContext &context, const QString &caption, QSize clientTwips)
+    : QDialog(nullptr,
+              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                  | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      context_(context), id_(id)
+{
+    setObjectName(QStringLiteral("screen%1").arg(static_cast<int>(id)));
+    setWindowTitle(caption);
+    setFixedSize(TwipsToPixels(clientTwips.width()), TwipsToPixels(clientTwips.height()));
+    setSizeGripEnabled(false);
+
+    Line1 = new QFrame(this);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Sunken);
+    Line1->setGeometry(0, TwipsToPixels(3480) - 1, TwipsToPixels(6720), 2);
+}
+
+void WizardScreen::makeButtonBar(const ButtonBar &bar)
+{
+    auto button = [this](const char *name, const QString &caption, int left, int top) {
+        auto *b = new QPushButton(caption, this);
+        b->setObjectName(QString::fromLatin1(name));
+        Place(b, left, top, 1125, 345);
+        return b;
+    };
+    Command3 = button("Command3", QStringLiteral("&Cancel"), 120, 3600);
+    Command4 = button("Command4", QStringLiteral("<<  &Back"), 3360, 3600);
+    Command5 = button("Command5", bar.nextCaption, bar.nextLeft, bar.nextTop);
+    Command5->setDefault(bar.nextIsDefault);
+    on(Command3, &QPushButton::clicked, [this] { Command3_Click(); });
+    on(Command4, &QPushButton::clicked, [this] { Command4_Click(); });
+    on(Command5, &QPushButton::clicked, [this] { Command5_Click(); });
+}
+
+void WizardScreen::Form_KeyDown(int keyCode)
+{
+    if (keyCode == 27)
+        context_.wizard.end(0);
+}
+
+int WizardScreen::KeyCode(const QKeyEvent &event)
+{
+    switch (event.key()) {
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Tab:
+        return 9;
+    case Qt::Key_Space:
+        return 32;
+    default:
+        return event.key() < 128 ? event.key() : 0;
+    }
+}
+
+void WizardScreen::Command3_Click() { context_.wizard.end(0); }
+
+void WizardScreen::Command4_Click() { context_.wizard.back(*this); }
+
+void WizardScreen::goNext() { context_.wizard.next(*this, context_.design); }
+
+bool WizardScreen::largeFonts() const { return context_.fonts.GetFontMode() == LargeFonts; }
+
+void WizardScreen::onGotFocus(QWidget *control, std::function<void()> handler)
+{
+    new EventHook(control, QEvent::FocusIn, std::move(handler), context_.wizard);
+}
+
+void WizardScreen::onMouseMove(QWidget *control, std::function<void()> handler)
+{
+    control->setMouseTracking(true);
+    new EventHook(control, QEvent::MouseMove, std::move(handler), context_.wizard);
+}
+
+void WizardScreen::onClick(QWidget *control, std::function<void()> handler)
+{
+    new EventHook(control, QEvent::MouseButtonRelease, std::move(handler), context_.wizard);
+}
+
+void WizardScreen::setTabSequence(std::initializer_list<QWidget *> controls)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *control : controls) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+void WizardScreen::closeEvent(QCloseEvent *event)
+{
+    // The desktop's close box: the program never stays without a visible screen.
+    event->accept();
+    context_.wizard.guard([this] { context_.wizard.end(0); });
+}
+
+} // namespace corvelle

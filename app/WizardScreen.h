@@ -1,0 +1,89 @@
+#pragma once
+
+#include "app/Flow.h"
+#include "app/ScreenContext.h"
+#include "app/Wizard.h"
+
+#include <QDialog>
+#include <QEvent>
+#include <QSize>
+
+#include <initializer_list>
+
+class QFrame;
+class QKeyEvent;
+class QPushButton;
+
+namespace corvelle {
+
+// The common window of every screen: fixed client area, caption, the wizard button
+// bar and the separator line. Screens add their own controls and handlers.
+class WizardScreen : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr QSize ClientTwips{6768, 3984};
+
+    WizardScreen(ScreenId id, ScreenContext &context, const QString &caption,
+                 QSize clientTwips = ClientTwips);
+
+    ScreenId id() const { return id_; }
+
+    // Run by the shell: Form_Load once at creation, Form_Activate on every show.
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+
+    // Key preview: screens 1 to 12 see every key first; Esc (27) ends the program.
+    virtual bool keyPreview() const { return true; }
+    virtual void Form_KeyDown(int keyCode);
+
+    static int KeyCode(const QKeyEvent &event);
+
+    // The wizard button bar (absent on screen1) and the separator.
+    QPushButton *Command3 = nullptr; // Cancel
+    QPushButton *Command4 = nullptr; // Back
+    QPushButton *Command5 = nullptr; // Next or Finish
+    QFrame *Line1 = nullptr;
+
+protected:
+    struct ButtonBar {
+        QString nextCaption = QStringLiteral("&Next   >>");
+        int nextLeft = 4680;
+        int nextTop = 3600;
+        bool nextIsDefault = true;
+    };
+    void makeButtonBar(const ButtonBar &bar);
+    void makeButtonBar() { makeButtonBar(ButtonBar{}); }
+
+    virtual void Command3_Click(); // Cancel: ends the program
+    virtual void Command4_Click(); // Back: the fixed Back edge
+    virtual void Command5_Click() {}
+
+    // Next after the screen's checks passed and its values are stored.
+    void goNext();
+    bool largeFonts() const;
+
+    // Connects a control's signal to a handler that runs under the shell's guard.
+    template <typename Sender, typename Signal, typename Handler>
+    void on(Sender *sender, Signal signal, Handler handler)
+    {
+        connect(sender, signal, this, [this, handler] { context_.wizard.guard(handler); });
+    }
+    // Runs a handler after the control has taken the focus (a GotFocus event).
+    void onGotFocus(QWidget *control, std::function<void()> handler);
+    // Runs a handler for mouse moves over a control (or the window itself).
+    void onMouseMove(QWidget *control, std::function<void()> handler);
+    // Runs a handler for a mouse click on a control that has no clicked signal.
+    void onClick(QWidget *control, std::function<void()> handler);
+
+    static void setTabSequence(std::initializer_list<QWidget *> controls);
+
+    ScreenContext &context_;
+
+    void reject() override {}
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    ScreenId id_;
+};
+
+} // namespace corvelle

@@ -1,0 +1,104 @@
+#include "screens/screen1.h"
+
+#include "app/Pictures.h"
+#include "app/Twips.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace corvelle {
+
+namespace {
+
+QLabel *picture(QWidget *frame, const char *name, const QString &resource)
+{
+    auto *image = new QLabel(frame);
+    image->setObjectName(QString::fromLatin1(name));
+    image->setPixmap(RenderPicture(resource));
+    image->setScaledContents(true);
+    return image;
+}
+
+} // namespace
+
+screen1::screen1(ScreenContext &context)
+    : WizardScreen(ScreenId::Screen1, context, QStringLiteral("Choose Your Building Type"))
+{
+    Frame1 = new QGroupBox(QStringLiteral("2D Shed "), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Place(Frame1, 240, 120, 3105, 3255);
+    Image2 = picture(Frame1, "Image2", QStringLiteral(":/pictures/screen1/Image2.svg"));
+    Place(Image2, 168, 240, 2184, 2268);
+
+    Frame2 = new QGroupBox(QStringLiteral("3D Shed "), this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Place(Frame2, 3480, 120, 3105, 3255);
+    Image3 = picture(Frame2, "Image3", QStringLiteral(":/pictures/screen1/Image3.svg"));
+    Place(Image3, 180, 240, 2184, 2268);
+
+    Command1 = new QPushButton(QStringLiteral("Cancel"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setAutoDefault(false);
+    Place(Command1, 120, 3600, 1125, 345);
+
+    // Only the Cancel button takes the focus.
+    Frame1->setFocusPolicy(Qt::NoFocus);
+    Frame2->setFocusPolicy(Qt::NoFocus);
+
+    onMouseMove(Image2, [this] { Image2_MouseMove(); });
+    onMouseMove(Image3, [this] { Image3_MouseMove(); });
+    onMouseMove(this, [this] { Form_MouseMove(); });
+    onMouseMove(Frame1, [this] { Frame1_MouseMove(); });
+    onMouseMove(Frame2, [this] { Frame2_MouseMove(); });
+    onClick(Image2, [this] { Image2_Click(); });
+    onClick(Image3, [this] { Image3_Click(); });
+    on(Command1, &QPushButton::clicked, [this] { Command1_Click(); });
+}
+
+void screen1::Form_Load()
+{
+    if (largeFonts()) {
+        Move(Image2, 300, 450);
+        Move(Image3, 350, 450);
+    }
+}
+
+// The program-wide pointer: it shows over every window of the program until set again.
+void screen1::showHand()
+{
+    const QCursor hand = CursorResource(101);
+    if (QApplication::overrideCursor())
+        QApplication::changeOverrideCursor(hand);
+    else
+        QApplication::setOverrideCursor(hand);
+}
+
+void screen1::showDefaultPointer()
+{
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+}
+
+void screen1::Image2_MouseMove() { showHand(); }
+void screen1::Image3_MouseMove() { showHand(); }
+void screen1::Form_MouseMove() { showDefaultPointer(); }
+void screen1::Frame1_MouseMove() { showDefaultPointer(); }
+void screen1::Frame2_MouseMove() { showDefaultPointer(); }
+
+void screen1::Image2_Click()
+{
+    showDefaultPointer();
+    context_.wizard.moveTo(*this, ScreenId::Screen2);
+}
+
+void screen1::Image3_Click()
+{
+    showDefaultPointer();
+    context_.wizard.moveTo(*this, ScreenId::Screen3);
+}
+
+void screen1::Command1_Click() { context_.wizard.end(0); }
+
+} // namespace corvelle

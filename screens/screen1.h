@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/WizardScreen.h"
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace corvelle {
+
+// The fork between the two paths: a click on a picture opens its path.
+class screen1 : public WizardScreen {
+    Q_OBJECT
+public:
+    explicit screen1(ScreenContext &context);
+
+    void Form_Load() override;
+
+    QGroupBox *Frame1;
+    QLabel *Image2;
+    QGroupBox *Frame2;
+    QLabel *Image3;
+    QPushButton *Command1;
+
+private:
+    void Image2_MouseMove();
+    void Image3_MouseMove();
+    void Form_MouseMove();
+    void Frame1_MouseMove();
+    void Frame2_MouseMove();
+    void Image2_Click();
+    void Image3_Click();
+    void Command1_Click();
+
+    void showHand();
+    void showDefaultPointer();
+};
+
+} // namespace corvelle

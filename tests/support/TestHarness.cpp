@@ -1,0 +1,82 @@
+#include "tests/support/TestHarness.h"
+
+#include "screens/ScreenFactory.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+
+namespace corvelle::test {
+
+HostRef RecordingHost::documents()
+{
+    journal_ << QStringLiteral("Documents");
+    return HostRef(QStringLiteral("/Documents"));
+}
+
+HostRef RecordingHost::activeDocument()
+{
+    journal_ << QStringLiteral("ActiveDocument");
+    return HostRef(QStringLiteral("/Documents/1"));
+}
+
+HostRef RecordingHost::file(const HostRef &)
+{
+    journal_ << QStringLiteral("File");
+    return HostRef(QStringLiteral("/Documents/1/File"));
+}
+
+void RecordingHost::setDraftingMode(const HostRef &, bool on)
+{
+    journal_ << QStringLiteral("DraftingMode %1").arg(on ? u"true" : u"false");
+}
+
+QVariant RecordingHost::loadSymbol(const HostRef &, QString &path, bool a, bool b, bool c)
+{
+    auto flag = [](bool v) { return v ? QStringLiteral("true") : QStringLiteral("false"); };
+    journal_ << QStringLiteral("LoadSymbol %1 %2 %3 %4").arg(path, flag(a), flag(b), flag(c));
+    return true;
+}
+
+void RecordingHost::runMorvish(const HostRef &, const QString &macroPath)
+{
+    journal_ << QStringLiteral("RunMorvish %1").arg(macroPath);
+}
+
+Harness::Harness(int height)
+    : cellHeight(height), fonts([this] { return cellHeight; }), wizard(exit, messages)
+{
+    QDir(folder.path()).mkdir(QStringLiteral("Program Data"));
+    context = std::make_unique<ScreenContext>(ScreenContext{
+        design, wizard, messages, fonts, folder.path(),
+        [this] { return std::make_unique<RecordingHost>(hostJournal); }});
+    wizard.setFactory([this](ScreenId id) { return MakeScreen(id, *context); });
+}
+
+Harness::~Harness()
+{
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+}
+
+WizardScreen *Harness::visible() const
+{
+    WizardScreen *found = nullptr;
+    for (int n = 1; n <= 13; ++n) {
+        WizardScreen *screen = wizard.find(static_cast<ScreenId>(n));
+        if (screen && screen->isVisible()) {
+            if (found)
+                return nullptr;
+            found = screen;
+        }
+    }
+    return found;
+}
+
+QByteArray Harness::shedData() const
+{
+    QFile file(QDir(folder.path()).filePath(QStringLiteral("Program Data/ShedData.txt")));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace corvelle::test

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "app/FontMode.h"
+#include "app/ScreenContext.h"
+#include "app/Services.h"
+#include "app/ShedDesign.h"
+#include "app/Wizard.h"
+#include "app/WizardScreen.h"
+#include "host/Host.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <vector>
+
+namespace corvelle::test {
+
+struct Message {
+    QString text;
+    MessageForm form;
+};
+
+// Records message boxes instead of showing them; optionally runs a check while
+// the box would be on screen.
+class RecordingMessages final : public MessageService {
+public:
+    void showMessage(const QString &text, MessageForm form) override { messages.push_back({text, form}); }
+    void showFailure(const QString &text) override { failures << text; }
+
+    std::vector<Message> messages;
+    QStringList failures;
+};
+
+class RecordingExit final : public ExitService {
+public:
+    void end(int status) override { statuses.push_back(status); }
+    std::vector<int> statuses;
+};
+
+// A host that writes down every call it receives, in order, as "Member args".
+class RecordingHost final : public Host {
+public:
+    explicit RecordingHost(QStringList &journal) : journal_(journal) {}
+    void attach() override { journal_ << QStringLiteral("attach"); }
+    void bringToTop() override { journal_ << QStringLiteral("BringToTop"); }
+    HostRef documents() override;
+    void add(const HostRef &) override { journal_ << QStringLiteral("Add"); }
+    HostRef activeDocument() override;
+    HostRef file(const HostRef &) override;
+    void setDraftingMode(const HostRef &, bool on) override;
+    QVariant loadSymbol(const HostRef &, QString &path, bool a, bool b, bool c) override;
+    void runMorvish(const HostRef &, const QString &macroPath) override;
+    void release() override { journal_ << QStringLiteral("release"); }
+
+private:
+    QStringList &journal_;
+};
+
+// A whole wizard over a temporary program folder (with its Program Data folder),
+// recording services, a recording host and a replaceable font cell height.
+class Harness {
+public:
+    explicit Harness(int cellHeight = 13);
+    ~Harness();
+
+    template <typename Screen = WizardScreen>
+    Screen *screen(ScreenId id) const
+    {
+        return qobject_cast<Screen *>(wizard.find(id));
+    }
+    // The one visible screen, or nullptr when none or several are visible.
+    WizardScreen *visible() const;
+    bool ended() const { return !exit.statuses.empty(); }
+    int exitStatus() const { return exit.statuses.empty() ? -1 : exit.statuses.front(); }
+    QString programFolder() const { return folder.path(); }
+    QByteArray shedData() const;
+
+    QTemporaryDir folder;
+    ShedDesign design;
+    RecordingMessages messages;
+    RecordingExit exit;
+    int cellHeight;
+    FontProbe fonts;
+    Wizard wizard;
+    QStringList hostJournal;
+    std::unique_ptr<ScreenContext> context;
+};
+
+} // namespace corvelle::test
