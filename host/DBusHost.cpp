@@ -1,0 +1,163 @@
+#include "host/Host.h"
+
+#include "app/Failure.h"
+
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusVariant>
+
+namespace corvelle {
+
+namespace {
+
+const QString Operation = QStringLiteral("Calling the host drawing application");
+
+QString describe(const QDBusMessage &error)
+{
+    return error.errorName() + QStringLiteral(": ") + error.errorMessage();
+}
+
+// Unwraps the 'v' of a Properties.Get reply; D-Bus object paths arrive either as
+// QDBusObjectPath directly or still marshalled in a QDBusArgument.
+bool toObjectPath(const QVariant &value, QDBusObjectPath &out)
+{
+    if (value.metaType() == QMetaType::fromType<QDBusObjectPath>()) {
+        out = value.value<QDBusObjectPath>();
+        return true;
+    }
+    if (value.metaType() == QMetaType::fromType<QDBusArgument>()) {
+        const auto arg = value.value<QDBusArgument>();
+        if (arg.currentSignature() == QLatin1String("o")) {
+            arg >> out;
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+DBusHost::DBusHost(QDBusConnection bus) : bus_(std::move(bus)) {}
+
+void DBusHost::attach()
+{
+    const QString target = QStringLiteral("Attach");
+    if (!bus_.isConnected()) {
+        throw Failure(Operation, target,
+                      QStringLiteral("The host drawing application is not running (no session bus to find "
+                                     "Brasswick.Application on: %1)").arg(bus_.lastError().message()));
+    }
+    // Only asks whether the name is owned now; the bus daemon never activates for this.
+    QDBusMessage ask = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
+                                                      QStringLiteral("/org/freedesktop/DBus"),
+                                                      QStringLiteral("org.freedesktop.DBus"),
+                                                      QStringLiteral("NameHasOwner"));
+    ask << hostnames::Service;
+    ask.setAutoStartService(false);
+    const QDBusMessage reply = bus_.call(ask, QDBus::Block, CallTimeoutMs);
+    if (reply.type() != QDBusMessage::ReplyMessage)
+        throw Failure(Operation, target, describe(reply));
+    if (reply.arguments().value(0).toBool() != true) {
+        throw Failure(Operation, target,
+                      QStringLiteral("The host drawing application is not running "
+                                     "(no owner for Brasswick.Application on the session bus)"));
+    }
+    attached_ = true;
+}
+
+void DBusHost::requireAttached(const QString &target) const
+{
+    if (!attached_)
+        throw Failure(Operation, target, QStringLiteral("not attached to the host drawing application"));
+}
+
+QDBusMessage DBusHost::call(const QString &target, const QString &path, const QString &interface,
+                            const QString &member, const QVariantList &args)
+{
+    requireAttached(target);
+    QDBusMessage msg = QDBusMessage::createMethodCall(hostnames::Service, path, interface, member);
+    msg.setArguments(args);
+    msg.setAutoStartService(false);
+    const QDBusMessage reply = bus_.call(msg, QDBus::Block, CallTimeoutMs);
+    if (reply.type() != QDBusMessage::ReplyMessage)
+        throw Failure(Operation, target, describe(reply));
+    return reply;
+}
+
+HostRef DBusHost::getObjectProperty(const QString &path, const QString &interface, const QString &property)
+{
+    const QString target = QStringLiteral("Get ") + property;
+    const QDBusMessage reply = call(target, path, hostnames::PropertiesInterface, QStringLiteral("Get"),
+                                    {interface, property});
+    QDBusObjectPath result;
+    const QVariant value = reply.arguments().value(0).value<QDBusVariant>().variant();
+    if (reply.signature() != QLatin1String("v") || !toObjectPath(value, result)) {
+        throw Failure(Operation, target,
+                      QStringLiteral("the host answered with %1 where an object reference was expected")
+                          .arg(reply.signature()));
+    }
+    return result;
+}
+
+void DBusHost::bringToTop()
+{
+    call(QStringLiteral("BringToTop"), hostnames::ApplicationPath, hostnames::ApplicationInterface,
+         QStringLiteral("BringToTop"), {});
+}
+
+HostRef DBusHost::documents()
+{
+    return getObjectProperty(hostnames::ApplicationPath, hostnames::ApplicationInterface,
+                             QStringLiteral("Documents"));
+}
+
+void DBusHost::add(const HostRef &collection)
+{
+    // The new document is fetched through ActiveDocument; Add's own result is not used.
+    call(QStringLiteral("Add"), collection.path(), hostnames::DocumentsInterface, QStringLiteral("Add"), {});
+}
+
+HostRef DBusHost::activeDocument()
+{
+    return getObjectProperty(hostnames::ApplicationPath, hostnames::ApplicationInterface,
+                             QStringLiteral("ActiveDocument"));
+}
+
+HostRef DBusHost::file(const HostRef &document)
+{
+    return getObjectProperty(document.path(), hostnames::DocumentInterface, QStringLiteral("File"));
+}
+
+void DBusHost::setDraftingMode(const HostRef &document, bool on)
+{
+    call(QStringLiteral("Set DraftingMode"), document.path(), hostnames::PropertiesInterface,
+         QStringLiteral("Set"),
+         {hostnames::DocumentInterface, QStringLiteral("DraftingMode"), QVariant::fromValue(QDBusVariant(on))});
+}
+
+QVariant DBusHost::loadSymbol(const HostRef &file, QString &path, bool a, bool b, bool c)
+{
+    const QString target = QStringLiteral("LoadSymbol");
+    const QDBusMessage reply = call(target, file.path(), hostnames::FileInterface, target, {path, a, b, c});
+    if (reply.signature() != QLatin1String("vs")) {
+        throw Failure(Operation, target,
+                      QStringLiteral("the host answered with signature '%1' where 'vs' was expected")
+                          .arg(reply.signature()));
+    }
+    path = reply.arguments().at(1).toString();
+    return reply.arguments().at(0).value<QDBusVariant>().variant();
+}
+
+void DBusHost::runMorvish(const HostRef &document, const QString &macroPath)
+{
+    call(QStringLiteral("RunMorvish"), document.path(), hostnames::DocumentInterface,
+         QStringLiteral("RunMorvish"), {macroPath});
+}
+
+void DBusHost::release()
+{
+    // Object references on the bus are plain paths; nothing is held on the host's side.
+    attached_ = false;
+}
+
+} // namespace corvelle

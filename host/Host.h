@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QDBusObjectPath>
+#include <QString>
+#include <QVariant>
+
+#include <functional>
+
+namespace corvelle {
+
+// An object reference the host handed back (document collection, document, file object).
+using HostRef = QDBusObjectPath;
+
+// The host drawing application as the launches see it: one call per member they use.
+// Every call either returns or throws corvelle::Failure naming the member.
+class Host {
+public:
+    virtual ~Host() = default;
+    virtual void attach() = 0;          // throws Failure when no one owns Brasswick.Application
+    virtual void bringToTop() = 0;
+    virtual HostRef documents() = 0;
+    virtual void add(const HostRef &collection) = 0;
+    virtual HostRef activeDocument() = 0;
+    virtual HostRef file(const HostRef &document) = 0;
+    virtual void setDraftingMode(const HostRef &document, bool on) = 0;
+    // path is passed by reference: it receives the path as the host leaves it.
+    virtual QVariant loadSymbol(const HostRef &file, QString &path, bool a, bool b, bool c) = 0;
+    virtual void runMorvish(const HostRef &document, const QString &macroPath) = 0;
+    virtual void release() = 0;         // drops everything the launch held
+};
+
+// The host on a D-Bus bus. Calls are raw messages with auto-start disabled: the wizard
+// must never start the host, and a proxy object would introspect (and could activate).
+class DBusHost : public Host {
+public:
+    static constexpr int CallTimeoutMs = 60000;
+
+    explicit DBusHost(QDBusConnection bus = QDBusConnection::sessionBus());
+
+    void attach() override;
+    void bringToTop() override;
+    HostRef documents() override;
+    void add(const HostRef &collection) override;
+    HostRef activeDocument() override;
+    HostRef file(const HostRef &document) override;
+    void setDraftingMode(const HostRef &document, bool on) override;
+    QVariant loadSymbol(const HostRef &file, QString &path, bool a, bool b, bool c) override;
+    void runMorvish(const HostRef &document, const QString &macroPath) override;
+    void release() override;
+
+private:
+    QDBusMessage call(const QString &target, const QString &path, const QString &interface,
+                      const QString &member, const QVariantList &args);
+    HostRef getObjectProperty(const QString &path, const QString &interface, const QString &property);
+    void requireAttached(const QString &target) const;
+
+    QDBusConnection bus_;
+    bool attached_ = false;
+};
+
+// The 3D launch, run by the data file writer once ShedData.txt is closed.
+void Launch3D(Host &host, const std::function<void()> &hideScreen13);
+
+// What the 2D screen contributes to its launch.
+struct Launch2DSteps {
+    std::function<void()> writeWidthFile;   // runs after Documents, before BringToTop
+    std::function<void()> hideScreen;       // runs right after the width file
+    int type2D = 101;                       // style number 101..119
+};
+
+// The 2D launch. Fills shapeFile and retval (the screen's variables); the caller ends the program.
+void Launch2D(Host &host, const Launch2DSteps &steps, QString &shapeFile, QString &retval);
+
+namespace hostnames {
+inline const QString Service = QStringLiteral("Brasswick.Application");
+inline const QString ApplicationPath = QStringLiteral("/Brasswick/Application");
+inline const QString ApplicationInterface = QStringLiteral("Brasswick.Application");
+inline const QString DocumentsInterface = QStringLiteral("Brasswick.Documents");
+inline const QString DocumentInterface = QStringLiteral("Brasswick.Document");
+inline const QString FileInterface = QStringLiteral("Brasswick.File");
+inline const QString PropertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
+} // namespace hostnames
+
+} // namespace corvelle

@@ -1,0 +1,225 @@
+#include "DocumentView.h"
+
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QSvgRenderer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace corvelle::refhost {
+
+// The 2D page's drawing: the loaded style at its natural size (scaled down only to fit).
+class DrawingCanvas : public QWidget {
+public:
+    explicit DrawingCanvas(QWidget *parent) : QWidget(parent), renderer_(this)
+    {
+        setMinimumSize(280, 180);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    }
+    bool load(const QByteArray &data) { return renderer_.load(data) && renderer_.isValid(); }
+    bool isValid() const { return renderer_.isValid(); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), Qt::white);
+        if (!renderer_.isValid())
+            return;
+        QSizeF size = renderer_.defaultSize();
+        if (size.isEmpty())
+            size = QSizeF(263, 164);
+        size.scale(QSizeF(width() - 20, height() - 20).expandedTo(QSizeF(1, 1)).boundedTo(size * 2),
+                   Qt::KeepAspectRatio);
+        const QRectF target((width() - size.width()) / 2, (height() - size.height()) / 2, size.width(),
+                            size.height());
+        renderer_.render(&p, target);
+    }
+
+private:
+    QSvgRenderer renderer_;
+};
+
+namespace {
+
+double leadingNumber(const QString &text)
+{
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    return ok ? v : 0.0;
+}
+
+// A front elevation drawn from the handed-over sizes, so the design can be checked at a glance.
+class FrontView : public QWidget {
+public:
+    FrontView(const ShedDesignData &d, QWidget *parent) : QWidget(parent)
+    {
+        width_ = leadingNumber(d.value(1));
+        wallHeight_ = leadingNumber(d.value(25));
+        if (wallHeight_ <= 0)
+            wallHeight_ = leadingNumber(d.value(3));
+        roof_ = d.value(53);
+        door_ = d.value(45);
+        doorWidth_ = leadingNumber(d.value(47));
+        doorHeight_ = leadingNumber(d.value(48));
+        ramp_ = d.value(50);
+        setMinimumHeight(220);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.fillRect(rect(), Qt::white);
+        if (width_ <= 0 || wallHeight_ <= 0) {
+            p.drawText(rect(), Qt::AlignCenter, tr("No front view: width or wall height is not a number"));
+            return;
+        }
+        const bool front = door_ == QLatin1String("Front") || door_ == QLatin1String("Both");
+        const bool rampFront = ramp_ == QLatin1String("Front") || ramp_ == QLatin1String("Both");
+        const double rise = roof_ == QLatin1String("Barn") ? width_ * 0.4 : width_ * 0.3;
+        const double totalH = wallHeight_ + rise + 1.0;
+        const double totalW = width_ + 2.0;
+        const double scale = std::min((width() - 20) / totalW, (height() - 40) / totalH);
+        const double x0 = (width() - width_ * scale) / 2;
+        const double ground = height() - 30;
+        auto pt = [&](double x, double y) { return QPointF(x0 + x * scale, ground - y * scale); };
+
+        p.setPen(QPen(Qt::black, 1.5));
+        p.drawLine(QPointF(0, ground), QPointF(width(), ground));
+        p.drawRect(QRectF(pt(0, wallHeight_), pt(width_, 0)));
+        QPainterPath roof;
+        roof.moveTo(pt(-0.5, wallHeight_ - 0.2));
+        if (roof_ == QLatin1String("Barn")) {
+            roof.lineTo(pt(width_ * 0.15, wallHeight_ + rise * 0.65));
+            roof.lineTo(pt(width_ / 2, wallHeight_ + rise));
+            roof.lineTo(pt(width_ * 0.85, wallHeight_ + rise * 0.65));
+        } else {
+            roof.lineTo(pt(width_ / 2, wallHeight_ + rise));
+        }
+        roof.lineTo(pt(width_ + 0.5, wallHeight_ - 0.2));
+        p.drawPath(roof);
+        if (front && doorWidth_ > 0 && doorHeight_ > 0) {
+            const double dx = (width_ - doorWidth_) / 2;
+            p.drawRect(QRectF(pt(dx, doorHeight_), pt(dx + doorWidth_, 0)));
+            if (rampFront) {
+                QPolygonF ramp{pt(dx, 0), pt(dx + doorWidth_, 0), pt(dx + doorWidth_ + 0.8, -0.6),
+                               pt(dx - 0.8, -0.6)};
+                p.drawPolygon(ramp);
+            }
+        }
+        p.drawText(QRectF(0, height() - 22, width(), 20), Qt::AlignCenter,
+                   tr("Front view: %1 ft wide, %2 ft walls, %3 roof")
+                       .arg(width_)
+                       .arg(wallHeight_)
+                       .arg(roof_.isEmpty() ? tr("no") : roof_.toLower()));
+    }
+
+private:
+    double width_ = 0, wallHeight_ = 0, doorWidth_ = 0, doorHeight_ = 0;
+    QString roof_, door_, ramp_;
+};
+
+} // namespace
+
+DocumentView::DocumentView(int id, QWidget *parent) : QWidget(parent), id_(id)
+{
+    auto *layout = new QVBoxLayout(this);
+    header_ = new QLabel(this);
+    header_->setObjectName(QStringLiteral("documentHeader"));
+    layout->addWidget(header_);
+
+    pages_ = new QStackedWidget(this);
+    layout->addWidget(pages_, 1);
+
+    auto *empty = new QLabel(tr("Empty drawing"), pages_);
+    empty->setAlignment(Qt::AlignCenter);
+    pages_->addWidget(empty);
+
+    auto *scroll = new QScrollArea(pages_);
+    scroll->setWidgetResizable(true);
+    designPage_ = new QWidget(scroll);
+    designLayout_ = new QVBoxLayout(designPage_);
+    scroll->setWidget(designPage_);
+    pages_->addWidget(scroll);
+
+    auto *plan = new QWidget(pages_);
+    auto *planLayout = new QVBoxLayout(plan);
+    canvas_ = new DrawingCanvas(plan);
+    widthLabel_ = new QLabel(plan);
+    widthLabel_->setAlignment(Qt::AlignCenter);
+    planLayout->addWidget(canvas_, 1);
+    planLayout->addWidget(widthLabel_);
+    pages_->addWidget(plan);
+
+    updateHeader();
+}
+
+QString DocumentView::title() const { return tr("Drawing %1").arg(id_); }
+
+void DocumentView::updateHeader()
+{
+    QString text = tr("%1    Drafting mode: %2").arg(title(), draftingMode_ ? tr("On") : tr("Off"));
+    if (!symbolFile_.isEmpty())
+        text += tr("    Symbol: %1").arg(QFileInfo(symbolFile_).fileName());
+    header_->setText(text);
+}
+
+void DocumentView::setDraftingMode(bool on)
+{
+    draftingMode_ = on;
+    updateHeader();
+}
+
+bool DocumentView::loadSymbol(const QString &fileName, const QByteArray &data)
+{
+    if (!canvas_->load(data))
+        return false;
+    symbolFile_ = fileName;
+    widthLabel_->setText(tr("Building width: not set"));
+    pages_->setCurrentIndex(2);
+    updateHeader();
+    canvas_->update();
+    return true;
+}
+
+bool DocumentView::hasSymbol() const { return !symbolFile_.isEmpty() && canvas_->isValid(); }
+
+void DocumentView::showDesign(const ShedDesignData &design)
+{
+    while (QLayoutItem *item = designLayout_->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    designLayout_->addWidget(new FrontView(design, designPage_));
+    for (const DesignGroup &group : design.groups) {
+        auto *box = new QGroupBox(group.title, designPage_);
+        auto *form = new QFormLayout(box);
+        for (const DesignEntry &entry : group.entries) {
+            auto *value = new QLabel(entry.value.isEmpty() ? tr("(empty)") : entry.value, box);
+            value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            auto *comment = new QLabel(entry.comment, box);
+            comment->setToolTip(tr("ShedData.txt line %1").arg(entry.line));
+            form->addRow(value, comment);
+        }
+        designLayout_->addWidget(box);
+    }
+    designLayout_->addStretch(1);
+    pages_->setCurrentIndex(1);
+}
+
+void DocumentView::showPlan(const QString &width)
+{
+    widthLabel_->setText(tr("Building width: %1 feet").arg(width));
+    pages_->setCurrentIndex(2);
+}
+
+} // namespace corvelle::refhost

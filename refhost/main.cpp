@@ -1,0 +1,87 @@
+// corvelle-host: the reference host drawing application the wizard hands its designs to.
+#include "HostObject.h"
+#include "HostWindow.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDir>
+
+#include <cstdio>
+
+using namespace corvelle::refhost;
+
+namespace {
+
+int fail(const QString &text)
+{
+    std::fprintf(stderr, "corvelle-host: %s\n", qPrintable(text));
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("corvelle-host"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Corvelle Host"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Reference host drawing application for Corvelle; owns "
+                                                    "Brasswick.Application on the session bus."));
+    parser.addHelpOption();
+    const QCommandLineOption journalOpt(QStringLiteral("journal"),
+                                        QStringLiteral("Write every received call as a JSON line to <file>."),
+                                        QStringLiteral("file"));
+    const QCommandLineOption refuseOpt(QStringLiteral("refuse"),
+                                       QStringLiteral("Answer <member> with an error reply (repeatable)."),
+                                       QStringLiteral("member"));
+    const QCommandLineOption folderOpt(QStringLiteral("program-folder"),
+                                       QStringLiteral("Folder that \"*\\\" stands for (default: this program's folder)."),
+                                       QStringLiteral("dir"));
+    const QCommandLineOption snapshotOpt(QStringLiteral("snapshot"),
+                                         QStringLiteral("Save a picture of the window to <file> after each macro."),
+                                         QStringLiteral("file"));
+    parser.addOptions({journalOpt, refuseOpt, folderOpt, snapshotOpt});
+    parser.process(app);
+
+    const QString folder = parser.isSet(folderOpt) ? QDir(parser.value(folderOpt)).absolutePath()
+                                                   : QCoreApplication::applicationDirPath();
+    if (!QDir(folder).exists())
+        return fail(QStringLiteral("the program folder %1 does not exist").arg(folder));
+
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return fail(QStringLiteral("cannot connect to the session bus: %1").arg(bus.lastError().message()));
+    const QString service = QStringLiteral("Brasswick.Application");
+    if (bus.interface()->isServiceRegistered(service)) {
+        return fail(QStringLiteral("%1 is already owned on the session bus: another host is running, not starting a second one")
+                        .arg(service));
+    }
+
+    HostWindow window;
+    if (parser.isSet(snapshotOpt))
+        window.setSnapshotFile(parser.value(snapshotOpt));
+    HostObject host(&window, folder);
+    if (parser.isSet(journalOpt)) {
+        QString error;
+        if (!host.openJournal(parser.value(journalOpt), error))
+            return fail(QStringLiteral("cannot write the journal %1: %2").arg(parser.value(journalOpt), error));
+    }
+    for (const QString &member : parser.values(refuseOpt))
+        host.refuse(member);
+
+    // Objects first, then the name: once the name is visible every call can be answered.
+    if (!bus.registerVirtualObject(QLatin1String(HostObject::RootPath), &host, QDBusConnection::SubPath))
+        return fail(QStringLiteral("cannot register %1 on the bus").arg(QLatin1String(HostObject::RootPath)));
+    if (!bus.registerService(service)) {
+        // Lost a race with another host starting at the same moment.
+        return fail(QStringLiteral("%1 is already owned on the session bus: %2").arg(service, bus.lastError().message()));
+    }
+    window.show();
+    const int status = app.exec();
+    bus.unregisterService(service);
+    return status;
+}
