@@ -2,12 +2,29 @@
 
 #include "app/WizardScreen.h"
 
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+
 namespace corvelle {
 
+// Step 5: the outside wall covering.
 class screen7 : public WizardScreen {
     Q_OBJECT
 public:
     explicit screen7(ScreenContext &context);
+
+    void Form_Load() override;
+
+    QGroupBox *Frame2;
+    QLabel *Image1;
+    QLabel *Image2;
+    QLabel *Image3;
+    QLabel *Image4;
+    QRadioButton *Option1;
+    QRadioButton *Option2;
+    QRadioButton *Option3;
+    QRadioButton *Option4;
 
 protected:
     void Command5_Click() override;

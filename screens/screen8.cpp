@@ -1,15 +1,187 @@
 #include "screens/screen8.h"
 
+#include "app/Numbers.h"
+#include "app/Pictures.h"
+#include "app/Services.h"
+#include "app/ShedDesign.h"
+#include "app/Twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
 namespace corvelle {
+
+namespace {
+
+QLabel *picture(QWidget *frame, const char *name)
+{
+    auto *image = new QLabel(frame);
+    image->setObjectName(QString::fromLatin1(name));
+    image->setPixmap(RenderPicture(QStringLiteral(":/pictures/screen8/%1.svg").arg(QLatin1String(name))));
+    image->setScaledContents(true);
+    return image;
+}
+
+} // namespace
 
 screen8::screen8(ScreenContext &context)
     : WizardScreen(ScreenId::Screen8, context, QStringLiteral("Corvelle    (6 of 9)   Choose your Main Door Type . . ."))
 {
     makeButtonBar();
+
+    Frame2 = new QGroupBox(QStringLiteral("Main Door Location:"), this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setFocusPolicy(Qt::NoFocus);
+    Place(Frame2, 120, 120, 6465, 3255);
+
+    Image1 = picture(Frame2, "Image1");
+    Place(Image1, 120, 216, 1176, 1848);
+
+    Image2 = picture(Frame2, "Image2");
+    Place(Image2, 1680, 216, 1176, 1848);
+
+    Image3 = picture(Frame2, "Image3");
+    Place(Image3, 3240, 216, 1176, 1848);
+
+    Image4 = picture(Frame2, "Image4");
+    Place(Image4, 4800, 216, 1176, 1848);
+
+    Label2 = new QLabel(QStringLiteral("Door Width: "), Frame2);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Place(Label2, 600, 2910, 1095, 255);
+
+    Label3 = new QLabel(QStringLiteral(" Feet"), Frame2);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Place(Label3, 2190, 2910, 615, 255);
+
+    Label1 = new QLabel(QStringLiteral("Door Height: "), Frame2);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Place(Label1, 3120, 2910, 1095, 255);
+
+    Label4 = new QLabel(QStringLiteral(" Feet"), Frame2);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    Place(Label4, 4710, 2910, 495, 255);
+
+    // The options and the boxes belong to the window and lie over the frame.
+    Option1 = new QRadioButton(QStringLiteral("None"), this);
+    Option1->setObjectName(QStringLiteral("Option1"));
+    Place(Option1, 480, 2640, 852, 372);
+
+    Option2 = new QRadioButton(QStringLiteral("Front"), this);
+    Option2->setObjectName(QStringLiteral("Option2"));
+    Option2->setChecked(true);
+    Place(Option2, 2040, 2640, 855, 372);
+
+    Option3 = new QRadioButton(QStringLiteral("Back"), this);
+    Option3->setObjectName(QStringLiteral("Option3"));
+    Place(Option3, 3600, 2640, 735, 372);
+
+    Option4 = new QRadioButton(QStringLiteral("Both"), this);
+    Option4->setObjectName(QStringLiteral("Option4"));
+    Place(Option4, 5280, 2640, 855, 372);
+
+    // The width box stands on the left, under "Door Width: ", although it is Text2.
+    Text2 = new QLineEdit(QStringLiteral("8"), this);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Place(Text2, 1800, 3000, 495, 288);
+
+    Text1 = new QLineEdit(QStringLiteral("6"), this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Place(Text1, 4320, 3000, 495, 288);
+
+    setTabSequence({Command3, Option1, Option2, Command5, Command4, Option4, Option3, Text1, Text2});
+
+    onGotFocus(Text1, [this] { Text1_GotFocus(); });
+    onGotFocus(Text2, [this] { Text2_GotFocus(); });
 }
 
+void screen8::Form_Load()
+{
+    if (largeFonts()) {
+        Move(Image1, 240, 600);
+        Move(Image2, 1800, 600);
+        Move(Image3, 3360, 600);
+        Move(Image4, 4920, 600);
+    }
+}
+
+// A narrow shed gets the narrow-door sizes on every showing; ShedWidth passed the
+// numeric test on the size screen, so the strict conversion holds.
+void screen8::Form_Activate()
+{
+    if (StrictNumber(context_.design.ShedWidth) < 10) {
+        Text1->setText(QStringLiteral("6"));
+        Text2->setText(QStringLiteral("3"));
+    }
+}
+
+void screen8::Text1_GotFocus() { Text1->setSelection(0, 10); }
+
+void screen8::Text2_GotFocus() { Text2->setSelection(0, 10); }
+
+// Stores in stages: the location before any check, the sizes once both are numbers;
+// a later successful Next stores all three again.
 void screen8::Command5_Click()
 {
+    ShedDesign &design = context_.design;
+    if (Option1->isChecked())
+        design.MainDoorLocation = QStringLiteral("None");
+    else if (Option2->isChecked())
+        design.MainDoorLocation = QStringLiteral("Front");
+    else if (Option3->isChecked())
+        design.MainDoorLocation = QStringLiteral("Rear");
+    else if (Option4->isChecked())
+        design.MainDoorLocation = QStringLiteral("Both");
+
+    if (!IsNumeric(Text2->text())) {
+        context_.messages.showMessage(QStringLiteral("Please enter a valid Door Width and try again."),
+                                      MessageForm::WrongValue);
+        Text2->setFocus();
+        return;
+    }
+    if (!IsNumeric(Text1->text())) {
+        context_.messages.showMessage(QStringLiteral("Please enter a valid Door Height and try again."),
+                                      MessageForm::WrongValue);
+        Text1->setFocus();
+        return;
+    }
+
+    design.MainDoorWidth = NumberToText(LeadingNumber(Text2->text()));
+    design.MainDoorHeight = NumberToText(LeadingNumber(Text1->text()));
+
+    if (LeadingNumber(Text2->text()) < 3) {
+        context_.messages.showMessage(QStringLiteral("Please enter a Door Width greater than 3 feet and try again."),
+                                      MessageForm::Plain);
+        return;
+    }
+    if (LeadingNumber(Text1->text()) < 6) {
+        context_.messages.showMessage(QStringLiteral("Please enter a Door Height of more than 6 feet and try again."),
+                                      MessageForm::Plain);
+        return;
+    }
+    // Neither comparison has a margin, whatever the messages say.
+    if (!(LeadingNumber(design.ShedWidth) > LeadingNumber(design.MainDoorWidth))) {
+        context_.messages.showMessage(
+            QStringLiteral("Door width must be at least 1 foot less than shed width. Please try again."),
+            MessageForm::WrongValue);
+        Text2->setFocus();
+        return;
+    }
+    // Against the inner wall height, not the shed height.
+    if (!(LeadingNumber(design.InnerHeight) > LeadingNumber(design.MainDoorHeight))) {
+        context_.messages.showMessage(
+            QStringLiteral("Door height must be at least 1 foot less than shed height. Please try again."),
+            MessageForm::WrongValue);
+        Text1->setFocus();
+        return;
+    }
+
+    // A gravel floor stores ramp "None" and passes over the ramp screen.
     goNext();
 }
 
