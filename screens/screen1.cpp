@@ -40,12 +40,19 @@ screen1::screen1(ScreenContext &context)
 
     Command1 = new QPushButton(QStringLiteral("Cancel"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setAutoDefault(false);
+    // Not the default button, but Enter still presses it while it has the focus.
+    Command1->setDefault(false);
+    Command1->setAutoDefault(true);
     Place(Command1, 120, 3600, 1125, 345);
 
     // Only the Cancel button takes the focus.
     Frame1->setFocusPolicy(Qt::NoFocus);
     Frame2->setFocusPolicy(Qt::NoFocus);
+    // A move over a picture belongs to the picture alone: passed on to its frame,
+    // it would put the default pointer straight back.
+    for (QWidget *area : {static_cast<QWidget *>(Image2), static_cast<QWidget *>(Image3),
+                          static_cast<QWidget *>(Frame1), static_cast<QWidget *>(Frame2)})
+        area->setAttribute(Qt::WA_NoMousePropagation);
 
     onMouseMove(Image2, [this] { Image2_MouseMove(); });
     onMouseMove(Image3, [this] { Image3_MouseMove(); });

@@ -1,15 +1,193 @@
 #include "screens/screen3.h"
 
+#include "app/Numbers.h"
+#include "app/Pictures.h"
+#include "app/Services.h"
+#include "app/ShedDesign.h"
+#include "app/Twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
 namespace corvelle {
+
+namespace {
+
+// The label's own colour while active; a disabled label keeps the greyed text.
+void setTextColour(QLabel *label, const QColor &colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Active, QPalette::WindowText, colour);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+} // namespace
 
 screen3::screen3(ScreenContext &context)
     : WizardScreen(ScreenId::Screen3, context, QStringLiteral("Corvelle    (1 of 9)   Choose your Shed Size . . ."))
 {
     makeButtonBar();
+
+    Frame2 = new QGroupBox(QStringLiteral("Building Size in Feet:"), this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setFocusPolicy(Qt::NoFocus);
+    Place(Frame2, 240, 120, 6345, 3255);
+
+    Image1 = new QLabel(Frame2);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(RenderPicture(QStringLiteral(":/pictures/screen3/Image1.svg")));
+    Image1->setScaledContents(true);
+    Place(Image1, 132, 216, 2904, 2328);
+
+    Label1 = new QLabel(QStringLiteral("Shed Width"), Frame2);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setTextColour(Label1, QColor(255, 0, 0));
+    Place(Label1, 4560, 480, 975, 255);
+
+    Text1 = new QLineEdit(QStringLiteral("10"), Frame2);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Place(Text1, 4560, 708, 972, 288);
+
+    Label2 = new QLabel(QStringLiteral("Shed Depth"), Frame2);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setTextColour(Label2, QColor(0, 0, 255));
+    Place(Label2, 4560, 1440, 975, 255);
+
+    Text2 = new QLineEdit(QStringLiteral("20"), Frame2);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Place(Text2, 4560, 1680, 972, 288);
+
+    // The inside-height row is inactive for good: the height stays at 8.
+    Label3 = new QLabel(QStringLiteral("Inside Height"), Frame2);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setTextColour(Label3, QColor(128, 0, 0));
+    Label3->setEnabled(false);
+    Place(Label3, 4560, 2400, 975, 255);
+
+    Text3 = new QLineEdit(QStringLiteral("8"), Frame2);
+    Text3->setObjectName(QStringLiteral("Text3"));
+    Text3->setEnabled(false);
+    Place(Text3, 4560, 2640, 972, 288);
+
+    // The step buttons belong to the window and lie over the frame, beside their boxes.
+    Command2 = new QPushButton(QStringLiteral("-"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Place(Command2, 4440, 840, 252, 252);
+
+    Command1 = new QPushButton(QStringLiteral("+"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Place(Command1, 5880, 840, 252, 252);
+
+    Command8 = new QPushButton(QStringLiteral("-"), this);
+    Command8->setObjectName(QStringLiteral("Command8"));
+    Place(Command8, 4440, 1800, 252, 252);
+
+    Command6 = new QPushButton(QStringLiteral("+"), this);
+    Command6->setObjectName(QStringLiteral("Command6"));
+    Place(Command6, 5880, 1800, 252, 252);
+
+    Command9 = new QPushButton(QStringLiteral("-"), this);
+    Command9->setObjectName(QStringLiteral("Command9"));
+    Command9->setEnabled(false);
+    Place(Command9, 4440, 2760, 252, 252);
+
+    Command7 = new QPushButton(QStringLiteral("+"), this);
+    Command7->setObjectName(QStringLiteral("Command7"));
+    Command7->setEnabled(false);
+    Place(Command7, 5880, 2760, 252, 252);
+
+    setTabSequence({Command3, Text1, Text2, Text3, Command5, Command4, Command1, Command2, Command6, Command7,
+                    Command8, Command9});
+
+    on(Command1, &QPushButton::clicked, [this] { Command1_Click(); });
+    on(Command2, &QPushButton::clicked, [this] { Command2_Click(); });
+    on(Command6, &QPushButton::clicked, [this] { Command6_Click(); });
+    on(Command8, &QPushButton::clicked, [this] { Command8_Click(); });
+    on(Command7, &QPushButton::clicked, [this] { Command7_Click(); });
+    on(Command9, &QPushButton::clicked, [this] { Command9_Click(); });
+    onGotFocus(Text1, [this] { Text1_GotFocus(); });
+    onGotFocus(Text2, [this] { Text2_GotFocus(); });
+    onGotFocus(Text3, [this] { Text3_GotFocus(); });
 }
 
+// One foot up or down, without bounds. A box that holds no number is left alone:
+// a button press never ends the program, and Next refuses the text anyway.
+void screen3::step(QLineEdit *box, double delta)
+{
+    if (!IsNumeric(box->text()))
+        return;
+    box->setText(StepNumberText(box->text(), delta));
+    box->repaint();
+}
+
+void screen3::refuse(QLineEdit *box, const QString &message)
+{
+    context_.messages.showMessage(message, MessageForm::WrongValue);
+    box->setFocus();
+}
+
+void screen3::Form_Load()
+{
+    if (largeFonts())
+        Move(Image1, 600, 600);
+    // The user can type a width at once.
+    Text1->setFocus();
+}
+
+void screen3::Command1_Click() { step(Text1, +1); }
+
+void screen3::Command2_Click() { step(Text1, -1); }
+
+void screen3::Command6_Click() { step(Text2, +1); }
+
+void screen3::Command8_Click() { step(Text2, -1); }
+
+void screen3::Command7_Click() { step(Text3, +1); }
+
+void screen3::Command9_Click() { step(Text3, -1); }
+
+void screen3::Text1_GotFocus() { Text1->setSelection(0, 10); }
+
+void screen3::Text2_GotFocus() { Text2->setSelection(0, 10); }
+
+void screen3::Text3_GotFocus() { Text3->setSelection(0, 10); }
+
+// All numeric tests first, then all upper limits, then all lower limits; the first
+// failure is the one reported.
 void screen3::Command5_Click()
 {
+    const QString width = Text1->text();
+    const QString depth = Text2->text();
+    const QString height = Text3->text();
+
+    if (!IsNumeric(width))
+        return refuse(Text1, QStringLiteral("Please enter a valid Shed Width and try again."));
+    if (!IsNumeric(depth))
+        return refuse(Text2, QStringLiteral("Please enter a valid Shed Depth and try again."));
+    if (!IsNumeric(height))
+        return refuse(Text3, QStringLiteral("Please enter a valid Shed Heigth and try again."));
+    if (LeadingNumber(width) > 50)
+        return refuse(Text1, QStringLiteral("Please enter a Shed Width of 50 feet or less and try again."));
+    if (LeadingNumber(depth) > 50)
+        return refuse(Text2, QStringLiteral("Please enter a Shed depth of 50 feet or less and try again."));
+    if (LeadingNumber(height) > 20)
+        return refuse(Text3, QStringLiteral("Please enter a Shed Height of 20 feet or less and try again."));
+    if (LeadingNumber(width) < 8)
+        return refuse(Text1, QStringLiteral("Please enter a Shed Width of 8 feet or greater and try again."));
+    if (LeadingNumber(depth) < 8)
+        return refuse(Text2, QStringLiteral("Please enter a Shed depth of 8 feet or greater and try again."));
+    if (LeadingNumber(height) < 8)
+        return refuse(Text3, QStringLiteral("Please enter a Shed Height of 8 feet or greater and try again."));
+
+    context_.design.ShedWidth = width;
+    context_.design.ShedDepth = depth;
+    context_.design.ShedHeight = height;
     goNext();
 }
 
