@@ -44,7 +44,6 @@ WizardScreen &Wizard::show(ScreenId id)
         screen.move(desktop.center() - screen.rect().center());
     }
     screen.show();
-    screen.raise();
     screen.activateWindow();
     screen.Form_Activate();
     return screen;

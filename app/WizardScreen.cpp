@@ -77,6 +77,7 @@ void WizardScreen::makeButtonBar(const ButtonBar &bar)
     Command4 = button("Command4", QStringLiteral("<<  &Back"), 3360, 3600);
     Command5 = button("Command5", bar.nextCaption, bar.nextLeft, bar.nextTop);
     Command5->setDefault(bar.nextIsDefault);
+    hasDefaultButton_ = bar.nextIsDefault;
     on(Command3, &QPushButton::clicked, [this] { Command3_Click(); });
     on(Command4, &QPushButton::clicked, [this] { Command4_Click(); });
     on(Command5, &QPushButton::clicked, [this] { Command5_Click(); });
@@ -136,6 +137,19 @@ void WizardScreen::setTabSequence(std::initializer_list<QWidget *> controls)
         if (previous)
             QWidget::setTabOrder(previous, control);
         previous = control;
+    }
+}
+
+void WizardScreen::setVisible(bool visible)
+{
+    QDialog::setVisible(visible);
+    // A dialog without a default button picks its first button as one when shown;
+    // a screen without one means it: Enter presses only a focused button.
+    if (visible && !hasDefaultButton_) {
+        for (QPushButton *button : findChildren<QPushButton *>()) {
+            if (button->isDefault() && !button->hasFocus())
+                button->setDefault(false);
+        }
     }
 }
 

@@ -80,10 +80,12 @@ protected:
     ScreenContext &context_;
 
     void reject() override {}
+    void setVisible(bool visible) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     ScreenId id_;
+    bool hasDefaultButton_ = true;
 };
 
 } // namespace corvelle

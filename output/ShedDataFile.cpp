@@ -128,7 +128,9 @@ void SaveFileAtomically(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw Failure(operation, QDir::toNativeSeparators(path), file.errorString());
-    if (file.write(bytes) != bytes.size()) {
+    // Flush before commit: a buffered write that fails inside commit() is not
+    // reported by QSaveFile, which would then replace the file with a partial one.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         throw Failure(operation, QDir::toNativeSeparators(path), reason);

@@ -1,0 +1,244 @@
+#include "HostTestSupport.h"
+
+#include <QDBusConnectionInterface>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QThread>
+
+namespace corvelle::testing {
+
+namespace {
+const QString Service = QStringLiteral("Brasswick.Application");
+}
+
+QString hostExecutable() { return QStringLiteral(CORVELLE_HOST_EXE); }
+
+ProgramFolder::ProgramFolder()
+{
+    QDir root(dir_.path());
+    ok_ = root.mkpath(QStringLiteral("Program Data/2D Sheds"));
+    const QString source = QStringLiteral(CORVELLE_HOST_DATA_SRC);
+    for (const char *macro : {"Q&V_1_Start.mrq", "2dsheds.mrq"}) {
+        ok_ = ok_ && QFile::copy(source + QLatin1Char('/') + QLatin1String(macro),
+                                 root.filePath(QStringLiteral("Program Data/") + QLatin1String(macro)));
+    }
+}
+
+void ProgramFolder::write(const QString &relative, const QByteArray &bytes) const
+{
+    QFile f(dir_.filePath(relative));
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+        qFatal("cannot write test file %s", qPrintable(f.fileName()));
+}
+
+void ProgramFolder::writeStyle(int number) const
+{
+    const QByteArray svg = QByteArrayLiteral(
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"263\" height=\"164\" viewBox=\"0 0 263 164\">"
+        "<rect width=\"263\" height=\"164\" fill=\"white\"/>"
+        "<path d=\"M40 150 V70 L130 20 L220 70 V150 Z M110 150 V100 H150 V150\" fill=\"none\" stroke=\"black\"/>"
+        "</svg>\n");
+    write(QStringLiteral("Program Data/2D Sheds/Shed_%1.KQ").arg(number), svg);
+}
+
+QList<QByteArray> sampleShedDataLines()
+{
+    // clang-format off
+    return {
+        "12          ' X, Feet,         Shed Width",
+        "16          ' Z, Feet,         Shed Depth",
+        "8           ' Y, Feet,         Shed Height",
+        "1           ' N, Floor Type,   0 = None, 1 = Concrete, 2 = Wood, 3 = Blocks",
+        "2           ' N, Joist Type,   1 = 2x4, 2 = 2x6",
+        "1.5         ' X, Inches,       Joist Width",
+        "8           ' Z, Feet,         Joist Depth",
+        "5.5         ' Y, Inches,       Joist Height",
+        "16          ' X, Inches,       Joist Centers along floor",
+        "6           ' Y, Inches,       Floor Height",
+        "8           ' Z, Feet,         Plywood Depth",
+        "4           ' X, Feet,         Plywood Width",
+        ".25         ' Y, Inches,       Plywood Height",
+        "0           ' N, Block Rows,   Number of Block Rows",
+        "7.75        ' X, Inches,       Block Width",
+        "7.75        ' Y, Inches,       Block Width",
+        "16          ' Z, Inches,       Block Depth",
+        "8 foot long 2x4 Floor Joists",
+        "Cinder Blocks",
+        "8'x 4'      '8' by 4' pieces of plywood",
+        "5.5         ' X, Inches,       Stud Width",
+        "1.5         ' Z, Inches,       Stud Depth",
+        "8           ' Y, Inches,       Stud Height",
+        "16          'N, Inches,        Stud Centers along floor",
+        "10          ' Y, Feet,         Inner Height of Shed",
+        "2x6 Studs for walls",
+        "5.5         ' X, Inches,       Stud2 Width for top of inside",
+        "1.5         ' Z, Inches,       Stud2 Depth for top of inside",
+        "8           ' Y, Feet,         Stud2 Height for top of inside",
+        "16           ' N, Inches,      Stud2 Centers along roof",
+        "1          ' N, InWallType,   0 = None, 1 = Thin",
+        "4           ' X, Feet,         Sheetrock Width",
+        "8           ' Y, Feet,         Sheetrock Height",
+        ".5          ' Z, Inches,       Sheetrock Thickness",
+        "8'x 4' pieces of Sheetrock for interior walls",
+        "12          ' X, Feet,         Wallboard Width",
+        "12          ' Y, Feet,         Wallboard Height",
+        ".5          ' Z, Inches,       Wallboard Thickness",
+        "8 'x 4' pieces of Wallboard for Exterior walls",
+        "8           ' X, Feet,         Siding Width",
+        ".5          ' Y, Feet,         Siding Height",
+        ".5          ' Z, Inches,       Siding Thickness",
+        "Pieces of Vinyl Siding",
+        "Cobalt",
+        "Front",
+        "            ' N, Main Door,    None, Front, Rear, Both",
+        "4           ' X, Feet,         Main Door Width",
+        "7           ' Y, Feet,         Main Door Height",
+        "6           ' Z, Inches        Main Door Thickness",
+        "Front",
+        "            ' N, Ramp,     None, Front, Rear, Both",
+        "8           ' Z, Feet,         Ramp Length",
+        "Gable",
+        "            ' N, Roof Type,    Gable, Barn",
+        "5.5         ' Y, Inches,       Roof Support Height of support boards",
+        "2.5         ' Z, Inches,       Roof Support depth in the Depth Direction",
+        "16          ' Z, Inches,       Spacing Between Roof Supports",
+        "12          ' X, Feet,         Roof Overhang in the X direction, plan view",
+        "1           ' Z, Feet,         Roof overhang in the Z direction, Perspective",
+        ".5          ' Y, Inches,       Roof Thickness in the Y direction, plan view",
+        "1           ",
+        "            ' N, Trusses,      1 = Yes, Draw Trusses 0 = No, Don't Draw Trusses",
+        "3           ' N, Shading,      1 = Wireframe, 2 = Hide, 3 = Flatshade, 4 = SmoothShade",
+    };
+    // clang-format on
+}
+
+QByteArray joinCrLf(const QList<QByteArray> &lines)
+{
+    QByteArray out;
+    for (const QByteArray &line : lines)
+        out += line + "\r\n";
+    return out;
+}
+
+QByteArray sampleShedData() { return joinCrLf(sampleShedDataLines()); }
+
+QProcessEnvironment hostEnvironment(const QString &busAddress)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    if (!busAddress.isEmpty())
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), busAddress);
+    return env;
+}
+
+bool nameHasOwner(const QDBusConnection &bus)
+{
+    QDBusMessage ask = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
+                                                      QStringLiteral("/org/freedesktop/DBus"),
+                                                      QStringLiteral("org.freedesktop.DBus"),
+                                                      QStringLiteral("NameHasOwner"));
+    ask << Service;
+    const QDBusMessage reply = bus.call(ask, QDBus::Block, 5000);
+    return reply.type() == QDBusMessage::ReplyMessage && reply.arguments().value(0).toBool();
+}
+
+bool waitForOwner(const QDBusConnection &bus, bool owned, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (nameHasOwner(bus) != owned) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(20);
+    }
+    return true;
+}
+
+HostProcess::~HostProcess() { stop(); }
+
+bool HostProcess::start(const ProgramFolder &folder, const QStringList &extraArgs, const QString &busAddress)
+{
+    bus_ = busAddress.isEmpty() ? QDBusConnection::sessionBus()
+                                : QDBusConnection::connectToBus(busAddress, QStringLiteral("host-process-watch"));
+    if (!bus_.isConnected()) {
+        error_ = QStringLiteral("no bus to start the host on: ") + bus_.lastError().message();
+        return false;
+    }
+    journal_ = folder.file(QStringLiteral("journal.jsonl"));
+    process_.setProcessEnvironment(hostEnvironment(busAddress));
+    process_.setProgram(hostExecutable());
+    process_.setArguments(QStringList{QStringLiteral("--program-folder"), folder.path(), QStringLiteral("--journal"),
+                                      journal_}
+                          + extraArgs);
+    process_.start();
+    if (!process_.waitForStarted(10000)) {
+        error_ = process_.errorString();
+        return false;
+    }
+    QDeadlineTimer deadline(15000);
+    while (!nameHasOwner(bus_)) {
+        if (process_.state() == QProcess::NotRunning || deadline.hasExpired()) {
+            error_ = QStringLiteral("the host did not take its name: ") + QString::fromLocal8Bit(process_.readAllStandardError());
+            return false;
+        }
+        process_.waitForFinished(20);
+    }
+    return true;
+}
+
+void HostProcess::stop()
+{
+    if (process_.state() == QProcess::NotRunning)
+        return;
+    process_.terminate();
+    if (!process_.waitForFinished(5000)) {
+        process_.kill();
+        process_.waitForFinished(5000);
+    }
+    // The next test must not find this host still on the bus.
+    if (bus_.isConnected())
+        waitForOwner(bus_, false, 5000);
+}
+
+QList<QJsonObject> readJournal(const QString &file)
+{
+    QList<QJsonObject> entries;
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return entries;
+    for (const QByteArray &line : f.readAll().split('\n')) {
+        if (!line.trimmed().isEmpty())
+            entries.append(QJsonDocument::fromJson(line).object());
+    }
+    return entries;
+}
+
+QString callName(const QJsonObject &entry)
+{
+    const QString member = entry.value(QStringLiteral("member")).toString();
+    if (entry.value(QStringLiteral("interface")).toString() == QLatin1String("org.freedesktop.DBus.Properties")
+        && (member == QLatin1String("Get") || member == QLatin1String("Set")))
+        return member + QLatin1Char(' ') + entry.value(QStringLiteral("args")).toArray().at(1).toString();
+    return member;
+}
+
+QStringList journalCalls(const QString &file)
+{
+    QStringList calls;
+    for (const QJsonObject &entry : readJournal(file))
+        calls << callName(entry);
+    return calls;
+}
+
+QDBusMessage callHost(const QString &path, const QString &interface, const QString &member, const QVariantList &args,
+                      const QDBusConnection &bus)
+{
+    QDBusMessage msg = QDBusMessage::createMethodCall(Service, path, interface, member);
+    msg.setArguments(args);
+    msg.setAutoStartService(false);
+    return bus.call(msg, QDBus::Block, 10000);
+}
+
+} // namespace corvelle::testing
