@@ -4,6 +4,7 @@
 #include "app/ShedDesign.h"
 #include "app/Twips.h"
 
+#include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -69,6 +70,15 @@ screen6::screen6(ScreenContext &context)
     Option7 = new QRadioButton(QStringLiteral("5/8 inch thick"), this);
     Option7->setObjectName(QStringLiteral("Option7"));
     Place(Option7, 5160, 2880, 1335, 252);
+
+    // Qt's automatic exclusivity looks for buttons in the whole window, frames
+    // included, so it would make one group of all seven options.
+    auto *materials = new QButtonGroup(this);
+    for (QRadioButton *option : {Option2, Option6, Option3})
+        materials->addButton(option);
+    auto *thicknesses = new QButtonGroup(this);
+    for (QRadioButton *option : {Option1, Option4, Option5, Option7})
+        thicknesses->addButton(option);
 
     setTabSequence({Command3, Command5, Command4, Option1, Option4, Option5, Option2, Option3, Option6, Option7});
 

@@ -66,8 +66,10 @@ private Q_SLOTS:
         QVERIFY(s->Command5->isDefault());
 
         QList<QWidget *> chain{s->Command3};
-        while (chain.size() < 10)
-            chain << chain.last()->nextInFocusChain();
+        for (QWidget *w = s->Command3->nextInFocusChain(); w != s->Command3; w = w->nextInFocusChain()) {
+            if (w->focusPolicy() & Qt::TabFocus)
+                chain << w;
+        }
         QCOMPARE(chain, (QList<QWidget *>{s->Command3, s->Command5, s->Command4, s->Option1, s->Option4, s->Option5,
                                           s->Option2, s->Option3, s->Option6, s->Option7}));
     }
@@ -164,9 +166,10 @@ private Q_SLOTS:
         Harness large(17);
         auto *normal = open(small);
         auto *s = open(large);
-        QCOMPARE(s->Image1->geometry(), TwipsRect(360, 480, 2916, 2076));
-        QCOMPARE(s->Image2->geometry(), TwipsRect(360, 480, 2328, 1656));
-        QCOMPARE(normal->Image1->geometry(), TwipsRect(120, 216, 2916, 2076));
+        QCOMPARE(s->Image1->pos(), TwipsRect(360, 480, 0, 0).topLeft());
+        QCOMPARE(s->Image2->pos(), TwipsRect(360, 480, 0, 0).topLeft());
+        QCOMPARE(s->Image1->size(), normal->Image1->size());
+        QCOMPARE(s->Image2->size(), normal->Image2->size());
         for (QWidget *w : s->findChildren<QWidget *>()) {
             if (w == s->Image1 || w == s->Image2 || w->objectName().isEmpty())
                 continue;
