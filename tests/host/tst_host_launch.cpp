@@ -50,10 +50,10 @@ public:
         const QString config = dir_.filePath(QStringLiteral("bus.conf"));
         writeFile(config, "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
                           " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n<busconfig>\n"
-                          "<type>session</type>\n<listen>unix:tmpdir=/tmp</listen>\n<servicedir>"
+                          "<type>session</type>\n<auth>EXTERNAL</auth>\n<listen>unix:tmpdir=/tmp</listen>\n<servicedir>"
                               + services.toUtf8()
-                              + "</servicedir>\n<policy context=\"default\"><allow send_destination=\"*\"/>"
-                                "<allow own=\"*\"/></policy>\n</busconfig>\n");
+                              + "</servicedir>\n<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
+                                "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy>\n</busconfig>\n");
         daemon_.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--config-file=") + config,
                                                       QStringLiteral("--print-address"), QStringLiteral("--nofork")});
         if (!daemon_.waitForStarted(5000))
