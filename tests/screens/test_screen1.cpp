@@ -58,16 +58,20 @@ private Q_SLOTS:
         screen1 *s = start(h);
         QCOMPARE(s->Image2->parentWidget(), s->Frame1);
         QCOMPARE(s->Image3->parentWidget(), s->Frame2);
-        QCOMPARE(s->Image2->geometry(), TwipsRect(image2.x(), image2.y(), 2184, 2268));
-        QCOMPARE(s->Image3->geometry(), TwipsRect(image3.x(), image3.y(), 2184, 2268));
+        QCOMPARE(s->Image2->pos(), QPoint(TwipsToPixels(image2.x()), TwipsToPixels(image2.y())));
+        QCOMPARE(s->Image3->pos(), QPoint(TwipsToPixels(image3.x()), TwipsToPixels(image3.y())));
+        QCOMPARE(s->Image2->size(), TwipsRect(168, 240, 2184, 2268).size());
+        QCOMPARE(s->Image3->size(), TwipsRect(180, 240, 2184, 2268).size());
 
         // Back from the 3D path shows the same layout; the load does not run again.
         h.cellHeight = cellHeight == 17 ? 16 : 17;
         QTest::mouseClick(s->Image3, Qt::LeftButton);
         QTest::mouseClick(h.screen<screen3>(ScreenId::Screen3)->Command4, Qt::LeftButton);
         QCOMPARE(h.visible(), s);
-        QCOMPARE(s->Image2->geometry(), TwipsRect(image2.x(), image2.y(), 2184, 2268));
-        QCOMPARE(s->Image3->geometry(), TwipsRect(image3.x(), image3.y(), 2184, 2268));
+        QCOMPARE(s->Image2->pos(), QPoint(TwipsToPixels(image2.x()), TwipsToPixels(image2.y())));
+        QCOMPARE(s->Image3->pos(), QPoint(TwipsToPixels(image3.x()), TwipsToPixels(image3.y())));
+        QCOMPARE(s->Image2->size(), TwipsRect(168, 240, 2184, 2268).size());
+        QCOMPARE(s->Image3->size(), TwipsRect(180, 240, 2184, 2268).size());
     }
 
     void controls()
