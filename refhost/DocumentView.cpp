@@ -1,6 +1,7 @@
 #include "DocumentView.h"
 
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -203,10 +204,15 @@ void DocumentView::showDesign(const ShedDesignData &design)
     for (const DesignGroup &group : design.groups) {
         auto *box = new QGroupBox(group.title, designPage_);
         auto *form = new QFormLayout(box);
+        // The comments are aligned with blanks in the file; a fixed font keeps them readable.
+        const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
         for (const DesignEntry &entry : group.entries) {
             auto *value = new QLabel(entry.value.isEmpty() ? tr("(empty)") : entry.value, box);
             value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            value->setFont(fixed);
+            value->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(14, QLatin1Char('M'))));
             auto *comment = new QLabel(entry.comment, box);
+            comment->setFont(fixed);
             comment->setToolTip(tr("ShedData.txt line %1").arg(entry.line));
             form->addRow(value, comment);
         }
