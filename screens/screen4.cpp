@@ -82,6 +82,7 @@ screen4::screen4(ScreenContext &context)
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setCompleter(nullptr); // typed text stays as typed, capitals included
     Combo1->setEditText(QStringLiteral("4 inches"));
     Place(Combo1, 2280, 3000, 975, 315);
 
@@ -89,6 +90,7 @@ screen4::screen4(ScreenContext &context)
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setEditable(true);
     Text1->setInsertPolicy(QComboBox::NoInsert);
+    Text1->setCompleter(nullptr); // typed text stays as typed, capitals included
     Text1->setEditText(QStringLiteral("2 rows"));
     Place(Text1, 5400, 3000, 972, 315);
 

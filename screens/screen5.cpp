@@ -78,6 +78,7 @@ screen5::screen5(ScreenContext &context)
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setCompleter(nullptr); // typed text stays as typed, capitals included
     Combo1->setEditText(QStringLiteral("12 feet high"));
     Place(Combo1, 480, 2470, 1212, 315);
 
