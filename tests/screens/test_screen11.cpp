@@ -41,7 +41,6 @@ private Q_SLOTS:
         QCOMPARE(s->Option1->geometry(), TwipsRect(840, 2640, 1455, 375));
         QCOMPARE(s->Option2->geometry(), TwipsRect(3960, 2640, 1455, 375));
         QCOMPARE(s->Command5->geometry(), TwipsRect(4680, 3600, 1125, 345));
-        QVERIFY(s->Command5->isDefault());
         QVERIFY(!s->Option1->isChecked());
         QVERIFY(!s->Option2->isChecked());
         QCOMPARE(s->Command3->nextInFocusChain(), static_cast<QWidget *>(s->Option1));
@@ -55,8 +54,9 @@ private Q_SLOTS:
         Harness h(17);
         h.wizard.show(ScreenId::Screen11);
         auto *s = h.screen<screen11>(ScreenId::Screen11);
-        QCOMPARE(s->Image1->geometry(), TwipsRect(360, 480, 2328, 1656));
-        QCOMPARE(s->Image2->geometry(), TwipsRect(3240, 480, 2376, 1608));
+        QCOMPARE(s->Image1->pos(), TwipsRect(360, 480, 0, 0).topLeft());
+        QCOMPARE(s->Image1->size(), TwipsRect(240, 360, 2328, 1656).size());
+        QCOMPARE(s->Image2->pos(), TwipsRect(3240, 480, 0, 0).topLeft());
         QCOMPARE(s->Option1->geometry(), TwipsRect(840, 2640, 1455, 375));
     }
 
@@ -88,7 +88,7 @@ private Q_SLOTS:
         QVERIFY(s);
         QCOMPARE(h.visible(), static_cast<WizardScreen *>(s));
         QCOMPARE(h.design.RoofType, QStringLiteral("Barn"));
-        QVERIFY(s->focusWidget() != s->Option1 || !s->Option1->isChecked());
+        QVERIFY(!s->Option1->isChecked() && !s->Option2->isChecked());
 
         if (option == 1)
             choose(s->Option1);
