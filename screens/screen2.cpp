@@ -1,16 +1,154 @@
 #include "screens/screen2.h"
 
+#include "app/Numbers.h"
+#include "app/Pictures.h"
+#include "app/Services.h"
+#include "app/Twips.h"
+#include "host/Host.h"
+#include "output/ShedDataFile.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
 namespace corvelle {
 
 screen2::screen2(ScreenContext &context)
     : WizardScreen(ScreenId::Screen2, context, QStringLiteral("Corvelle . . . Choose Your Building Width."))
 {
+    Frame1 = new QGroupBox(QStringLiteral("Building Shape:"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Place(Frame1, 240, 120, 4215, 3255);
+
+    // The style bitmap is drawn at its own size from the top-left corner; what
+    // does not fit is cut off, nothing is scaled.
+    Picture1 = new QLabel(Frame1);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setScaledContents(false);
+    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Picture1->setAutoFillBackground(true);
+    QPalette windowColours = Picture1->palette();
+    windowColours.setColor(QPalette::Window, windowColours.color(QPalette::Base));
+    windowColours.setColor(QPalette::WindowText, windowColours.color(QPalette::Text));
+    Picture1->setPalette(windowColours);
+    Picture1->setFocusPolicy(Qt::TabFocus);
+    Place(Picture1, 200, 230, 3855, 2535);
+
+    Command1 = new QPushButton(QStringLiteral("<< &Previous "), Frame1);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Place(Command1, 600, 2800, 1425, 345);
+
+    Command2 = new QPushButton(QStringLiteral(" For&ward >>"), Frame1);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Place(Command2, 2160, 2800, 1425, 345);
+
+    Frame2 = new QGroupBox(QStringLiteral("Building Width :"), this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Place(Frame2, 4560, 120, 2025, 3255);
+
+    Label1 = new QLabel(QStringLiteral("Shed  Width"), Frame2);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Place(Label1, 480, 960, 972, 204);
+
+    Text1 = new QLineEdit(QStringLiteral("12"), Frame2);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Place(Text1, 600, 1200, 720, 345);
+
+    Command7 = new QPushButton(QStringLiteral("-"), Frame2);
+    Command7->setObjectName(QStringLiteral("Command7"));
+    Place(Command7, 240, 1275, 225, 225);
+
+    Command6 = new QPushButton(QStringLiteral("+"), Frame2);
+    Command6->setObjectName(QStringLiteral("Command6"));
+    Place(Command6, 1440, 1275, 225, 225);
+
     makeButtonBar({.nextCaption = QStringLiteral("&Finish")});
+
+    setTabSequence({Command1, Command2, Command3, Command4, Command5, Text1, Command6, Command7, Picture1});
+    Command1->setFocus();
+
+    on(Command1, &QPushButton::clicked, [this] { Command1_Click(); });
+    on(Command2, &QPushButton::clicked, [this] { Command2_Click(); });
+    on(Command6, &QPushButton::clicked, [this] { Command6_Click(); });
+    on(Command7, &QPushButton::clicked, [this] { Command7_Click(); });
+    onGotFocus(Text1, [this] { Text1_GotFocus(); });
 }
+
+void screen2::Form_Load()
+{
+    Type2D = FirstStyle;
+    showStyle();
+}
+
+void screen2::showStyle() { Picture1->setPixmap(BitmapResource(Type2D)); }
 
 void screen2::Command5_Click()
 {
-    // Finish: the 2D launch.
+    const QString width = Text1->text();
+    if (!IsNumeric(width)) {
+        context_.messages.showMessage(QStringLiteral("Please enter a valid Building Width and try again"),
+                                      MessageForm::ErrorIcon);
+        return;
+    }
+    const double feet = LeadingNumber(width);
+    if (feet < 8) {
+        context_.messages.showMessage(QStringLiteral("Building Width must be at least 8 feet"), MessageForm::Plain);
+        return;
+    }
+    if (feet > 200) {
+        context_.messages.showMessage(QStringLiteral("Please enter a Building Width between 5 and 200 feet"),
+                                      MessageForm::ErrorIcon);
+        return;
+    }
+
+    Launch2DSteps steps;
+    // The width exactly as typed (it passed the numeric test, so it is plain ASCII).
+    steps.writeWidthFile = [this, width] {
+        SaveFileAtomically(QDir(context_.programFolder).filePath(QStringLiteral("shedSize.txt")),
+                           width.toLatin1() + "\r\n");
+    };
+    steps.hideScreen = [this] { context_.wizard.hide(ScreenId::Screen2); };
+    steps.type2D = Type2D;
+    const auto host = context_.connectHost();
+    Launch2D(*host, steps, ShapeFile, retval);
+    context_.wizard.end(0);
 }
+
+void screen2::Command1_Click()
+{
+    --Type2D;
+    if (Type2D < FirstStyle)
+        Type2D = LastStyle;
+    showStyle();
+}
+
+void screen2::Command2_Click()
+{
+    ++Type2D;
+    if (Type2D > LastStyle)
+        Type2D = FirstStyle;
+    showStyle();
+}
+
+// The step buttons leave a box that holds no number as it is.
+void screen2::Command6_Click()
+{
+    if (!IsNumeric(Text1->text()))
+        return;
+    Text1->setText(StepNumberText(Text1->text(), 1));
+    Text1->repaint();
+}
+
+void screen2::Command7_Click()
+{
+    if (!IsNumeric(Text1->text()))
+        return;
+    Text1->setText(StepNumberText(Text1->text(), -1));
+    Text1->repaint();
+}
+
+void screen2::Text1_GotFocus() { Text1->setSelection(0, 10); }
 
 } // namespace corvelle
