@@ -24,6 +24,14 @@ void fillKeepingText(QComboBox *list, const QStringList &items)
     list->setEditText(shown);
 }
 
+// Tab enters an option group at its selected option only; once the user moves
+// within the group, Qt keeps that single stop on the option that had the focus.
+void tabStopOnSelected(std::initializer_list<QRadioButton *> group)
+{
+    for (QRadioButton *option : group)
+        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
 } // namespace
 
 screen4::screen4(ScreenContext &context)
@@ -94,6 +102,7 @@ screen4::screen4(ScreenContext &context)
     Text1->setEditText(QStringLiteral("2 rows"));
     Place(Text1, 5400, 3000, 972, 315);
 
+    tabStopOnSelected({Option1, Option2, Option3, Option4});
     setTabSequence({Command3, Option1, Option2, Option3, Option4, Command4, Command5, Text1, Combo1});
 
     auto onSelected = [this](QRadioButton *option, void (screen4::*handler)()) {

@@ -4,6 +4,7 @@
 #include "app/ShedDesign.h"
 #include "app/Twips.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +12,18 @@
 #include <QRadioButton>
 
 namespace corvelle {
+
+namespace {
+
+// Tab enters an option group at its selected option only; once the user moves
+// within the group, Qt keeps that single stop on the option that had the focus.
+void tabStopOnSelected(std::initializer_list<QRadioButton *> group)
+{
+    for (QRadioButton *option : group)
+        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+} // namespace
 
 screen5::screen5(ScreenContext &context)
     : WizardScreen(ScreenId::Screen5, context, QStringLiteral("Corvelle    (3 of 9)   Choose your Stud Type . . ."))
@@ -82,6 +95,18 @@ screen5::screen5(ScreenContext &context)
     Combo1->setEditText(QStringLiteral("12 feet high"));
     Place(Combo1, 480, 2470, 1212, 315);
 
+    // Qt's auto-exclusivity would reach into the frames and tie the two groups
+    // together; each group gets its own exclusive set instead.
+    auto *studType = new QButtonGroup(this);
+    studType->addButton(Option2);
+    studType->addButton(Option3);
+    auto *spacing = new QButtonGroup(this);
+    spacing->addButton(Option1);
+    spacing->addButton(Option4);
+    spacing->addButton(Option5);
+    tabStopOnSelected({Option2, Option3});
+    tabStopOnSelected({Option1, Option4, Option5});
+
     setTabSequence({Command3, Command5, Command4, Option1, Option4, Option5, Option2, Option3, Combo1});
 
     auto onSelected = [this](QRadioButton *option, void (screen5::*handler)()) {
@@ -108,6 +133,8 @@ void screen5::Form_Load()
         heights << QStringLiteral("%1 feet high").arg(feet);
     Combo1->addItems(heights);
     Combo1->setCurrentIndex(0);
+    // The focus starts on Next, the first stop after Cancel.
+    Command5->setFocus();
 }
 
 void screen5::Option1_Click() { Image2->setPixmap(BitmapResource(124)); }

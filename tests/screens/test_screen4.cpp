@@ -263,6 +263,29 @@ private Q_SLOTS:
         QCOMPARE(h.design.FloorHeight, QStringLiteral("12"));
     }
 
+    void tabOrder()
+    {
+        Harness h;
+        screen4 *s = open(h);
+        auto walk = [&](int stops) {
+            s->Command3->setFocus();
+            QList<QWidget *> visited;
+            for (int i = 0; i < stops; ++i) {
+                visited << QApplication::focusWidget();
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            }
+            return visited;
+        };
+        // One stop for the options, at the selected one; hidden lists are no stops.
+        QCOMPARE(walk(5), QList<QWidget *>({s->Command3, s->Option1, s->Command4, s->Command5, s->Command3}));
+        QTest::mouseClick(s->Option2, Qt::LeftButton);
+        QCOMPARE(walk(6),
+                 QList<QWidget *>({s->Command3, s->Option2, s->Command4, s->Command5, s->Combo1, s->Command3}));
+        QTest::mouseClick(s->Option4, Qt::LeftButton);
+        QCOMPARE(walk(6),
+                 QList<QWidget *>({s->Command3, s->Option4, s->Command4, s->Command5, s->Text1, s->Command3}));
+    }
+
     void rowsListSelectsItsTextOnFocus()
     {
         Harness h;
