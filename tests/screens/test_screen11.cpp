@@ -1,6 +1,7 @@
 #include "app/Twips.h"
 #include "screens/screen10.h"
 #include "screens/screen11.h"
+#include "screens/screen12.h"
 #include "tests/support/TestHarness.h"
 
 #include <QGroupBox>
@@ -12,6 +13,8 @@
 using namespace corvelle;
 using namespace corvelle::test;
 
+// The two roofing screens, barn (screen11) and gable (screen12), share their rules;
+// every case runs on both.
 namespace {
 
 void choose(QRadioButton *option)
@@ -19,61 +22,94 @@ void choose(QRadioButton *option)
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
 }
 
+struct Roofing {
+    WizardScreen *s;
+    template <typename T>
+    T *at(const char *name) const { return s->findChild<T *>(QLatin1String(name)); }
+    QGroupBox *frame() const { return at<QGroupBox>("Frame1"); }
+    QLabel *image(int n) const { return n == 1 ? at<QLabel>("Image1") : at<QLabel>("Image2"); }
+    QRadioButton *option(int n) const { return n == 1 ? at<QRadioButton>("Option1") : at<QRadioButton>("Option2"); }
+};
+
+Roofing open(Harness &h, ScreenId id)
+{
+    h.wizard.show(id);
+    return Roofing{h.wizard.find(id)};
+}
+
+void addScreens()
+{
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("barn") << 11 << "Barn";
+    QTest::newRow("gable") << 12 << "Gable";
+}
+
 } // namespace
 
-class Screen11Test : public QObject {
+class RoofingTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void layout_data() { addScreens(); }
     void layout()
     {
+        QFETCH(int, screen);
+        QFETCH(QString, kind);
         Harness h;
-        h.wizard.show(ScreenId::Screen11);
-        auto *s = h.screen<screen11>(ScreenId::Screen11);
-        QCOMPARE(s->windowTitle(), QStringLiteral("Corvelle    (8 of 9)   Choose your Barn Roofing . . ."));
-        QCOMPARE(s->Frame1->title(), QStringLiteral("Barn Roofing"));
-        QCOMPARE(s->Option1->text(), QStringLiteral("Barn Trusses"));
-        QCOMPARE(s->Option2->text(), QStringLiteral("Barn Supports"));
-        QCOMPARE(s->Frame1->geometry(), TwipsRect(120, 120, 6375, 3135));
-        QCOMPARE(s->Image1->geometry(), TwipsRect(240, 360, 2328, 1656));
-        QCOMPARE(s->Image2->geometry(), TwipsRect(3240, 360, 2376, 1608));
-        QCOMPARE(s->Image1->pixmap().size(), QSize(192, 136));
-        QCOMPARE(s->Image2->pixmap().size(), QSize(196, 132));
-        QCOMPARE(s->Option1->geometry(), TwipsRect(840, 2640, 1455, 375));
-        QCOMPARE(s->Option2->geometry(), TwipsRect(3960, 2640, 1455, 375));
-        QCOMPARE(s->Command5->geometry(), TwipsRect(4680, 3600, 1125, 345));
-        QVERIFY(!s->Option1->isChecked());
-        QVERIFY(!s->Option2->isChecked());
-        QCOMPARE(s->Command3->nextInFocusChain(), static_cast<QWidget *>(s->Option1));
-        QCOMPARE(s->Option1->nextInFocusChain(), static_cast<QWidget *>(s->Option2));
-        QCOMPARE(s->Option2->nextInFocusChain(), static_cast<QWidget *>(s->Command4));
-        QCOMPARE(s->Command4->nextInFocusChain(), static_cast<QWidget *>(s->Command5));
+        const Roofing r = open(h, ScreenId(screen));
+        const bool barn = screen == 11;
+        QCOMPARE(r.s->windowTitle(), QStringLiteral("Corvelle    (8 of 9)   Choose your %1 Roofing . . .").arg(kind));
+        QCOMPARE(r.frame()->title(), barn ? QStringLiteral("Barn Roofing") : QStringLiteral("Gable Roofing "));
+        QCOMPARE(r.option(1)->text(), kind + QStringLiteral(" Trusses"));
+        QCOMPARE(r.option(2)->text(), kind + QStringLiteral(" Supports"));
+        QCOMPARE(r.frame()->geometry(), TwipsRect(120, 120, 6375, 3135));
+        QCOMPARE(r.image(1)->parentWidget(), r.frame());
+        QCOMPARE(r.image(1)->geometry(), TwipsRect(240, 360, 2328, 1656));
+        QCOMPARE(r.image(2)->geometry(), TwipsRect(3240, 360, 2376, 1608));
+        QCOMPARE(r.image(1)->pixmap().size(), QSize(192, 136));
+        QCOMPARE(r.image(2)->pixmap().size(), QSize(196, 132));
+        QCOMPARE(r.option(1)->geometry(), TwipsRect(barn ? 840 : 960, 2640, 1455, 375));
+        QCOMPARE(r.option(2)->geometry(), TwipsRect(3960, 2640, 1455, 375));
+        QCOMPARE(r.s->Command5->geometry(), TwipsRect(barn ? 4680 : 4800, 3600, 1125, 345));
+        QVERIFY(!r.option(1)->isChecked());
+        QVERIFY(!r.option(2)->isChecked());
+        QCOMPARE(r.s->Command3->nextInFocusChain(), static_cast<QWidget *>(r.option(1)));
+        QCOMPARE(r.option(1)->nextInFocusChain(), static_cast<QWidget *>(r.option(2)));
+        QCOMPARE(r.option(2)->nextInFocusChain(), static_cast<QWidget *>(r.s->Command4));
+        QCOMPARE(r.s->Command4->nextInFocusChain(), static_cast<QWidget *>(r.s->Command5));
     }
 
+    void largeFontsMoveOnlyThePictures_data() { addScreens(); }
     void largeFontsMoveOnlyThePictures()
     {
+        QFETCH(int, screen);
         Harness h(17);
-        h.wizard.show(ScreenId::Screen11);
-        auto *s = h.screen<screen11>(ScreenId::Screen11);
-        QCOMPARE(s->Image1->pos(), TwipsRect(360, 480, 0, 0).topLeft());
-        QCOMPARE(s->Image1->size(), TwipsRect(240, 360, 2328, 1656).size());
-        QCOMPARE(s->Image2->pos(), TwipsRect(3240, 480, 0, 0).topLeft());
-        QCOMPARE(s->Option1->geometry(), TwipsRect(840, 2640, 1455, 375));
+        const Roofing r = open(h, ScreenId(screen));
+        QCOMPARE(r.image(1)->pos(), TwipsRect(360, 480, 0, 0).topLeft());
+        QCOMPARE(r.image(2)->pos(), TwipsRect(3240, 480, 0, 0).topLeft());
+        QCOMPARE(r.image(1)->size(), TwipsRect(240, 360, 2328, 1656).size());
+        QCOMPARE(r.option(1)->geometry(), TwipsRect(screen == 11 ? 840 : 960, 2640, 1455, 375));
     }
 
     void nextStoresTheChoice_data()
     {
+        QTest::addColumn<int>("screen");
         QTest::addColumn<int>("option"); // 0 none, 1 trusses, 2 supports
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
-        QTest::newRow("trusses") << 1 << "0" << "1";
-        QTest::newRow("supports") << 2 << "1" << "0";
-        QTest::newRow("none keeps empty") << 0 << "" << "";
-        QTest::newRow("none keeps earlier") << 0 << "1" << "1";
+        for (int screen : {11, 12}) {
+            const char *kind = screen == 11 ? "barn" : "gable";
+            QTest::addRow("%s trusses", kind) << screen << 1 << "0" << "1";
+            QTest::addRow("%s supports", kind) << screen << 2 << "1" << "0";
+            QTest::addRow("%s none keeps empty", kind) << screen << 0 << "" << "";
+            QTest::addRow("%s none keeps earlier", kind) << screen << 0 << "1" << "1";
+        }
     }
 
-    // Reached from the roof type screen as a user would, for a narrow Barn roof.
+    // Reached from the roof type screen as a user would, for a narrow shed.
     void nextStoresTheChoice()
     {
+        QFETCH(int, screen);
         QFETCH(int, option);
         QFETCH(QString, before);
         QFETCH(QString, after);
@@ -82,52 +118,52 @@ private Q_SLOTS:
         h.design.Trusses = before;
         h.wizard.show(ScreenId::Screen10);
         auto *roof = h.screen<screen10>(ScreenId::Screen10);
-        choose(roof->Option2);
+        choose(screen == 11 ? roof->Option2 : roof->Option1);
         QTest::mouseClick(roof->Command5, Qt::LeftButton);
-        auto *s = h.screen<screen11>(ScreenId::Screen11);
-        QVERIFY(s);
-        QCOMPARE(h.visible(), static_cast<WizardScreen *>(s));
-        QCOMPARE(h.design.RoofType, QStringLiteral("Barn"));
-        QVERIFY(!s->Option1->isChecked() && !s->Option2->isChecked());
+        const Roofing r{h.wizard.find(ScreenId(screen))};
+        QVERIFY(r.s);
+        QCOMPARE(h.visible(), r.s);
+        QCOMPARE(h.design.RoofType, screen == 11 ? QStringLiteral("Barn") : QStringLiteral("Gable"));
+        QVERIFY(!r.option(1)->isChecked() && !r.option(2)->isChecked());
 
-        if (option == 1)
-            choose(s->Option1);
-        else if (option == 2)
-            choose(s->Option2);
-        QTest::mouseClick(s->Command5, Qt::LeftButton);
+        if (option > 0)
+            choose(r.option(option));
+        QTest::mouseClick(r.s->Command5, Qt::LeftButton);
         QCOMPARE(h.design.Trusses, after);
         QCOMPARE(h.visible()->id(), ScreenId::Screen13);
         QVERIFY(h.messages.messages.empty());
     }
 
+    void backKeepsTheSelection_data() { addScreens(); }
     void backKeepsTheSelection()
     {
+        QFETCH(int, screen);
         Harness h;
         h.design.ShedWidth = QStringLiteral("12");
         h.design.Trusses = QStringLiteral("7");
-        h.wizard.show(ScreenId::Screen11);
-        auto *s = h.screen<screen11>(ScreenId::Screen11);
-        choose(s->Option2);
-        QTest::mouseClick(s->Command4, Qt::LeftButton);
+        const Roofing r = open(h, ScreenId(screen));
+        choose(r.option(2));
+        QTest::mouseClick(r.s->Command4, Qt::LeftButton);
         QCOMPARE(h.visible()->id(), ScreenId::Screen10);
         QCOMPARE(h.design.Trusses, QStringLiteral("7"));
-        h.wizard.moveTo(*h.visible(), ScreenId::Screen11);
-        QVERIFY(s->Option2->isChecked());
-        QVERIFY(!s->Option1->isChecked());
-        choose(s->Option1);
-        QVERIFY(!s->Option2->isChecked());
+        h.wizard.moveTo(*h.visible(), ScreenId(screen));
+        QVERIFY(r.option(2)->isChecked());
+        QVERIFY(!r.option(1)->isChecked());
+        choose(r.option(1));
+        QVERIFY(!r.option(2)->isChecked());
     }
 
+    void escapeEnds_data() { addScreens(); }
     void escapeEnds()
     {
+        QFETCH(int, screen);
         Harness h;
-        h.wizard.show(ScreenId::Screen11);
-        auto *s = h.screen<screen11>(ScreenId::Screen11);
-        QTest::keyClick(s->Command5, Qt::Key_Escape);
+        const Roofing r = open(h, ScreenId(screen));
+        QTest::keyClick(r.s->Command5, Qt::Key_Escape);
         QCOMPARE(h.exit.statuses, std::vector<int>{0});
         QVERIFY(h.shedData().isEmpty());
     }
 };
 
-QTEST_MAIN(Screen11Test)
+QTEST_MAIN(RoofingTest)
 #include "test_screen11.moc"
