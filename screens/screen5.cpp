@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -133,6 +134,7 @@ void screen5::Form_Load()
         heights << QStringLiteral("%1 feet high").arg(feet);
     Combo1->addItems(heights);
     Combo1->setCurrentIndex(0);
+    Combo1->lineEdit()->home(false); // show the text from its start, like a list not yet touched
     // The focus starts on Next, the first stop after Cancel.
     Command5->setFocus();
 }
