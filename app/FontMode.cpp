@@ -1,12 +1,12 @@
 #include "app/FontMode.h"
 
 #include <QFontMetrics>
-#include <QGuiApplication>
+#include <QFontDatabase>
 
 namespace corvelle {
 
 FontProbe::FontProbe()
-    : FontProbe([] { return QFontMetrics(QGuiApplication::font()).height(); })
+    : FontProbe([] { return QFontMetrics(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).height(); })
 {
 }
 

@@ -7,7 +7,7 @@
 namespace corvelle {
 
 // Tells whether the desktop runs with large fonts. The cell height is the pixel
-// height of the application's default font; tests replace its source.
+// height of the desktop's default font (not the screens' own); tests replace its source.
 class FontProbe {
 public:
     using CellHeightSource = std::function<int()>;

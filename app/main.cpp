@@ -1,3 +1,4 @@
+#include "app/Appearance.h"
 #include "app/FontMode.h"
 #include "app/ScreenContext.h"
 #include "app/Services.h"
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Corvelle"));
     // Hidden screens are not closed ones: only the wizard decides when the program ends.
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setFont(corvelle::WizardFont());
 
     using namespace corvelle;
     ShedDesign design;

@@ -9,6 +9,7 @@
 // widgets: an option or check box is clicked ("1"), a box or list gets the text,
 // a button is clicked ("click"). Message boxes are written to stderr, not shown.
 
+#include "app/Appearance.h"
 #include "app/FontMode.h"
 #include "app/ScreenContext.h"
 #include "app/Services.h"
@@ -168,13 +169,14 @@ int main(int argc, char *argv[])
                                         QStringLiteral("H"));
     const QCommandLineOption bareOption(QStringLiteral("no-caption"), QStringLiteral("Client area only."));
     const QCommandLineOption fontOption(QStringLiteral("font"),
-                                        QStringLiteral("Desktop font to lay out with, as \"Family,points\"."),
+                                        QStringLiteral("Font to lay the screens out with, as \"Family,points\"."),
                                         QStringLiteral("FONT"));
     parser.addOptions({screenOption, outOption, cellOption, bareOption, fontOption});
     parser.addPositionalArgument(QStringLiteral("presets"), QStringLiteral("design.Field=value or Control=value"),
                                  QStringLiteral("[presets...]"));
     parser.process(app);
 
+    QApplication::setFont(WizardFont());
     if (parser.isSet(fontOption)) {
         QFont font;
         if (!font.fromString(parser.value(fontOption))) {

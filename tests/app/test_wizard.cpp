@@ -4,6 +4,7 @@
 #include "tests/support/TestHarness.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QPushButton>
 #include <QRadioButton>
@@ -278,8 +279,9 @@ private Q_SLOTS:
         QCOMPARE(FontProbe([] { return 16; }).GetFontMode(), QStringLiteral("Small fonts are enabled"));
         QCOMPARE(FontProbe([] { return 17; }).GetFontMode(), QStringLiteral("Large Fonts"));
         QCOMPARE(FontProbe([] { return 0; }).GetFontMode(), QStringLiteral("Small fonts are enabled"));
-        // The real source is the default font's cell height.
-        const int height = QFontMetrics(QApplication::font()).height();
+        // The real source is the desktop font's cell height, whatever font the screens use.
+        QApplication::setFont(QFont(QStringLiteral("Nimbus Sans"), 30));
+        const int height = QFontMetrics(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).height();
         QCOMPARE(FontProbe().GetFontMode() == LargeFonts, height > 16);
     }
 
