@@ -16,16 +16,31 @@ const QString Service = QStringLiteral("Brasswick.Application");
 
 QString hostExecutable() { return QStringLiteral(CORVELLE_HOST_EXE); }
 
-ProgramFolder::ProgramFolder()
+bool installHostFiles(const QString &folder)
 {
-    QDir root(dir_.path());
-    ok_ = root.mkpath(QStringLiteral("Program Data/2D Sheds"));
+    QDir root(folder);
+    bool ok = root.mkpath(QStringLiteral("Program Data/2D Sheds"));
     const QString source = QStringLiteral(CORVELLE_HOST_DATA_SRC);
     for (const char *macro : {"Q&V_1_Start.mrq", "2dsheds.mrq"}) {
-        ok_ = ok_ && QFile::copy(source + QLatin1Char('/') + QLatin1String(macro),
-                                 root.filePath(QStringLiteral("Program Data/") + QLatin1String(macro)));
+        ok = ok && QFile::copy(source + QLatin1Char('/') + QLatin1String(macro),
+                               root.filePath(QStringLiteral("Program Data/") + QLatin1String(macro)));
     }
+    return ok;
 }
+
+void writeStyleDrawing(const QString &folder, int number)
+{
+    const QByteArray svg = QByteArrayLiteral(
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"263\" height=\"164\" viewBox=\"0 0 263 164\">"
+        "<rect width=\"263\" height=\"164\" fill=\"white\"/>"
+        "<path d=\"M40 150 V70 L130 20 L220 70 V150 Z M110 150 V100 H150 V150\" fill=\"none\" stroke=\"black\"/>"
+        "</svg>\n");
+    QFile f(QDir(folder).filePath(QStringLiteral("Program Data/2D Sheds/Shed_%1.KQ").arg(number)));
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(svg) != svg.size())
+        qFatal("cannot write test file %s", qPrintable(f.fileName()));
+}
+
+ProgramFolder::ProgramFolder() { ok_ = installHostFiles(dir_.path()); }
 
 void ProgramFolder::write(const QString &relative, const QByteArray &bytes) const
 {
@@ -34,15 +49,7 @@ void ProgramFolder::write(const QString &relative, const QByteArray &bytes) cons
         qFatal("cannot write test file %s", qPrintable(f.fileName()));
 }
 
-void ProgramFolder::writeStyle(int number) const
-{
-    const QByteArray svg = QByteArrayLiteral(
-        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"263\" height=\"164\" viewBox=\"0 0 263 164\">"
-        "<rect width=\"263\" height=\"164\" fill=\"white\"/>"
-        "<path d=\"M40 150 V70 L130 20 L220 70 V150 Z M110 150 V100 H150 V150\" fill=\"none\" stroke=\"black\"/>"
-        "</svg>\n");
-    write(QStringLiteral("Program Data/2D Sheds/Shed_%1.KQ").arg(number), svg);
-}
+void ProgramFolder::writeStyle(int number) const { writeStyleDrawing(dir_.path(), number); }
 
 QList<QByteArray> sampleShedDataLines()
 {
@@ -160,16 +167,21 @@ HostProcess::~HostProcess() { stop(); }
 
 bool HostProcess::start(const ProgramFolder &folder, const QStringList &extraArgs, const QString &busAddress)
 {
+    return start(folder.path(), extraArgs, busAddress);
+}
+
+bool HostProcess::start(const QString &programFolder, const QStringList &extraArgs, const QString &busAddress)
+{
     bus_ = busAddress.isEmpty() ? QDBusConnection::sessionBus()
                                 : QDBusConnection::connectToBus(busAddress, QStringLiteral("host-process-watch"));
     if (!bus_.isConnected()) {
         error_ = QStringLiteral("no bus to start the host on: ") + bus_.lastError().message();
         return false;
     }
-    journal_ = folder.file(QStringLiteral("journal.jsonl"));
+    journal_ = QDir(programFolder).filePath(QStringLiteral("journal.jsonl"));
     process_.setProcessEnvironment(hostEnvironment(busAddress));
     process_.setProgram(hostExecutable());
-    process_.setArguments(QStringList{QStringLiteral("--program-folder"), folder.path(), QStringLiteral("--journal"),
+    process_.setArguments(QStringList{QStringLiteral("--program-folder"), programFolder, QStringLiteral("--journal"),
                                       journal_}
                           + extraArgs);
     process_.start();

@@ -9,6 +9,12 @@
 
 namespace corvelle::testing {
 
+// Puts the host's own files into a program folder: its two macros under "Program Data"
+// and an empty "Program Data/2D Sheds". False when a file cannot be put there.
+bool installHostFiles(const QString &folder);
+// A small line drawing as "Program Data/2D Sheds/Shed_<n>.KQ" of the folder.
+void writeStyleDrawing(const QString &folder, int number);
+
 // A throwaway program folder for one corvelle-host: "Program Data" with the host's two
 // macros, plus whatever data files and drawings a test puts there.
 class ProgramFolder {
@@ -35,8 +41,10 @@ QByteArray joinCrLf(const QList<QByteArray> &lines);
 class HostProcess {
 public:
     ~HostProcess();
-    // Starts the host and waits until it owns Brasswick.Application.
+    // Starts the host and waits until it owns Brasswick.Application. The journal goes
+    // to "journal.jsonl" in the program folder.
     bool start(const ProgramFolder &folder, const QStringList &extraArgs = {}, const QString &busAddress = {});
+    bool start(const QString &programFolder, const QStringList &extraArgs = {}, const QString &busAddress = {});
     void stop();
     QString journalFile() const { return journal_; }
     QString errorText() const { return error_; }
