@@ -25,6 +25,14 @@ QLabel *picture(QWidget *frame, const char *name)
     return image;
 }
 
+// Tab enters the option group at its selected option only; once the user moves
+// within the group, Qt keeps that single stop on the option that had the focus.
+void tabStopOnSelected(std::initializer_list<QRadioButton *> group)
+{
+    for (QRadioButton *option : group)
+        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
 } // namespace
 
 screen8::screen8(ScreenContext &context)
@@ -94,6 +102,7 @@ screen8::screen8(ScreenContext &context)
     Text1->setObjectName(QStringLiteral("Text1"));
     Place(Text1, 4320, 3000, 495, 288);
 
+    tabStopOnSelected({Option1, Option2, Option3, Option4});
     setTabSequence({Command3, Option1, Option2, Command5, Command4, Option4, Option3, Text1, Text2});
 
     onGotFocus(Text1, [this] { Text1_GotFocus(); });

@@ -22,6 +22,14 @@ QLabel *picture(QWidget *frame, const char *name)
     return image;
 }
 
+// Tab enters the option group at its selected option only; once the user moves
+// within the group, Qt keeps that single stop on the option that had the focus.
+void tabStopOnSelected(std::initializer_list<QRadioButton *> group)
+{
+    for (QRadioButton *option : group)
+        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
 } // namespace
 
 screen9::screen9(ScreenContext &context)
@@ -64,6 +72,7 @@ screen9::screen9(ScreenContext &context)
     Option4->setObjectName(QStringLiteral("Option4"));
     Place(Option4, 5280, 2760, 855, 372);
 
+    tabStopOnSelected({Option1, Option2, Option3, Option4});
     setTabSequence({Command3, Option1, Option2, Command5, Command4, Option4, Option3});
 }
 
@@ -95,6 +104,9 @@ void screen9::Form_Activate()
         if (side->isChecked() && !side->isEnabled())
             Option1->setChecked(true);
     }
+    // The stop follows the selection, which may have moved, rather than a side
+    // that had the focus on an earlier visit and may now be disabled.
+    tabStopOnSelected({Option1, Option2, Option3, Option4});
 }
 
 void screen9::Command5_Click()
