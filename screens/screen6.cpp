@@ -12,6 +12,18 @@
 
 namespace corvelle {
 
+namespace {
+
+// Tab enters an option group at its selected option only; once the user moves
+// within the group, Qt keeps that single stop on the option that had the focus.
+void tabStopOnSelected(std::initializer_list<QRadioButton *> group)
+{
+    for (QRadioButton *option : group)
+        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+} // namespace
+
 screen6::screen6(ScreenContext &context)
     : WizardScreen(ScreenId::Screen6, context, QStringLiteral("Corvelle    (4 of 9)   Choose your Inner Wall Type . . ."))
 {
@@ -79,6 +91,8 @@ screen6::screen6(ScreenContext &context)
     auto *thicknesses = new QButtonGroup(this);
     for (QRadioButton *option : {Option1, Option4, Option5, Option7})
         thicknesses->addButton(option);
+    tabStopOnSelected({Option2, Option6, Option3});
+    tabStopOnSelected({Option1, Option4, Option5, Option7});
 
     setTabSequence({Command3, Command5, Command4, Option1, Option4, Option5, Option2, Option3, Option6, Option7});
 
@@ -101,6 +115,8 @@ void screen6::Form_Load()
         Move(Image2, 360, 480);
     }
     Image1->setPixmap(BitmapResource(122));
+    // The focus starts on Next, the first stop after Cancel.
+    Command5->setFocus();
 }
 
 void screen6::Option2_Click()

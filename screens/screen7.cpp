@@ -22,6 +22,14 @@ QLabel *picture(QWidget *frame, const char *name)
     return image;
 }
 
+// Tab enters the option group at its selected option only; once the user moves
+// within the group, Qt keeps that single stop on the option that had the focus.
+void tabStopOnSelected(std::initializer_list<QRadioButton *> group)
+{
+    for (QRadioButton *option : group)
+        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
 } // namespace
 
 screen7::screen7(ScreenContext &context)
@@ -64,6 +72,7 @@ screen7::screen7(ScreenContext &context)
     Option4->setObjectName(QStringLiteral("Option4"));
     Place(Option4, 5280, 2760, 720, 372);
 
+    tabStopOnSelected({Option1, Option2, Option3, Option4});
     setTabSequence({Command3, Option1, Option2, Command5, Command4, Option4, Option3});
 }
 
@@ -75,6 +84,8 @@ void screen7::Form_Load()
         Move(Image3, 3360, 600);
         Move(Image4, 4920, 600);
     }
+    // The focus starts on the covering choice, the first stop after Cancel.
+    Option1->setFocus();
 }
 
 void screen7::Command5_Click()

@@ -67,11 +67,47 @@ private Q_SLOTS:
 
         QList<QWidget *> chain{s->Command3};
         for (QWidget *w = s->Command3->nextInFocusChain(); w != s->Command3; w = w->nextInFocusChain()) {
-            if (w->focusPolicy() & Qt::TabFocus)
+            if (w->focusPolicy() != Qt::NoFocus)
                 chain << w;
         }
         QCOMPARE(chain, (QList<QWidget *>{s->Command3, s->Command5, s->Command4, s->Option1, s->Option4, s->Option5,
                                           s->Option2, s->Option3, s->Option6, s->Option7}));
+    }
+
+    // The screen opens on Next; Tab stops once in each option group, at its selected
+    // option, and passes over the thickness group while it is greyed.
+    void focusAndTabStops()
+    {
+        Harness h;
+        h.design.ShedWidth = QStringLiteral("12");
+        auto *s = open(h);
+        QApplication::setActiveWindow(s);
+        QVERIFY(QTest::qWaitForWindowActive(s));
+        QCOMPARE(QApplication::focusWidget(), s->Command5);
+
+        auto walk = [](QWidget *from, Qt::Key key, int presses) {
+            QList<QWidget *> visited;
+            from->setFocus();
+            for (int i = 0; i < presses; ++i) {
+                visited << QApplication::focusWidget();
+                QTest::keyClick(QApplication::focusWidget(), key);
+            }
+            visited << QApplication::focusWidget();
+            return visited;
+        };
+        QCOMPARE(walk(s->Command3, Qt::Key_Tab, 5),
+                 (QList<QWidget *>{s->Command3, s->Command5, s->Command4, s->Option4, s->Option2, s->Command3}));
+        QCOMPARE(walk(s->Command3, Qt::Key_Backtab, 2), (QList<QWidget *>{s->Command3, s->Option2, s->Option4}));
+
+        choose(s->Option7);
+        choose(s->Option3);
+        QCOMPARE(walk(s->Command3, Qt::Key_Tab, 4),
+                 (QList<QWidget *>{s->Command3, s->Command5, s->Command4, s->Option3, s->Command3}));
+        // Enter on the focused option presses Next.
+        walk(s->Command3, Qt::Key_Tab, 3);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(h.design.InWallType, QStringLiteral("0"));
+        QCOMPARE(h.design.SheetrockThickness, QStringLiteral(".625"));
     }
 
     void nextStores_data()

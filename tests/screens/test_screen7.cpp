@@ -3,6 +3,7 @@
 #include "screens/screen7.h"
 #include "tests/support/TestHarness.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -56,11 +57,49 @@ private Q_SLOTS:
 
         QList<QWidget *> chain{s->Command3};
         for (QWidget *w = s->Command3->nextInFocusChain(); w != s->Command3; w = w->nextInFocusChain()) {
-            if (w->focusPolicy() & Qt::TabFocus)
+            if (w->focusPolicy() != Qt::NoFocus)
                 chain << w;
         }
         QCOMPARE(chain, (QList<QWidget *>{s->Command3, s->Option1, s->Option2, s->Command5, s->Command4, s->Option4,
                                           s->Option3}));
+    }
+
+    // The screen opens on the covering choice; Tab and Shift+Tab stop once in the
+    // option group, at its selected option, wherever that lies in the order.
+    void focusAndTabStops()
+    {
+        Harness h;
+        auto *s = open(h);
+        QApplication::setActiveWindow(s);
+        QVERIFY(QTest::qWaitForWindowActive(s));
+        QCOMPARE(QApplication::focusWidget(), s->Option1);
+
+        auto walk = [](QWidget *from, Qt::Key key, int presses) {
+            QList<QWidget *> visited;
+            from->setFocus();
+            for (int i = 0; i < presses; ++i) {
+                visited << QApplication::focusWidget();
+                QTest::keyClick(QApplication::focusWidget(), key);
+            }
+            visited << QApplication::focusWidget();
+            return visited;
+        };
+        QCOMPARE(walk(s->Command3, Qt::Key_Tab, 4),
+                 (QList<QWidget *>{s->Command3, s->Option1, s->Command5, s->Command4, s->Command3}));
+        QCOMPARE(walk(s->Command3, Qt::Key_Backtab, 4),
+                 (QList<QWidget *>{s->Command3, s->Command4, s->Command5, s->Option1, s->Command3}));
+
+        // The arrow keys move the choice; the stop follows it to its place in the order.
+        s->Option1->setFocus();
+        QTest::keyClick(s->Option1, Qt::Key_Right);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QVERIFY(s->Option4->isChecked());
+        QCOMPARE(walk(s->Command3, Qt::Key_Tab, 4),
+                 (QList<QWidget *>{s->Command3, s->Command5, s->Command4, s->Option4, s->Command3}));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(h.design.SidingName, QStringLiteral("Tin"));
     }
 
     void nextStores_data()
