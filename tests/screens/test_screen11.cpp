@@ -4,6 +4,7 @@
 #include "screens/screen12.h"
 #include "tests/support/TestHarness.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -89,6 +90,24 @@ private Q_SLOTS:
         QCOMPARE(r.image(2)->pos(), TwipsRect(3240, 480, 0, 0).topLeft());
         QCOMPARE(r.image(1)->size(), TwipsRect(240, 360, 2328, 1656).size());
         QCOMPARE(r.option(1)->geometry(), TwipsRect(screen == 11 ? 840 : 960, 2640, 1455, 375));
+    }
+
+    // The screens open on Cancel or the first option, and taking the focus is
+    // not a choice.
+    void focusSelectsNothing_data() { addScreens(); }
+    void focusSelectsNothing()
+    {
+        QFETCH(int, screen);
+        Harness h;
+        const Roofing r = open(h, ScreenId(screen));
+        QApplication::setActiveWindow(r.s);
+        QVERIFY(QTest::qWaitForWindowActive(r.s));
+        QVERIFY(r.s->focusWidget() == r.s->Command3 || r.s->focusWidget() == r.option(1));
+        r.s->Command3->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(r.s->Command3, Qt::Key_Tab);
+        QCOMPARE(r.s->focusWidget(), static_cast<QWidget *>(r.option(1)));
+        QVERIFY(!r.option(1)->isChecked());
+        QVERIFY(!r.option(2)->isChecked());
     }
 
     void nextStoresTheChoice_data()

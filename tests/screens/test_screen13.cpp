@@ -1,6 +1,7 @@
 #include "app/Failure.h"
 #include "app/Twips.h"
 #include "screens/screen10.h"
+#include "screens/screen11.h"
 #include "screens/screen12.h"
 #include "screens/screen13.h"
 #include "tests/support/TestHarness.h"
@@ -199,15 +200,29 @@ private Q_SLOTS:
     }
 
     // Back leads to the roof type screen whichever screen came before.
+    void backGoesToRoofType_data()
+    {
+        QTest::addColumn<QString>("width");
+        QTest::addColumn<int>("roof"); // the option chosen on screen10
+        QTest::addColumn<int>("before");
+        QTest::newRow("through the gable roofing") << "12" << 1 << 12;
+        QTest::newRow("through the barn roofing") << "12" << 2 << 11;
+        QTest::newRow("wide shed, no roofing") << "20" << 1 << 10;
+    }
     void backGoesToRoofType()
     {
+        QFETCH(QString, width);
+        QFETCH(int, roof);
+        QFETCH(int, before);
         Harness h;
-        h.design.ShedWidth = QStringLiteral("12");
+        h.design.ShedWidth = width;
         h.wizard.show(ScreenId::Screen10);
-        choose(h.screen<screen10>(ScreenId::Screen10)->Option1);
-        QTest::mouseClick(h.screen<screen10>(ScreenId::Screen10)->Command5, Qt::LeftButton);
-        QCOMPARE(h.visible()->id(), ScreenId::Screen12);
-        QTest::mouseClick(h.screen<screen12>(ScreenId::Screen12)->Command5, Qt::LeftButton);
+        auto *roofType = h.screen<screen10>(ScreenId::Screen10);
+        choose(roof == 1 ? roofType->Option1 : roofType->Option2);
+        QTest::mouseClick(roofType->Command5, Qt::LeftButton);
+        QCOMPARE(h.visible()->id(), ScreenId(before == 10 ? 13 : before));
+        if (before != 10)
+            QTest::mouseClick(h.visible()->Command5, Qt::LeftButton);
         auto *s = h.screen<screen13>(ScreenId::Screen13);
         QCOMPARE(h.visible(), static_cast<WizardScreen *>(s));
         choose(s->Option3);
@@ -218,7 +233,7 @@ private Q_SLOTS:
 
         // A wide shed now: Next goes straight back, and the choice is still there.
         h.design.ShedWidth = QStringLiteral("20");
-        QTest::mouseClick(h.screen<screen10>(ScreenId::Screen10)->Command5, Qt::LeftButton);
+        QTest::mouseClick(roofType->Command5, Qt::LeftButton);
         QCOMPARE(h.visible(), static_cast<WizardScreen *>(s));
         QVERIFY(s->Option3->isChecked());
         QVERIFY(!s->Option1->isChecked());

@@ -13,6 +13,10 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <csignal>
+
+#include <sys/resource.h>
+
 using namespace corvelle;
 using namespace corvelle::test;
 
@@ -296,6 +300,35 @@ private Q_SLOTS:
         QTest::mouseClick(s->Command5, Qt::LeftButton);
         QCOMPARE(h.messages.failures.size(), 1);
         QCOMPARE(h.exit.statuses, std::vector<int>{1});
+        QCOMPARE(h.hostJournal, (QStringList{QStringLiteral("attach"), QStringLiteral("Documents"),
+                                             QStringLiteral("release")}));
+    }
+
+    // A write that fails part way keeps the earlier shedSize.txt whole.
+    void failedWriteKeepsTheEarlierFile()
+    {
+        Harness h;
+        const QString path = QDir(h.programFolder()).filePath(QStringLiteral("shedSize.txt"));
+        {
+            QFile earlier(path);
+            QVERIFY(earlier.open(QIODevice::WriteOnly));
+            earlier.write("150\r\n");
+        }
+        auto *s = open2D(h);
+        typeWidth(s, QStringLiteral("12.50"));
+        // A disk that takes two bytes of the seven.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = 2;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        QTest::mouseClick(s->Command5, Qt::LeftButton);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        QCOMPARE(h.messages.failures.size(), 1);
+        QCOMPARE(h.exit.statuses, std::vector<int>{1});
+        QCOMPARE(widthFile(h), QByteArray("150\r\n"));
+        QCOMPARE(QDir(h.programFolder()).entryList(QDir::Files), QStringList{QStringLiteral("shedSize.txt")});
         QCOMPARE(h.hostJournal, (QStringList{QStringLiteral("attach"), QStringLiteral("Documents"),
                                              QStringLiteral("release")}));
     }
