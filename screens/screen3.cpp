@@ -6,10 +6,13 @@
 #include "app/ShedDesign.h"
 #include "app/Twips.h"
 
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <utility>
 
 namespace corvelle {
 
@@ -23,6 +26,30 @@ void setTextColour(QLabel *label, const QColor &colour)
     palette.setColor(QPalette::Inactive, QPalette::WindowText, colour);
     label->setPalette(palette);
 }
+
+// GotFocus is the focus moving into a box from another control. The box that had
+// the focus when its window lost the activation (to a message box, a popup menu or
+// another program) gets it back with the window: no GotFocus, its selection stays.
+class ReturningFocus final : public QObject {
+public:
+    explicit ReturningFocus(QWidget *box) : QObject(box) { box->installEventFilter(this); }
+
+    // Whether the focus the box has just received is only coming back; asked once per GotFocus.
+    bool takeReturn() { return std::exchange(returning_, false); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusOut) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+            returning_ = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+        }
+        return false;
+    }
+
+private:
+    bool returning_ = false;
+};
 
 } // namespace
 
@@ -111,9 +138,9 @@ screen3::screen3(ScreenContext &context)
     on(Command8, &QPushButton::clicked, [this] { Command8_Click(); });
     on(Command7, &QPushButton::clicked, [this] { Command7_Click(); });
     on(Command9, &QPushButton::clicked, [this] { Command9_Click(); });
-    onGotFocus(Text1, [this] { Text1_GotFocus(); });
-    onGotFocus(Text2, [this] { Text2_GotFocus(); });
-    onGotFocus(Text3, [this] { Text3_GotFocus(); });
+    onGotFocus(Text1, [this, box = new ReturningFocus(Text1)] { if (!box->takeReturn()) Text1_GotFocus(); });
+    onGotFocus(Text2, [this, box = new ReturningFocus(Text2)] { if (!box->takeReturn()) Text2_GotFocus(); });
+    onGotFocus(Text3, [this, box = new ReturningFocus(Text3)] { if (!box->takeReturn()) Text3_GotFocus(); });
 }
 
 // One foot up or down, without bounds. A box that holds no number is left alone:

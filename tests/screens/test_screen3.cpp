@@ -8,8 +8,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace corvelle;
 using namespace corvelle::test;
@@ -35,6 +37,32 @@ void type(QLineEdit *box, const QString &text)
         QTest::keyClick(box, Qt::Key_Backspace);
     else
         QTest::keyClicks(box, text);
+}
+
+// Shows each message as a real modal box that closes itself at once, so the screen
+// loses the activation meanwhile, as it does on a desktop.
+class ModalMessages final : public MessageService {
+public:
+    void showMessage(const QString &text, MessageForm) override
+    {
+        texts << text;
+        QTimer::singleShot(0, [] {
+            if (QWidget *box = QApplication::activeModalWidget())
+                box->close();
+        });
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Wrong Value"), text, QMessageBox::Ok);
+        box.exec();
+    }
+    void showFailure(const QString &text) override { texts << text; }
+    QStringList texts;
+};
+
+// The window system giving the screen back the activation.
+void reactivate(QWidget *screen)
+{
+    QApplication::setActiveWindow(screen);
+    if (!QTest::qWaitForWindowActive(screen))
+        qWarning("the screen did not become active again");
 }
 
 const QString ValidWidth = QStringLiteral("Please enter a valid Shed Width and try again.");
@@ -247,6 +275,39 @@ private Q_SLOTS:
         QCOMPARE(s->Text1->selectedText(), QStringLiteral("abcdefghij"));
         QTest::keyClicks(s->Text1, QStringLiteral("9"));
         QCOMPARE(s->Text1->text(), QStringLiteral("9klmn"));
+    }
+
+    // A box that had the focus when its window lost the activation gets it back
+    // without a GotFocus: the message box of a refusal, or another program.
+    void focusComingBackKeepsTheSelection()
+    {
+        Harness h;
+        ModalMessages modal;
+        h.context = std::make_unique<ScreenContext>(
+            ScreenContext{h.design, h.wizard, modal, h.fonts, h.programFolder(), {}});
+        screen3 *s = open(h);
+        type(s->Text1, QStringLiteral("abcdefghijklmn"));
+        QTest::keyClick(s->Text1, Qt::Key_Return);
+        QCOMPARE(modal.texts, QStringList{ValidWidth});
+        reactivate(s);
+        QCOMPARE(QApplication::focusWidget(), s->Text1);
+        QVERIFY(!s->Text1->hasSelectedText());
+        QCOMPARE(s->Text1->cursorPosition(), 14);
+
+        // From the Next button the focus does move into the box, which selects.
+        QTest::mouseClick(s->Command5, Qt::LeftButton);
+        QCOMPARE(modal.texts.size(), 2);
+        reactivate(s);
+        QCOMPARE(QApplication::focusWidget(), s->Text1);
+        QCOMPARE(s->Text1->selectedText(), QStringLiteral("abcdefghij"));
+
+        s->Text2->setFocus();
+        QTest::keyClick(s->Text2, Qt::Key_End);
+        QTest::keyClick(s->Text2, Qt::Key_Left, Qt::ShiftModifier);
+        QApplication::setActiveWindow(nullptr);
+        reactivate(s);
+        QCOMPARE(QApplication::focusWidget(), s->Text2);
+        QCOMPARE(s->Text2->selectedText(), QStringLiteral("0"));
     }
 
     void stepButtons_data()
