@@ -32,22 +32,29 @@ void setTextColour(QLabel *label, const QColor &colour)
 // another program) gets it back with the window: no GotFocus, its selection stays.
 class ReturningFocus final : public QObject {
 public:
-    explicit ReturningFocus(QWidget *box) : QObject(box) { box->installEventFilter(this); }
+    using QObject::QObject;
 
-    // Whether the focus the box has just received is only coming back; asked once per GotFocus.
-    bool takeReturn() { return std::exchange(returning_, false); }
+    // Whether the focus the box last received only came back with its window.
+    bool returning() const { return returning_; }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::FocusOut) {
-            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-            returning_ = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
-        }
+        if (event->type() == QEvent::FocusOut)
+            lostWithWindow_ = withWindow(static_cast<QFocusEvent *>(event)->reason());
+        else if (event->type() == QEvent::FocusIn)
+            returning_ = std::exchange(lostWithWindow_, false)
+                         && withWindow(static_cast<QFocusEvent *>(event)->reason());
         return false;
     }
 
 private:
+    static bool withWindow(Qt::FocusReason reason)
+    {
+        return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+    }
+
+    bool lostWithWindow_ = false;
     bool returning_ = false;
 };
 
@@ -138,9 +145,17 @@ screen3::screen3(ScreenContext &context)
     on(Command8, &QPushButton::clicked, [this] { Command8_Click(); });
     on(Command7, &QPushButton::clicked, [this] { Command7_Click(); });
     on(Command9, &QPushButton::clicked, [this] { Command9_Click(); });
-    onGotFocus(Text1, [this, box = new ReturningFocus(Text1)] { if (!box->takeReturn()) Text1_GotFocus(); });
-    onGotFocus(Text2, [this, box = new ReturningFocus(Text2)] { if (!box->takeReturn()) Text2_GotFocus(); });
-    onGotFocus(Text3, [this, box = new ReturningFocus(Text3)] { if (!box->takeReturn()) Text3_GotFocus(); });
+    auto onBoxGotFocus = [this](QLineEdit *box, void (screen3::*handler)()) {
+        auto *focus = new ReturningFocus(box);
+        onGotFocus(box, [this, focus, handler] {
+            if (!focus->returning())
+                (this->*handler)();
+        });
+        box->installEventFilter(focus); // after the GotFocus hook, so it sees each focus event first
+    };
+    onBoxGotFocus(Text1, &screen3::Text1_GotFocus);
+    onBoxGotFocus(Text2, &screen3::Text2_GotFocus);
+    onBoxGotFocus(Text3, &screen3::Text3_GotFocus);
 }
 
 // One foot up or down, without bounds. A box that holds no number is left alone:

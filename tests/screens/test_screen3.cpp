@@ -296,12 +296,22 @@ private Q_SLOTS:
 
         // From the Next button the focus does move into the box, which selects.
         QTest::mouseClick(s->Command5, Qt::LeftButton);
-        QCOMPARE(modal.texts.size(), 2);
+        QCOMPARE(modal.texts.size(), qsizetype(2));
         reactivate(s);
         QCOMPARE(QApplication::focusWidget(), s->Text1);
         QCOMPARE(s->Text1->selectedText(), QStringLiteral("abcdefghij"));
 
+        // Enter in the other box: the focus moves into the refused one, and the box
+        // that lost it to the message box still selects when the user comes back to it.
         s->Text2->setFocus();
+        QTest::keyClick(s->Text2, Qt::Key_Return);
+        reactivate(s);
+        QCOMPARE(QApplication::focusWidget(), s->Text1);
+        QCOMPARE(s->Text1->selectedText(), QStringLiteral("abcdefghij"));
+        s->Text2->setFocus();
+        QCOMPARE(s->Text2->selectedText(), QStringLiteral("20"));
+
+        // Another program takes the activation and gives it back.
         QTest::keyClick(s->Text2, Qt::Key_End);
         QTest::keyClick(s->Text2, Qt::Key_Left, Qt::ShiftModifier);
         QApplication::setActiveWindow(nullptr);
