@@ -117,6 +117,8 @@ void screen8::Form_Load()
         Move(Image3, 3360, 600);
         Move(Image4, 4920, 600);
     }
+    // The focus starts on the door choice, the first stop after Cancel.
+    Option2->setFocus();
 }
 
 // A narrow shed gets the narrow-door sizes on every showing; ShedWidth passed the

@@ -84,6 +84,8 @@ void screen9::Form_Load()
         Move(Image3, 3360, 600);
         Move(Image4, 4920, 600);
     }
+    // The focus starts on the ramp choice, the first stop after Cancel.
+    Option2->setFocus();
 }
 
 // A ramp side is offered only where the main door is, and on no side of a gravel
@@ -92,6 +94,7 @@ void screen9::Form_Activate()
 {
     const ShedDesign &design = context_.design;
     const QString &door = design.MainDoorLocation;
+    QWidget *const focused = focusWidget();
     const bool built = design.FloorType != u"0";
     Option2->setEnabled(built && (door == u"Front" || door == u"Both"));
     Option3->setEnabled(built && (door == u"Rear" || door == u"Both"));
@@ -101,8 +104,12 @@ void screen9::Form_Activate()
     // Never leave a ruled-out side as the choice: it would be stored as a ramp
     // where there is no door.
     for (QRadioButton *side : {Option2, Option3, Option4}) {
-        if (side->isChecked() && !side->isEnabled())
+        if (side->isChecked() && !side->isEnabled()) {
             Option1->setChecked(true);
+            // A focus on the ruled-out side follows the choice rather than leaving the group.
+            if (focused == side)
+                Option1->setFocus();
+        }
     }
     // The stop follows the selection, which may have moved, rather than a side
     // that had the focus on an earlier visit and may now be disabled.

@@ -93,6 +93,18 @@ private Q_SLOTS:
         QCOMPARE(s->Image1->pixmap().size(), QSize(96, 152));
     }
 
+    // The screen opens on the first stop after Cancel, the selected door; Enter
+    // there presses Next.
+    void opensOnTheDoorChoice()
+    {
+        Harness h;
+        auto *s = open(h);
+        QCOMPARE(s->focusWidget(), static_cast<QWidget *>(s->Option2));
+        QTest::keyClick(s->Option2, Qt::Key_Return);
+        QCOMPARE(h.visible(), h.wizard.find(ScreenId::Screen9));
+        QCOMPARE(h.design.MainDoorLocation, QStringLiteral("Front"));
+    }
+
     // Tab follows the table's order and enters the door group at its selected
     // option only, wherever that option stands in the order.
     void tabOrder()

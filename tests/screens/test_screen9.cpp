@@ -86,6 +86,32 @@ private Q_SLOTS:
 
     }
 
+    // The screen opens on the ramp choice, the first stop after Cancel; when
+    // activation rules the choice out, the focus goes with it to "None".
+    void opensOnTheRampChoice_data()
+    {
+        QTest::addColumn<QString>("door");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("door front") << "Front" << "Option2";
+        QTest::newRow("doors both") << "Both" << "Option2";
+        QTest::newRow("door rear") << "Rear" << "Option1";
+        QTest::newRow("no door") << "None" << "Option1";
+    }
+    void opensOnTheRampChoice()
+    {
+        QFETCH(QString, door);
+        QFETCH(QString, focus);
+        Harness h;
+        h.design.FloorType = QStringLiteral("2");
+        h.design.MainDoorLocation = door;
+        h.wizard.show(ScreenId::Screen9);
+        auto *s = h.screen<screen9>(ScreenId::Screen9);
+        QApplication::setActiveWindow(s);
+        QVERIFY(QTest::qWaitForWindowActive(s));
+        QCOMPARE(s->focusWidget()->objectName(), focus);
+        QVERIFY(static_cast<QRadioButton *>(s->focusWidget())->isChecked());
+    }
+
     // Tab enters the ramp group at its selected option only, also after
     // activation has moved the selection to "None".
     void tabStopFollowsTheSelection()
