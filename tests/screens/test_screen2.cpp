@@ -10,8 +10,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <csignal>
 
@@ -66,6 +68,32 @@ private:
     QStringList &journal_;
     bool present_;
 };
+
+// Shows each message as a real modal box that closes itself at once, so the screen
+// loses the activation meanwhile, as it does on a desktop.
+class ModalMessages final : public MessageService {
+public:
+    void showMessage(const QString &text, MessageForm) override
+    {
+        texts << text;
+        QTimer::singleShot(0, [] {
+            if (QWidget *box = QApplication::activeModalWidget())
+                box->close();
+        });
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Wrong Value"), text, QMessageBox::Ok);
+        box.exec();
+    }
+    void showFailure(const QString &text) override { texts << text; }
+    QStringList texts;
+};
+
+// The window system giving the screen back the activation.
+void reactivate(QWidget *screen)
+{
+    QApplication::setActiveWindow(screen);
+    if (!QTest::qWaitForWindowActive(screen))
+        qWarning("the screen did not become active again");
+}
 
 screen2 *open2D(Harness &h)
 {
@@ -399,6 +427,31 @@ private Q_SLOTS:
         QTest::keyClick(s->Command5, Qt::Key_Tab);
         QCOMPARE(s->Text1->selectionStart(), 0);
         QCOMPARE(s->Text1->selectedText(), QStringLiteral("1234567890"));
+    }
+
+    // Text1 gets the focus back with its window after a refusal's message box,
+    // or from another program, without a GotFocus: the selection stays.
+    void focusComingBackKeepsTheSelection()
+    {
+        Harness h;
+        ModalMessages modal;
+        h.context = std::make_unique<ScreenContext>(
+            ScreenContext{h.design, h.wizard, modal, h.fonts, h.programFolder(), {}});
+        auto *s = open2D(h);
+        reactivate(s);
+        QTest::mouseClick(s->Text1, Qt::LeftButton);
+        typeWidth(s, QStringLiteral("7.25"));
+        QTest::keyClick(s->Text1, Qt::Key_Left, Qt::ShiftModifier);
+        QTest::keyClick(s->Text1, Qt::Key_Return);
+        QCOMPARE(modal.texts, QStringList{AtLeast8Message});
+        reactivate(s);
+        QCOMPARE(QApplication::focusWidget(), s->Text1);
+        QCOMPARE(s->Text1->selectedText(), QStringLiteral("5"));
+
+        QApplication::setActiveWindow(nullptr);
+        reactivate(s);
+        QCOMPARE(QApplication::focusWidget(), s->Text1);
+        QCOMPARE(s->Text1->selectedText(), QStringLiteral("5"));
     }
 
     // From the first screen's 2D picture, Back, and the picture again: same screen, same choices.

@@ -7,14 +7,42 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace corvelle;
 using namespace corvelle::test;
 
 namespace {
+
+// Shows each message as a real modal box that closes itself at once, so the screen
+// loses the activation meanwhile, as it does on a desktop.
+class ModalMessages final : public MessageService {
+public:
+    void showMessage(const QString &text, MessageForm) override
+    {
+        texts << text;
+        QTimer::singleShot(0, [] {
+            if (QWidget *box = QApplication::activeModalWidget())
+                box->close();
+        });
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Wrong Value"), text, QMessageBox::Ok);
+        box.exec();
+    }
+    void showFailure(const QString &text) override { texts << text; }
+    QStringList texts;
+};
+
+// The window system giving the screen back the activation.
+void reactivate(QWidget *screen)
+{
+    QApplication::setActiveWindow(screen);
+    if (!QTest::qWaitForWindowActive(screen))
+        qWarning("the screen did not become active again");
+}
 
 // Clicks the indicator, which is inside the button's hit area whatever its caption.
 void choose(QRadioButton *option)
@@ -301,6 +329,46 @@ private Q_SLOTS:
         QCOMPARE(s->Text2->selectedText(), QStringLiteral("1234567890"));
         QTest::keyClicks(s->Text2, QStringLiteral("4"));
         QCOMPARE(s->Text2->text(), QStringLiteral("41"));
+    }
+
+    // A box that had the focus when the window lost the activation (to a refusal's
+    // message box, or another program) gets it back without a GotFocus.
+    void focusComingBackKeepsTheSelection()
+    {
+        Harness h;
+        ModalMessages modal;
+        h.context = std::make_unique<ScreenContext>(
+            ScreenContext{h.design, h.wizard, modal, h.fonts, h.programFolder(), {}});
+        h.design.InnerHeight = QStringLiteral("8");
+        h.design.FloorType = QStringLiteral("1");
+        h.design.ShedWidth = QStringLiteral("12");
+        h.wizard.show(ScreenId::Screen8);
+        auto *s = h.screen<screen8>(ScreenId::Screen8);
+        reactivate(s);
+        retype(s->Text2, QStringLiteral("abcdefghijklmn"));
+        QTest::keyClick(s->Text2, Qt::Key_Return);
+        QCOMPARE(modal.texts, QStringList{QStringLiteral("Please enter a valid Door Width and try again.")});
+        reactivate(s);
+        QCOMPARE(QApplication::focusWidget(), s->Text2);
+        QVERIFY(!s->Text2->hasSelectedText());
+        QCOMPARE(s->Text2->cursorPosition(), 14);
+
+        // From the Next button the focus does move into the box, which selects.
+        QTest::mouseClick(s->Command5, Qt::LeftButton);
+        QCOMPARE(modal.texts.size(), 2);
+        reactivate(s);
+        QCOMPARE(QApplication::focusWidget(), s->Text2);
+        QCOMPARE(s->Text2->selectedText(), QStringLiteral("abcdefghij"));
+
+        // A refusal that leaves the focus where it was leaves the selection too.
+        retype(s->Text2, QStringLiteral("2.9"));
+        retype(s->Text1, QStringLiteral("6.25"));
+        QTest::keyClick(s->Text1, Qt::Key_Left, Qt::ShiftModifier);
+        QTest::keyClick(s->Text1, Qt::Key_Return);
+        QCOMPARE(modal.texts.size(), 3);
+        reactivate(s);
+        QCOMPARE(QApplication::focusWidget(), s->Text1);
+        QCOMPARE(s->Text1->selectedText(), QStringLiteral("5"));
     }
 
     void largeFontsMoveOnlyThePictures()
