@@ -4,10 +4,13 @@
 #include "app/Twips.h"
 
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+
+#include <utility>
 
 namespace corvelle {
 
@@ -42,6 +45,49 @@ private:
     QEvent::Type type_;
     std::function<void()> handler_;
     Wizard &wizard_;
+    bool inside_ = false;
+};
+
+// GotFocus: the focus moving into a control from another one. A control that had
+// the focus when its window lost the activation (to a message box, a popup or
+// another program) gets it back with the window; that is no GotFocus, so a
+// selection the user made stays.
+class GotFocusHook : public QObject {
+public:
+    GotFocusHook(QWidget *control, std::function<void()> handler, Wizard &wizard)
+        : QObject(control), handler_(std::move(handler)), wizard_(wizard)
+    {
+        control->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusOut) {
+            lostWithWindow_ = withWindow(static_cast<QFocusEvent *>(event)->reason());
+            return false;
+        }
+        if (event->type() != QEvent::FocusIn || inside_)
+            return false;
+        const bool returning = std::exchange(lostWithWindow_, false)
+                               && withWindow(static_cast<QFocusEvent *>(event)->reason());
+        inside_ = true;
+        watched->event(event);
+        inside_ = false;
+        if (!returning)
+            wizard_.guard(handler_);
+        return true;
+    }
+
+private:
+    static bool withWindow(Qt::FocusReason reason)
+    {
+        return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+    }
+
+    std::function<void()> handler_;
+    Wizard &wizard_;
+    bool lostWithWindow_ = false;
     bool inside_ = false;
 };
 
@@ -116,7 +162,7 @@ bool WizardScreen::largeFonts() const { return context_.fonts.GetFontMode() == L
 
 void WizardScreen::onGotFocus(QWidget *control, std::function<void()> handler)
 {
-    new EventHook(control, QEvent::FocusIn, std::move(handler), context_.wizard);
+    new GotFocusHook(control, std::move(handler), context_.wizard);
 }
 
 void WizardScreen::onMouseMove(QWidget *control, std::function<void()> handler)

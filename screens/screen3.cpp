@@ -6,13 +6,11 @@
 #include "app/ShedDesign.h"
 #include "app/Twips.h"
 
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <utility>
 
 namespace corvelle {
 
@@ -26,37 +24,6 @@ void setTextColour(QLabel *label, const QColor &colour)
     palette.setColor(QPalette::Inactive, QPalette::WindowText, colour);
     label->setPalette(palette);
 }
-
-// GotFocus is the focus moving into a box from another control. The box that had
-// the focus when its window lost the activation (to a message box, a popup menu or
-// another program) gets it back with the window: no GotFocus, its selection stays.
-class ReturningFocus final : public QObject {
-public:
-    using QObject::QObject;
-
-    // Whether the focus the box last received only came back with its window.
-    bool returning() const { return returning_; }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::FocusOut)
-            lostWithWindow_ = withWindow(static_cast<QFocusEvent *>(event)->reason());
-        else if (event->type() == QEvent::FocusIn)
-            returning_ = std::exchange(lostWithWindow_, false)
-                         && withWindow(static_cast<QFocusEvent *>(event)->reason());
-        return false;
-    }
-
-private:
-    static bool withWindow(Qt::FocusReason reason)
-    {
-        return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
-    }
-
-    bool lostWithWindow_ = false;
-    bool returning_ = false;
-};
 
 } // namespace
 
@@ -145,17 +112,9 @@ screen3::screen3(ScreenContext &context)
     on(Command8, &QPushButton::clicked, [this] { Command8_Click(); });
     on(Command7, &QPushButton::clicked, [this] { Command7_Click(); });
     on(Command9, &QPushButton::clicked, [this] { Command9_Click(); });
-    auto onBoxGotFocus = [this](QLineEdit *box, void (screen3::*handler)()) {
-        auto *focus = new ReturningFocus(box);
-        onGotFocus(box, [this, focus, handler] {
-            if (!focus->returning())
-                (this->*handler)();
-        });
-        box->installEventFilter(focus); // after the GotFocus hook, so it sees each focus event first
-    };
-    onBoxGotFocus(Text1, &screen3::Text1_GotFocus);
-    onBoxGotFocus(Text2, &screen3::Text2_GotFocus);
-    onBoxGotFocus(Text3, &screen3::Text3_GotFocus);
+    onGotFocus(Text1, [this] { Text1_GotFocus(); });
+    onGotFocus(Text2, [this] { Text2_GotFocus(); });
+    onGotFocus(Text3, [this] { Text3_GotFocus(); });
 }
 
 // One foot up or down, without bounds. A box that holds no number is left alone:
