@@ -8,43 +8,12 @@
 #include "output/ShedDataFile.h"
 
 #include <QDir>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <utility>
-
 namespace corvelle {
-
-namespace {
-
-// GotFocus is the focus moving into a box from another control. The box that had
-// the focus when its window lost the activation (to a message box, a popup menu or
-// another program) gets it back with the window: no GotFocus, its selection stays.
-class ReturningFocus final : public QObject {
-public:
-    explicit ReturningFocus(QWidget *box) : QObject(box) { box->installEventFilter(this); }
-
-    // Whether the focus the box has just received is only coming back; asked once per GotFocus.
-    bool takeReturn() { return std::exchange(returning_, false); }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::FocusOut) {
-            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-            returning_ = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
-        }
-        return false;
-    }
-
-private:
-    bool returning_ = false;
-};
-
-} // namespace
 
 screen2::screen2(ScreenContext &context)
     : WizardScreen(ScreenId::Screen2, context, QStringLiteral("Corvelle . . . Choose Your Building Width."))
@@ -104,7 +73,7 @@ screen2::screen2(ScreenContext &context)
     on(Command2, &QPushButton::clicked, [this] { Command2_Click(); });
     on(Command6, &QPushButton::clicked, [this] { Command6_Click(); });
     on(Command7, &QPushButton::clicked, [this] { Command7_Click(); });
-    onGotFocus(Text1, [this, box = new ReturningFocus(Text1)] { if (!box->takeReturn()) Text1_GotFocus(); });
+    onGotFocus(Text1, [this] { Text1_GotFocus(); });
 }
 
 void screen2::Form_Load()

@@ -6,14 +6,11 @@
 #include "app/ShedDesign.h"
 #include "app/Twips.h"
 
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-
-#include <utility>
 
 namespace corvelle {
 
@@ -35,30 +32,6 @@ void tabStopOnSelected(std::initializer_list<QRadioButton *> group)
     for (QRadioButton *option : group)
         option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
-
-// GotFocus is the focus moving into a box from another control. The box that had
-// the focus when its window lost the activation (to a message box, a popup menu or
-// another program) gets it back with the window: no GotFocus, its selection stays.
-class ReturningFocus final : public QObject {
-public:
-    explicit ReturningFocus(QWidget *box) : QObject(box) { box->installEventFilter(this); }
-
-    // Whether the focus the box has just received is only coming back; asked once per GotFocus.
-    bool takeReturn() { return std::exchange(returning_, false); }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::FocusOut) {
-            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-            returning_ = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
-        }
-        return false;
-    }
-
-private:
-    bool returning_ = false;
-};
 
 } // namespace
 
@@ -132,8 +105,8 @@ screen8::screen8(ScreenContext &context)
     tabStopOnSelected({Option1, Option2, Option3, Option4});
     setTabSequence({Command3, Option1, Option2, Command5, Command4, Option4, Option3, Text1, Text2});
 
-    onGotFocus(Text1, [this, box = new ReturningFocus(Text1)] { if (!box->takeReturn()) Text1_GotFocus(); });
-    onGotFocus(Text2, [this, box = new ReturningFocus(Text2)] { if (!box->takeReturn()) Text2_GotFocus(); });
+    onGotFocus(Text1, [this] { Text1_GotFocus(); });
+    onGotFocus(Text2, [this] { Text2_GotFocus(); });
 }
 
 void screen8::Form_Load()

@@ -360,12 +360,26 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), s->Text2);
         QCOMPARE(s->Text2->selectedText(), QStringLiteral("abcdefghij"));
 
+        // Enter in the height box: the focus moves into the refused width box, and
+        // the height box, which lost the focus to the message box, still selects
+        // when the user comes back to it.
+        retype(s->Text1, QStringLiteral("6.5"));
+        QTest::keyClick(s->Text1, Qt::Key_Left);
+        QTest::keyClick(s->Text1, Qt::Key_Return);
+        QCOMPARE(modal.texts.size(), 3);
+        reactivate(s);
+        QCOMPARE(QApplication::focusWidget(), s->Text2);
+        QCOMPARE(s->Text2->selectedText(), QStringLiteral("abcdefghij"));
+        QTest::keyClick(s->Text2, Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), s->Text1);
+        QCOMPARE(s->Text1->selectedText(), QStringLiteral("6.5"));
+
         // A refusal that leaves the focus where it was leaves the selection too.
         retype(s->Text2, QStringLiteral("2.9"));
         retype(s->Text1, QStringLiteral("6.25"));
         QTest::keyClick(s->Text1, Qt::Key_Left, Qt::ShiftModifier);
         QTest::keyClick(s->Text1, Qt::Key_Return);
-        QCOMPARE(modal.texts.size(), 3);
+        QCOMPARE(modal.texts.size(), 4);
         reactivate(s);
         QCOMPARE(QApplication::focusWidget(), s->Text1);
         QCOMPARE(s->Text1->selectedText(), QStringLiteral("5"));
