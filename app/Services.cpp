@@ -10,7 +10,7 @@ namespace {
 
 void run(QMessageBox::Icon icon, const QString &title, const QString &text)
 {
-    QMessageBox box(icon, title.isEmpty() ? QGuiApplication::applicationDisplayName() : title, text,
+    QMessageBox box(icon, title.isEmpty() ? QCoreApplication::applicationName() : title, text,
                     QMessageBox::Ok);
     box.exec();
 }
@@ -34,7 +34,7 @@ void QtMessageService::showMessage(const QString &text, MessageForm form)
 
 void QtMessageService::showFailure(const QString &text)
 {
-    run(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), text);
+    run(QMessageBox::Critical, QCoreApplication::applicationName(), text);
 }
 
 void QtExitService::end(int status)

@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvelle"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Corvelle"));
+    // No display name: Qt would append it to every caption, and captions are exact.
     // Hidden screens are not closed ones: only the wizard decides when the program ends.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setFont(corvelle::WizardFont());

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev dbus dbus-bin dbus-daemon
-          xvfb xauth x11-utils fonts-dejavu-core fonts-urw-base35)
+          xvfb xauth x11-utils libxcb1-dev pkg-config fonts-dejavu-core fonts-urw-base35)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
