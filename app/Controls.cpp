@@ -1,0 +1,56 @@
+#include "app/Controls.h"
+
+#include "app/Pictures.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QPalette>
+#include <QRadioButton>
+
+namespace corvelle {
+
+QLabel *Picture(QWidget *parent, const char *name, const QString &resource, int left, int top, int width,
+                int height)
+{
+    auto *image = Make<QLabel>(parent, name, left, top, width, height);
+    image->setPixmap(RenderPicture(resource));
+    image->setScaledContents(true);
+    return image;
+}
+
+QComboBox *EditableList(QWidget *parent, const char *name, const QString &text, int left, int top, int width,
+                        int height)
+{
+    auto *list = Make<QComboBox>(parent, name, left, top, width, height);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setCompleter(nullptr);
+    list->setEditText(text);
+    return list;
+}
+
+void TabStopOnSelected(std::initializer_list<QRadioButton *> group)
+{
+    for (QRadioButton *option : group)
+        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+QButtonGroup *OptionGroup(QObject *owner, std::initializer_list<QRadioButton *> group)
+{
+    auto *buttons = new QButtonGroup(owner);
+    for (QRadioButton *option : group)
+        buttons->addButton(option);
+    TabStopOnSelected(group);
+    return buttons;
+}
+
+void SetTextColour(QLabel *label, const QColor &colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Active, QPalette::WindowText, colour);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+} // namespace corvelle

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "app/Twips.h"
+
+#include <QColor>
+#include <QRadioButton>
+#include <QString>
+
+#include <initializer_list>
+
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QObject;
+class QWidget;
+
+namespace corvelle {
+
+// Builds the screens' controls from their tables: kind, parent, name, caption and
+// rectangle in twips. Anything else a control needs is set by its screen.
+
+template <class W>
+W *Make(QWidget *parent, const char *name, int left, int top, int width, int height)
+{
+    auto *control = new W(parent);
+    control->setObjectName(QString::fromLatin1(name));
+    Place(control, left, top, width, height);
+    return control;
+}
+
+// The caption is a group box's title, a button's or label's text, or a box's initial text.
+template <class W>
+W *Make(QWidget *parent, const char *name, const QString &caption, int left, int top, int width, int height)
+{
+    auto *control = new W(caption, parent);
+    control->setObjectName(QString::fromLatin1(name));
+    Place(control, left, top, width, height);
+    return control;
+}
+
+// A picture kept as SVG (a resource path such as ":/pictures/screen3/Image1.svg"),
+// stretched over its rectangle.
+QLabel *Picture(QWidget *parent, const char *name, const QString &resource, int left, int top, int width,
+                int height);
+
+// An editable list that shows the given text until an item is chosen. Typed text
+// stays as typed, capitals included, and never becomes an item.
+QComboBox *EditableList(QWidget *parent, const char *name, const QString &text, int left, int top, int width,
+                        int height);
+
+// Tab enters an option group at its selected option only; once the user moves
+// within the group, Qt keeps that single stop on the option that had the focus.
+void TabStopOnSelected(std::initializer_list<QRadioButton *> group);
+
+// Options that make an exclusive set of their own, with the single Tab stop above.
+// Qt's auto-exclusivity reaches into frames: two groups on one window would make one.
+QButtonGroup *OptionGroup(QObject *owner, std::initializer_list<QRadioButton *> group);
+
+// A handler for an option's toggled signal that runs only when the option becomes
+// the selected one, as a click on it does.
+template <class Handler>
+auto WhenSelected(QRadioButton *option, Handler handler)
+{
+    return [option, handler] {
+        if (option->isChecked())
+            handler();
+    };
+}
+
+// The label's own text colour while active; a disabled label keeps the greyed text.
+void SetTextColour(QLabel *label, const QColor &colour);
+
+} // namespace corvelle
