@@ -1,5 +1,6 @@
 #include "screens/screen1.h"
 
+#include "app/Controls.h"
 #include "app/Pictures.h"
 #include "app/Twips.h"
 
@@ -10,40 +11,18 @@
 
 namespace corvelle {
 
-namespace {
-
-QLabel *picture(QWidget *frame, const char *name, const QString &resource)
-{
-    auto *image = new QLabel(frame);
-    image->setObjectName(QString::fromLatin1(name));
-    image->setPixmap(RenderPicture(resource));
-    image->setScaledContents(true);
-    return image;
-}
-
-} // namespace
-
 screen1::screen1(ScreenContext &context)
     : WizardScreen(ScreenId::Screen1, context, QStringLiteral("Choose Your Building Type"))
 {
-    Frame1 = new QGroupBox(QStringLiteral("2D Shed "), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Place(Frame1, 240, 120, 3105, 3255);
-    Image2 = picture(Frame1, "Image2", QStringLiteral(":/pictures/screen1/Image2.svg"));
-    Place(Image2, 168, 240, 2184, 2268);
+    Frame1 = Make<QGroupBox>(this, "Frame1", QStringLiteral("2D Shed "), 240, 120, 3105, 3255);
+    Image2 = Picture(Frame1, "Image2", QStringLiteral(":/pictures/screen1/Image2.svg"), 168, 240, 2184, 2268);
+    Frame2 = Make<QGroupBox>(this, "Frame2", QStringLiteral("3D Shed "), 3480, 120, 3105, 3255);
+    Image3 = Picture(Frame2, "Image3", QStringLiteral(":/pictures/screen1/Image3.svg"), 180, 240, 2184, 2268);
 
-    Frame2 = new QGroupBox(QStringLiteral("3D Shed "), this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Place(Frame2, 3480, 120, 3105, 3255);
-    Image3 = picture(Frame2, "Image3", QStringLiteral(":/pictures/screen1/Image3.svg"));
-    Place(Image3, 180, 240, 2184, 2268);
-
-    Command1 = new QPushButton(QStringLiteral("Cancel"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1 = Make<QPushButton>(this, "Command1", QStringLiteral("Cancel"), 120, 3600, 1125, 345);
     // Not the default button, but Enter still presses it while it has the focus.
     Command1->setDefault(false);
     Command1->setAutoDefault(true);
-    Place(Command1, 120, 3600, 1125, 345);
 
     // Only the Cancel button takes the focus.
     Frame1->setFocusPolicy(Qt::NoFocus);

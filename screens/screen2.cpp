@@ -1,9 +1,9 @@
 #include "screens/screen2.h"
 
+#include "app/Controls.h"
 #include "app/Numbers.h"
 #include "app/Pictures.h"
 #include "app/Services.h"
-#include "app/Twips.h"
 #include "host/Host.h"
 #include "output/ShedDataFile.h"
 
@@ -18,14 +18,11 @@ namespace corvelle {
 screen2::screen2(ScreenContext &context)
     : WizardScreen(ScreenId::Screen2, context, QStringLiteral("Corvelle . . . Choose Your Building Width."))
 {
-    Frame1 = new QGroupBox(QStringLiteral("Building Shape:"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Place(Frame1, 240, 120, 4215, 3255);
+    Frame1 = Make<QGroupBox>(this, "Frame1", QStringLiteral("Building Shape:"), 240, 120, 4215, 3255);
 
     // The style bitmap is drawn at its own size from the top-left corner; what
     // does not fit is cut off, nothing is scaled.
-    Picture1 = new QLabel(Frame1);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1 = Make<QLabel>(Frame1, "Picture1", 200, 230, 3855, 2535);
     Picture1->setScaledContents(false);
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setAutoFillBackground(true);
@@ -34,35 +31,15 @@ screen2::screen2(ScreenContext &context)
     windowColours.setColor(QPalette::WindowText, windowColours.color(QPalette::Text));
     Picture1->setPalette(windowColours);
     Picture1->setFocusPolicy(Qt::TabFocus);
-    Place(Picture1, 200, 230, 3855, 2535);
 
-    Command1 = new QPushButton(QStringLiteral("<< &Previous "), Frame1);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Place(Command1, 600, 2800, 1425, 345);
+    Command1 = Make<QPushButton>(Frame1, "Command1", QStringLiteral("<< &Previous "), 600, 2800, 1425, 345);
+    Command2 = Make<QPushButton>(Frame1, "Command2", QStringLiteral(" For&ward >>"), 2160, 2800, 1425, 345);
 
-    Command2 = new QPushButton(QStringLiteral(" For&ward >>"), Frame1);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Place(Command2, 2160, 2800, 1425, 345);
-
-    Frame2 = new QGroupBox(QStringLiteral("Building Width :"), this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Place(Frame2, 4560, 120, 2025, 3255);
-
-    Label1 = new QLabel(QStringLiteral("Shed  Width"), Frame2);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Place(Label1, 480, 960, 972, 204);
-
-    Text1 = new QLineEdit(QStringLiteral("12"), Frame2);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Place(Text1, 600, 1200, 720, 345);
-
-    Command7 = new QPushButton(QStringLiteral("-"), Frame2);
-    Command7->setObjectName(QStringLiteral("Command7"));
-    Place(Command7, 240, 1275, 225, 225);
-
-    Command6 = new QPushButton(QStringLiteral("+"), Frame2);
-    Command6->setObjectName(QStringLiteral("Command6"));
-    Place(Command6, 1440, 1275, 225, 225);
+    Frame2 = Make<QGroupBox>(this, "Frame2", QStringLiteral("Building Width :"), 4560, 120, 2025, 3255);
+    Label1 = Make<QLabel>(Frame2, "Label1", QStringLiteral("Shed  Width"), 480, 960, 972, 204);
+    Text1 = Make<QLineEdit>(Frame2, "Text1", QStringLiteral("12"), 600, 1200, 720, 345);
+    Command7 = Make<QPushButton>(Frame2, "Command7", QStringLiteral("-"), 240, 1275, 225, 225);
+    Command6 = Make<QPushButton>(Frame2, "Command6", QStringLiteral("+"), 1440, 1275, 225, 225);
 
     makeButtonBar({.nextCaption = QStringLiteral("&Finish")});
 

@@ -1,7 +1,7 @@
 #include "screens/screen3.h"
 
+#include "app/Controls.h"
 #include "app/Numbers.h"
-#include "app/Pictures.h"
 #include "app/Services.h"
 #include "app/ShedDesign.h"
 #include "app/Twips.h"
@@ -11,97 +11,44 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <utility>
 
 namespace corvelle {
-
-namespace {
-
-// The label's own colour while active; a disabled label keeps the greyed text.
-void setTextColour(QLabel *label, const QColor &colour)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Active, QPalette::WindowText, colour);
-    palette.setColor(QPalette::Inactive, QPalette::WindowText, colour);
-    label->setPalette(palette);
-}
-
-} // namespace
 
 screen3::screen3(ScreenContext &context)
     : WizardScreen(ScreenId::Screen3, context, QStringLiteral("Corvelle    (1 of 9)   Choose your Shed Size . . ."))
 {
     makeButtonBar();
 
-    Frame2 = new QGroupBox(QStringLiteral("Building Size in Feet:"), this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2 = Make<QGroupBox>(this, "Frame2", QStringLiteral("Building Size in Feet:"), 240, 120, 6345, 3255);
     Frame2->setFocusPolicy(Qt::NoFocus);
-    Place(Frame2, 240, 120, 6345, 3255);
+    Image1 = Picture(Frame2, "Image1", QStringLiteral(":/pictures/screen3/Image1.svg"), 132, 216, 2904, 2328);
 
-    Image1 = new QLabel(Frame2);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(RenderPicture(QStringLiteral(":/pictures/screen3/Image1.svg")));
-    Image1->setScaledContents(true);
-    Place(Image1, 132, 216, 2904, 2328);
-
-    Label1 = new QLabel(QStringLiteral("Shed Width"), Frame2);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextColour(Label1, QColor(255, 0, 0));
-    Place(Label1, 4560, 480, 975, 255);
-
-    Text1 = new QLineEdit(QStringLiteral("10"), Frame2);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Place(Text1, 4560, 708, 972, 288);
-
-    Label2 = new QLabel(QStringLiteral("Shed Depth"), Frame2);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextColour(Label2, QColor(0, 0, 255));
-    Place(Label2, 4560, 1440, 975, 255);
-
-    Text2 = new QLineEdit(QStringLiteral("20"), Frame2);
-    Text2->setObjectName(QStringLiteral("Text2"));
-    Place(Text2, 4560, 1680, 972, 288);
-
+    Label1 = Make<QLabel>(Frame2, "Label1", QStringLiteral("Shed Width"), 4560, 480, 975, 255);
+    Text1 = Make<QLineEdit>(Frame2, "Text1", QStringLiteral("10"), 4560, 708, 972, 288);
+    Label2 = Make<QLabel>(Frame2, "Label2", QStringLiteral("Shed Depth"), 4560, 1440, 975, 255);
+    Text2 = Make<QLineEdit>(Frame2, "Text2", QStringLiteral("20"), 4560, 1680, 972, 288);
     // The inside-height row is inactive for good: the height stays at 8.
-    Label3 = new QLabel(QStringLiteral("Inside Height"), Frame2);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextColour(Label3, QColor(128, 0, 0));
+    Label3 = Make<QLabel>(Frame2, "Label3", QStringLiteral("Inside Height"), 4560, 2400, 975, 255);
     Label3->setEnabled(false);
-    Place(Label3, 4560, 2400, 975, 255);
-
-    Text3 = new QLineEdit(QStringLiteral("8"), Frame2);
-    Text3->setObjectName(QStringLiteral("Text3"));
+    Text3 = Make<QLineEdit>(Frame2, "Text3", QStringLiteral("8"), 4560, 2640, 972, 288);
     Text3->setEnabled(false);
-    Place(Text3, 4560, 2640, 972, 288);
+    // The captions over the boxes are centred, each in its own colour.
+    for (auto [label, colour] : {std::pair{Label1, QColor(255, 0, 0)}, std::pair{Label2, QColor(0, 0, 255)},
+                                 std::pair{Label3, QColor(128, 0, 0)}}) {
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        SetTextColour(label, colour);
+    }
 
     // The step buttons belong to the window and lie over the frame, beside their boxes.
-    Command2 = new QPushButton(QStringLiteral("-"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Place(Command2, 4440, 840, 252, 252);
-
-    Command1 = new QPushButton(QStringLiteral("+"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Place(Command1, 5880, 840, 252, 252);
-
-    Command8 = new QPushButton(QStringLiteral("-"), this);
-    Command8->setObjectName(QStringLiteral("Command8"));
-    Place(Command8, 4440, 1800, 252, 252);
-
-    Command6 = new QPushButton(QStringLiteral("+"), this);
-    Command6->setObjectName(QStringLiteral("Command6"));
-    Place(Command6, 5880, 1800, 252, 252);
-
-    Command9 = new QPushButton(QStringLiteral("-"), this);
-    Command9->setObjectName(QStringLiteral("Command9"));
+    Command2 = Make<QPushButton>(this, "Command2", QStringLiteral("-"), 4440, 840, 252, 252);
+    Command1 = Make<QPushButton>(this, "Command1", QStringLiteral("+"), 5880, 840, 252, 252);
+    Command8 = Make<QPushButton>(this, "Command8", QStringLiteral("-"), 4440, 1800, 252, 252);
+    Command6 = Make<QPushButton>(this, "Command6", QStringLiteral("+"), 5880, 1800, 252, 252);
+    Command9 = Make<QPushButton>(this, "Command9", QStringLiteral("-"), 4440, 2760, 252, 252);
     Command9->setEnabled(false);
-    Place(Command9, 4440, 2760, 252, 252);
-
-    Command7 = new QPushButton(QStringLiteral("+"), this);
-    Command7->setObjectName(QStringLiteral("Command7"));
+    Command7 = Make<QPushButton>(this, "Command7", QStringLiteral("+"), 5880, 2760, 252, 252);
     Command7->setEnabled(false);
-    Place(Command7, 5880, 2760, 252, 252);
 
     setTabSequence({Command3, Text1, Text2, Text3, Command5, Command4, Command1, Command2, Command6, Command7,
                     Command8, Command9});
