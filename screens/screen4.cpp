@@ -1,6 +1,6 @@
 #include "screens/screen4.h"
 
-#include "app/Pictures.h"
+#include "app/Controls.h"
 #include "app/ShedDesign.h"
 #include "app/Twips.h"
 
@@ -24,14 +24,6 @@ void fillKeepingText(QComboBox *list, const QStringList &items)
     list->setEditText(shown);
 }
 
-// Tab enters an option group at its selected option only; once the user moves
-// within the group, Qt keeps that single stop on the option that had the focus.
-void tabStopOnSelected(std::initializer_list<QRadioButton *> group)
-{
-    for (QRadioButton *option : group)
-        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
-}
-
 } // namespace
 
 screen4::screen4(ScreenContext &context)
@@ -39,82 +31,30 @@ screen4::screen4(ScreenContext &context)
 {
     makeButtonBar();
 
-    Frame2 = new QGroupBox(QStringLiteral("Shed Floor Type:"), this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2 = Make<QGroupBox>(this, "Frame2", QStringLiteral("Shed Floor Type:"), 240, 120, 6465, 3255);
     Frame2->setFocusPolicy(Qt::NoFocus);
-    Place(Frame2, 240, 120, 6465, 3255);
-
-    Image1 = new QLabel(Frame2);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(RenderPicture(QStringLiteral(":/pictures/screen4/Image1.svg")));
-    Image1->setScaledContents(true);
-    Place(Image1, 120, 216, 1176, 1824);
-
-    Image2 = new QLabel(Frame2);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setPixmap(RenderPicture(QStringLiteral(":/pictures/screen4/Image2.svg")));
-    Image2->setScaledContents(true);
-    Place(Image2, 1668, 216, 1176, 1824);
-
-    Image3 = new QLabel(Frame2);
-    Image3->setObjectName(QStringLiteral("Image3"));
-    Image3->setPixmap(RenderPicture(QStringLiteral(":/pictures/screen4/Image3.svg")));
-    Image3->setScaledContents(true);
-    Place(Image3, 3228, 216, 1176, 1824);
-
-    Image4 = new QLabel(Frame2);
-    Image4->setObjectName(QStringLiteral("Image4"));
-    Image4->setPixmap(RenderPicture(QStringLiteral(":/pictures/screen4/Image4.svg")));
-    Image4->setScaledContents(true);
-    Place(Image4, 4800, 216, 1176, 1824);
+    Image1 = Picture(Frame2, "Image1", QStringLiteral(":/pictures/screen4/Image1.svg"), 120, 216, 1176, 1824);
+    Image2 = Picture(Frame2, "Image2", QStringLiteral(":/pictures/screen4/Image2.svg"), 1668, 216, 1176, 1824);
+    Image3 = Picture(Frame2, "Image3", QStringLiteral(":/pictures/screen4/Image3.svg"), 3228, 216, 1176, 1824);
+    Image4 = Picture(Frame2, "Image4", QStringLiteral(":/pictures/screen4/Image4.svg"), 4800, 216, 1176, 1824);
 
     // The options belong to the window (one group) and lie over the frame, under the pictures.
-    Option1 = new QRadioButton(QStringLiteral("Gravel"), this);
-    Option1->setObjectName(QStringLiteral("Option1"));
+    Option1 = Make<QRadioButton>(this, "Option1", QStringLiteral("Gravel"), 720, 2640, 852, 372);
     Option1->setChecked(true);
-    Place(Option1, 720, 2640, 852, 372);
+    Option2 = Make<QRadioButton>(this, "Option2", QStringLiteral("Concrete"), 2160, 2640, 972, 372);
+    Option3 = Make<QRadioButton>(this, "Option3", QStringLiteral(" Woodframe"), 3600, 2640, 1212, 372);
+    Option4 = Make<QRadioButton>(this, "Option4", QStringLiteral("Blocks"), 5400, 2640, 1092, 372);
 
-    Option2 = new QRadioButton(QStringLiteral("Concrete"), this);
-    Option2->setObjectName(QStringLiteral("Option2"));
-    Place(Option2, 2160, 2640, 972, 372);
+    Combo1 = EditableList(this, "Combo1", QStringLiteral("4 inches"), 2280, 3000, 975, 315);
+    Text1 = EditableList(this, "Text1", QStringLiteral("2 rows"), 5400, 3000, 972, 315);
 
-    Option3 = new QRadioButton(QStringLiteral(" Woodframe"), this);
-    Option3->setObjectName(QStringLiteral("Option3"));
-    Place(Option3, 3600, 2640, 1212, 372);
-
-    Option4 = new QRadioButton(QStringLiteral("Blocks"), this);
-    Option4->setObjectName(QStringLiteral("Option4"));
-    Place(Option4, 5400, 2640, 1092, 372);
-
-    Combo1 = new QComboBox(this);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Combo1->setCompleter(nullptr); // typed text stays as typed, capitals included
-    Combo1->setEditText(QStringLiteral("4 inches"));
-    Place(Combo1, 2280, 3000, 975, 315);
-
-    Text1 = new QComboBox(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setEditable(true);
-    Text1->setInsertPolicy(QComboBox::NoInsert);
-    Text1->setCompleter(nullptr); // typed text stays as typed, capitals included
-    Text1->setEditText(QStringLiteral("2 rows"));
-    Place(Text1, 5400, 3000, 972, 315);
-
-    tabStopOnSelected({Option1, Option2, Option3, Option4});
+    TabStopOnSelected({Option1, Option2, Option3, Option4});
     setTabSequence({Command3, Option1, Option2, Option3, Option4, Command4, Command5, Text1, Combo1});
 
-    auto onSelected = [this](QRadioButton *option, void (screen4::*handler)()) {
-        on(option, &QRadioButton::toggled, [this, option, handler] {
-            if (option->isChecked())
-                (this->*handler)();
-        });
-    };
-    onSelected(Option1, &screen4::Option1_Click);
-    onSelected(Option2, &screen4::Option2_Click);
-    onSelected(Option3, &screen4::Option3_Click);
-    onSelected(Option4, &screen4::Option4_Click);
+    on(Option1, &QRadioButton::toggled, WhenSelected(Option1, [this] { Option1_Click(); }));
+    on(Option2, &QRadioButton::toggled, WhenSelected(Option2, [this] { Option2_Click(); }));
+    on(Option3, &QRadioButton::toggled, WhenSelected(Option3, [this] { Option3_Click(); }));
+    on(Option4, &QRadioButton::toggled, WhenSelected(Option4, [this] { Option4_Click(); }));
     onGotFocus(Text1, [this] { Text1_GotFocus(); });
 }
 
