@@ -1,7 +1,7 @@
 #include "screens/screen8.h"
 
+#include "app/Controls.h"
 #include "app/Numbers.h"
-#include "app/Pictures.h"
 #include "app/Services.h"
 #include "app/ShedDesign.h"
 #include "app/Twips.h"
@@ -14,95 +14,37 @@
 
 namespace corvelle {
 
-namespace {
-
-QLabel *picture(QWidget *frame, const char *name)
-{
-    auto *image = new QLabel(frame);
-    image->setObjectName(QString::fromLatin1(name));
-    image->setPixmap(RenderPicture(QStringLiteral(":/pictures/screen8/%1.svg").arg(QLatin1String(name))));
-    image->setScaledContents(true);
-    return image;
-}
-
-// Tab enters the option group at its selected option only; once the user moves
-// within the group, Qt keeps that single stop on the option that had the focus.
-void tabStopOnSelected(std::initializer_list<QRadioButton *> group)
-{
-    for (QRadioButton *option : group)
-        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
-}
-
-} // namespace
-
 screen8::screen8(ScreenContext &context)
     : WizardScreen(ScreenId::Screen8, context, QStringLiteral("Corvelle    (6 of 9)   Choose your Main Door Type . . ."))
 {
     makeButtonBar();
 
-    Frame2 = new QGroupBox(QStringLiteral("Main Door Location:"), this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2 = Make<QGroupBox>(this, "Frame2", QStringLiteral("Main Door Location:"), 120, 120, 6465, 3255);
     Frame2->setFocusPolicy(Qt::NoFocus);
-    Place(Frame2, 120, 120, 6465, 3255);
+    Image1 = Picture(Frame2, "Image1", QStringLiteral(":/pictures/screen8/Image1.svg"), 120, 216, 1176, 1848);
+    Image2 = Picture(Frame2, "Image2", QStringLiteral(":/pictures/screen8/Image2.svg"), 1680, 216, 1176, 1848);
+    Image3 = Picture(Frame2, "Image3", QStringLiteral(":/pictures/screen8/Image3.svg"), 3240, 216, 1176, 1848);
+    Image4 = Picture(Frame2, "Image4", QStringLiteral(":/pictures/screen8/Image4.svg"), 4800, 216, 1176, 1848);
 
-    Image1 = picture(Frame2, "Image1");
-    Place(Image1, 120, 216, 1176, 1848);
-
-    Image2 = picture(Frame2, "Image2");
-    Place(Image2, 1680, 216, 1176, 1848);
-
-    Image3 = picture(Frame2, "Image3");
-    Place(Image3, 3240, 216, 1176, 1848);
-
-    Image4 = picture(Frame2, "Image4");
-    Place(Image4, 4800, 216, 1176, 1848);
-
-    Label2 = new QLabel(QStringLiteral("Door Width: "), Frame2);
-    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2 = Make<QLabel>(Frame2, "Label2", QStringLiteral("Door Width: "), 600, 2910, 1095, 255);
     Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Place(Label2, 600, 2910, 1095, 255);
-
-    Label3 = new QLabel(QStringLiteral(" Feet"), Frame2);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Place(Label3, 2190, 2910, 615, 255);
-
-    Label1 = new QLabel(QStringLiteral("Door Height: "), Frame2);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label3 = Make<QLabel>(Frame2, "Label3", QStringLiteral(" Feet"), 2190, 2910, 615, 255);
+    Label1 = Make<QLabel>(Frame2, "Label1", QStringLiteral("Door Height: "), 3120, 2910, 1095, 255);
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Place(Label1, 3120, 2910, 1095, 255);
-
-    Label4 = new QLabel(QStringLiteral(" Feet"), Frame2);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    Place(Label4, 4710, 2910, 495, 255);
+    Label4 = Make<QLabel>(Frame2, "Label4", QStringLiteral(" Feet"), 4710, 2910, 495, 255);
 
     // The options and the boxes belong to the window and lie over the frame.
-    Option1 = new QRadioButton(QStringLiteral("None"), this);
-    Option1->setObjectName(QStringLiteral("Option1"));
-    Place(Option1, 480, 2640, 852, 372);
-
-    Option2 = new QRadioButton(QStringLiteral("Front"), this);
-    Option2->setObjectName(QStringLiteral("Option2"));
+    Option1 = Make<QRadioButton>(this, "Option1", QStringLiteral("None"), 480, 2640, 852, 372);
+    Option2 = Make<QRadioButton>(this, "Option2", QStringLiteral("Front"), 2040, 2640, 855, 372);
     Option2->setChecked(true);
-    Place(Option2, 2040, 2640, 855, 372);
-
-    Option3 = new QRadioButton(QStringLiteral("Back"), this);
-    Option3->setObjectName(QStringLiteral("Option3"));
-    Place(Option3, 3600, 2640, 735, 372);
-
-    Option4 = new QRadioButton(QStringLiteral("Both"), this);
-    Option4->setObjectName(QStringLiteral("Option4"));
-    Place(Option4, 5280, 2640, 855, 372);
+    Option3 = Make<QRadioButton>(this, "Option3", QStringLiteral("Back"), 3600, 2640, 735, 372);
+    Option4 = Make<QRadioButton>(this, "Option4", QStringLiteral("Both"), 5280, 2640, 855, 372);
 
     // The width box stands on the left, under "Door Width: ", although it is Text2.
-    Text2 = new QLineEdit(QStringLiteral("8"), this);
-    Text2->setObjectName(QStringLiteral("Text2"));
-    Place(Text2, 1800, 3000, 495, 288);
+    Text2 = Make<QLineEdit>(this, "Text2", QStringLiteral("8"), 1800, 3000, 495, 288);
+    Text1 = Make<QLineEdit>(this, "Text1", QStringLiteral("6"), 4320, 3000, 495, 288);
 
-    Text1 = new QLineEdit(QStringLiteral("6"), this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Place(Text1, 4320, 3000, 495, 288);
-
-    tabStopOnSelected({Option1, Option2, Option3, Option4});
+    TabStopOnSelected({Option1, Option2, Option3, Option4});
     setTabSequence({Command3, Option1, Option2, Command5, Command4, Option4, Option3, Text1, Text2});
 
     onGotFocus(Text1, [this] { Text1_GotFocus(); });

@@ -1,6 +1,6 @@
 #include "screens/screen9.h"
 
-#include "app/Pictures.h"
+#include "app/Controls.h"
 #include "app/ShedDesign.h"
 #include "app/Twips.h"
 
@@ -11,68 +11,26 @@
 
 namespace corvelle {
 
-namespace {
-
-QLabel *picture(QWidget *frame, const char *name)
-{
-    auto *image = new QLabel(frame);
-    image->setObjectName(QString::fromLatin1(name));
-    image->setPixmap(RenderPicture(QStringLiteral(":/pictures/screen9/%1.svg").arg(QLatin1String(name))));
-    image->setScaledContents(true);
-    return image;
-}
-
-// Tab enters the option group at its selected option only; once the user moves
-// within the group, Qt keeps that single stop on the option that had the focus.
-void tabStopOnSelected(std::initializer_list<QRadioButton *> group)
-{
-    for (QRadioButton *option : group)
-        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
-}
-
-} // namespace
-
 screen9::screen9(ScreenContext &context)
     : WizardScreen(ScreenId::Screen9, context, QStringLiteral("Corvelle    (7 of 9)   Choose your Ramp Location . . ."))
 {
     makeButtonBar({.nextTop = 3588});
 
-    Frame2 = new QGroupBox(QStringLiteral("Ramp Location:"), this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2 = Make<QGroupBox>(this, "Frame2", QStringLiteral("Ramp Location:"), 120, 120, 6465, 3255);
     Frame2->setFocusPolicy(Qt::NoFocus);
-    Place(Frame2, 120, 120, 6465, 3255);
-
-    Image1 = picture(Frame2, "Image1");
-    Place(Image1, 120, 216, 1176, 1848);
-
-    Image2 = picture(Frame2, "Image2");
-    Place(Image2, 1680, 216, 1176, 1848);
-
-    Image3 = picture(Frame2, "Image3");
-    Place(Image3, 3240, 216, 1176, 1848);
-
-    Image4 = picture(Frame2, "Image4");
-    Place(Image4, 4800, 240, 1176, 1848);
+    Image1 = Picture(Frame2, "Image1", QStringLiteral(":/pictures/screen9/Image1.svg"), 120, 216, 1176, 1848);
+    Image2 = Picture(Frame2, "Image2", QStringLiteral(":/pictures/screen9/Image2.svg"), 1680, 216, 1176, 1848);
+    Image3 = Picture(Frame2, "Image3", QStringLiteral(":/pictures/screen9/Image3.svg"), 3240, 216, 1176, 1848);
+    Image4 = Picture(Frame2, "Image4", QStringLiteral(":/pictures/screen9/Image4.svg"), 4800, 240, 1176, 1848);
 
     // The options belong to the window and lie over the frame, each under its picture.
-    Option1 = new QRadioButton(QStringLiteral("None"), this);
-    Option1->setObjectName(QStringLiteral("Option1"));
-    Place(Option1, 480, 2760, 852, 372);
-
-    Option2 = new QRadioButton(QStringLiteral("Front"), this);
-    Option2->setObjectName(QStringLiteral("Option2"));
+    Option1 = Make<QRadioButton>(this, "Option1", QStringLiteral("None"), 480, 2760, 852, 372);
+    Option2 = Make<QRadioButton>(this, "Option2", QStringLiteral("Front"), 2040, 2760, 855, 372);
     Option2->setChecked(true);
-    Place(Option2, 2040, 2760, 855, 372);
+    Option3 = Make<QRadioButton>(this, "Option3", QStringLiteral("Back"), 3600, 2760, 735, 372);
+    Option4 = Make<QRadioButton>(this, "Option4", QStringLiteral("Both"), 5280, 2760, 855, 372);
 
-    Option3 = new QRadioButton(QStringLiteral("Back"), this);
-    Option3->setObjectName(QStringLiteral("Option3"));
-    Place(Option3, 3600, 2760, 735, 372);
-
-    Option4 = new QRadioButton(QStringLiteral("Both"), this);
-    Option4->setObjectName(QStringLiteral("Option4"));
-    Place(Option4, 5280, 2760, 855, 372);
-
-    tabStopOnSelected({Option1, Option2, Option3, Option4});
+    TabStopOnSelected({Option1, Option2, Option3, Option4});
     setTabSequence({Command3, Option1, Option2, Command5, Command4, Option4, Option3});
 }
 
@@ -113,7 +71,7 @@ void screen9::Form_Activate()
     }
     // The stop follows the selection, which may have moved, rather than a side
     // that had the focus on an earlier visit and may now be disabled.
-    tabStopOnSelected({Option1, Option2, Option3, Option4});
+    TabStopOnSelected({Option1, Option2, Option3, Option4});
 }
 
 void screen9::Command5_Click()
