@@ -1,6 +1,6 @@
 #include "screens/screen10.h"
 
-#include "app/Pictures.h"
+#include "app/Controls.h"
 #include "app/ShedDesign.h"
 #include "app/Twips.h"
 
@@ -14,30 +14,12 @@ namespace corvelle {
 screen10::screen10(ScreenContext &context)
     : WizardScreen(ScreenId::Screen10, context, QStringLiteral("Corvelle    (8 of 9)   Choose your Roof Type . . ."))
 {
-    Frame1 = new QGroupBox(QStringLiteral("Roof Types "), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Place(Frame1, 120, 120, 6375, 3135);
-
-    Image1 = new QLabel(Frame1);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(RenderPicture(QStringLiteral(":/pictures/screen10/Image1.svg")));
-    Image1->setScaledContents(true);
-    Place(Image1, 240, 216, 2328, 1656);
-
-    Image2 = new QLabel(Frame1);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setPixmap(RenderPicture(QStringLiteral(":/pictures/screen10/Image2.svg")));
-    Image2->setScaledContents(true);
-    Place(Image2, 3240, 240, 2328, 1656);
-
+    Frame1 = Make<QGroupBox>(this, "Frame1", QStringLiteral("Roof Types "), 120, 120, 6375, 3135);
+    Image1 = Picture(Frame1, "Image1", QStringLiteral(":/pictures/screen10/Image1.svg"), 240, 216, 2328, 1656);
+    Image2 = Picture(Frame1, "Image2", QStringLiteral(":/pictures/screen10/Image2.svg"), 3240, 240, 2328, 1656);
     // Neither roof type is preset: the user chooses explicitly.
-    Option1 = new QRadioButton(QStringLiteral("Gable"), Frame1);
-    Option1->setObjectName(QStringLiteral("Option1"));
-    Place(Option1, 1200, 2640, 1095, 375);
-
-    Option2 = new QRadioButton(QStringLiteral("Barn"), Frame1);
-    Option2->setObjectName(QStringLiteral("Option2"));
-    Place(Option2, 4320, 2640, 975, 375);
+    Option1 = Make<QRadioButton>(Frame1, "Option1", QStringLiteral("Gable"), 1200, 2640, 1095, 375);
+    Option2 = Make<QRadioButton>(Frame1, "Option2", QStringLiteral("Barn"), 4320, 2640, 975, 375);
 
     makeButtonBar();
 

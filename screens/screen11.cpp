@@ -1,6 +1,6 @@
 #include "screens/screen11.h"
 
-#include "app/Pictures.h"
+#include "app/Controls.h"
 #include "app/ShedDesign.h"
 #include "app/Twips.h"
 
@@ -14,30 +14,12 @@ namespace corvelle {
 screen11::screen11(ScreenContext &context)
     : WizardScreen(ScreenId::Screen11, context, QStringLiteral("Corvelle    (8 of 9)   Choose your Barn Roofing . . ."))
 {
-    Frame1 = new QGroupBox(QStringLiteral("Barn Roofing"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Place(Frame1, 120, 120, 6375, 3135);
-
-    Image1 = new QLabel(Frame1);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(RenderPicture(QStringLiteral(":/pictures/screen11/Image1.svg")));
-    Image1->setScaledContents(true);
-    Place(Image1, 240, 360, 2328, 1656);
-
-    Image2 = new QLabel(Frame1);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setPixmap(RenderPicture(QStringLiteral(":/pictures/screen11/Image2.svg")));
-    Image2->setScaledContents(true);
-    Place(Image2, 3240, 360, 2376, 1608);
-
+    Frame1 = Make<QGroupBox>(this, "Frame1", QStringLiteral("Barn Roofing"), 120, 120, 6375, 3135);
+    Image1 = Picture(Frame1, "Image1", QStringLiteral(":/pictures/screen11/Image1.svg"), 240, 360, 2328, 1656);
+    Image2 = Picture(Frame1, "Image2", QStringLiteral(":/pictures/screen11/Image2.svg"), 3240, 360, 2376, 1608);
     // Neither framing is preset: the user chooses explicitly.
-    Option1 = new QRadioButton(QStringLiteral("Barn Trusses"), Frame1);
-    Option1->setObjectName(QStringLiteral("Option1"));
-    Place(Option1, 840, 2640, 1455, 375);
-
-    Option2 = new QRadioButton(QStringLiteral("Barn Supports"), Frame1);
-    Option2->setObjectName(QStringLiteral("Option2"));
-    Place(Option2, 3960, 2640, 1455, 375);
+    Option1 = Make<QRadioButton>(Frame1, "Option1", QStringLiteral("Barn Trusses"), 840, 2640, 1455, 375);
+    Option2 = Make<QRadioButton>(Frame1, "Option2", QStringLiteral("Barn Supports"), 3960, 2640, 1455, 375);
 
     makeButtonBar();
 

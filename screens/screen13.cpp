@@ -1,6 +1,6 @@
 #include "screens/screen13.h"
 
-#include "app/Pictures.h"
+#include "app/Controls.h"
 #include "app/ShedDesign.h"
 #include "app/Twips.h"
 #include "host/Host.h"
@@ -17,50 +17,17 @@ screen13::screen13(ScreenContext &context)
     : WizardScreen(ScreenId::Screen13, context, QStringLiteral("Corvelle    (9 of 9)   Choose your Shading Type. . ."),
                    ClientTwips)
 {
-    Frame2 = new QGroupBox(QStringLiteral("Shading Options "), this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Place(Frame2, 120, 120, 6465, 3255);
+    Frame2 = Make<QGroupBox>(this, "Frame2", QStringLiteral("Shading Options "), 120, 120, 6465, 3255);
+    Image1 = Picture(Frame2, "Image1", QStringLiteral(":/pictures/screen13/Image1.svg"), 120, 216, 1176, 1848);
+    Image2 = Picture(Frame2, "Image2", QStringLiteral(":/pictures/screen13/Image2.svg"), 1680, 216, 1176, 1848);
+    Image3 = Picture(Frame2, "Image3", QStringLiteral(":/pictures/screen13/Image3.svg"), 3240, 216, 1176, 1848);
+    Image4 = Picture(Frame2, "Image4", QStringLiteral(":/pictures/screen13/Image4.svg"), 4800, 216, 1176, 1848);
 
-    Image1 = new QLabel(Frame2);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(RenderPicture(QStringLiteral(":/pictures/screen13/Image1.svg")));
-    Image1->setScaledContents(true);
-    Place(Image1, 120, 216, 1176, 1848);
-
-    Image2 = new QLabel(Frame2);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setPixmap(RenderPicture(QStringLiteral(":/pictures/screen13/Image2.svg")));
-    Image2->setScaledContents(true);
-    Place(Image2, 1680, 216, 1176, 1848);
-
-    Image3 = new QLabel(Frame2);
-    Image3->setObjectName(QStringLiteral("Image3"));
-    Image3->setPixmap(RenderPicture(QStringLiteral(":/pictures/screen13/Image3.svg")));
-    Image3->setScaledContents(true);
-    Place(Image3, 3240, 216, 1176, 1848);
-
-    Image4 = new QLabel(Frame2);
-    Image4->setObjectName(QStringLiteral("Image4"));
-    Image4->setPixmap(RenderPicture(QStringLiteral(":/pictures/screen13/Image4.svg")));
-    Image4->setScaledContents(true);
-    Place(Image4, 4800, 216, 1176, 1848);
-
-    Option1 = new QRadioButton(QStringLiteral("None"), Frame2);
-    Option1->setObjectName(QStringLiteral("Option1"));
+    Option1 = Make<QRadioButton>(Frame2, "Option1", QStringLiteral("None"), 480, 2640, 855, 372);
     Option1->setChecked(true);
-    Place(Option1, 480, 2640, 855, 372);
-
-    Option2 = new QRadioButton(QStringLiteral("Hidden Line"), Frame2);
-    Option2->setObjectName(QStringLiteral("Option2"));
-    Place(Option2, 1850, 2640, 1335, 372);
-
-    Option3 = new QRadioButton(QStringLiteral("QuickShade"), Frame2);
-    Option3->setObjectName(QStringLiteral("Option3"));
-    Place(Option3, 3480, 2640, 1212, 372);
-
-    Option4 = new QRadioButton(QStringLiteral("Best"), Frame2);
-    Option4->setObjectName(QStringLiteral("Option4"));
-    Place(Option4, 5160, 2640, 855, 372);
+    Option2 = Make<QRadioButton>(Frame2, "Option2", QStringLiteral("Hidden Line"), 1850, 2640, 1335, 372);
+    Option3 = Make<QRadioButton>(Frame2, "Option3", QStringLiteral("QuickShade"), 3480, 2640, 1212, 372);
+    Option4 = Make<QRadioButton>(Frame2, "Option4", QStringLiteral("Best"), 5160, 2640, 855, 372);
 
     // No default button: Enter presses Finish only while Finish has the focus,
     // which an auto-default button gives (it is the default only while focused).
