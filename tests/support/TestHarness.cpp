@@ -59,18 +59,27 @@ Harness::~Harness()
         QApplication::restoreOverrideCursor();
 }
 
+void Harness::useMessages(MessageService &service)
+{
+    context = std::make_unique<ScreenContext>(
+        ScreenContext{design, wizard, service, fonts, programFolder(), context->connectHost});
+}
+
 WizardScreen *Harness::visible() const
 {
-    WizardScreen *found = nullptr;
+    const QList<WizardScreen *> shown = visibleScreens();
+    return shown.size() == 1 ? shown.front() : nullptr;
+}
+
+QList<WizardScreen *> Harness::visibleScreens() const
+{
+    QList<WizardScreen *> shown;
     for (int n = 1; n <= 13; ++n) {
         WizardScreen *screen = wizard.find(static_cast<ScreenId>(n));
-        if (screen && screen->isVisible()) {
-            if (found)
-                return nullptr;
-            found = screen;
-        }
+        if (screen && screen->isVisible())
+            shown << screen;
     }
-    return found;
+    return shown;
 }
 
 QByteArray Harness::shedData() const

@@ -69,11 +69,21 @@ public:
     {
         return qobject_cast<Screen *>(wizard.find(id));
     }
+    // Shows a screen (creating it first if need be) the way the flow does.
+    template <typename Screen = WizardScreen>
+    Screen *show(ScreenId id)
+    {
+        wizard.show(id);
+        return screen<Screen>(id);
+    }
     // The one visible screen, or nullptr when none or several are visible.
     WizardScreen *visible() const;
+    QList<WizardScreen *> visibleScreens() const;
     bool ended() const { return !exit.statuses.empty(); }
     int exitStatus() const { return exit.statuses.empty() ? -1 : exit.statuses.front(); }
     QString programFolder() const { return folder.path(); }
+    // Screens created from now on show their messages through another service.
+    void useMessages(MessageService &service);
     QByteArray shedData() const;
 
     QTemporaryDir folder;

@@ -1,0 +1,195 @@
+#include "tests/support/ScreenDriving.h"
+
+#include "app/Failure.h"
+#include "app/Pictures.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <utility>
+
+namespace corvelle::test {
+
+void ModalMessages::showMessage(const QString &text, MessageForm)
+{
+    texts << text;
+    QTimer::singleShot(0, [] {
+        if (QWidget *box = QApplication::activeModalWidget())
+            box->close();
+    });
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Wrong Value"), text, QMessageBox::Ok);
+    box.exec();
+}
+
+WitnessHost::WitnessHost(QStringList &journal, std::function<QString()> witness, bool present)
+    : recorder_(journal), journal_(journal), witness_(std::move(witness)), present_(present)
+{
+}
+
+void WitnessHost::attach()
+{
+    note();
+    if (!present_)
+        throw Failure(QStringLiteral("Attaching to the host"), QStringLiteral("Brasswick.Application"),
+                      QStringLiteral("No host is running."));
+    recorder_.attach();
+}
+
+void WitnessHost::bringToTop()
+{
+    note();
+    recorder_.bringToTop();
+}
+
+HostRef WitnessHost::documents()
+{
+    note();
+    return recorder_.documents();
+}
+
+void WitnessHost::add(const HostRef &collection)
+{
+    note();
+    recorder_.add(collection);
+}
+
+HostRef WitnessHost::activeDocument()
+{
+    note();
+    return recorder_.activeDocument();
+}
+
+HostRef WitnessHost::file(const HostRef &document)
+{
+    note();
+    return recorder_.file(document);
+}
+
+void WitnessHost::setDraftingMode(const HostRef &document, bool on)
+{
+    note();
+    recorder_.setDraftingMode(document, on);
+}
+
+QVariant WitnessHost::loadSymbol(const HostRef &file, QString &path, bool a, bool b, bool c)
+{
+    note();
+    return recorder_.loadSymbol(file, path, a, b, c);
+}
+
+void WitnessHost::runMorvish(const HostRef &document, const QString &macroPath)
+{
+    note();
+    recorder_.runMorvish(document, macroPath);
+}
+
+void activate(QWidget *window)
+{
+    QApplication::setActiveWindow(window);
+    if (!QTest::qWaitForWindowActive(window))
+        qWarning("%s did not become active", qPrintable(window->objectName()));
+}
+
+void click(QWidget *control) { QTest::mouseClick(control, Qt::LeftButton); }
+
+void choose(QRadioButton *option)
+{
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+}
+
+void next(WizardScreen *screen) { click(screen->Command5); }
+
+namespace {
+
+// Select all and type over it; Backspace clears it.
+void typeOver(QWidget *box, const QString &text)
+{
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        QTest::keyClick(box, Qt::Key_Backspace);
+    else
+        QTest::keyClicks(box, text);
+}
+
+} // namespace
+
+void type(QWidget *box, const QString &text)
+{
+    box->setFocus();
+    typeOver(box, text);
+}
+
+void retype(QLineEdit *box, const QString &text)
+{
+    click(box);
+    typeOver(box, text);
+    QCOMPARE(box->text(), text);
+}
+
+void pick(QComboBox *list, const QString &item)
+{
+    list->setFocus();
+    for (int i = 0; i < list->count() && list->currentText() != item; ++i)
+        QTest::keyClick(list, Qt::Key_Down);
+}
+
+bool shows(const QLabel *image, int bitmap)
+{
+    return image->pixmap().toImage() == BitmapResource(bitmap).toImage();
+}
+
+QList<QWidget *> focusStops(QWidget *from, Qt::Key key, int presses)
+{
+    QList<QWidget *> visited;
+    from->setFocus();
+    for (int i = 0; i < presses; ++i) {
+        visited << QApplication::focusWidget();
+        QTest::keyClick(QApplication::focusWidget(), key);
+    }
+    return visited;
+}
+
+QList<QWidget *> walk(QWidget *from, Qt::Key key, int presses)
+{
+    QList<QWidget *> visited = focusStops(from, key, presses);
+    visited << QApplication::focusWidget();
+    return visited;
+}
+
+QList<QWidget *> tabWalk(WizardScreen *screen)
+{
+    activate(screen);
+    screen->Command3->setFocus(Qt::TabFocusReason);
+    QList<QWidget *> visited;
+    do {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget();
+    } while (visited.last() != screen->Command3 && visited.size() < 20);
+    return visited;
+}
+
+QList<QWidget *> focusChain(WizardScreen *screen)
+{
+    QList<QWidget *> chain{screen->Command3};
+    for (QWidget *w = screen->Command3->nextInFocusChain(); w != screen->Command3; w = w->nextInFocusChain()) {
+        if (w->focusPolicy() != Qt::NoFocus)
+            chain << w;
+    }
+    return chain;
+}
+
+QString describeVisible(const Harness &h)
+{
+    QStringList names;
+    for (const WizardScreen *s : h.visibleScreens())
+        names << s->objectName();
+    return names.isEmpty() ? QStringLiteral("none") : names.join(u", ");
+}
+
+} // namespace corvelle::test
