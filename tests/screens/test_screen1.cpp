@@ -1,7 +1,7 @@
 #include "app/Twips.h"
 #include "screens/screen1.h"
 #include "screens/screen3.h"
-#include "tests/support/TestHarness.h"
+#include "tests/support/ScreenDriving.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -17,11 +17,7 @@ namespace {
 screen1 *start(Harness &h)
 {
     h.wizard.start();
-    auto *s = h.screen<screen1>(ScreenId::Screen1);
-    QApplication::setActiveWindow(s);
-    if (!QTest::qWaitForWindowActive(s))
-        qWarning("screen1 did not become active");
-    return s;
+    return activated(h.screen<screen1>(ScreenId::Screen1));
 }
 
 // The pointer the user sees: the program-wide one when set, else the default arrow.

@@ -3,7 +3,7 @@
 #include "screens/screen11.h"
 #include "screens/screen12.h"
 #include "screens/screen13.h"
-#include "tests/support/TestHarness.h"
+#include "tests/support/ScreenDriving.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -16,17 +16,7 @@ using namespace corvelle::test;
 
 namespace {
 
-// Clicks the indicator, which is inside the button's hit area whatever its caption.
-void choose(QRadioButton *option)
-{
-    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
-}
-
-screen10 *openRoofType(Harness &h)
-{
-    h.wizard.show(ScreenId::Screen10);
-    return h.screen<screen10>(ScreenId::Screen10);
-}
+screen10 *openRoofType(Harness &h) { return h.show<screen10>(ScreenId::Screen10); }
 
 } // namespace
 

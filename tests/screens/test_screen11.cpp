@@ -2,7 +2,7 @@
 #include "screens/screen10.h"
 #include "screens/screen11.h"
 #include "screens/screen12.h"
-#include "tests/support/TestHarness.h"
+#include "tests/support/ScreenDriving.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -18,11 +18,6 @@ using namespace corvelle::test;
 // every case runs on both.
 namespace {
 
-void choose(QRadioButton *option)
-{
-    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
-}
-
 struct Roofing {
     WizardScreen *s;
     template <typename T>
@@ -34,8 +29,7 @@ struct Roofing {
 
 Roofing open(Harness &h, ScreenId id)
 {
-    h.wizard.show(id);
-    return Roofing{h.wizard.find(id)};
+    return Roofing{h.show(id)};
 }
 
 void addScreens()

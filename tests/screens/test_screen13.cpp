@@ -4,7 +4,7 @@
 #include "screens/screen11.h"
 #include "screens/screen12.h"
 #include "screens/screen13.h"
-#include "tests/support/TestHarness.h"
+#include "tests/support/ScreenDriving.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -18,47 +18,15 @@ using namespace corvelle::test;
 
 namespace {
 
-void choose(QRadioButton *option)
+// At each host call: whether the data file is on disk and the screen visible.
+QString dataFileAndScreen(const Harness &h)
 {
-    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+    return QStringLiteral("[file %1, screen %2]")
+        .arg(h.shedData().isEmpty() ? u"absent" : u"present")
+        .arg(h.wizard.find(ScreenId::Screen13)->isVisible() ? u"shown" : u"hidden");
 }
 
-// Notes, at each host call, whether the data file is on disk and the screen visible.
-class WitnessHost final : public Host {
-public:
-    WitnessHost(Harness &h, QStringList &journal) : h_(h), recorder_(journal), journal_(journal) {}
-    void attach() override { note(); recorder_.attach(); }
-    void bringToTop() override { note(); recorder_.bringToTop(); }
-    HostRef documents() override { note(); return recorder_.documents(); }
-    void add(const HostRef &c) override { note(); recorder_.add(c); }
-    HostRef activeDocument() override { note(); return recorder_.activeDocument(); }
-    HostRef file(const HostRef &d) override { note(); return recorder_.file(d); }
-    void setDraftingMode(const HostRef &d, bool on) override { note(); recorder_.setDraftingMode(d, on); }
-    QVariant loadSymbol(const HostRef &f, QString &p, bool a, bool b, bool c) override
-    {
-        note();
-        return recorder_.loadSymbol(f, p, a, b, c);
-    }
-    void runMorvish(const HostRef &d, const QString &m) override { note(); recorder_.runMorvish(d, m); }
-    void release() override { recorder_.release(); }
-
-private:
-    void note()
-    {
-        journal_ << QStringLiteral("[file %1, screen %2]")
-                        .arg(h_.shedData().isEmpty() ? u"absent" : u"present")
-                        .arg(h_.wizard.find(ScreenId::Screen13)->isVisible() ? u"shown" : u"hidden");
-    }
-    Harness &h_;
-    RecordingHost recorder_;
-    QStringList &journal_;
-};
-
-screen13 *openShading(Harness &h)
-{
-    h.wizard.show(ScreenId::Screen13);
-    return h.screen<screen13>(ScreenId::Screen13);
-}
+screen13 *openShading(Harness &h) { return h.show<screen13>(ScreenId::Screen13); }
 
 // Line 63 of the data file carries the shading code.
 QByteArray shadingLine(const Harness &h)
@@ -153,7 +121,9 @@ private Q_SLOTS:
     void finishWritesThenLaunches()
     {
         Harness h;
-        h.context->connectHost = [&h] { return std::make_unique<WitnessHost>(h, h.hostJournal); };
+        h.context->connectHost = [&h] {
+            return std::make_unique<WitnessHost>(h.hostJournal, [&h] { return dataFileAndScreen(h); });
+        };
         auto *s = openShading(h);
         choose(s->Option4);
         QTest::mouseClick(s->Command5, Qt::LeftButton);

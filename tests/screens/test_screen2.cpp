@@ -1,19 +1,16 @@
-#include "app/Failure.h"
 #include "app/Pictures.h"
 #include "app/Twips.h"
 #include "screens/screen1.h"
 #include "screens/screen2.h"
-#include "tests/support/TestHarness.h"
+#include "tests/support/ScreenDriving.h"
 
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <csignal>
 
@@ -28,78 +25,16 @@ const QString ValidMessage = QStringLiteral("Please enter a valid Building Width
 const QString AtLeast8Message = QStringLiteral("Building Width must be at least 8 feet");
 const QString RangeMessage = QStringLiteral("Please enter a Building Width between 5 and 200 feet");
 
-// Notes, at each host call, whether shedSize.txt exists and screen2 is visible.
-class WitnessHost final : public Host {
-public:
-    WitnessHost(Harness &h, QStringList &journal, bool present = true)
-        : h_(h), recorder_(journal), journal_(journal), present_(present) {}
-    void attach() override
-    {
-        note();
-        if (!present_)
-            throw Failure(QStringLiteral("Attaching to the host"), QStringLiteral("Brasswick.Application"),
-                          QStringLiteral("No host is running."));
-        recorder_.attach();
-    }
-    void bringToTop() override { note(); recorder_.bringToTop(); }
-    HostRef documents() override { note(); return recorder_.documents(); }
-    void add(const HostRef &c) override { note(); recorder_.add(c); }
-    HostRef activeDocument() override { note(); return recorder_.activeDocument(); }
-    HostRef file(const HostRef &d) override { note(); return recorder_.file(d); }
-    void setDraftingMode(const HostRef &d, bool on) override { note(); recorder_.setDraftingMode(d, on); }
-    QVariant loadSymbol(const HostRef &f, QString &p, bool a, bool b, bool c) override
-    {
-        note();
-        return recorder_.loadSymbol(f, p, a, b, c);
-    }
-    void runMorvish(const HostRef &d, const QString &m) override { note(); recorder_.runMorvish(d, m); }
-    void release() override { recorder_.release(); }
-
-private:
-    void note()
-    {
-        const bool file = QFile::exists(QDir(h_.programFolder()).filePath(QStringLiteral("shedSize.txt")));
-        journal_ << QStringLiteral("[file %1, screen %2]")
-                        .arg(file ? u"present" : u"absent")
-                        .arg(h_.wizard.find(ScreenId::Screen2)->isVisible() ? u"shown" : u"hidden");
-    }
-    Harness &h_;
-    RecordingHost recorder_;
-    QStringList &journal_;
-    bool present_;
-};
-
-// Shows each message as a real modal box that closes itself at once, so the screen
-// loses the activation meanwhile, as it does on a desktop.
-class ModalMessages final : public MessageService {
-public:
-    void showMessage(const QString &text, MessageForm) override
-    {
-        texts << text;
-        QTimer::singleShot(0, [] {
-            if (QWidget *box = QApplication::activeModalWidget())
-                box->close();
-        });
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Wrong Value"), text, QMessageBox::Ok);
-        box.exec();
-    }
-    void showFailure(const QString &text) override { texts << text; }
-    QStringList texts;
-};
-
-// The window system giving the screen back the activation.
-void reactivate(QWidget *screen)
+// At each host call: whether shedSize.txt exists and screen2 is visible.
+QString widthFileAndScreen(const Harness &h)
 {
-    QApplication::setActiveWindow(screen);
-    if (!QTest::qWaitForWindowActive(screen))
-        qWarning("the screen did not become active again");
+    const bool file = QFile::exists(QDir(h.programFolder()).filePath(QStringLiteral("shedSize.txt")));
+    return QStringLiteral("[file %1, screen %2]")
+        .arg(file ? u"present" : u"absent")
+        .arg(h.wizard.find(ScreenId::Screen2)->isVisible() ? u"shown" : u"hidden");
 }
 
-screen2 *open2D(Harness &h)
-{
-    h.wizard.show(ScreenId::Screen2);
-    return h.screen<screen2>(ScreenId::Screen2);
-}
+screen2 *open2D(Harness &h) { return h.show<screen2>(ScreenId::Screen2); }
 
 QByteArray widthFile(const Harness &h)
 {
@@ -265,7 +200,9 @@ private Q_SLOTS:
     void finishLaunches()
     {
         Harness h;
-        h.context->connectHost = [&h] { return std::make_unique<WitnessHost>(h, h.hostJournal); };
+        h.context->connectHost = [&h] {
+            return std::make_unique<WitnessHost>(h.hostJournal, [&h] { return widthFileAndScreen(h); });
+        };
         auto *s = open2D(h);
         QApplication::setActiveWindow(s);
         QVERIFY(QTest::qWaitForWindowActive(s));
@@ -309,7 +246,9 @@ private Q_SLOTS:
     void finishWithoutHost()
     {
         Harness h;
-        h.context->connectHost = [&h] { return std::make_unique<WitnessHost>(h, h.hostJournal, false); };
+        h.context->connectHost = [&h] {
+            return std::make_unique<WitnessHost>(h.hostJournal, [&h] { return widthFileAndScreen(h); }, false);
+        };
         auto *s = open2D(h);
         QTest::mouseClick(s->Command5, Qt::LeftButton);
         QCOMPARE(h.messages.failures.size(), 1);
@@ -435,21 +374,20 @@ private Q_SLOTS:
     {
         Harness h;
         ModalMessages modal;
-        h.context = std::make_unique<ScreenContext>(
-            ScreenContext{h.design, h.wizard, modal, h.fonts, h.programFolder(), {}});
+        h.useMessages(modal);
         auto *s = open2D(h);
-        reactivate(s);
+        activate(s);
         QTest::mouseClick(s->Text1, Qt::LeftButton);
         typeWidth(s, QStringLiteral("7.25"));
         QTest::keyClick(s->Text1, Qt::Key_Left, Qt::ShiftModifier);
         QTest::keyClick(s->Text1, Qt::Key_Return);
         QCOMPARE(modal.texts, QStringList{AtLeast8Message});
-        reactivate(s);
+        activate(s);
         QCOMPARE(QApplication::focusWidget(), s->Text1);
         QCOMPARE(s->Text1->selectedText(), QStringLiteral("5"));
 
         QApplication::setActiveWindow(nullptr);
-        reactivate(s);
+        activate(s);
         QCOMPARE(QApplication::focusWidget(), s->Text1);
         QCOMPARE(s->Text1->selectedText(), QStringLiteral("5"));
     }

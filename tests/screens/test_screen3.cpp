@@ -2,68 +2,21 @@
 #include "screens/screen1.h"
 #include "screens/screen3.h"
 #include "screens/screen4.h"
-#include "tests/support/TestHarness.h"
+#include "tests/support/ScreenDriving.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 using namespace corvelle;
 using namespace corvelle::test;
 
 namespace {
 
-screen3 *open(Harness &h)
-{
-    h.wizard.show(ScreenId::Screen3);
-    auto *s = h.screen<screen3>(ScreenId::Screen3);
-    QApplication::setActiveWindow(s);
-    if (!QTest::qWaitForWindowActive(s))
-        qWarning("screen3 did not become active");
-    return s;
-}
-
-// Replaces a box's text the way a user does: focus it, select everything, type.
-void type(QLineEdit *box, const QString &text)
-{
-    box->setFocus();
-    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty())
-        QTest::keyClick(box, Qt::Key_Backspace);
-    else
-        QTest::keyClicks(box, text);
-}
-
-// Shows each message as a real modal box that closes itself at once, so the screen
-// loses the activation meanwhile, as it does on a desktop.
-class ModalMessages final : public MessageService {
-public:
-    void showMessage(const QString &text, MessageForm) override
-    {
-        texts << text;
-        QTimer::singleShot(0, [] {
-            if (QWidget *box = QApplication::activeModalWidget())
-                box->close();
-        });
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Wrong Value"), text, QMessageBox::Ok);
-        box.exec();
-    }
-    void showFailure(const QString &text) override { texts << text; }
-    QStringList texts;
-};
-
-// The window system giving the screen back the activation.
-void reactivate(QWidget *screen)
-{
-    QApplication::setActiveWindow(screen);
-    if (!QTest::qWaitForWindowActive(screen))
-        qWarning("the screen did not become active again");
-}
+screen3 *open(Harness &h) { return activated(h.show<screen3>(ScreenId::Screen3)); }
 
 const QString ValidWidth = QStringLiteral("Please enter a valid Shed Width and try again.");
 const QString ValidDepth = QStringLiteral("Please enter a valid Shed Depth and try again.");
@@ -132,12 +85,7 @@ private Q_SLOTS:
     {
         Harness h;
         screen3 *s = open(h);
-        s->Command3->setFocus();
-        QList<QWidget *> visited;
-        for (int i = 0; i < 9; ++i) {
-            visited << QApplication::focusWidget();
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
+        const QList<QWidget *> visited = focusStops(s->Command3, Qt::Key_Tab, 9);
         const QList<QWidget *> expected{s->Command3, s->Text1, s->Text2, s->Command5, s->Command4,
                                         s->Command1, s->Command2, s->Command6, s->Command8};
         QCOMPARE(visited, expected);
@@ -283,13 +231,12 @@ private Q_SLOTS:
     {
         Harness h;
         ModalMessages modal;
-        h.context = std::make_unique<ScreenContext>(
-            ScreenContext{h.design, h.wizard, modal, h.fonts, h.programFolder(), {}});
+        h.useMessages(modal);
         screen3 *s = open(h);
         type(s->Text1, QStringLiteral("abcdefghijklmn"));
         QTest::keyClick(s->Text1, Qt::Key_Return);
         QCOMPARE(modal.texts, QStringList{ValidWidth});
-        reactivate(s);
+        activate(s);
         QCOMPARE(QApplication::focusWidget(), s->Text1);
         QVERIFY(!s->Text1->hasSelectedText());
         QCOMPARE(s->Text1->cursorPosition(), 14);
@@ -297,7 +244,7 @@ private Q_SLOTS:
         // From the Next button the focus does move into the box, which selects.
         QTest::mouseClick(s->Command5, Qt::LeftButton);
         QCOMPARE(modal.texts.size(), qsizetype(2));
-        reactivate(s);
+        activate(s);
         QCOMPARE(QApplication::focusWidget(), s->Text1);
         QCOMPARE(s->Text1->selectedText(), QStringLiteral("abcdefghij"));
 
@@ -305,7 +252,7 @@ private Q_SLOTS:
         // that lost it to the message box still selects when the user comes back to it.
         s->Text2->setFocus();
         QTest::keyClick(s->Text2, Qt::Key_Return);
-        reactivate(s);
+        activate(s);
         QCOMPARE(QApplication::focusWidget(), s->Text1);
         QCOMPARE(s->Text1->selectedText(), QStringLiteral("abcdefghij"));
         s->Text2->setFocus();
@@ -315,7 +262,7 @@ private Q_SLOTS:
         QTest::keyClick(s->Text2, Qt::Key_End);
         QTest::keyClick(s->Text2, Qt::Key_Left, Qt::ShiftModifier);
         QApplication::setActiveWindow(nullptr);
-        reactivate(s);
+        activate(s);
         QCOMPARE(QApplication::focusWidget(), s->Text2);
         QCOMPARE(s->Text2->selectedText(), QStringLiteral("0"));
     }

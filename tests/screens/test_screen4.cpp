@@ -2,7 +2,7 @@
 #include "screens/screen3.h"
 #include "screens/screen4.h"
 #include "screens/screen5.h"
-#include "tests/support/TestHarness.h"
+#include "tests/support/ScreenDriving.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,37 +18,12 @@ using namespace corvelle::test;
 
 namespace {
 
-screen4 *open(Harness &h)
-{
-    h.wizard.show(ScreenId::Screen4);
-    auto *s = h.screen<screen4>(ScreenId::Screen4);
-    QApplication::setActiveWindow(s);
-    if (!QTest::qWaitForWindowActive(s))
-        qWarning("screen4 did not become active");
-    return s;
-}
+screen4 *open(Harness &h) { return activated(h.show<screen4>(ScreenId::Screen4)); }
 
 QRadioButton *option(screen4 *s, int n)
 {
     return std::array{s->Option1, s->Option2, s->Option3, s->Option4}[n - 1];
 }
-
-// Picks an item the way a user does from the keyboard: arrow keys in the list.
-void pick(QComboBox *list, const QString &item)
-{
-    list->setFocus();
-    for (int i = 0; i < list->count() && list->currentText() != item; ++i)
-        QTest::keyClick(list, Qt::Key_Down);
-}
-
-void type(QComboBox *list, const QString &text)
-{
-    list->setFocus();
-    QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(list, text);
-}
-
-void next(screen4 *s) { QTest::mouseClick(s->Command5, Qt::LeftButton); }
 
 QStringList items(QComboBox *list)
 {
@@ -267,15 +242,7 @@ private Q_SLOTS:
     {
         Harness h;
         screen4 *s = open(h);
-        auto walk = [&](int stops) {
-            s->Command3->setFocus();
-            QList<QWidget *> visited;
-            for (int i = 0; i < stops; ++i) {
-                visited << QApplication::focusWidget();
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            }
-            return visited;
-        };
+        auto walk = [s](int stops) { return focusStops(s->Command3, Qt::Key_Tab, stops); };
         // One stop for the options, at the selected one; hidden lists are no stops.
         QCOMPARE(walk(5), QList<QWidget *>({s->Command3, s->Option1, s->Command4, s->Command5, s->Command3}));
         QTest::mouseClick(s->Option2, Qt::LeftButton);

@@ -1,9 +1,8 @@
-#include "app/Pictures.h"
 #include "app/Twips.h"
 #include "screens/screen4.h"
 #include "screens/screen5.h"
 #include "screens/screen6.h"
-#include "tests/support/TestHarness.h"
+#include "tests/support/ScreenDriving.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,39 +17,16 @@ using namespace corvelle::test;
 
 namespace {
 
-screen5 *open(Harness &h)
-{
-    h.wizard.show(ScreenId::Screen5);
-    auto *s = h.screen<screen5>(ScreenId::Screen5);
-    QApplication::setActiveWindow(s);
-    if (!QTest::qWaitForWindowActive(s))
-        qWarning("screen5 did not become active");
-    return s;
-}
+screen5 *open(Harness &h) { return activated(h.show<screen5>(ScreenId::Screen5)); }
 
 // Which spacing bitmap the picture shows, or 0 when it is none of them.
 int spacingPicture(const screen5 *s)
 {
-    const QImage shown = s->Image2->pixmap().toImage();
     for (int id : {124, 125, 126}) {
-        if (shown == BitmapResource(id).toImage())
+        if (shows(s->Image2, id))
             return id;
     }
     return 0;
-}
-
-void pick(QComboBox *list, const QString &item)
-{
-    list->setFocus();
-    for (int i = 0; i < list->count() && list->currentText() != item; ++i)
-        QTest::keyClick(list, Qt::Key_Down);
-}
-
-void type(QComboBox *list, const QString &text)
-{
-    list->setFocus();
-    QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(list, text);
 }
 
 } // namespace
@@ -246,12 +222,7 @@ private Q_SLOTS:
     {
         Harness h;
         screen5 *s = open(h);
-        s->Command3->setFocus();
-        QList<QWidget *> visited;
-        for (int i = 0; i < 6; ++i) {
-            visited << QApplication::focusWidget();
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
+        const QList<QWidget *> visited = focusStops(s->Command3, Qt::Key_Tab, 6);
         // One stop per option group: its selected option.
         const QList<QWidget *> expected{s->Command3, s->Command5, s->Command4, s->Option4, s->Option2, s->Combo1};
         QCOMPARE(visited, expected);

@@ -1,8 +1,7 @@
-#include "app/Pictures.h"
 #include "app/ShedDesign.h"
 #include "app/Twips.h"
 #include "screens/screen6.h"
-#include "tests/support/TestHarness.h"
+#include "tests/support/ScreenDriving.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -16,22 +15,7 @@ using namespace corvelle::test;
 
 namespace {
 
-// Clicks the indicator, which is inside the button's hit area whatever its caption.
-void choose(QRadioButton *option)
-{
-    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
-}
-
-screen6 *open(Harness &h)
-{
-    h.wizard.show(ScreenId::Screen6);
-    return h.screen<screen6>(ScreenId::Screen6);
-}
-
-bool shows(QLabel *image, int bitmap)
-{
-    return image->pixmap().toImage() == BitmapResource(bitmap).toImage();
-}
+screen6 *open(Harness &h) { return h.show<screen6>(ScreenId::Screen6); }
 
 QList<QRadioButton *> thickness(screen6 *s) { return {s->Option1, s->Option4, s->Option5, s->Option7}; }
 
@@ -65,11 +49,7 @@ private Q_SLOTS:
         QVERIFY(s->Option4->isChecked());
         QVERIFY(s->Command5->isDefault());
 
-        QList<QWidget *> chain{s->Command3};
-        for (QWidget *w = s->Command3->nextInFocusChain(); w != s->Command3; w = w->nextInFocusChain()) {
-            if (w->focusPolicy() != Qt::NoFocus)
-                chain << w;
-        }
+        const QList<QWidget *> chain = focusChain(s);
         QCOMPARE(chain, (QList<QWidget *>{s->Command3, s->Command5, s->Command4, s->Option1, s->Option4, s->Option5,
                                           s->Option2, s->Option3, s->Option6, s->Option7}));
     }
@@ -85,16 +65,6 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(s));
         QCOMPARE(QApplication::focusWidget(), s->Command5);
 
-        auto walk = [](QWidget *from, Qt::Key key, int presses) {
-            QList<QWidget *> visited;
-            from->setFocus();
-            for (int i = 0; i < presses; ++i) {
-                visited << QApplication::focusWidget();
-                QTest::keyClick(QApplication::focusWidget(), key);
-            }
-            visited << QApplication::focusWidget();
-            return visited;
-        };
         QCOMPARE(walk(s->Command3, Qt::Key_Tab, 5),
                  (QList<QWidget *>{s->Command3, s->Command5, s->Command4, s->Option4, s->Option2, s->Command3}));
         QCOMPARE(walk(s->Command3, Qt::Key_Backtab, 2), (QList<QWidget *>{s->Command3, s->Option2, s->Option4}));

@@ -1,7 +1,7 @@
 #include "app/ShedDesign.h"
 #include "app/Twips.h"
 #include "screens/screen7.h"
-#include "tests/support/TestHarness.h"
+#include "tests/support/ScreenDriving.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -15,17 +15,10 @@ using namespace corvelle::test;
 
 namespace {
 
-// Clicks the indicator, which is inside the button's hit area whatever its caption.
-void choose(QRadioButton *option)
-{
-    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
-}
-
 screen7 *open(Harness &h)
 {
     h.design.ShedWidth = QStringLiteral("12"); // read by the door screen behind this one
-    h.wizard.show(ScreenId::Screen7);
-    return h.screen<screen7>(ScreenId::Screen7);
+    return h.show<screen7>(ScreenId::Screen7);
 }
 
 QStringList stored(const ShedDesign &d)
@@ -55,11 +48,7 @@ private Q_SLOTS:
         QCOMPARE(s->Option4->geometry(), TwipsRect(5280, 2760, 720, 372));
         QVERIFY(s->Option1->isChecked());
 
-        QList<QWidget *> chain{s->Command3};
-        for (QWidget *w = s->Command3->nextInFocusChain(); w != s->Command3; w = w->nextInFocusChain()) {
-            if (w->focusPolicy() != Qt::NoFocus)
-                chain << w;
-        }
+        const QList<QWidget *> chain = focusChain(s);
         QCOMPARE(chain, (QList<QWidget *>{s->Command3, s->Option1, s->Option2, s->Command5, s->Command4, s->Option4,
                                           s->Option3}));
     }
@@ -74,16 +63,6 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(s));
         QCOMPARE(QApplication::focusWidget(), s->Option1);
 
-        auto walk = [](QWidget *from, Qt::Key key, int presses) {
-            QList<QWidget *> visited;
-            from->setFocus();
-            for (int i = 0; i < presses; ++i) {
-                visited << QApplication::focusWidget();
-                QTest::keyClick(QApplication::focusWidget(), key);
-            }
-            visited << QApplication::focusWidget();
-            return visited;
-        };
         QCOMPARE(walk(s->Command3, Qt::Key_Tab, 4),
                  (QList<QWidget *>{s->Command3, s->Option1, s->Command5, s->Command4, s->Command3}));
         QCOMPARE(walk(s->Command3, Qt::Key_Backtab, 4),

@@ -1,66 +1,20 @@
 #include "app/ShedDesign.h"
 #include "app/Twips.h"
 #include "screens/screen8.h"
-#include "tests/support/TestHarness.h"
+#include "tests/support/ScreenDriving.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 
 using namespace corvelle;
 using namespace corvelle::test;
 
 namespace {
-
-// Shows each message as a real modal box that closes itself at once, so the screen
-// loses the activation meanwhile, as it does on a desktop.
-class ModalMessages final : public MessageService {
-public:
-    void showMessage(const QString &text, MessageForm) override
-    {
-        texts << text;
-        QTimer::singleShot(0, [] {
-            if (QWidget *box = QApplication::activeModalWidget())
-                box->close();
-        });
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Wrong Value"), text, QMessageBox::Ok);
-        box.exec();
-    }
-    void showFailure(const QString &text) override { texts << text; }
-    QStringList texts;
-};
-
-// The window system giving the screen back the activation.
-void reactivate(QWidget *screen)
-{
-    QApplication::setActiveWindow(screen);
-    if (!QTest::qWaitForWindowActive(screen))
-        qWarning("the screen did not become active again");
-}
-
-// Clicks the indicator, which is inside the button's hit area whatever its caption.
-void choose(QRadioButton *option)
-{
-    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
-}
-
-// Clicks into the box and replaces its whole text by typing.
-void retype(QLineEdit *box, const QString &text)
-{
-    QTest::mouseClick(box, Qt::LeftButton);
-    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty())
-        QTest::keyClick(box, Qt::Key_Backspace);
-    else
-        QTest::keyClicks(box, text);
-    QCOMPARE(box->text(), text);
-}
 
 // A shed 12 feet wide with 8-foot inner walls on a built floor, unless a test says otherwise.
 screen8 *open(Harness &h, const QString &shedWidth = QStringLiteral("12"))
@@ -70,27 +24,10 @@ screen8 *open(Harness &h, const QString &shedWidth = QStringLiteral("12"))
     if (h.design.FloorType.isEmpty())
         h.design.FloorType = QStringLiteral("1");
     h.design.ShedWidth = shedWidth;
-    h.wizard.show(ScreenId::Screen8);
-    auto *s = h.screen<screen8>(ScreenId::Screen8);
-    QApplication::setActiveWindow(s);
-    if (!QTest::qWaitForWindowActive(s))
-        qWarning("screen8 did not become active");
-    return s;
+    return activated(h.show<screen8>(ScreenId::Screen8));
 }
 
-// The controls that Tab visits from Cancel until it comes back to Cancel.
-QList<QWidget *> tabWalk(WizardScreen *s)
-{
-    s->Command3->setFocus(Qt::TabFocusReason);
-    QList<QWidget *> visited;
-    do {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << QApplication::focusWidget();
-    } while (visited.last() != s->Command3 && visited.size() < 20);
-    return visited;
-}
-
-void next(Harness &h) { QTest::mouseClick(h.wizard.find(ScreenId::Screen8)->Command5, Qt::LeftButton); }
+void next(Harness &h) { test::next(h.screen(ScreenId::Screen8)); }
 
 } // namespace
 
@@ -337,18 +274,17 @@ private Q_SLOTS:
     {
         Harness h;
         ModalMessages modal;
-        h.context = std::make_unique<ScreenContext>(
-            ScreenContext{h.design, h.wizard, modal, h.fonts, h.programFolder(), {}});
+        h.useMessages(modal);
         h.design.InnerHeight = QStringLiteral("8");
         h.design.FloorType = QStringLiteral("1");
         h.design.ShedWidth = QStringLiteral("12");
         h.wizard.show(ScreenId::Screen8);
         auto *s = h.screen<screen8>(ScreenId::Screen8);
-        reactivate(s);
+        activate(s);
         retype(s->Text2, QStringLiteral("abcdefghijklmn"));
         QTest::keyClick(s->Text2, Qt::Key_Return);
         QCOMPARE(modal.texts, QStringList{QStringLiteral("Please enter a valid Door Width and try again.")});
-        reactivate(s);
+        activate(s);
         QCOMPARE(QApplication::focusWidget(), s->Text2);
         QVERIFY(!s->Text2->hasSelectedText());
         QCOMPARE(s->Text2->cursorPosition(), 14);
@@ -356,7 +292,7 @@ private Q_SLOTS:
         // From the Next button the focus does move into the box, which selects.
         QTest::mouseClick(s->Command5, Qt::LeftButton);
         QCOMPARE(modal.texts.size(), 2);
-        reactivate(s);
+        activate(s);
         QCOMPARE(QApplication::focusWidget(), s->Text2);
         QCOMPARE(s->Text2->selectedText(), QStringLiteral("abcdefghij"));
 
@@ -367,7 +303,7 @@ private Q_SLOTS:
         QTest::keyClick(s->Text1, Qt::Key_Left);
         QTest::keyClick(s->Text1, Qt::Key_Return);
         QCOMPARE(modal.texts.size(), 3);
-        reactivate(s);
+        activate(s);
         QCOMPARE(QApplication::focusWidget(), s->Text2);
         QCOMPARE(s->Text2->selectedText(), QStringLiteral("abcdefghij"));
         QTest::keyClick(s->Text2, Qt::Key_Backtab);
@@ -380,7 +316,7 @@ private Q_SLOTS:
         QTest::keyClick(s->Text1, Qt::Key_Left, Qt::ShiftModifier);
         QTest::keyClick(s->Text1, Qt::Key_Return);
         QCOMPARE(modal.texts.size(), 4);
-        reactivate(s);
+        activate(s);
         QCOMPARE(QApplication::focusWidget(), s->Text1);
         QCOMPARE(s->Text1->selectedText(), QStringLiteral("5"));
     }

@@ -2,7 +2,7 @@
 #include "app/Twips.h"
 #include "screens/screen8.h"
 #include "screens/screen9.h"
-#include "tests/support/TestHarness.h"
+#include "tests/support/ScreenDriving.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -15,12 +15,6 @@ using namespace corvelle;
 using namespace corvelle::test;
 
 namespace {
-
-// Clicks the indicator, which is inside the button's hit area whatever its caption.
-void choose(QRadioButton *option)
-{
-    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
-}
 
 void click(Harness &h, ScreenId id, QPushButton *WizardScreen::*button)
 {
@@ -40,21 +34,6 @@ void passDoor(Harness &h, const char *door)
     QCOMPARE(h.visible(), s);
     choose(s->findChild<QRadioButton *>(QString::fromLatin1(door)));
     click(h, ScreenId::Screen8, &WizardScreen::Command5);
-}
-
-// The controls that Tab visits from Cancel until it comes back to Cancel.
-QList<QWidget *> tabWalk(WizardScreen *s)
-{
-    QApplication::setActiveWindow(s);
-    if (!QTest::qWaitForWindowActive(s))
-        qWarning("%s did not become active", qPrintable(s->objectName()));
-    s->Command3->setFocus(Qt::TabFocusReason);
-    QList<QWidget *> visited;
-    do {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << QApplication::focusWidget();
-    } while (visited.last() != s->Command3 && visited.size() < 20);
-    return visited;
 }
 
 QString enabledSides(screen9 *s)
