@@ -54,16 +54,16 @@ private:
 screen2 *choose107(Harness &h)
 {
     h.wizard.start();
-    auto *s1 = Shown<screen1>(h, ScreenId::Screen1);
+    auto *s1 = shown<screen1>(h, ScreenId::Screen1);
     if (!s1)
         return nullptr;
-    Click(s1->Image2);
-    auto *s = Shown<screen2>(h, ScreenId::Screen2);
+    click(s1->Image2);
+    auto *s = shown<screen2>(h, ScreenId::Screen2);
     if (!s)
         return nullptr;
     for (int i = 0; i < 6; ++i)
-        Click(s->Command2);
-    Type(s->Text1, QStringLiteral("12.50"));
+        click(s->Command2);
+    retype(s->Text1, QStringLiteral("12.50"));
     if (s->Type2D != 107 || s->Text1->text() != QLatin1String("12.50")) {
         QTest::qFail(qPrintable(QStringLiteral("style %1, width \"%2\"").arg(s->Type2D).arg(s->Text1->text())),
                      __FILE__, __LINE__);
@@ -99,7 +99,7 @@ private Q_SLOTS:
             callsAtHide = journalCalls(host.journalFile());
             fileAtHide = ReadFile(widthFilePath(h));
         });
-        Click(s->Command5);
+        click(s->Command5);
 
         QVERIFY2(h.messages.failures.isEmpty(), qPrintable(h.messages.failures.join(u"\n")));
         QVERIFY(h.messages.messages.empty());
@@ -138,7 +138,7 @@ private Q_SLOTS:
         UseRealHost(h);
         screen2 *s = choose107(h);
         QVERIFY(s);
-        Click(s->Command5);
+        click(s->Command5);
 
         QCOMPARE(h.messages.failures.size(), 1);
         QVERIFY2(h.messages.failures[0].contains(QStringLiteral("not running")), qPrintable(h.messages.failures[0]));

@@ -65,26 +65,26 @@ void compareFiles(const QByteArray &actual, const QByteArray &expected)
 void open3D(Harness &h)
 {
     h.wizard.start();
-    auto *s1 = Shown<screen1>(h, ScreenId::Screen1);
+    auto *s1 = shown<screen1>(h, ScreenId::Screen1);
     QVERIFY(s1);
-    Click(s1->Image3);
+    click(s1->Image3);
 }
 
 void sizeScreen(Harness &h, const QString &width, const QString &depth)
 {
-    auto *s = Shown<screen3>(h, ScreenId::Screen3);
+    auto *s = shown<screen3>(h, ScreenId::Screen3);
     QVERIFY(s);
-    Type(s->Text1, width);
-    Type(s->Text2, depth);
+    retype(s->Text1, width);
+    retype(s->Text2, depth);
     QCOMPARE(s->Text1->text(), width);
     QCOMPARE(s->Text2->text(), depth);
     QCOMPARE(s->Text3->text(), QStringLiteral("8"));
-    Click(s->Command5);
+    click(s->Command5);
 }
 
 void choose(QRadioButton *option)
 {
-    Click(option);
+    click(option);
     QVERIFY2(option->isChecked(), qPrintable(option->text()));
 }
 
@@ -92,57 +92,57 @@ void choose(QRadioButton *option)
 template <typename Screen>
 void options(Harness &h, ScreenId id, std::initializer_list<QRadioButton *Screen::*> picks)
 {
-    auto *s = Shown<Screen>(h, id);
+    auto *s = shown<Screen>(h, id);
     QVERIFY(s);
     for (auto pick : picks) {
         choose(s->*pick);
         RETURN_IF_FAILED();
     }
-    Click(s->Command5);
+    click(s->Command5);
 }
 
 void floorScreen(Harness &h, QRadioButton *screen4::*floor, QComboBox *screen4::*list = nullptr, const QString &item = {})
 {
-    auto *s = Shown<screen4>(h, ScreenId::Screen4);
+    auto *s = shown<screen4>(h, ScreenId::Screen4);
     QVERIFY(s);
     choose(s->*floor);
     RETURN_IF_FAILED();
     if (list) {
         QVERIFY((s->*list)->isVisible());
-        Pick(s->*list, item);
+        pick(s->*list, item);
         QCOMPARE((s->*list)->currentText(), item);
     }
-    Click(s->Command5);
+    click(s->Command5);
 }
 
 void studScreen(Harness &h, QRadioButton *screen5::*studs, QRadioButton *screen5::*spacing, const QString &height)
 {
-    auto *s = Shown<screen5>(h, ScreenId::Screen5);
+    auto *s = shown<screen5>(h, ScreenId::Screen5);
     QVERIFY(s);
     choose(s->*studs);
     choose(s->*spacing);
     RETURN_IF_FAILED();
-    Pick(s->Combo1, height);
+    pick(s->Combo1, height);
     QCOMPARE(s->Combo1->currentText(), height);
-    Click(s->Command5);
+    click(s->Command5);
 }
 
 void doorScreen(Harness &h, QRadioButton *screen8::*side, const QString &width, const QString &height)
 {
-    auto *s = Shown<screen8>(h, ScreenId::Screen8);
+    auto *s = shown<screen8>(h, ScreenId::Screen8);
     QVERIFY(s);
     choose(s->*side);
     RETURN_IF_FAILED();
-    Type(s->Text2, width);
-    Type(s->Text1, height);
-    Click(s->Command5);
+    retype(s->Text2, width);
+    retype(s->Text1, height);
+    click(s->Command5);
 }
 
 void back(Harness &h, ScreenId id)
 {
-    auto *s = Shown<WizardScreen>(h, id);
+    auto *s = shown<WizardScreen>(h, id);
     QVERIFY(s);
-    Click(s->Command4);
+    click(s->Command4);
 }
 
 // The worked example's choices, up to the last screen (Finish not pressed).
@@ -167,7 +167,7 @@ void workedExample(Harness &h)
     RETURN_IF_FAILED();
     options<screen12>(h, ScreenId::Screen12, {&screen12::Option1}); // Gable Trusses
     RETURN_IF_FAILED();
-    auto *s13 = Shown<screen13>(h, ScreenId::Screen13);
+    auto *s13 = shown<screen13>(h, ScreenId::Screen13);
     QVERIFY(s13);
     choose(s13->Option3); // QuickShade
 }
@@ -187,7 +187,7 @@ FinishSeen finish(Harness &h, const HostProcess &host)
         seen.callsAtHide = journalCalls(host.journalFile());
         seen.fileAtHide = ReadFile(shedDataPath(h));
     });
-    Click(s13->Command5);
+    click(s13->Command5);
     seen.hides = witness.hides;
     return seen;
 }
@@ -272,7 +272,7 @@ private Q_SLOTS:
         QVERIFY(!h.screen<screen9>(ScreenId::Screen9));
         options<screen11>(h, ScreenId::Screen11, {&screen11::Option2}); // Barn Supports
         RETURN_IF_FAILED();
-        auto *s13 = Shown<screen13>(h, ScreenId::Screen13);
+        auto *s13 = shown<screen13>(h, ScreenId::Screen13);
         QVERIFY(s13);
         QVERIFY(!h.screen<screen9>(ScreenId::Screen9) && !h.screen<screen12>(ScreenId::Screen12));
         choose(s13->Option2); // Hidden Line
@@ -334,7 +334,7 @@ private Q_SLOTS:
         RETURN_IF_FAILED();
         options<screen10>(h, ScreenId::Screen10, {&screen10::Option1}); // Gable
         RETURN_IF_FAILED();
-        auto *s13 = Shown<screen13>(h, ScreenId::Screen13);
+        auto *s13 = shown<screen13>(h, ScreenId::Screen13);
         QVERIFY(s13);
         QVERIFY(!h.screen<screen11>(ScreenId::Screen11) && !h.screen<screen12>(ScreenId::Screen12));
         choose(s13->Option4); // Best
@@ -391,7 +391,7 @@ private Q_SLOTS:
         RETURN_IF_FAILED();
         options<screen10>(h, ScreenId::Screen10, {&screen10::Option1}); // Gable, 20 feet: no roofing screen
         RETURN_IF_FAILED();
-        QVERIFY(Shown<screen13>(h, ScreenId::Screen13));
+        QVERIFY(shown<screen13>(h, ScreenId::Screen13));
         QCOMPARE(h.design.Trusses, QStringLiteral("1"));
 
         for (ScreenId id : {ScreenId::Screen13, ScreenId::Screen10, ScreenId::Screen9, ScreenId::Screen8,
@@ -404,13 +404,13 @@ private Q_SLOTS:
         // The later screens kept their choices; Next through them as they stand.
         for (ScreenId id : {ScreenId::Screen4, ScreenId::Screen5, ScreenId::Screen6, ScreenId::Screen7,
                             ScreenId::Screen8, ScreenId::Screen9, ScreenId::Screen10}) {
-            auto *s = Shown<WizardScreen>(h, id);
+            auto *s = shown<WizardScreen>(h, id);
             QVERIFY(s);
-            Click(s->Command5);
+            click(s->Command5);
         }
         options<screen12>(h, ScreenId::Screen12, {&screen12::Option2}); // Gable Supports
         RETURN_IF_FAILED();
-        QVERIFY(Shown<screen13>(h, ScreenId::Screen13)); // shading left at None
+        QVERIFY(shown<screen13>(h, ScreenId::Screen13)); // shading left at None
 
         // clang-format off
         const QByteArray expected = exampleWith({
@@ -440,7 +440,7 @@ private Q_SLOTS:
         UseRealHost(h);
         workedExample(h);
         RETURN_IF_FAILED();
-        Click(h.screen<screen13>(ScreenId::Screen13)->Command5);
+        click(h.screen<screen13>(ScreenId::Screen13)->Command5);
 
         QCOMPARE(h.messages.failures.size(), 1);
         QVERIFY2(h.messages.failures[0].contains(QStringLiteral("not running")), qPrintable(h.messages.failures[0]));
@@ -459,7 +459,7 @@ private Q_SLOTS:
                  qPrintable(host.errorText()));
         workedExample(h);
         RETURN_IF_FAILED();
-        Click(h.screen<screen13>(ScreenId::Screen13)->Command5);
+        click(h.screen<screen13>(ScreenId::Screen13)->Command5);
 
         QCOMPARE(h.messages.failures.size(), 1);
         QVERIFY2(h.messages.failures[0].contains(QStringLiteral("RunMorvish")), qPrintable(h.messages.failures[0]));
