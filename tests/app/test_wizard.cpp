@@ -199,7 +199,7 @@ private Q_SLOTS:
 
     void cancelEscAndCloseBoxEndWithoutWriting()
     {
-        for (const QString &how : {"cancel", "esc", "close"}) {
+        for (const QString how : {"cancel", "esc", "close"}) {
             CountingWizard w;
             w.h.wizard.start();
             w.h.wizard.moveTo(*w.at(S(1)), S(3));
