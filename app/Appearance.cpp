@@ -1,5 +1,6 @@
 #include "app/Appearance.h"
 
+#include <QApplication>
 #include <QStringList>
 
 namespace corvelle {
@@ -11,6 +12,15 @@ QFont WizardFont()
                       QStringLiteral("Helvetica")});
     font.setPointSize(8);
     return font;
+}
+
+void UseWizardAppearance(QApplication &app)
+{
+    QApplication::setFont(WizardFont());
+    app.setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px;"
+        " padding: 0px 1px; }"));
 }
 
 } // namespace corvelle

@@ -17,7 +17,7 @@ int main(int argc, char *argv[])
     // No display name: Qt would append it to every caption, and captions are exact.
     // Hidden screens are not closed ones: only the wizard decides when the program ends.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setFont(corvelle::WizardFont());
+    corvelle::UseWizardAppearance(app);
 
     using namespace corvelle;
     ShedDesign design;

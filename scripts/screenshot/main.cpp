@@ -176,7 +176,7 @@ int main(int argc, char *argv[])
                                  QStringLiteral("[presets...]"));
     parser.process(app);
 
-    QApplication::setFont(WizardFont());
+    UseWizardAppearance(app);
     if (parser.isSet(fontOption)) {
         QFont font;
         if (!font.fromString(parser.value(fontOption))) {
