@@ -24,7 +24,8 @@ screen11::screen11(ScreenContext &context)
     makeButtonBar();
 
     setTabSequence({Command3, Option1, Option2, Command4, Command5});
-    Command3->setFocus();
+    // The focus starts on the first option without choosing it, so Enter presses Next.
+    Option1->setFocus();
 }
 
 void screen11::Form_Load()

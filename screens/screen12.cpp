@@ -24,7 +24,8 @@ screen12::screen12(ScreenContext &context)
     makeButtonBar({.nextLeft = 4800});
 
     setTabSequence({Command3, Option1, Option2, Command4, Command5});
-    Command3->setFocus();
+    // The focus starts on the first option without choosing it, so Enter presses Next.
+    Option1->setFocus();
 }
 
 void screen12::Form_Load()

@@ -64,10 +64,16 @@ private Q_SLOTS:
     void focusSelectsNothing()
     {
         Harness h;
+        h.design.ShedWidth = QStringLiteral("12");
         auto *s = openRoofType(h);
         QApplication::setActiveWindow(s);
         QVERIFY(QTest::qWaitForWindowActive(s));
-        QVERIFY(s->focusWidget() == s->Command3 || s->focusWidget() == s->Option1);
+        QCOMPARE(s->focusWidget(), static_cast<QWidget *>(s->Option1));
+        QVERIFY(!s->Option1->isChecked());
+        // Enter there is Next, not the Cancel that would end the program.
+        QTest::keyClick(s->Option1, Qt::Key_Return);
+        QVERIFY(!h.ended());
+        QCOMPARE(h.visible(), s);
         s->Command3->setFocus();
         QTest::keyClick(s->Command3, Qt::Key_Tab);
         QCOMPARE(s->focusWidget(), static_cast<QWidget *>(s->Option1));
