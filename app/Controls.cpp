@@ -45,6 +45,14 @@ QButtonGroup *OptionGroup(QObject *owner, std::initializer_list<QRadioButton *> 
     return buttons;
 }
 
+void MoveInRow(std::initializer_list<QWidget *> pictures, int left, int top, int step)
+{
+    for (QWidget *picture : pictures) {
+        Move(picture, left, top);
+        left += step;
+    }
+}
+
 void SetTextColour(QLabel *label, const QColor &colour)
 {
     QPalette palette = label->palette();

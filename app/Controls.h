@@ -67,6 +67,10 @@ auto WhenSelected(QRadioButton *option, Handler handler)
     };
 }
 
+// Moves pictures, keeping their sizes, to one row: the first at (left, top) in
+// twips, each next one step twips further right (the Large Fonts layouts).
+void MoveInRow(std::initializer_list<QWidget *> pictures, int left, int top, int step);
+
 // The label's own text colour while active; a disabled label keeps the greyed text.
 void SetTextColour(QLabel *label, const QColor &colour);
 

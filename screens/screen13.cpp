@@ -40,10 +40,7 @@ screen13::screen13(ScreenContext &context)
 void screen13::Form_Load()
 {
     if (largeFonts()) {
-        Move(Image1, 240, 600);
-        Move(Image2, 1800, 600);
-        Move(Image3, 3360, 600);
-        Move(Image4, 4920, 600);
+        MoveInRow({Image1, Image2, Image3, Image4}, 240, 600, 1560);
     }
 }
 

@@ -61,10 +61,7 @@ screen4::screen4(ScreenContext &context)
 void screen4::Form_Load()
 {
     if (largeFonts()) {
-        Move(Image1, 240, 600);
-        Move(Image2, 1800, 600);
-        Move(Image3, 3360, 600);
-        Move(Image4, 4920, 600);
+        MoveInRow({Image1, Image2, Image3, Image4}, 240, 600, 1560);
     }
     Combo1->setVisible(false);
     Text1->setVisible(false);

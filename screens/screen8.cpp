@@ -54,10 +54,7 @@ screen8::screen8(ScreenContext &context)
 void screen8::Form_Load()
 {
     if (largeFonts()) {
-        Move(Image1, 240, 600);
-        Move(Image2, 1800, 600);
-        Move(Image3, 3360, 600);
-        Move(Image4, 4920, 600);
+        MoveInRow({Image1, Image2, Image3, Image4}, 240, 600, 1560);
     }
     // The focus starts on the door choice, the first stop after Cancel.
     Option2->setFocus();
