@@ -130,15 +130,7 @@ private Q_SLOTS:
         auto *s = open(large);
         const QList<QPair<QLabel *, QPoint>> moved{{s->Image1, {240, 600}}, {s->Image2, {1800, 600}},
                                                    {s->Image3, {3360, 600}}, {s->Image4, {4920, 600}}};
-        for (const auto &[image, twips] : moved) {
-            QCOMPARE(image->pos(), TwipsRect(twips.x(), twips.y(), 0, 0).topLeft());
-            QCOMPARE(image->size(), normal->findChild<QWidget *>(image->objectName())->size());
-        }
-        for (QWidget *w : s->findChildren<QWidget *>()) {
-            if (w->objectName().startsWith(u"Image") || w->objectName().isEmpty())
-                continue;
-            QCOMPARE(w->geometry(), normal->findChild<QWidget *>(w->objectName())->geometry());
-        }
+        compareLargeFontsLayout(normal, s, moved);
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "app/Failure.h"
 #include "app/Pictures.h"
+#include "app/Twips.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -190,6 +191,19 @@ QString describeVisible(const Harness &h)
     for (const WizardScreen *s : h.visibleScreens())
         names << s->objectName();
     return names.isEmpty() ? QStringLiteral("none") : names.join(u", ");
+}
+
+void compareLargeFontsLayout(QWidget *normal, QWidget *large, const QList<QPair<QLabel *, QPoint>> &moved)
+{
+    for (const auto &[image, twips] : moved) {
+        QCOMPARE(image->pos(), TwipsRect(twips.x(), twips.y(), 0, 0).topLeft());
+        QCOMPARE(image->size(), normal->findChild<QWidget *>(image->objectName())->size());
+    }
+    for (QWidget *w : large->findChildren<QWidget *>()) {
+        if (w->objectName().startsWith(u"Image") || w->objectName().isEmpty())
+            continue;
+        QCOMPARE(w->geometry(), normal->findChild<QWidget *>(w->objectName())->geometry());
+    }
 }
 
 } // namespace corvelle::test

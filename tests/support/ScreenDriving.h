@@ -6,6 +6,8 @@
 #include "tests/support/TestHarness.h"
 
 #include <QList>
+#include <QPair>
+#include <QPoint>
 #include <QTest>
 
 #include <functional>
@@ -75,6 +77,10 @@ void type(QWidget *box, const QString &text);
 void retype(QLineEdit *box, const QString &text);
 // Picks a list item from the keyboard, with the arrow keys.
 void pick(QComboBox *list, const QString &item);
+
+// The Large Fonts layout of a screen against its normal one: each moved picture at
+// its position in twips with its size kept, every other control where it was.
+void compareLargeFontsLayout(QWidget *normal, QWidget *large, const QList<QPair<QLabel *, QPoint>> &moved);
 
 // Whether a picture shows one of the program's bitmap resources.
 bool shows(const QLabel *image, int bitmap);
