@@ -7,8 +7,47 @@
 #include <QLabel>
 #include <QPalette>
 #include <QRadioButton>
+#include <QValidator>
 
 namespace corvelle {
+
+namespace {
+
+bool isLineBreak(QChar c)
+{
+    return c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f' || c == QChar(0x85) ||
+           c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+}
+
+// Accepts every text; it only takes the line breaks out, keeping the cursor where it was.
+class OneLine : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &pos) const override
+    {
+        QString kept;
+        kept.reserve(input.size());
+        int keptPos = pos;
+        for (qsizetype i = 0; i < input.size(); ++i) {
+            if (!isLineBreak(input[i]))
+                kept.append(input[i]);
+            else if (i < pos)
+                --keptPos;
+        }
+        if (kept.size() != input.size()) {
+            input = kept;
+            pos = keptPos;
+        }
+        return Acceptable;
+    }
+};
+
+} // namespace
+
+void KeepOnOneLine(QLineEdit *box)
+{
+    box->setValidator(new OneLine(box));
+}
 
 QLabel *Picture(QWidget *parent, const char *name, const QString &resource, int left, int top, int width,
                 int height)
@@ -26,6 +65,7 @@ QComboBox *EditableList(QWidget *parent, const char *name, const QString &text, 
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
     list->setCompleter(nullptr);
+    KeepOnOneLine(list->lineEdit());
     list->setEditText(text);
     return list;
 }

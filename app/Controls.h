@@ -3,10 +3,12 @@
 #include "app/Twips.h"
 
 #include <QColor>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QString>
 
 #include <initializer_list>
+#include <type_traits>
 
 class QButtonGroup;
 class QComboBox;
@@ -15,6 +17,10 @@ class QObject;
 class QWidget;
 
 namespace corvelle {
+
+// A single-line box drops line breaks from whatever is typed, pasted or set into it,
+// so no field of a written file can ever span two lines.
+void KeepOnOneLine(QLineEdit *box);
 
 // Builds the screens' controls from their tables: kind, parent, name, caption and
 // rectangle in twips. Anything else a control needs is set by its screen.
@@ -25,6 +31,8 @@ W *Make(QWidget *parent, const char *name, int left, int top, int width, int hei
     auto *control = new W(parent);
     control->setObjectName(QString::fromLatin1(name));
     Place(control, left, top, width, height);
+    if constexpr (std::is_base_of_v<QLineEdit, W>)
+        KeepOnOneLine(control);
     return control;
 }
 
@@ -35,6 +43,8 @@ W *Make(QWidget *parent, const char *name, const QString &caption, int left, int
     auto *control = new W(caption, parent);
     control->setObjectName(QString::fromLatin1(name));
     Place(control, left, top, width, height);
+    if constexpr (std::is_base_of_v<QLineEdit, W>)
+        KeepOnOneLine(control);
     return control;
 }
 
