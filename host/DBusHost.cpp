@@ -4,7 +4,14 @@
 
 #include <QDBusMessage>
 #include <QDBusMetaType>
+#include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QEventLoop>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QTimer>
 
 namespace corvelle {
 
@@ -35,9 +42,104 @@ bool toObjectPath(const QVariant &value, QDBusObjectPath &out)
     return false;
 }
 
+// While a call waits, user input to any window is dropped rather than queued: a click
+// or key held back would otherwise reach the screens (or dismiss the failure report)
+// once the call is over. A close request is refused the same way.
+class InputHold : public QObject {
+public:
+    InputHold() { QCoreApplication::instance()->installEventFilter(this); }
+    ~InputHold() override
+    {
+        if (busy_)
+            QGuiApplication::restoreOverrideCursor();
+    }
+    InputHold(const InputHold &) = delete;
+    InputHold &operator=(const InputHold &) = delete;
+
+    void showBusy()
+    {
+        if (!busy_ && qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+            busy_ = true;
+        }
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TabletPress:
+        case QEvent::TabletRelease:
+        case QEvent::Drop:
+            return true;
+        case QEvent::Close:
+            event->ignore();
+            return true;
+        default:
+            return false;
+        }
+    }
+
+private:
+    bool busy_ = false;
+};
+
 } // namespace
 
-DBusHost::DBusHost(QDBusConnection bus) : bus_(std::move(bus)) {}
+DBusHost::DBusHost(QDBusConnection bus, std::chrono::milliseconds replyTimeout)
+    : bus_(std::move(bus)), replyTimeout_(replyTimeout)
+{
+}
+
+QDBusMessage DBusHost::waitForReply(const QString &target, const QDBusMessage &message)
+{
+    // The bus's own timeout is set later than ours, so a silent host is told apart from a
+    // host that went away mid-call (the bus answers that at once with an error).
+    const int busTimeoutMs = int(replyTimeout_.count()) + 5000;
+    QDBusPendingCall pending = bus_.asyncCall(message, busTimeoutMs);
+    QElapsedTimer waited;
+    waited.start();
+    bool timedOut = false;
+    if (!pending.isFinished()) {
+        QEventLoop loop;
+        InputHold hold;
+        QDBusPendingCallWatcher watcher(pending);
+        QObject::connect(&watcher, &QDBusPendingCallWatcher::finished, &loop, &QEventLoop::quit);
+        QTimer busyPointer;
+        busyPointer.setSingleShot(true);
+        QObject::connect(&busyPointer, &QTimer::timeout, &hold, &InputHold::showBusy);
+        busyPointer.start(BusyPointerDelay);
+        QTimer deadline;
+        deadline.setSingleShot(true);
+        deadline.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&deadline, &QTimer::timeout, &loop, [&] {
+            timedOut = true;
+            loop.quit();
+        });
+        deadline.start(replyTimeout_);
+        if (!pending.isFinished())
+            loop.exec();
+    }
+    if (timedOut && !pending.isFinished()) {
+        throw Failure(Operation, target,
+                      QStringLiteral("The host drawing application did not answer: no reply to %1 after %2 s.")
+                          .arg(target)
+                          .arg(double(waited.elapsed()) / 1000.0, 0, 'f', 1));
+    }
+    return pending.reply();
+}
 
 void DBusHost::attach()
 {
@@ -54,7 +156,7 @@ void DBusHost::attach()
                                                       QStringLiteral("NameHasOwner"));
     ask << hostnames::Service;
     ask.setAutoStartService(false);
-    const QDBusMessage reply = bus_.call(ask, QDBus::Block, CallTimeoutMs);
+    const QDBusMessage reply = waitForReply(target, ask);
     if (reply.type() != QDBusMessage::ReplyMessage)
         throw Failure(Operation, target, describe(reply));
     if (reply.arguments().value(0).toBool() != true) {
@@ -78,7 +180,7 @@ QDBusMessage DBusHost::call(const QString &target, const QString &path, const QS
     QDBusMessage msg = QDBusMessage::createMethodCall(hostnames::Service, path, interface, member);
     msg.setArguments(args);
     msg.setAutoStartService(false);
-    const QDBusMessage reply = bus_.call(msg, QDBus::Block, CallTimeoutMs);
+    const QDBusMessage reply = waitForReply(target, msg);
     if (reply.type() != QDBusMessage::ReplyMessage)
         throw Failure(Operation, target, describe(reply));
     return reply;

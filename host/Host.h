@@ -5,6 +5,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <chrono>
 #include <functional>
 
 namespace corvelle {
@@ -32,11 +33,16 @@ public:
 
 // The host on a D-Bus bus. Calls are raw messages with auto-start disabled: the wizard
 // must never start the host, and a proxy object would introspect (and could activate).
+// Each call waits for its reply in a local event loop: windows keep painting, the busy
+// pointer shows once the wait is noticeable, and user input is dropped so no other
+// handler runs before the call is over. A call unanswered after replyTimeout fails.
 class DBusHost : public Host {
 public:
-    static constexpr int CallTimeoutMs = 60000;
+    static constexpr std::chrono::milliseconds ReplyTimeout{15000};
+    static constexpr std::chrono::milliseconds BusyPointerDelay{500};
 
-    explicit DBusHost(QDBusConnection bus = QDBusConnection::sessionBus());
+    explicit DBusHost(QDBusConnection bus = QDBusConnection::sessionBus(),
+                      std::chrono::milliseconds replyTimeout = ReplyTimeout);
 
     void attach() override;
     void bringToTop() override;
@@ -52,10 +58,12 @@ public:
 private:
     QDBusMessage call(const QString &target, const QString &path, const QString &interface,
                       const QString &member, const QVariantList &args);
+    QDBusMessage waitForReply(const QString &target, const QDBusMessage &message);
     HostRef getObjectProperty(const QString &path, const QString &interface, const QString &property);
     void requireAttached(const QString &target) const;
 
     QDBusConnection bus_;
+    std::chrono::milliseconds replyTimeout_;
     bool attached_ = false;
 };
 
