@@ -4,4 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
-exec dbus-run-session -- ctest --test-dir build --output-on-failure "$@"
+dbus-run-session -- ctest --test-dir build --output-on-failure "$@"
+# A short libFuzzer pass over every target, from the kept corpus and crash inputs.
+scripts/fuzz.sh --runs "${CORVELLE_FUZZ_RUNS:-20000}"

@@ -1,0 +1,65 @@
+// The number helpers' invariants on arbitrary text and arbitrary doubles.
+#include "app/Failure.h"
+#include "app/Numbers.h"
+
+#include <QString>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+void require(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+bool same(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+void checkText(const QString &text)
+{
+    using namespace corvelle;
+    const bool numeric = IsNumeric(text);
+    const double leading = LeadingNumber(text);
+    bool threw = false;
+    double strict = 0;
+    try {
+        strict = StrictNumber(text);
+    } catch (const Failure &) {
+        threw = true;
+    }
+    // Numeric texts convert strictly, finitely, to their leading number; others fail.
+    require(threw != numeric);
+    if (numeric)
+        require(std::isfinite(strict) && same(strict, leading));
+    if (numeric)
+        StepNumberText(text, 1); // a numeric text always steps
+}
+
+void checkValue(double value)
+{
+    using namespace corvelle;
+    if (!std::isfinite(value))
+        return;
+    const QString text = corvelle::NumberToText(value);
+    require(IsNumeric(text));
+    require(same(LeadingNumber(text), value));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const char *bytes = reinterpret_cast<const char *>(data);
+    checkText(QString::fromUtf8(bytes, qsizetype(size)));
+    checkText(QString::fromLatin1(bytes, qsizetype(size)));
+    if (size >= sizeof(double)) {
+        double value;
+        std::memcpy(&value, data, sizeof value);
+        checkValue(value);
+    }
+    return 0;
+}
