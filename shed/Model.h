@@ -1,6 +1,10 @@
 #pragma once
 
+#include "Design.h"
+
+#include <QHash>
 #include <QList>
+#include <QSizeF>
 #include <QString>
 #include <QVector3D>
 #include <QPointF>
@@ -34,17 +38,29 @@ struct Member {
     QVector3D size;
     QQuaternion rotation;
     QVector3D position;
-    double length = 0;   // cut length in inches (lumber), 0 for sheets and blocks
+    double length = 0;   // cut length in inches (lumber); for a sheet piece its long side
+    double width = 0;    // sheet pieces only: the piece's other side in its own plane; 0 for lumber
     double angle1 = 90;  // end cut angles in degrees, 90 = square
     double angle2 = 90;
     // Optional outline for cut sheets and angled lumber: a prism of `size.z()`
-    // thickness over this polygon in the local XY plane. Empty = the box.
+    // thickness over this polygon in the local XY plane. Empty = the box. The
+    // polygon is convex and counter-clockwise, so a fan triangulates it.
     QList<QPointF> profile;
 };
 
+// Which takeoff rule counts a member.
+bool isLumber(const Member &m);   // cut from stock lengths: plates, studs, joists, rafters...
+bool isSheet(const Member &m);    // cut from whole sheets or pieces: deck, lining, siding, roof, gussets
+
 struct Model {
+    Design design;               // what the model was built from
     QList<Member> members;
-    QStringList warnings;
+    QStringList warnings;        // framing decisions a builder should know about
+    // Whole-sheet size (width, length) in inches for every sheet stock in `members`.
+    QHash<QString, QSizeF> sheetSizes;
+
+    int count(Layer layer) const;
+    int count(MemberKind kind) const;
 };
 
 } // namespace corvelle::shed
