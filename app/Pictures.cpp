@@ -1,6 +1,6 @@
 #include "app/Pictures.h"
 
-#include "app/Failure.h"
+#include "core/Failure.h"
 
 #include <QBitmap>
 #include <QImage>

@@ -1,8 +1,8 @@
 #include "app/Wizard.h"
 
-#include "app/Failure.h"
 #include "app/Services.h"
 #include "app/WizardScreen.h"
+#include "core/Failure.h"
 
 #include <QApplication>
 #include <QKeyEvent>

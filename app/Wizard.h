@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Flow.h"
+#include "core/Flow.h"
 
 #include <QObject>
 #include <QString>

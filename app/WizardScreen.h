@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Flow.h"
 #include "app/ScreenContext.h"
 #include "app/Wizard.h"
+#include "core/Flow.h"
 
 #include <QDialog>
 #include <QEvent>

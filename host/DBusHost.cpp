@@ -1,6 +1,6 @@
 #include "host/Host.h"
 
-#include "app/Failure.h"
+#include "core/Failure.h"
 
 #include <QDBusMessage>
 #include <QDBusMetaType>

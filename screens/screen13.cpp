@@ -1,8 +1,8 @@
 #include "screens/screen13.h"
 
 #include "app/Controls.h"
-#include "app/ShedDesign.h"
 #include "app/Twips.h"
+#include "core/ShedDesign.h"
 #include "host/Host.h"
 #include "output/ShedDataFile.h"
 
@@ -56,10 +56,9 @@ void screen13::Command5_Click()
         context_.design.ShadingMode = QStringLiteral("4");
 
     // The screen stays visible while the file is written; the launch hides it.
-    WriteShedDataFile(context_.design, context_.programFolder, [this] {
-        const auto host = context_.connectHost();
-        Launch3D(*host, [this] { context_.wizard.hide(ScreenId::Screen13); });
-    });
+    WriteShedDataFile(context_.design, context_.programFolder);
+    const auto host = context_.connectHost();
+    Launch3D(*host, [this] { context_.wizard.hide(ScreenId::Screen13); });
     context_.wizard.end(0);
 }
 

@@ -1,11 +1,11 @@
 #include "screens/screen2.h"
 
 #include "app/Controls.h"
-#include "app/Numbers.h"
 #include "app/Pictures.h"
 #include "app/Services.h"
+#include "core/AtomicSave.h"
+#include "core/Numbers.h"
 #include "host/Host.h"
-#include "output/ShedDataFile.h"
 
 #include <QDir>
 #include <QGroupBox>

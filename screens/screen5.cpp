@@ -2,8 +2,8 @@
 
 #include "app/Controls.h"
 #include "app/Pictures.h"
-#include "app/ShedDesign.h"
 #include "app/Twips.h"
+#include "core/ShedDesign.h"
 
 #include <QComboBox>
 #include <QGroupBox>

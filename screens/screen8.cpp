@@ -1,10 +1,10 @@
 #include "screens/screen8.h"
 
 #include "app/Controls.h"
-#include "app/Numbers.h"
 #include "app/Services.h"
-#include "app/ShedDesign.h"
 #include "app/Twips.h"
+#include "core/Numbers.h"
+#include "core/ShedDesign.h"
 
 #include <QGroupBox>
 #include <QLabel>

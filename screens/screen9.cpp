@@ -1,8 +1,8 @@
 #include "screens/screen9.h"
 
 #include "app/Controls.h"
-#include "app/ShedDesign.h"
 #include "app/Twips.h"
+#include "core/ShedDesign.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // starts, and a bare round trip (Peer.Ping to the host) in the same run for scale.
 #include "HostTestSupport.h"
 
-#include "app/Failure.h"
+#include "core/Failure.h"
 #include "host/Host.h"
 
 #include <QCoreApplication>

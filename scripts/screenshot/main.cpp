@@ -13,9 +13,9 @@
 #include "app/FontMode.h"
 #include "app/ScreenContext.h"
 #include "app/Services.h"
-#include "app/ShedDesign.h"
 #include "app/Wizard.h"
 #include "app/WizardScreen.h"
+#include "core/ShedDesign.h"
 #include "host/Host.h"
 #include "screens/ScreenFactory.h"
 

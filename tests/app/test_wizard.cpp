@@ -1,5 +1,5 @@
-#include "app/Failure.h"
 #include "app/Twips.h"
+#include "core/Failure.h"
 #include "screens/ScreenFactory.h"
 #include "tests/support/TestHarness.h"
 

@@ -1,6 +1,6 @@
 // The number helpers' invariants on arbitrary text and arbitrary doubles.
-#include "app/Failure.h"
-#include "app/Numbers.h"
+#include "core/Failure.h"
+#include "core/Numbers.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // The two launches driven through DBusHost against a real corvelle-host process.
 #include "HostTestSupport.h"
 
-#include "app/Failure.h"
+#include "core/Failure.h"
 #include "host/Host.h"
 
 #include <QDBusConnection>

@@ -1,6 +1,6 @@
 // A host that takes a call and never answers: the wizard keeps painting, drops the
 // user's input, shows the busy pointer and reports the silence after its timeout.
-#include "app/Failure.h"
+#include "core/Failure.h"
 #include "host/Host.h"
 
 #include <QApplication>

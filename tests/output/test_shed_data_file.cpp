@@ -1,6 +1,8 @@
-#include "app/Failure.h"
-#include "app/ShedDesign.h"
+#include "core/Failure.h"
+#include "core/ShedDataFormat.h"
+#include "core/ShedDesign.h"
 #include "output/ShedDataFile.h"
+#include "TestData.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +13,7 @@
 #include <sys/resource.h>
 
 using namespace corvelle;
+using corvelle::testing::sampleShedData;
 
 namespace {
 
@@ -44,71 +47,6 @@ ShedDesign workedExample()
     return d;
 }
 
-const char *const WorkedExampleFile =
-    "12          ' X, Feet,         Shed Width\r\n"
-    "16          ' Z, Feet,         Shed Depth\r\n"
-    "8           ' Y, Feet,         Shed Height\r\n"
-    "1           ' N, Floor Type,   0 = None, 1 = Concrete, 2 = Wood, 3 = Blocks\r\n"
-    "2           ' N, Joist Type,   1 = 2x4, 2 = 2x6\r\n"
-    "1.5         ' X, Inches,       Joist Width\r\n"
-    "8           ' Z, Feet,         Joist Depth\r\n"
-    "5.5         ' Y, Inches,       Joist Height\r\n"
-    "16          ' X, Inches,       Joist Centers along floor\r\n"
-    "6           ' Y, Inches,       Floor Height\r\n"
-    "8           ' Z, Feet,         Plywood Depth\r\n"
-    "4           ' X, Feet,         Plywood Width\r\n"
-    ".25         ' Y, Inches,       Plywood Height\r\n"
-    "0           ' N, Block Rows,   Number of Block Rows\r\n"
-    "7.75        ' X, Inches,       Block Width\r\n"
-    "7.75        ' Y, Inches,       Block Width\r\n"
-    "16          ' Z, Inches,       Block Depth\r\n"
-    "8 foot long 2x4 Floor Joists\r\n"
-    "Cinder Blocks\r\n"
-    "8'x 4'      '8' by 4' pieces of plywood\r\n"
-    "5.5         ' X, Inches,       Stud Width\r\n"
-    "1.5         ' Z, Inches,       Stud Depth\r\n"
-    "8           ' Y, Inches,       Stud Height\r\n"
-    "16          'N, Inches,        Stud Centers along floor\r\n"
-    "10          ' Y, Feet,         Inner Height of Shed\r\n"
-    "2x6 Studs for walls\r\n"
-    "5.5         ' X, Inches,       Stud2 Width for top of inside\r\n"
-    "1.5         ' Z, Inches,       Stud2 Depth for top of inside\r\n"
-    "8           ' Y, Feet,         Stud2 Height for top of inside\r\n"
-    "16           ' N, Inches,      Stud2 Centers along roof\r\n"
-    "1          ' N, InWallType,   0 = None, 1 = Thin\r\n"
-    "4           ' X, Feet,         Sheetrock Width\r\n"
-    "8           ' Y, Feet,         Sheetrock Height\r\n"
-    ".5          ' Z, Inches,       Sheetrock Thickness\r\n"
-    "8'x 4' pieces of Sheetrock for interior walls\r\n"
-    "12          ' X, Feet,         Wallboard Width\r\n"
-    "12          ' Y, Feet,         Wallboard Height\r\n"
-    ".5          ' Z, Inches,       Wallboard Thickness\r\n"
-    "8 'x 4' pieces of Wallboard for Exterior walls\r\n"
-    "8           ' X, Feet,         Siding Width\r\n"
-    ".5          ' Y, Feet,         Siding Height\r\n"
-    ".5          ' Z, Inches,       Siding Thickness\r\n"
-    "Pieces of Vinyl Siding\r\n"
-    "Cobalt\r\n"
-    "Front\r\n"
-    "            ' N, Main Door,    None, Front, Rear, Both\r\n"
-    "4           ' X, Feet,         Main Door Width\r\n"
-    "7           ' Y, Feet,         Main Door Height\r\n"
-    "6           ' Z, Inches        Main Door Thickness\r\n"
-    "Front\r\n"
-    "            ' N, Ramp,     None, Front, Rear, Both\r\n"
-    "8           ' Z, Feet,         Ramp Length\r\n"
-    "Gable\r\n"
-    "            ' N, Roof Type,    Gable, Barn\r\n"
-    "5.5         ' Y, Inches,       Roof Support Height of support boards\r\n"
-    "2.5         ' Z, Inches,       Roof Support depth in the Depth Direction\r\n"
-    "16          ' Z, Inches,       Spacing Between Roof Supports\r\n"
-    "12          ' X, Feet,         Roof Overhang in the X direction, plan view\r\n"
-    "1           ' Z, Feet,         Roof overhang in the Z direction, Perspective\r\n"
-    ".5          ' Y, Inches,       Roof Thickness in the Y direction, plan view\r\n"
-    "1           \r\n"
-    "            ' N, Trusses,      1 = Yes, Draw Trusses 0 = No, Don't Draw Trusses\r\n"
-    "3           ' N, Shading,      1 = Wireframe, 2 = Hide, 3 = Flatshade, 4 = SmoothShade\r\n";
-
 QList<QByteArray> linesOf(const QByteArray &bytes)
 {
     QList<QByteArray> lines = bytes.split('\n');
@@ -135,7 +73,7 @@ private Q_SLOTS:
     {
         ShedDesign d = workedExample();
         const QByteArray bytes = ShedDataBytes(d);
-        QCOMPARE(bytes, QByteArray(WorkedExampleFile));
+        QCOMPARE(bytes, sampleShedData());
         QCOMPARE(bytes.count("\r\n"), 63);
         // The writer leaves its derived fields in the record.
         QCOMPARE(d.JoistHeight, QStringLiteral("5.5"));
@@ -207,25 +145,23 @@ private Q_SLOTS:
         QCOMPARE(lines[42], QByteArray("Pieces of Ced?? Siding"));
     }
 
-    void fileIsWrittenThenTheLaunchRuns()
+    void fileIsWrittenWhole()
     {
         QTemporaryDir folder;
         QDir(folder.path()).mkdir("Program Data");
         const QString path = folder.filePath("Program Data/ShedData.txt");
         ShedDesign d = workedExample();
-        QByteArray seenByLaunch;
-        WriteShedDataFile(d, folder.path(), [&] { seenByLaunch = readFile(path); });
-        QCOMPARE(seenByLaunch, QByteArray(WorkedExampleFile));
+        WriteShedDataFile(d, folder.path());
+        QCOMPARE(readFile(path), sampleShedData());
         QCOMPARE(QDir(folder.filePath("Program Data")).entryList(QDir::Files), QStringList{"ShedData.txt"});
     }
 
     void failedWritesKeepTheEarlierFile()
     {
         QTemporaryDir folder;
-        bool launched = false;
         ShedDesign d = workedExample();
         // No Program Data folder: reported, never created.
-        QVERIFY_THROWS_EXCEPTION(Failure, WriteShedDataFile(d, folder.path(), [&] { launched = true; }));
+        QVERIFY_THROWS_EXCEPTION(Failure, WriteShedDataFile(d, folder.path()));
         QVERIFY(!QDir(folder.filePath("Program Data")).exists());
 
         QDir(folder.path()).mkdir("Program Data");
@@ -243,14 +179,13 @@ private Q_SLOTS:
         small.rlim_cur = 100;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
         try {
-            WriteShedDataFile(d, folder.path(), [&] { launched = true; });
+            WriteShedDataFile(d, folder.path());
             setrlimit(RLIMIT_FSIZE, &saved);
             QFAIL("the write should have failed");
         } catch (const Failure &failure) {
             setrlimit(RLIMIT_FSIZE, &saved);
             QVERIFY(failure.target().contains("ShedData.txt"));
         }
-        QVERIFY(!launched);
         QCOMPARE(readFile(path), QByteArray("an earlier design\r\n"));
         QCOMPARE(QDir(folder.filePath("Program Data")).entryList(QDir::Files), QStringList{"ShedData.txt"});
     }

@@ -1,5 +1,5 @@
 // A line break pasted into a list or a typed box never reaches a field of the file.
-#include "output/ShedDataFile.h"
+#include "core/ShedDataFormat.h"
 #include "screens/screen3.h"
 #include "screens/screen4.h"
 #include "screens/screen5.h"

@@ -1,5 +1,5 @@
-#include "app/Failure.h"
 #include "app/Twips.h"
+#include "core/Failure.h"
 #include "screens/screen10.h"
 #include "screens/screen11.h"
 #include "screens/screen12.h"

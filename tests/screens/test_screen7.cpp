@@ -1,5 +1,5 @@
-#include "app/ShedDesign.h"
 #include "app/Twips.h"
+#include "core/ShedDesign.h"
 #include "screens/screen7.h"
 #include "tests/support/ScreenDriving.h"
 

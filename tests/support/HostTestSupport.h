@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TestData.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QJsonObject>
@@ -31,11 +33,6 @@ private:
     QTemporaryDir dir_;
     bool ok_ = true;
 };
-
-// The 63 lines of a typical finished design (12 x 16 ft, gable, front door and ramp).
-QByteArray sampleShedData();
-QList<QByteArray> sampleShedDataLines();
-QByteArray joinCrLf(const QList<QByteArray> &lines);
 
 // A corvelle-host process on the session bus (or on the bus given by address).
 class HostProcess {

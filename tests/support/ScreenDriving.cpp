@@ -1,8 +1,8 @@
 #include "tests/support/ScreenDriving.h"
 
-#include "app/Failure.h"
 #include "app/Pictures.h"
 #include "app/Twips.h"
+#include "core/Failure.h"
 
 #include <QApplication>
 #include <QComboBox>

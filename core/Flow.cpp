@@ -1,7 +1,7 @@
-#include "app/Flow.h"
+#include "core/Flow.h"
 
-#include "app/Numbers.h"
-#include "app/ShedDesign.h"
+#include "core/Numbers.h"
+#include "core/ShedDesign.h"
 
 namespace corvelle {
 

@@ -1,5 +1,5 @@
-#include "app/Failure.h"
-#include "app/Numbers.h"
+#include "core/Failure.h"
+#include "core/Numbers.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
-#include "app/Numbers.h"
+#include "core/Numbers.h"
 
-#include "app/Failure.h"
+#include "core/Failure.h"
 
 #include <charconv>
 #include <cmath>
