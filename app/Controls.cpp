@@ -1,10 +1,12 @@
 #include "app/Controls.h"
 
 #include "app/Pictures.h"
+#include "core/Numbers.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
 #include <QRadioButton>
 #include <QValidator>
@@ -83,6 +85,29 @@ QButtonGroup *OptionGroup(QObject *owner, std::initializer_list<QRadioButton *> 
         buttons->addButton(option);
     TabStopOnSelected(group);
     return buttons;
+}
+
+std::optional<QString> FirstSelected(std::initializer_list<Choice> choices)
+{
+    for (const Choice &choice : choices) {
+        if (choice.option->isChecked())
+            return choice.value.toString();
+    }
+    return std::nullopt;
+}
+
+void StoreFirstSelected(QString &field, std::initializer_list<Choice> choices)
+{
+    if (const auto value = FirstSelected(choices))
+        field = *value;
+}
+
+void StepNumberBox(QLineEdit *box, double delta)
+{
+    if (!IsNumeric(box->text()))
+        return;
+    box->setText(StepNumberText(box->text(), delta));
+    box->repaint();
 }
 
 void MoveInRow(std::initializer_list<QWidget *> pictures, int left, int top, int step)

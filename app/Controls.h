@@ -6,8 +6,10 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QString>
+#include <QStringView>
 
 #include <initializer_list>
+#include <optional>
 #include <type_traits>
 
 class QButtonGroup;
@@ -76,6 +78,26 @@ auto WhenSelected(QRadioButton *option, Handler handler)
             handler();
     };
 }
+
+// An option and the value it stands for in the design record.
+struct Choice {
+    QRadioButton *option;
+    QStringView value;
+};
+
+// The value of the first selected option in the order given; none when no option
+// is selected. Options that are not mutually exclusive may both be selected: the
+// earlier one wins.
+std::optional<QString> FirstSelected(std::initializer_list<Choice> choices);
+
+// Stores the first selected option's value; with none selected the field keeps
+// what an earlier pass stored.
+void StoreFirstSelected(QString &field, std::initializer_list<Choice> choices);
+
+// A step button's press: the box's number plus delta, shown at once. A box that
+// holds no number is left alone: a button press never ends the program, and Next
+// refuses the text anyway.
+void StepNumberBox(QLineEdit *box, double delta);
 
 // Moves pictures, keeping their sizes, to one row: the first at (left, top) in
 // twips, each next one step twips further right (the Large Fonts layouts).

@@ -119,8 +119,8 @@ bool Wizard::eventFilter(QObject *watched, QEvent *event)
     auto *screen = qobject_cast<WizardScreen *>(static_cast<QWidget *>(watched)->window());
     if (!screen || !screen->keyPreview() || find(screen->id()) != screen)
         return false;
-    const int keyCode = WizardScreen::KeyCode(*static_cast<QKeyEvent *>(event));
-    guard([screen, keyCode] { screen->Form_KeyDown(keyCode); });
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    guard([screen, key] { screen->Form_KeyDown(key); });
     return ended_;
 }
 

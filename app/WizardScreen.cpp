@@ -34,6 +34,9 @@ protected:
         if (type_ == QEvent::MouseButtonRelease
             && static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
             return false;
+        // An event filter runs before the control, but the handler must run after
+        // it. So the filter delivers the event to the control itself, once, and
+        // swallows it; inside_ lets that delivery pass through this filter.
         inside_ = true;
         watched->event(event);
         inside_ = false;
@@ -71,6 +74,8 @@ protected:
             return false;
         const bool returning = std::exchange(lostWithWindow_, false)
                                && withWindow(static_cast<QFocusEvent *>(event)->reason());
+        // Delivered here first, as in EventHook, so the control's own focus-in
+        // handling cannot override the selection the handler makes.
         inside_ = true;
         watched->event(event);
         inside_ = false;
@@ -129,27 +134,10 @@ void WizardScreen::makeButtonBar(const ButtonBar &bar)
     on(Command5, &QPushButton::clicked, [this] { Command5_Click(); });
 }
 
-void WizardScreen::Form_KeyDown(int keyCode)
+void WizardScreen::Form_KeyDown(int key)
 {
-    if (keyCode == 27)
+    if (key == Qt::Key_Escape)
         context_.wizard.end(0);
-}
-
-int WizardScreen::KeyCode(const QKeyEvent &event)
-{
-    switch (event.key()) {
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Tab:
-        return 9;
-    case Qt::Key_Space:
-        return 32;
-    default:
-        return event.key() < 128 ? event.key() : 0;
-    }
 }
 
 void WizardScreen::Command3_Click() { context_.wizard.end(0); }
@@ -157,6 +145,14 @@ void WizardScreen::Command3_Click() { context_.wizard.end(0); }
 void WizardScreen::Command4_Click() { context_.wizard.back(*this); }
 
 void WizardScreen::goNext() { context_.wizard.next(*this, context_.design); }
+
+void WizardScreen::refuse(QWidget *box, const QString &message)
+{
+    context_.messages.showMessage(message, MessageForm::WrongValue);
+    box->setFocus();
+}
+
+void WizardScreen::refuse(const QString &message, MessageForm form) { context_.messages.showMessage(message, form); }
 
 bool WizardScreen::largeFonts() const { return context_.fonts.GetFontMode() == LargeFonts; }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ScreenContext.h"
+#include "app/Services.h"
 #include "app/Wizard.h"
 #include "core/Flow.h"
 
@@ -11,7 +12,6 @@
 #include <initializer_list>
 
 class QFrame;
-class QKeyEvent;
 class QPushButton;
 
 namespace corvelle {
@@ -32,11 +32,9 @@ public:
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
 
-    // Key preview: screens 1 to 12 see every key first; Esc (27) ends the program.
+    // Key preview: screens 1 to 12 see every key (a Qt::Key) first; Esc ends the program.
     virtual bool keyPreview() const { return true; }
-    virtual void Form_KeyDown(int keyCode);
-
-    static int KeyCode(const QKeyEvent &event);
+    virtual void Form_KeyDown(int key);
 
     // The wizard button bar (absent on screen1) and the separator.
     QPushButton *Command3 = nullptr; // Cancel
@@ -60,6 +58,11 @@ protected:
 
     // Next after the screen's checks passed and its values are stored.
     void goNext();
+    // Next refused over one box: the "Wrong Value" message, then the focus back to
+    // that box for correcting.
+    void refuse(QWidget *box, const QString &message);
+    // Next refused with no box to go back to: the message alone, in its form.
+    void refuse(const QString &message, MessageForm form);
     bool largeFonts() const;
 
     // Connects a control's signal to a handler that runs under the shell's guard.
@@ -79,6 +82,8 @@ protected:
 
     ScreenContext &context_;
 
+    // QDialog's Esc rejects and hides the dialog behind the shell's back; here Esc
+    // is the screens' key preview, and a screen is only hidden by the flow.
     void reject() override {}
     void setVisible(bool visible) override;
     void closeEvent(QCloseEvent *event) override;

@@ -17,7 +17,6 @@ public:
         : std::runtime_error((operation + QStringLiteral(": ") + target + QStringLiteral(": ") + reason).toStdString()),
           operation_(std::move(operation)), target_(std::move(target)), reason_(std::move(reason)) {}
 
-    const QString &operation() const { return operation_; }
     const QString &target() const { return target_; }
     const QString &reason() const { return reason_; }
 

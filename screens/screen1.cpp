@@ -24,9 +24,6 @@ screen1::screen1(ScreenContext &context)
     Command1->setDefault(false);
     Command1->setAutoDefault(true);
 
-    // Only the Cancel button takes the focus.
-    Frame1->setFocusPolicy(Qt::NoFocus);
-    Frame2->setFocusPolicy(Qt::NoFocus);
     // A move over a picture belongs to the picture alone: passed on to its frame,
     // it would put the default pointer straight back.
     for (QWidget *area : {static_cast<QWidget *>(Image2), static_cast<QWidget *>(Image3),

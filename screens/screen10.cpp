@@ -39,10 +39,7 @@ void screen10::Form_Load()
 void screen10::Command5_Click()
 {
     // With no option selected the roof type of an earlier pass still decides.
-    if (Option1->isChecked())
-        context_.design.RoofType = QStringLiteral("Gable");
-    else if (Option2->isChecked())
-        context_.design.RoofType = QStringLiteral("Barn");
+    StoreFirstSelected(context_.design.RoofType, {{Option1, u"Gable"}, {Option2, u"Barn"}});
     // The flow stores Trusses "1" for a wide shed and stays when no roof type is known.
     goNext();
 }

@@ -46,14 +46,8 @@ void screen13::Form_Load()
 
 void screen13::Command5_Click()
 {
-    if (Option1->isChecked())
-        context_.design.ShadingMode = QStringLiteral("1");
-    else if (Option2->isChecked())
-        context_.design.ShadingMode = QStringLiteral("2");
-    else if (Option3->isChecked())
-        context_.design.ShadingMode = QStringLiteral("3");
-    else if (Option4->isChecked())
-        context_.design.ShadingMode = QStringLiteral("4");
+    StoreFirstSelected(context_.design.ShadingMode,
+                       {{Option1, u"1"}, {Option2, u"2"}, {Option3, u"3"}, {Option4, u"4"}});
 
     // The screen stays visible while the file is written; the launch hides it.
     WriteShedDataFile(context_.design, context_.programFolder);

@@ -2,7 +2,6 @@
 
 #include "app/Controls.h"
 #include "app/Pictures.h"
-#include "app/Services.h"
 #include "core/AtomicSave.h"
 #include "core/Numbers.h"
 #include "host/Host.h"
@@ -64,21 +63,13 @@ void screen2::showStyle() { Picture1->setPixmap(BitmapResource(Type2D)); }
 void screen2::Command5_Click()
 {
     const QString width = Text1->text();
-    if (!IsNumeric(width)) {
-        context_.messages.showMessage(QStringLiteral("Please enter a valid Building Width and try again"),
-                                      MessageForm::ErrorIcon);
-        return;
-    }
+    if (!IsNumeric(width))
+        return refuse(QStringLiteral("Please enter a valid Building Width and try again"), MessageForm::ErrorIcon);
     const double feet = LeadingNumber(width);
-    if (feet < 8) {
-        context_.messages.showMessage(QStringLiteral("Building Width must be at least 8 feet"), MessageForm::Plain);
-        return;
-    }
-    if (feet > 200) {
-        context_.messages.showMessage(QStringLiteral("Please enter a Building Width between 5 and 200 feet"),
-                                      MessageForm::ErrorIcon);
-        return;
-    }
+    if (feet < 8)
+        return refuse(QStringLiteral("Building Width must be at least 8 feet"), MessageForm::Plain);
+    if (feet > 200)
+        return refuse(QStringLiteral("Please enter a Building Width between 5 and 200 feet"), MessageForm::ErrorIcon);
 
     Launch2DSteps steps;
     // The width exactly as typed (it passed the numeric test, so it is plain ASCII).
@@ -109,22 +100,9 @@ void screen2::Command2_Click()
     showStyle();
 }
 
-// The step buttons leave a box that holds no number as it is.
-void screen2::Command6_Click()
-{
-    if (!IsNumeric(Text1->text()))
-        return;
-    Text1->setText(StepNumberText(Text1->text(), 1));
-    Text1->repaint();
-}
+void screen2::Command6_Click() { StepNumberBox(Text1, +1); }
 
-void screen2::Command7_Click()
-{
-    if (!IsNumeric(Text1->text()))
-        return;
-    Text1->setText(StepNumberText(Text1->text(), -1));
-    Text1->repaint();
-}
+void screen2::Command7_Click() { StepNumberBox(Text1, -1); }
 
 void screen2::Text1_GotFocus() { Text1->setSelection(0, 10); }
 

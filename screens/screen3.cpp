@@ -1,7 +1,6 @@
 #include "screens/screen3.h"
 
 #include "app/Controls.h"
-#include "app/Services.h"
 #include "app/Twips.h"
 #include "core/Numbers.h"
 #include "core/ShedDesign.h"
@@ -21,7 +20,6 @@ screen3::screen3(ScreenContext &context)
     makeButtonBar();
 
     Frame2 = Make<QGroupBox>(this, "Frame2", QStringLiteral("Building Size in Feet:"), 240, 120, 6345, 3255);
-    Frame2->setFocusPolicy(Qt::NoFocus);
     Image1 = Picture(Frame2, "Image1", QStringLiteral(":/pictures/screen3/Image1.svg"), 132, 216, 2904, 2328);
 
     Label1 = Make<QLabel>(Frame2, "Label1", QStringLiteral("Shed Width"), 4560, 480, 975, 255);
@@ -64,22 +62,6 @@ screen3::screen3(ScreenContext &context)
     onGotFocus(Text3, [this] { Text3_GotFocus(); });
 }
 
-// One foot up or down, without bounds. A box that holds no number is left alone:
-// a button press never ends the program, and Next refuses the text anyway.
-void screen3::step(QLineEdit *box, double delta)
-{
-    if (!IsNumeric(box->text()))
-        return;
-    box->setText(StepNumberText(box->text(), delta));
-    box->repaint();
-}
-
-void screen3::refuse(QLineEdit *box, const QString &message)
-{
-    context_.messages.showMessage(message, MessageForm::WrongValue);
-    box->setFocus();
-}
-
 void screen3::Form_Load()
 {
     if (largeFonts())
@@ -88,17 +70,18 @@ void screen3::Form_Load()
     Text1->setFocus();
 }
 
-void screen3::Command1_Click() { step(Text1, +1); }
+// One foot up or down, without bounds.
+void screen3::Command1_Click() { StepNumberBox(Text1, +1); }
 
-void screen3::Command2_Click() { step(Text1, -1); }
+void screen3::Command2_Click() { StepNumberBox(Text1, -1); }
 
-void screen3::Command6_Click() { step(Text2, +1); }
+void screen3::Command6_Click() { StepNumberBox(Text2, +1); }
 
-void screen3::Command8_Click() { step(Text2, -1); }
+void screen3::Command8_Click() { StepNumberBox(Text2, -1); }
 
-void screen3::Command7_Click() { step(Text3, +1); }
+void screen3::Command7_Click() { StepNumberBox(Text3, +1); }
 
-void screen3::Command9_Click() { step(Text3, -1); }
+void screen3::Command9_Click() { StepNumberBox(Text3, -1); }
 
 void screen3::Text1_GotFocus() { Text1->setSelection(0, 10); }
 

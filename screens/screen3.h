@@ -45,9 +45,6 @@ private:
     void Text1_GotFocus();
     void Text2_GotFocus();
     void Text3_GotFocus();
-
-    void step(QLineEdit *box, double delta);
-    void refuse(QLineEdit *box, const QString &message);
 };
 
 } // namespace corvelle

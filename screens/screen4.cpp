@@ -32,7 +32,6 @@ screen4::screen4(ScreenContext &context)
     makeButtonBar();
 
     Frame2 = Make<QGroupBox>(this, "Frame2", QStringLiteral("Shed Floor Type:"), 240, 120, 6465, 3255);
-    Frame2->setFocusPolicy(Qt::NoFocus);
     Image1 = Picture(Frame2, "Image1", QStringLiteral(":/pictures/screen4/Image1.svg"), 120, 216, 1176, 1824);
     Image2 = Picture(Frame2, "Image2", QStringLiteral(":/pictures/screen4/Image2.svg"), 1668, 216, 1176, 1824);
     Image3 = Picture(Frame2, "Image3", QStringLiteral(":/pictures/screen4/Image3.svg"), 3228, 216, 1176, 1824);
@@ -72,8 +71,6 @@ void screen4::Form_Load()
     Option1->setFocus();
 }
 
-void screen4::Form_Activate() {}
-
 // Each floor shows only its own list; a hidden list keeps its text.
 void screen4::Option1_Click()
 {
@@ -104,25 +101,20 @@ void screen4::Text1_GotFocus() { Text1->lineEdit()->setSelection(0, 10); }
 void screen4::Command5_Click()
 {
     ShedDesign &design = context_.design;
-    if (Option1->isChecked()) {
-        design.FloorType = QStringLiteral("0");
-        design.BlockRows = QStringLiteral("0");
-    } else if (Option2->isChecked()) {
-        design.FloorType = QStringLiteral("1");
-        design.BlockRows = QStringLiteral("0");
-    } else if (Option3->isChecked()) {
-        design.FloorType = QStringLiteral("2");
-        design.BlockRows = QStringLiteral("0");
-    } else if (Option4->isChecked()) {
-        design.FloorType = QStringLiteral("3");
-        // A rows text that is none of the items leaves the earlier value.
-        const QString rows = Text1->currentText();
-        if (rows == u"1 row")
-            design.BlockRows = QStringLiteral("1");
-        else if (rows == u"2 rows")
-            design.BlockRows = QStringLiteral("2");
-        else if (rows == u"3 rows")
-            design.BlockRows = QStringLiteral("3");
+    if (const auto floor = FirstSelected({{Option1, u"0"}, {Option2, u"1"}, {Option3, u"2"}, {Option4, u"3"}})) {
+        design.FloorType = *floor;
+        if (*floor != u"3") {
+            design.BlockRows = QStringLiteral("0");
+        } else {
+            // A rows text that is none of the items leaves the earlier value.
+            const QString rows = Text1->currentText();
+            if (rows == u"1 row")
+                design.BlockRows = QStringLiteral("1");
+            else if (rows == u"2 rows")
+                design.BlockRows = QStringLiteral("2");
+            else if (rows == u"3 rows")
+                design.BlockRows = QStringLiteral("3");
+        }
     }
     design.FloorHeight = Option2->isChecked() ? Combo1->currentText().left(2) : QStringLiteral("0");
     goNext();

@@ -16,7 +16,6 @@ public:
     explicit screen4(ScreenContext &context);
 
     void Form_Load() override;
-    void Form_Activate() override;
 
     QGroupBox *Frame2;
     QLabel *Image1;

@@ -20,7 +20,6 @@ screen5::screen5(ScreenContext &context)
     makeButtonBar();
 
     Frame2 = Make<QGroupBox>(this, "Frame2", QStringLiteral("Stud Type:"), 240, 120, 2025, 3255);
-    Frame2->setFocusPolicy(Qt::NoFocus);
     Image1 = Picture(Frame2, "Image1", QStringLiteral(":/pictures/screen5/Image1.svg"), 120, 216, 1440, 1584);
     // The stud type group lives inside its frame.
     Option2 = Make<QRadioButton>(Frame2, "Option2", QStringLiteral("2 x 4 Studs"), 120, 2400, 1212, 252);
@@ -28,7 +27,6 @@ screen5::screen5(ScreenContext &context)
     Option3 = Make<QRadioButton>(Frame2, "Option3", QStringLiteral("2 x 6 Studs"), 120, 2640, 1092, 252);
 
     Frame1 = Make<QGroupBox>(this, "Frame1", QStringLiteral("Stud Centers:"), 2400, 120, 2025, 3255);
-    Frame1->setFocusPolicy(Qt::NoFocus);
     // No picture of its own: Form_Load and the spacing options set it.
     Image2 = Make<QLabel>(Frame1, "Image2", 120, 210, 1800, 2010);
     Image2->setScaledContents(true);
@@ -39,7 +37,6 @@ screen5::screen5(ScreenContext &context)
     Option5 = Make<QRadioButton>(this, "Option5", QStringLiteral("24 inches-center"), 2520, 3000, 1692, 252);
 
     Frame3 = Make<QGroupBox>(this, "Frame3", QStringLiteral("Inner Height:"), 4560, 120, 2025, 3255);
-    Frame3->setFocusPolicy(Qt::NoFocus);
     Image3 = Picture(Frame3, "Image3", QStringLiteral(":/pictures/screen5/Image3.svg"), 120, 216, 1440, 1656);
     Combo1 = EditableList(Frame3, "Combo1", QStringLiteral("12 feet high"), 480, 2470, 1212, 315);
 
@@ -81,17 +78,8 @@ void screen5::Option5_Click() { Image2->setPixmap(BitmapResource(126)); }
 void screen5::Command5_Click()
 {
     ShedDesign &design = context_.design;
-    if (Option2->isChecked())
-        design.JoistType = QStringLiteral("1");
-    else if (Option3->isChecked())
-        design.JoistType = QStringLiteral("2");
-
-    if (Option1->isChecked())
-        design.StudCenters = QStringLiteral("12");
-    else if (Option4->isChecked())
-        design.StudCenters = QStringLiteral("16");
-    else if (Option5->isChecked())
-        design.StudCenters = QStringLiteral("24");
+    StoreFirstSelected(design.JoistType, {{Option2, u"1"}, {Option3, u"2"}});
+    StoreFirstSelected(design.StudCenters, {{Option1, u"12"}, {Option4, u"16"}, {Option5, u"24"}});
 
     // Taken as text, unchecked: the door screen reads its leading number.
     design.InnerHeight = Combo1->currentText().left(2);

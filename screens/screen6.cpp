@@ -18,7 +18,6 @@ screen6::screen6(ScreenContext &context)
     makeButtonBar();
 
     Frame2 = Make<QGroupBox>(this, "Frame2", QStringLiteral("Inner Walls:"), 240, 120, 3105, 3255);
-    Frame2->setFocusPolicy(Qt::NoFocus);
     // Empty until Form_Load gives it the picture of the initial material.
     Image1 = Make<QLabel>(Frame2, "Image1", 120, 216, 2916, 2076);
     Image1->setScaledContents(true);
@@ -28,7 +27,6 @@ screen6::screen6(ScreenContext &context)
     Option3 = Make<QRadioButton>(Frame2, "Option3", QStringLiteral("None"), 600, 2880, 1332, 252);
 
     Frame1 = Make<QGroupBox>(this, "Frame1", QStringLiteral("Inner Wall Material Thickness:"), 3480, 120, 3105, 3255);
-    Frame1->setFocusPolicy(Qt::NoFocus);
     Image2 = Picture(Frame1, "Image2", QStringLiteral(":/pictures/screen6/Image2.svg"), 120, 216, 2328, 1656);
     // The thickness options belong to the window, not to Frame1: a group of their
     // own, drawn over the lower part of the frame.
@@ -90,22 +88,10 @@ void screen6::Command5_Click()
 {
     ShedDesign &design = context_.design;
     // Both lining materials are one code in the data file.
-    if (Option2->isChecked())
-        design.InWallType = QStringLiteral("1");
-    else if (Option6->isChecked())
-        design.InWallType = QStringLiteral("1");
-    else if (Option3->isChecked())
-        design.InWallType = QStringLiteral("0");
-
+    StoreFirstSelected(design.InWallType, {{Option2, u"1"}, {Option6, u"1"}, {Option3, u"0"}});
     // Stored whether the group is enabled or not.
-    if (Option1->isChecked())
-        design.SheetrockThickness = QStringLiteral(".25");
-    else if (Option4->isChecked())
-        design.SheetrockThickness = QStringLiteral(".5");
-    else if (Option5->isChecked())
-        design.SheetrockThickness = QStringLiteral(".75");
-    else if (Option7->isChecked())
-        design.SheetrockThickness = QStringLiteral(".625");
+    StoreFirstSelected(design.SheetrockThickness,
+                       {{Option1, u".25"}, {Option4, u".5"}, {Option5, u".75"}, {Option7, u".625"}});
 
     goNext();
 }

@@ -17,7 +17,6 @@ screen7::screen7(ScreenContext &context)
     makeButtonBar();
 
     Frame2 = Make<QGroupBox>(this, "Frame2", QStringLiteral("Outer Wall Type:"), 120, 120, 6465, 3255);
-    Frame2->setFocusPolicy(Qt::NoFocus);
     Image1 = Picture(Frame2, "Image1", QStringLiteral(":/pictures/screen7/Image1.svg"), 120, 216, 1176, 1848);
     Image2 = Picture(Frame2, "Image2", QStringLiteral(":/pictures/screen7/Image2.svg"), 1680, 216, 1176, 1848);
     Image3 = Picture(Frame2, "Image3", QStringLiteral(":/pictures/screen7/Image3.svg"), 3240, 216, 1176, 1848);
@@ -46,14 +45,8 @@ void screen7::Form_Load()
 void screen7::Command5_Click()
 {
     ShedDesign &design = context_.design;
-    if (Option1->isChecked())
-        design.SidingName = QStringLiteral("Vinyl");
-    else if (Option2->isChecked())
-        design.SidingName = QStringLiteral("Vertical");
-    else if (Option3->isChecked())
-        design.SidingName = QStringLiteral("Plywood");
-    else if (Option4->isChecked())
-        design.SidingName = QStringLiteral("Tin");
+    StoreFirstSelected(design.SidingName,
+                       {{Option1, u"Vinyl"}, {Option2, u"Vertical"}, {Option3, u"Plywood"}, {Option4, u"Tin"}});
 
     // The code and the material follow the name, the piece size follows the code.
     if (design.SidingName == u"Vinyl") {

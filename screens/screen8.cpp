@@ -1,7 +1,6 @@
 #include "screens/screen8.h"
 
 #include "app/Controls.h"
-#include "app/Services.h"
 #include "app/Twips.h"
 #include "core/Numbers.h"
 #include "core/ShedDesign.h"
@@ -20,7 +19,6 @@ screen8::screen8(ScreenContext &context)
     makeButtonBar();
 
     Frame2 = Make<QGroupBox>(this, "Frame2", QStringLiteral("Main Door Location:"), 120, 120, 6465, 3255);
-    Frame2->setFocusPolicy(Qt::NoFocus);
     Image1 = Picture(Frame2, "Image1", QStringLiteral(":/pictures/screen8/Image1.svg"), 120, 216, 1176, 1848);
     Image2 = Picture(Frame2, "Image2", QStringLiteral(":/pictures/screen8/Image2.svg"), 1680, 216, 1176, 1848);
     Image3 = Picture(Frame2, "Image3", QStringLiteral(":/pictures/screen8/Image3.svg"), 3240, 216, 1176, 1848);
@@ -79,57 +77,31 @@ void screen8::Text2_GotFocus() { Text2->setSelection(0, 10); }
 void screen8::Command5_Click()
 {
     ShedDesign &design = context_.design;
-    if (Option1->isChecked())
-        design.MainDoorLocation = QStringLiteral("None");
-    else if (Option2->isChecked())
-        design.MainDoorLocation = QStringLiteral("Front");
-    else if (Option3->isChecked())
-        design.MainDoorLocation = QStringLiteral("Rear");
-    else if (Option4->isChecked())
-        design.MainDoorLocation = QStringLiteral("Both");
+    StoreFirstSelected(design.MainDoorLocation,
+                       {{Option1, u"None"}, {Option2, u"Front"}, {Option3, u"Rear"}, {Option4, u"Both"}});
 
-    if (!IsNumeric(Text2->text())) {
-        context_.messages.showMessage(QStringLiteral("Please enter a valid Door Width and try again."),
-                                      MessageForm::WrongValue);
-        Text2->setFocus();
-        return;
-    }
-    if (!IsNumeric(Text1->text())) {
-        context_.messages.showMessage(QStringLiteral("Please enter a valid Door Height and try again."),
-                                      MessageForm::WrongValue);
-        Text1->setFocus();
-        return;
-    }
+    if (!IsNumeric(Text2->text()))
+        return refuse(Text2, QStringLiteral("Please enter a valid Door Width and try again."));
+    if (!IsNumeric(Text1->text()))
+        return refuse(Text1, QStringLiteral("Please enter a valid Door Height and try again."));
 
     design.MainDoorWidth = NumberToText(LeadingNumber(Text2->text()));
     design.MainDoorHeight = NumberToText(LeadingNumber(Text1->text()));
 
-    if (LeadingNumber(Text2->text()) < 3) {
-        context_.messages.showMessage(QStringLiteral("Please enter a Door Width greater than 3 feet and try again."),
-                                      MessageForm::Plain);
-        return;
-    }
-    if (LeadingNumber(Text1->text()) < 6) {
-        context_.messages.showMessage(QStringLiteral("Please enter a Door Height of more than 6 feet and try again."),
-                                      MessageForm::Plain);
-        return;
-    }
+    if (LeadingNumber(Text2->text()) < 3)
+        return refuse(QStringLiteral("Please enter a Door Width greater than 3 feet and try again."),
+                      MessageForm::Plain);
+    if (LeadingNumber(Text1->text()) < 6)
+        return refuse(QStringLiteral("Please enter a Door Height of more than 6 feet and try again."),
+                      MessageForm::Plain);
     // Neither comparison has a margin, whatever the messages say.
-    if (!(LeadingNumber(design.ShedWidth) > LeadingNumber(design.MainDoorWidth))) {
-        context_.messages.showMessage(
-            QStringLiteral("Door width must be at least 1 foot less than shed width. Please try again."),
-            MessageForm::WrongValue);
-        Text2->setFocus();
-        return;
-    }
+    if (!(LeadingNumber(design.ShedWidth) > LeadingNumber(design.MainDoorWidth)))
+        return refuse(Text2,
+                      QStringLiteral("Door width must be at least 1 foot less than shed width. Please try again."));
     // Against the inner wall height, not the shed height.
-    if (!(LeadingNumber(design.InnerHeight) > LeadingNumber(design.MainDoorHeight))) {
-        context_.messages.showMessage(
-            QStringLiteral("Door height must be at least 1 foot less than shed height. Please try again."),
-            MessageForm::WrongValue);
-        Text1->setFocus();
-        return;
-    }
+    if (!(LeadingNumber(design.InnerHeight) > LeadingNumber(design.MainDoorHeight)))
+        return refuse(Text1,
+                      QStringLiteral("Door height must be at least 1 foot less than shed height. Please try again."));
 
     // A gravel floor stores ramp "None" and passes over the ramp screen.
     goNext();

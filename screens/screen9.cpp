@@ -17,7 +17,6 @@ screen9::screen9(ScreenContext &context)
     makeButtonBar({.nextTop = 3588});
 
     Frame2 = Make<QGroupBox>(this, "Frame2", QStringLiteral("Ramp Location:"), 120, 120, 6465, 3255);
-    Frame2->setFocusPolicy(Qt::NoFocus);
     Image1 = Picture(Frame2, "Image1", QStringLiteral(":/pictures/screen9/Image1.svg"), 120, 216, 1176, 1848);
     Image2 = Picture(Frame2, "Image2", QStringLiteral(":/pictures/screen9/Image2.svg"), 1680, 216, 1176, 1848);
     Image3 = Picture(Frame2, "Image3", QStringLiteral(":/pictures/screen9/Image3.svg"), 3240, 216, 1176, 1848);
@@ -73,16 +72,8 @@ void screen9::Form_Activate()
 
 void screen9::Command5_Click()
 {
-    ShedDesign &design = context_.design;
-    if (Option1->isChecked())
-        design.RampLocation = QStringLiteral("None");
-    else if (Option2->isChecked())
-        design.RampLocation = QStringLiteral("Front");
-    else if (Option3->isChecked())
-        design.RampLocation = QStringLiteral("Rear");
-    else if (Option4->isChecked())
-        design.RampLocation = QStringLiteral("Both");
-
+    StoreFirstSelected(context_.design.RampLocation,
+                       {{Option1, u"None"}, {Option2, u"Front"}, {Option3, u"Rear"}, {Option4, u"Both"}});
     goNext();
 }
 
