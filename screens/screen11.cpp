@@ -1,49 +1,23 @@
 #include "screens/screen11.h"
 
-#include "app/Controls.h"
-#include "app/Twips.h"
-#include "core/ShedDesign.h"
-
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-
 namespace corvelle {
 
-screen11::screen11(ScreenContext &context)
-    : WizardScreen(ScreenId::Screen11, context, QStringLiteral("Corvelle    (8 of 9)   Choose your Barn Roofing . . ."))
+namespace {
+
+RoofingScreen::Data barnRoofing()
 {
-    Frame1 = Make<QGroupBox>(this, "Frame1", QStringLiteral("Barn Roofing"), 120, 120, 6375, 3135);
-    Image1 = Picture(Frame1, "Image1", QStringLiteral(":/pictures/screen11/Image1.svg"), 240, 360, 2328, 1656);
-    Image2 = Picture(Frame1, "Image2", QStringLiteral(":/pictures/screen11/Image2.svg"), 3240, 360, 2376, 1608);
-    // Neither framing is preset: the user chooses explicitly.
-    Option1 = Make<QRadioButton>(Frame1, "Option1", QStringLiteral("Barn Trusses"), 840, 2640, 1455, 375);
-    Option2 = Make<QRadioButton>(Frame1, "Option2", QStringLiteral("Barn Supports"), 3960, 2640, 1455, 375);
-
-    makeButtonBar();
-
-    setTabSequence({Command3, Option1, Option2, Command4, Command5});
-    // The focus starts on the first option without choosing it, so Enter presses Next.
-    Option1->setFocus();
+    return {.id = ScreenId::Screen11,
+            .caption = QStringLiteral("Corvelle    (8 of 9)   Choose your Barn Roofing . . ."),
+            .frameCaption = QStringLiteral("Barn Roofing"),
+            .pictureFolder = QStringLiteral(":/pictures/screen11"),
+            .trussesCaption = QStringLiteral("Barn Trusses"),
+            .supportsCaption = QStringLiteral("Barn Supports"),
+            .trussesLeft = 840,
+            .nextLeft = 4680};
 }
 
-void screen11::Form_Load()
-{
-    if (largeFonts()) {
-        Move(Image1, 360, 480);
-        Move(Image2, 3240, 480);
-    }
-}
+} // namespace
 
-void screen11::Command5_Click()
-{
-    // With no option selected Trusses keeps what an earlier pass stored.
-    if (Option1->isChecked())
-        context_.design.Trusses = QStringLiteral("1");
-    else if (Option2->isChecked())
-        context_.design.Trusses = QStringLiteral("0");
-    goNext();
-}
+screen11::screen11(ScreenContext &context) : RoofingScreen(context, barnRoofing()) {}
 
 } // namespace corvelle

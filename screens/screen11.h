@@ -1,29 +1,14 @@
 #pragma once
 
-#include "app/WizardScreen.h"
-
-class QGroupBox;
-class QLabel;
-class QRadioButton;
+#include "screens/RoofingScreen.h"
 
 namespace corvelle {
 
 // Step 8 for a barn roof of 15 feet or less: trusses or supports.
-class screen11 : public WizardScreen {
+class screen11 : public RoofingScreen {
     Q_OBJECT
 public:
     explicit screen11(ScreenContext &context);
-
-    void Form_Load() override;
-
-    QGroupBox *Frame1;
-    QLabel *Image1;
-    QLabel *Image2;
-    QRadioButton *Option1;
-    QRadioButton *Option2;
-
-protected:
-    void Command5_Click() override;
 };
 
 } // namespace corvelle
