@@ -16,11 +16,11 @@ public:
 
     void Form_Load() override;
 
-    QGroupBox *Frame1;
-    QLabel *Image2;
-    QGroupBox *Frame2;
-    QLabel *Image3;
-    QPushButton *Command1;
+    QGroupBox *Frame1;     // the 2D path
+    QLabel *Image2;        // picture that opens the 2D path
+    QGroupBox *Frame2;     // the 3D path
+    QLabel *Image3;        // picture that opens the 3D path
+    QPushButton *Command1; // Cancel
 
 private:
     void Image2_MouseMove();

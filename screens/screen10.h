@@ -19,8 +19,8 @@ public:
     QGroupBox *Frame1;
     QLabel *Image1;
     QLabel *Image2;
-    QRadioButton *Option1;
-    QRadioButton *Option2;
+    QRadioButton *Option1; // gable
+    QRadioButton *Option2; // barn
 
 protected:
     void Command5_Click() override;

@@ -27,10 +27,10 @@ public:
     QLabel *Image2;
     QLabel *Image3;
     QLabel *Image4;
-    QRadioButton *Option1;
-    QRadioButton *Option2;
-    QRadioButton *Option3;
-    QRadioButton *Option4;
+    QRadioButton *Option1; // none
+    QRadioButton *Option2; // hidden line
+    QRadioButton *Option3; // QuickShade
+    QRadioButton *Option4; // best
 
 protected:
     void Command5_Click() override;

@@ -23,15 +23,15 @@ public:
 
     void Form_Load() override;
 
-    QGroupBox *Frame1;
-    QLabel *Picture1;
-    QPushButton *Command1;
-    QPushButton *Command2;
-    QGroupBox *Frame2;
-    QLabel *Label1;
-    QLineEdit *Text1;
-    QPushButton *Command7;
-    QPushButton *Command6;
+    QGroupBox *Frame1;     // the building styles
+    QLabel *Picture1;      // the style's bitmap
+    QPushButton *Command1; // previous style
+    QPushButton *Command2; // next style
+    QGroupBox *Frame2;     // the width
+    QLabel *Label1;        // caption of the width box
+    QLineEdit *Text1;      // building width
+    QPushButton *Command7; // width down a foot
+    QPushButton *Command6; // width up a foot
 
     // The style shown: its bitmap resource id and the number of its host drawing.
     qint16 Type2D = FirstStyle;

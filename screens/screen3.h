@@ -18,19 +18,19 @@ public:
     void Form_Load() override;
 
     QGroupBox *Frame2;
-    QLabel *Image1;
-    QLabel *Label1;
-    QLineEdit *Text1;
-    QLabel *Label2;
-    QLineEdit *Text2;
-    QLabel *Label3;
-    QLineEdit *Text3;
-    QPushButton *Command2;
-    QPushButton *Command1;
-    QPushButton *Command8;
-    QPushButton *Command6;
-    QPushButton *Command9;
-    QPushButton *Command7;
+    QLabel *Image1;        // framing with the width and depth arrows
+    QLabel *Label1;        // caption of the width box
+    QLineEdit *Text1;      // shed width
+    QLabel *Label2;        // caption of the depth box
+    QLineEdit *Text2;      // shed depth
+    QLabel *Label3;        // caption of the height box
+    QLineEdit *Text3;      // inside height, fixed at 8
+    QPushButton *Command2; // width down
+    QPushButton *Command1; // width up
+    QPushButton *Command8; // depth down
+    QPushButton *Command6; // depth up
+    QPushButton *Command9; // height down, inactive
+    QPushButton *Command7; // height up, inactive
 
 protected:
     void Command5_Click() override;

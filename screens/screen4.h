@@ -22,12 +22,12 @@ public:
     QLabel *Image2;
     QLabel *Image3;
     QLabel *Image4;
-    QRadioButton *Option1;
-    QRadioButton *Option2;
-    QRadioButton *Option3;
-    QRadioButton *Option4;
-    QComboBox *Combo1; // slab thickness
-    QComboBox *Text1;  // block rows: a list, despite its name
+    QRadioButton *Option1; // gravel
+    QRadioButton *Option2; // concrete
+    QRadioButton *Option3; // woodframe
+    QRadioButton *Option4; // blocks
+    QComboBox *Combo1;     // slab thickness
+    QComboBox *Text1;      // block rows: a list, despite its name
 
 protected:
     void Command5_Click() override;

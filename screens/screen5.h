@@ -17,18 +17,18 @@ public:
 
     void Form_Load() override;
 
-    QGroupBox *Frame2;
-    QLabel *Image1;
-    QRadioButton *Option2;
-    QRadioButton *Option3;
-    QGroupBox *Frame1;
-    QLabel *Image2;
-    QRadioButton *Option1;
-    QRadioButton *Option4;
-    QRadioButton *Option5;
-    QGroupBox *Frame3;
-    QLabel *Image3;
-    QComboBox *Combo1;
+    QGroupBox *Frame2;     // stud lumber
+    QLabel *Image1;        // a 2x4 and a 2x6
+    QRadioButton *Option2; // 2 x 4
+    QRadioButton *Option3; // 2 x 6
+    QGroupBox *Frame1;     // stud spacing
+    QLabel *Image2;        // the spacing chosen
+    QRadioButton *Option1; // 12 inches
+    QRadioButton *Option4; // 16 inches
+    QRadioButton *Option5; // 24 inches
+    QGroupBox *Frame3;     // inner height
+    QLabel *Image3;        // the inside height on a gable end
+    QComboBox *Combo1;     // inner height list
 
 protected:
     void Command5_Click() override;

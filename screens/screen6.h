@@ -16,17 +16,17 @@ public:
 
     void Form_Load() override;
 
-    QGroupBox *Frame2;
-    QLabel *Image1;
-    QRadioButton *Option2;
-    QRadioButton *Option6;
-    QRadioButton *Option3;
-    QGroupBox *Frame1;
-    QLabel *Image2;
-    QRadioButton *Option1;
-    QRadioButton *Option4;
-    QRadioButton *Option5;
-    QRadioButton *Option7;
+    QGroupBox *Frame2;     // lining material
+    QLabel *Image1;        // the lining chosen
+    QRadioButton *Option2; // sheetrock
+    QRadioButton *Option6; // wafer board or plywood
+    QRadioButton *Option3; // no lining
+    QGroupBox *Frame1;     // lining thickness
+    QLabel *Image2;        // a lining sheet's edge
+    QRadioButton *Option1; // 1/4 inch
+    QRadioButton *Option4; // 1/2 inch
+    QRadioButton *Option5; // 3/4 inch
+    QRadioButton *Option7; // 5/8 inch
 
 protected:
     void Command5_Click() override;

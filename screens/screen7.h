@@ -21,10 +21,10 @@ public:
     QLabel *Image2;
     QLabel *Image3;
     QLabel *Image4;
-    QRadioButton *Option1;
-    QRadioButton *Option2;
-    QRadioButton *Option3;
-    QRadioButton *Option4;
+    QRadioButton *Option1; // siding (stored as Vinyl)
+    QRadioButton *Option2; // vertical siding
+    QRadioButton *Option3; // plywood
+    QRadioButton *Option4; // tin
 
 protected:
     void Command5_Click() override;

@@ -23,16 +23,16 @@ public:
     QLabel *Image2;
     QLabel *Image3;
     QLabel *Image4;
-    QLabel *Label2;
-    QLabel *Label3;
-    QLabel *Label1;
-    QLabel *Label4;
-    QRadioButton *Option1;
-    QRadioButton *Option2;
-    QRadioButton *Option3;
-    QRadioButton *Option4;
-    QLineEdit *Text2; // door width
-    QLineEdit *Text1; // door height
+    QLabel *Label2;        // "Door Width: "
+    QLabel *Label3;        // unit of the width
+    QLabel *Label1;        // "Door Height: "
+    QLabel *Label4;        // unit of the height
+    QRadioButton *Option1; // no door
+    QRadioButton *Option2; // front
+    QRadioButton *Option3; // back (stored as Rear)
+    QRadioButton *Option4; // both
+    QLineEdit *Text2;      // door width
+    QLineEdit *Text1;      // door height
 
 protected:
     void Command5_Click() override;

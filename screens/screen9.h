@@ -22,10 +22,10 @@ public:
     QLabel *Image2;
     QLabel *Image3;
     QLabel *Image4;
-    QRadioButton *Option1;
-    QRadioButton *Option2;
-    QRadioButton *Option3;
-    QRadioButton *Option4;
+    QRadioButton *Option1; // no ramp
+    QRadioButton *Option2; // front
+    QRadioButton *Option3; // back (stored as Rear)
+    QRadioButton *Option4; // both
 
 protected:
     void Command5_Click() override;
