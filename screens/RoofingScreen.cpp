@@ -1,8 +1,8 @@
 #include "screens/RoofingScreen.h"
 
 #include "app/Controls.h"
-#include "core/ShedDesign.h"
 #include "app/Twips.h"
+#include "core/ShedDesign.h"
 
 #include <QGroupBox>
 #include <QLabel>
