@@ -113,13 +113,16 @@ constexpr bool numberedInOrder()
 static_assert(numberedInOrder(), "every line numbered in order, with a field or a fixed text");
 
 // One byte a character in ISO-8859-1; anything outside it becomes "?", so every
-// character of the text takes exactly one byte.
+// character of the text takes exactly one byte. Control characters (C0, DEL, C1) become
+// "?" too: a line end or a tab inside a value would break the file's lines and fields.
 QByteArray latin1(const QString &text)
 {
     QByteArray bytes;
     bytes.reserve(text.size());
-    for (char32_t code : text.toUcs4())
-        bytes.append(code <= 0xFF ? static_cast<char>(code) : '?');
+    for (char32_t code : text.toUcs4()) {
+        const bool printable = (code >= 0x20 && code < 0x7F) || (code >= 0xA0 && code <= 0xFF);
+        bytes.append(printable ? static_cast<char>(code) : '?');
+    }
     return bytes;
 }
 

@@ -64,7 +64,7 @@ struct Check {
 
 // Sets the writer-derived fields in the record, each just before the line that prints
 // it, and returns the 63 lines, CR LF after each, one ISO-8859-1 byte a character
-// ("?" for any character outside it).
+// ("?" for any character outside it and for every control character).
 QByteArray form(ShedDesign &design);
 
 // Splits a file into its lines and checks each against its rule.

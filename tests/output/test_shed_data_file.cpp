@@ -143,6 +143,21 @@ private Q_SLOTS:
         const auto lines = linesOf(ShedDataBytes(d));
         QCOMPARE(lines[0], QByteArray("12\xbd         ' X, Feet,         Shed Width"));
         QCOMPARE(lines[42], QByteArray("Pieces of Ced?? Siding"));
+
+        // Line ends and other control characters inside a value would break the lines.
+        ShedDesign pasted = workedExample();
+        pasted.FloorHeight = QStringLiteral("4\n");
+        pasted.InnerHeight = QStringLiteral("\r\n8");
+        pasted.RoofType = QStringLiteral("Ga\tble\u0085\x7f");
+        pasted.InWallType = QStringLiteral("1\r");
+        const QByteArray bytes = ShedDataBytes(pasted);
+        QCOMPARE(bytes.count('\n'), 63);
+        QCOMPARE(bytes.count('\r'), 63);
+        const auto kept = linesOf(bytes);
+        QCOMPARE(kept[9].left(12), QByteArray("4?          "));
+        QCOMPARE(kept[24].left(12), QByteArray("??8         "));
+        QCOMPARE(kept[52], QByteArray("Ga?ble??"));
+        QCOMPARE(kept[30].left(2), QByteArray("1?"));
     }
 
     void fileIsWrittenWhole()
