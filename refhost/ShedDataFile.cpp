@@ -2,6 +2,8 @@
 
 #include "core/ShedDataFormat.h"
 
+#include <cmath>
+
 namespace corvelle::refhost {
 
 namespace {
@@ -32,6 +34,20 @@ QString labelOf(int line)
     return QStringLiteral("Material list");
 }
 
+// A size line: its comment gives the unit.
+bool isSize(const shedfile::LineRule &rule)
+{
+    const QLatin1String comment(rule.comment ? rule.comment : "");
+    return rule.kind == shedfile::LineKind::Value &&
+           (comment.contains(QLatin1String(" Feet,")) || comment.contains(QLatin1String(" Inches")));
+}
+
+// "nan", "inf" or a number too large for a double: no size the model can be built from.
+bool notFinite(const QString &text)
+{
+    return !std::isfinite(text.toDouble());
+}
+
 } // namespace
 
 QString ShedDesignData::value(int line) const
@@ -49,6 +65,12 @@ bool parseShedData(const QByteArray &bytes, ShedDesignData &out, QString &error)
     if (!check.ok()) {
         error = check.error;
         return false;
+    }
+    for (const shedfile::LineRule &rule : shedfile::rules()) {
+        if (isSize(rule) && notFinite(check.contents.value(rule.line))) {
+            error = QStringLiteral("ShedData.txt line %1: \"%2\" is not a size").arg(rule.line).arg(check.contents.value(rule.line));
+            return false;
+        }
     }
     ShedDesignData data;
     for (int g = 0; g < GroupCount; ++g)
@@ -77,8 +99,8 @@ bool parseShedSize(const QByteArray &bytes, QString &width, QString &error)
         return false;
     }
     bool ok = false;
-    lines[0].toDouble(&ok);
-    if (!ok) {
+    const double feet = lines[0].toDouble(&ok);
+    if (!ok || !std::isfinite(feet)) {
         error = QStringLiteral("shedSize.txt holds \"%1\", which is not a building width").arg(lines[0]);
         return false;
     }
