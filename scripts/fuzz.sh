@@ -36,8 +36,11 @@ for t in "${targets[@]}"; do
     mkdir -p "$work" "$findings"
     log="build-fuzz/fuzz-$t.log"
     # New inputs go to build-fuzz/corpus; the kept folders are only read.
+    kept=()
+    for dir in "tests/fuzz/corpus/$t" "tests/fuzz/crashes/$t"; do [ -d "$dir" ] && kept+=("$dir"); done
+    start=$(date +%s.%N)
     if build-fuzz/bin/fuzz_"$t" -runs="$runs" -print_final_stats=1 -artifact_prefix="$findings/" \
-        "$work" "tests/fuzz/corpus/$t" "tests/fuzz/crashes/$t" >"$log" 2>&1; then
+        "$work" "${kept[@]}" >"$log" 2>&1; then
         found=0
     else
         found=$(find "$findings" -type f | wc -l)
@@ -45,7 +48,11 @@ for t in "${targets[@]}"; do
         status=1
     fi
     done_runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
+    # libFuzzer rounds its rate to whole seconds; short runs are timed here instead.
     rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -1)
+    if [ "${rate:-0}" = 0 ] && [ -n "$done_runs" ]; then
+        rate=$(awk -v n="$done_runs" -v a="$start" -v b="$(date +%s.%N)" 'BEGIN { printf "%.0f", n / (b - a) }')
+    fi
     printf '%-10s %12s %12s %10s\n' "$t" "${done_runs:-?}" "${rate:-?}" "$found"
     ((found == 0)) || { echo "--- $log"; tail -40 "$log"; }
 done
