@@ -1,4 +1,5 @@
 // corvelle-host: the reference host drawing application the wizard hands its designs to.
+#include "BuildCommand.h"
 #include "HostObject.h"
 #include "HostWindow.h"
 
@@ -24,6 +25,9 @@ int fail(const QString &text)
 
 int main(int argc, char *argv[])
 {
+    // The batch build needs no display: it runs before any window system is touched.
+    if (isBuildCommand(argc, argv))
+        return runBuildCommand(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("corvelle-host"));
     QApplication::setApplicationDisplayName(QStringLiteral("Corvelle Host"));
@@ -45,6 +49,7 @@ int main(int argc, char *argv[])
                                          QStringLiteral("Save a picture of the window to <file> after each macro."),
                                          QStringLiteral("file"));
     parser.addOptions({journalOpt, refuseOpt, folderOpt, snapshotOpt});
+    addBuildOptions(parser);
     parser.process(app);
 
     const QString folder = parser.isSet(folderOpt) ? QDir(parser.value(folderOpt)).absolutePath()

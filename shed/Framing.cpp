@@ -559,7 +559,8 @@ void Framer::sloped(MemberKind kind, const QString &stock, const Polygon &quad, 
             continue;
         Member &mb = profileXY(kind, Layer::Roof, stock, piece, z0, thickness);
         // The long edges run along the member; the ends are the other two edges.
-        const QPointF axis = quad[1] - quad[0];
+        const QPointF bottom = quad[1] - quad[0];
+        const QPointF axis = mirror ? QPointF(-bottom.x(), bottom.y()) : bottom;
         double longest = 0;
         QList<double> ends;
         for (qsizetype k = 0; k < piece.size(); ++k) {

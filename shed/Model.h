@@ -39,9 +39,9 @@ struct Member {
     QQuaternion rotation;
     QVector3D position;
     double length = 0;   // cut length in inches (lumber); for a sheet piece its long side
-    double width = 0;    // sheet pieces only: the piece's other side in its own plane; 0 for lumber
     double angle1 = 90;  // end cut angles in degrees, 90 = square
     double angle2 = 90;
+    double width = 0;    // sheet pieces only: the piece's other side in its own plane; 0 for lumber
     // Optional outline for cut sheets and angled lumber: a prism of `size.z()`
     // thickness over this polygon in the local XY plane. Empty = the box. The
     // polygon is convex and counter-clockwise, so a fan triangulates it.

@@ -1,0 +1,83 @@
+#include "BuildCommand.h"
+
+#include "shed/Build.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include <cstdio>
+#include <cstring>
+
+namespace corvelle::refhost {
+
+namespace {
+
+const QCommandLineOption BuildOpt(QStringLiteral("build"),
+                                  QStringLiteral("Build the shed of the shed data <file> (no window, no bus) and "
+                                                 "write shed.glb, shed.obj, shed.mtl, materials.csv and cutlist.csv."),
+                                  QStringLiteral("file"));
+const QCommandLineOption OutOpt(QStringLiteral("out"), QStringLiteral("With --build: the folder to write into (made when missing)."),
+                                QStringLiteral("dir"));
+const QCommandLineOption PricesOpt(QStringLiteral("prices"),
+                                   QStringLiteral("With --build: the price table (default: Program Data/prices.csv beside "
+                                                  "this program)."),
+                                   QStringLiteral("file"));
+
+int fail(const QString &text)
+{
+    std::fprintf(stderr, "corvelle-host: %s\n", qPrintable(text));
+    return 1;
+}
+
+} // namespace
+
+bool isBuildCommand(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--build") == 0 || std::strncmp(argv[i], "--build=", 8) == 0)
+            return true;
+    }
+    return false;
+}
+
+void addBuildOptions(QCommandLineParser &parser)
+{
+    parser.addOptions({BuildOpt, OutOpt, PricesOpt});
+}
+
+int runBuildCommand(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("corvelle-host"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Builds a shed from its shed data file: every member, the material list "
+                                                    "with costs, the cut list and the 3D model."));
+    parser.addHelpOption();
+    addBuildOptions(parser);
+    parser.process(app);
+    if (!parser.isSet(OutOpt))
+        return fail(QStringLiteral("--build needs --out DIR, the folder to write the outputs into."));
+
+    const QString path = parser.value(BuildOpt);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("%1 cannot be read: %2.").arg(QDir::toNativeSeparators(path), file.errorString()));
+    // Read a little past the largest shed data file, so the reader can refuse a huge one.
+    const QByteArray bytes = file.read(1 << 20);
+
+    const QString prices = parser.isSet(PricesOpt)
+                               ? parser.value(PricesOpt)
+                               : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Program Data/prices.csv"));
+    const shed::BuildResult result = shed::build(bytes, shed::loadPrices(prices));
+    if (!result.outputs)
+        return fail(result.error);
+    const QString problem = shed::writeOutputs(*result.outputs, parser.value(OutOpt));
+    if (!problem.isEmpty())
+        return fail(problem);
+    std::fputs(qPrintable(shed::summary(*result.outputs)), stdout);
+    return 0;
+}
+
+} // namespace corvelle::refhost

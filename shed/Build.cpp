@@ -1,0 +1,85 @@
+#include "shed/Build.h"
+
+#include "shed/Export.h"
+#include "shed/Framing.h"
+#include "shed/Reader.h"
+#include "shed/Warnings.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+#include <memory>
+#include <vector>
+
+namespace corvelle::shed {
+
+BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exports)
+{
+    BuildResult result;
+    ReadResult read = readDesign(shedData);
+    if (!read.design) {
+        result.error = read.error;
+        return result;
+    }
+    BuildOutputs out;
+    out.design = *read.design;
+    out.model = buildModel(out.design);
+    out.takeoff = takeoff(out.model, prices);
+    out.warnings = warnings(out.design, out.model) + out.takeoff.warnings;
+    if (exports) {
+        out.files = {{QStringLiteral("shed.glb"), exportGlb(out.model)},
+                     {QStringLiteral("shed.obj"), exportObj(out.model, QStringLiteral("shed.mtl"))},
+                     {QStringLiteral("shed.mtl"), exportMtl(out.model)},
+                     {QStringLiteral("materials.csv"), materialsCsv(out.takeoff)},
+                     {QStringLiteral("cutlist.csv"), cutListCsv(out.takeoff)}};
+    }
+    result.outputs = std::move(out);
+    return result;
+}
+
+QString writeOutputs(const BuildOutputs &outputs, const QString &dir)
+{
+    if (!QDir().mkpath(dir))
+        return QStringLiteral("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(dir));
+    std::vector<std::unique_ptr<QSaveFile>> files;
+    for (const auto &[name, bytes] : outputs.files) {
+        auto file = std::make_unique<QSaveFile>(QDir(dir).filePath(name));
+        // Flush before commit: QSaveFile would not report a buffered write failing there.
+        if (bytes.isEmpty() || !file->open(QIODevice::WriteOnly) || file->write(bytes) != bytes.size() || !file->flush()) {
+            const QString reason = bytes.isEmpty() ? QStringLiteral("nothing to write") : file->errorString();
+            for (auto &f : files)
+                f->cancelWriting();
+            file->cancelWriting();
+            return QStringLiteral("%1 cannot be written: %2.").arg(QDir::toNativeSeparators(file->fileName()), reason);
+        }
+        files.push_back(std::move(file));
+    }
+    for (auto &f : files) {
+        if (!f->commit())
+            return QStringLiteral("%1 cannot be written: %2.").arg(QDir::toNativeSeparators(f->fileName()), f->errorString());
+    }
+    return {};
+}
+
+QString summary(const BuildOutputs &o)
+{
+    const Design &d = o.design;
+    QString s = QStringLiteral("Shed %1 x %2 ft, walls %3 ft, %4 roof on %5; %6 members:\n")
+                    .arg(d.width / 12).arg(d.depth / 12).arg(d.innerHeight / 12)
+                    .arg(d.roof == RoofType::Barn ? QStringLiteral("gambrel") : QStringLiteral("gable"),
+                         d.trusses ? QStringLiteral("trusses") : QStringLiteral("rafters"))
+                    .arg(o.model.members.size());
+    for (int l = 0; l < LayerCount; ++l) {
+        const int n = o.model.count(Layer(l));
+        if (n)
+            s += QStringLiteral("  %1 %2\n").arg(layerName(Layer(l)), -11).arg(n);
+    }
+    s += QStringLiteral("Total cost: %1\n").arg(o.takeoff.total, 0, 'f', 2);
+    if (o.warnings.isEmpty())
+        s += QStringLiteral("No warnings.\n");
+    for (const QString &w : o.warnings)
+        s += QStringLiteral("Warning: %1\n").arg(w);
+    return s;
+}
+
+} // namespace corvelle::shed

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "shed/Design.h"
+#include "shed/Model.h"
+#include "shed/Takeoff.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <utility>
+
+namespace corvelle::shed {
+
+// Everything one shed data file turns into.
+struct BuildOutputs {
+    Design design;
+    Model model;
+    Takeoff takeoff;
+    QStringList warnings;                       // the design's, then the price table's
+    QList<std::pair<QString, QByteArray>> files; // shed.glb, shed.obj, shed.mtl, materials.csv, cutlist.csv
+};
+
+struct BuildResult {
+    std::optional<BuildOutputs> outputs;
+    QString error; // the reader's one sentence when the file is refused
+};
+
+// Reads, frames, takes off and (with `exports`) forms the five files.
+BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exports = true);
+
+// Writes the files into `dir` (made when missing). All are written to temporary files
+// first and replace the old ones only when every one was written, so a failure leaves
+// the folder as it was. Returns the failure as a sentence, or an empty text.
+QString writeOutputs(const BuildOutputs &outputs, const QString &dir);
+
+// A few lines for a terminal: size, members by layer, total cost, warnings.
+QString summary(const BuildOutputs &outputs);
+
+} // namespace corvelle::shed

@@ -1,0 +1,299 @@
+#include "shed/Export.h"
+
+#include "shed/Geometry.h"
+#include "shed/Takeoff.h"
+
+#define TINYGLTF_IMPLEMENTATION
+#define TINYGLTF_NO_STB_IMAGE
+#define TINYGLTF_NO_STB_IMAGE_WRITE
+#define TINYGLTF_NO_EXTERNAL_IMAGE
+#include <tiny_gltf.h>
+
+#include <charconv>
+#include <cstring>
+#include <sstream>
+#include <unordered_map>
+
+namespace corvelle::shed {
+
+namespace {
+
+constexpr float Metre = 0.0254f; // inches to metres
+
+// A mesh key: members of one layer with the same box or profile share their mesh.
+std::string meshKey(const Member &m)
+{
+    std::string key;
+    key.reserve(64 + size_t(m.profile.size()) * 16);
+    const auto put = [&](double v) {
+        char buf[32];
+        auto r = std::to_chars(buf, buf + sizeof buf, std::lround(v * 1000));
+        key.append(buf, r.ptr);
+        key.push_back(',');
+    };
+    put(int(m.layer));
+    put(m.size.x());
+    put(m.size.y());
+    put(m.size.z());
+    for (const QPointF &p : m.profile) {
+        put(p.x());
+        put(p.y());
+    }
+    return key;
+}
+
+template <typename T>
+int appendView(tinygltf::Model &g, const std::vector<T> &data, int target)
+{
+    std::vector<unsigned char> &bytes = g.buffers[0].data;
+    while (bytes.size() % 4)
+        bytes.push_back(0);
+    tinygltf::BufferView view;
+    view.buffer = 0;
+    view.byteOffset = bytes.size();
+    view.byteLength = data.size() * sizeof(T);
+    view.target = target;
+    const auto *raw = reinterpret_cast<const unsigned char *>(data.data());
+    bytes.insert(bytes.end(), raw, raw + view.byteLength);
+    g.bufferViews.push_back(view);
+    return int(g.bufferViews.size() - 1);
+}
+
+QByteArray csvField(const QString &text)
+{
+    QByteArray f = text.toUtf8();
+    if (f.contains(',') || f.contains('"') || f.contains('\n')) {
+        f.replace("\"", "\"\"");
+        f = '"' + f + '"';
+    }
+    return f;
+}
+
+QByteArray csvNumber(double v, int decimals)
+{
+    return QByteArray::number(v, 'f', decimals);
+}
+
+} // namespace
+
+Colour layerColour(Layer layer, const QString &outerWallMaterial)
+{
+    switch (layer) {
+    case Layer::Foundation: return {0.55f, 0.55f, 0.53f};
+    case Layer::Floor: return {0.76f, 0.62f, 0.40f};
+    case Layer::Framing: return {0.87f, 0.74f, 0.52f};
+    case Layer::Lining: return {0.92f, 0.91f, 0.87f};
+    case Layer::Siding:
+        if (outerWallMaterial == u"Cobalt")
+            return {0.10f, 0.25f, 0.62f};
+        if (outerWallMaterial == u"Steel")
+            return {0.52f, 0.55f, 0.58f};
+        if (outerWallMaterial == u"Oak")
+            return {0.62f, 0.45f, 0.26f};
+        if (outerWallMaterial == u"Aluminum")
+            return {0.78f, 0.80f, 0.82f};
+        return {0.80f, 0.80f, 0.76f};
+    case Layer::Roof: return {0.42f, 0.20f, 0.16f};
+    case Layer::Doors: return {0.36f, 0.24f, 0.14f};
+    case Layer::Ramps: return {0.60f, 0.48f, 0.32f};
+    }
+    return {0.8f, 0.8f, 0.8f};
+}
+
+QByteArray exportGlb(const Model &model)
+{
+    tinygltf::Model g;
+    g.asset.version = "2.0";
+    g.asset.generator = "Corvelle";
+    g.buffers.resize(1);
+    for (int l = 0; l < LayerCount; ++l) {
+        tinygltf::Material mat;
+        mat.name = layerName(Layer(l)).toStdString();
+        const Colour c = layerColour(Layer(l), model.design.outerWallMaterial);
+        mat.pbrMetallicRoughness.baseColorFactor = {c.r, c.g, c.b, 1.0};
+        mat.pbrMetallicRoughness.metallicFactor = Layer(l) == Layer::Siding && model.design.siding == Siding::Tin ? 0.6 : 0.0;
+        mat.pbrMetallicRoughness.roughnessFactor = 0.8;
+        g.materials.push_back(mat);
+    }
+
+    std::unordered_map<std::string, int> meshes;
+    tinygltf::Node root;
+    root.name = "shed";
+    g.nodes.reserve(size_t(model.members.size()) + 1);
+    g.nodes.push_back(root);
+    for (const Member &m : model.members) {
+        const std::string key = meshKey(m);
+        auto found = meshes.find(key);
+        if (found == meshes.end()) {
+            const geometry::Mesh local = geometry::localMesh(m);
+            std::vector<float> pos, nrm;
+            pos.reserve(local.positions.size() * 3);
+            nrm.reserve(local.normals.size() * 3);
+            std::vector<double> lo(3, 1e30), hi(3, -1e30);
+            for (size_t i = 0; i < local.positions.size(); ++i) {
+                for (int k = 0; k < 3; ++k) {
+                    const float v = local.positions[i][k] * Metre;
+                    pos.push_back(v);
+                    nrm.push_back(local.normals[i][k]);
+                    lo[k] = std::min(lo[k], double(v));
+                    hi[k] = std::max(hi[k], double(v));
+                }
+            }
+            tinygltf::Accessor p;
+            p.bufferView = appendView(g, pos, TINYGLTF_TARGET_ARRAY_BUFFER);
+            p.componentType = TINYGLTF_COMPONENT_TYPE_FLOAT;
+            p.count = local.positions.size();
+            p.type = TINYGLTF_TYPE_VEC3;
+            p.minValues = lo;
+            p.maxValues = hi;
+            g.accessors.push_back(p);
+            tinygltf::Accessor n;
+            n.bufferView = appendView(g, nrm, TINYGLTF_TARGET_ARRAY_BUFFER);
+            n.componentType = TINYGLTF_COMPONENT_TYPE_FLOAT;
+            n.count = local.normals.size();
+            n.type = TINYGLTF_TYPE_VEC3;
+            g.accessors.push_back(n);
+            tinygltf::Accessor ix;
+            std::vector<unsigned short> idx(local.indices.begin(), local.indices.end());
+            ix.bufferView = appendView(g, idx, TINYGLTF_TARGET_ELEMENT_ARRAY_BUFFER);
+            ix.componentType = TINYGLTF_COMPONENT_TYPE_UNSIGNED_SHORT;
+            ix.count = idx.size();
+            ix.type = TINYGLTF_TYPE_SCALAR;
+            g.accessors.push_back(ix);
+
+            tinygltf::Primitive prim;
+            const int base = int(g.accessors.size()) - 3;
+            prim.attributes["POSITION"] = base;
+            prim.attributes["NORMAL"] = base + 1;
+            prim.indices = base + 2;
+            prim.material = int(m.layer);
+            prim.mode = TINYGLTF_MODE_TRIANGLES;
+            tinygltf::Mesh mesh;
+            mesh.primitives.push_back(prim);
+            g.meshes.push_back(mesh);
+            found = meshes.emplace(key, int(g.meshes.size()) - 1).first;
+        }
+        tinygltf::Node node;
+        node.name = kindName(m.kind).toStdString();
+        node.mesh = found->second;
+        node.translation = {m.position.x() * Metre, m.position.y() * Metre, m.position.z() * Metre};
+        if (!m.rotation.isIdentity()) {
+            const QQuaternion q = m.rotation.normalized();
+            node.rotation = {q.x(), q.y(), q.z(), q.scalar()};
+        }
+        tinygltf::Value::Object extras;
+        extras["kind"] = tinygltf::Value(node.name);
+        extras["layer"] = tinygltf::Value(layerName(m.layer).toStdString());
+        extras["stock"] = tinygltf::Value(m.stock.toStdString());
+        extras["length_in"] = tinygltf::Value(m.length);
+        node.extras = tinygltf::Value(extras);
+        g.nodes.push_back(node);
+        g.nodes[0].children.push_back(int(g.nodes.size()) - 1);
+    }
+    g.buffers[0].data.resize((g.buffers[0].data.size() + 3) / 4 * 4, 0);
+    tinygltf::Scene scene;
+    scene.name = "shed";
+    scene.nodes = {0};
+    g.scenes.push_back(scene);
+    g.defaultScene = 0;
+
+    tinygltf::TinyGLTF writer;
+    std::ostringstream out;
+    if (!writer.WriteGltfSceneToStream(&g, out, false, true))
+        return {};
+    const std::string s = out.str();
+    return QByteArray(s.data(), qsizetype(s.size()));
+}
+
+QByteArray exportObj(const Model &model, const QString &mtlFileName)
+{
+    QByteArray out;
+    out.reserve(qsizetype(model.members.size()) * 1500);
+    out += "# Corvelle shed model: metres, X along the width, Y up, Z along the depth\n";
+    out += "mtllib " + mtlFileName.toUtf8() + "\n";
+    char buf[64];
+    const auto num = [&](double v) {
+        auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 5);
+        out.append(' ');
+        out.append(buf, r.ptr - buf);
+    };
+    const auto integer = [&](long v) {
+        auto r = std::to_chars(buf, buf + sizeof buf, v);
+        out.append(buf, r.ptr - buf);
+    };
+    long vertexBase = 1;
+    for (qsizetype i = 0; i < model.members.size(); ++i) {
+        const Member &m = model.members[i];
+        const geometry::Mesh mesh = geometry::localMesh(m);
+        out += "o " + kindName(m.kind).replace(QLatin1Char(' '), QLatin1Char('_')).toUtf8() + '_';
+        integer(long(i));
+        out += "\nusemtl " + layerName(m.layer).toUtf8() + '\n';
+        for (const QVector3D &p : mesh.positions) {
+            const QVector3D w = m.rotation.rotatedVector(p) + m.position;
+            out += 'v';
+            num(w.x() * Metre);
+            num(w.y() * Metre);
+            num(w.z() * Metre);
+            out += '\n';
+        }
+        for (const QVector3D &n : mesh.normals) {
+            const QVector3D w = m.rotation.rotatedVector(n);
+            out += "vn";
+            num(w.x());
+            num(w.y());
+            num(w.z());
+            out += '\n';
+        }
+        for (size_t k = 0; k + 2 < mesh.indices.size(); k += 3) {
+            out += 'f';
+            for (int j = 0; j < 3; ++j) {
+                const long v = vertexBase + long(mesh.indices[k + j]);
+                out += ' ';
+                integer(v);
+                out += "//";
+                integer(v);
+            }
+            out += '\n';
+        }
+        vertexBase += long(mesh.positions.size());
+    }
+    return out;
+}
+
+QByteArray exportMtl(const Model &model)
+{
+    QByteArray out = "# Corvelle shed model: one material per layer\n";
+    for (int l = 0; l < LayerCount; ++l) {
+        const Colour c = layerColour(Layer(l), model.design.outerWallMaterial);
+        out += "\nnewmtl " + layerName(Layer(l)).toUtf8() + '\n';
+        out += "Kd " + QByteArray::number(c.r, 'f', 3) + ' ' + QByteArray::number(c.g, 'f', 3) + ' ' +
+               QByteArray::number(c.b, 'f', 3) + '\n';
+        out += "Ka 0.1 0.1 0.1\nKs 0.05 0.05 0.05\nNs 10\nd 1\nillum 2\n";
+    }
+    return out;
+}
+
+QByteArray materialsCsv(const Takeoff &t)
+{
+    QByteArray out = "item,quantity,unit,unit_price,cost,in_total,note\n";
+    for (const MaterialRow &r : t.materials) {
+        out += csvField(r.item) + ',' + QByteArray::number(r.quantity, 'g', 10) + ',' + csvField(r.unit) + ',' +
+               csvNumber(r.unitPrice, 2) + ',' + csvNumber(r.cost, 2) + ',' + (r.inTotal ? "yes" : "no") + ',' +
+               csvField(r.note) + '\n';
+    }
+    out += "Total,,,," + csvNumber(t.total, 2) + ",,\n";
+    return out;
+}
+
+QByteArray cutListCsv(const Takeoff &t)
+{
+    QByteArray out = "member,stock,length_in,length,angle_1,angle_2,quantity\n";
+    for (const CutRow &c : t.cuts) {
+        out += csvField(c.member) + ',' + csvField(c.stock) + ',' + QByteArray::number(c.lengthIn, 'f', 4) + ',' +
+               csvField(feetInches(c.lengthIn)) + ',' + QByteArray::number(c.angle1, 'f', 1) + ',' +
+               QByteArray::number(c.angle2, 'f', 1) + ',' + QByteArray::number(c.quantity) + '\n';
+    }
+    return out;
+}
+
+} // namespace corvelle::shed

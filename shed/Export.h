@@ -1,0 +1,27 @@
+#pragma once
+
+#include "shed/Model.h"
+#include "shed/Takeoff.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace corvelle::shed {
+
+// glTF 2.0 binary: one node per member named by its kind, extras holding kind, layer,
+// stock and length_in; one material per layer; metres, as glTF has it.
+QByteArray exportGlb(const Model &model);
+// Wavefront OBJ (metres, one object per member, a material per layer) and its MTL.
+QByteArray exportObj(const Model &model, const QString &mtlFileName = QStringLiteral("shed.mtl"));
+QByteArray exportMtl(const Model &model);
+// UTF-8 CSV with a header row.
+QByteArray materialsCsv(const Takeoff &takeoff);
+QByteArray cutListCsv(const Takeoff &takeoff);
+
+// The colour a layer is drawn in (linear RGB 0..1); the siding follows OuterWallMaterial.
+struct Colour {
+    float r, g, b;
+};
+Colour layerColour(Layer layer, const QString &outerWallMaterial);
+
+} // namespace corvelle::shed

@@ -1,0 +1,373 @@
+#include "shed/Takeoff.h"
+
+#include "shed/Framing.h"
+#include "shed/Rules.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMap>
+#include <QRectF>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+namespace corvelle::shed {
+
+namespace r = rules;
+
+namespace {
+
+// The shipped table, built in from Program Data/prices.csv's source.
+const char *const DefaultPricesCsv =
+#include "prices_default.inc"
+    ;
+
+double sixteenths(double inches) { return std::ceil(inches * 16 - 1e-6) / 16; }
+
+// --- Lumber: pieces packed into stock lengths, first-fit decreasing ---------------------
+
+struct Board {
+    double capacity;
+    double used = 0;
+    int pieces = 0;
+    bool fits(double piece) const { return used + (pieces ? r::SawKerf : 0) + piece <= capacity + 1e-9; }
+    void add(double piece)
+    {
+        used += (pieces ? r::SawKerf : 0) + piece;
+        ++pieces;
+    }
+};
+
+// Stock lengths (inches) to buy for a set of cut pieces; a piece longer than any stock
+// length gets a board of its own, rounded up to the next 2 ft, and `oversize` is set.
+QList<double> packLumber(QList<double> pieces, bool &oversize)
+{
+    std::sort(pieces.begin(), pieces.end(), std::greater<>());
+    std::vector<Board> boards;
+    for (double piece : pieces) {
+        auto it = std::find_if(boards.begin(), boards.end(), [&](const Board &b) { return b.fits(piece); });
+        if (it == boards.end()) {
+            double capacity = std::end(r::StockLengths)[-1];
+            if (piece > capacity) {
+                const double *longer = std::find_if(std::begin(r::LongStockLengths), std::end(r::LongStockLengths),
+                                                    [&](double l) { return l >= piece; });
+                if (longer == std::end(r::LongStockLengths)) {
+                    oversize = true;
+                    capacity = std::ceil(piece / 24) * 24;
+                } else {
+                    capacity = *longer;
+                }
+            }
+            boards.push_back({capacity});
+            it = boards.end() - 1;
+        }
+        it->add(piece);
+    }
+    // Each board shrinks to the shortest stock length that still holds its pieces.
+    QList<double> lengths;
+    for (const Board &b : boards) {
+        double length = b.capacity;
+        for (double stock : r::StockLengths) {
+            if (stock >= b.used - 1e-9) {
+                length = std::min(length, stock);
+                break;
+            }
+        }
+        lengths.append(length);
+    }
+    return lengths;
+}
+
+// --- Sheets: cut pieces packed guillotine-fashion into whole sheets ----------------------
+
+int packSheets(QList<QSizeF> pieces, QSizeF sheet)
+{
+    std::sort(pieces.begin(), pieces.end(), [](const QSizeF &a, const QSizeF &b) {
+        return a.width() * a.height() > b.width() * b.height();
+    });
+    std::vector<std::vector<QRectF>> sheets; // the free rectangles of each sheet
+    const double tol = 1.0 / 16;
+    for (const QSizeF &p : pieces) {
+        bool placed = false;
+        for (auto &free : sheets) {
+            for (size_t i = 0; i < free.size() && !placed; ++i) {
+                const QRectF f = free[i];
+                for (QSizeF s : {p, p.transposed()}) {
+                    if (s.width() > f.width() + tol || s.height() > f.height() + tol)
+                        continue;
+                    // Cut across the longer leftover so the larger offcut stays whole.
+                    const double rw = f.width() - s.width(), rh = f.height() - s.height();
+                    free.erase(free.begin() + long(i));
+                    if (rw > rh) {
+                        free.push_back(QRectF(f.left() + s.width(), f.top(), rw, f.height()));
+                        free.push_back(QRectF(f.left(), f.top() + s.height(), s.width(), rh));
+                    } else {
+                        free.push_back(QRectF(f.left(), f.top() + s.height(), f.width(), rh));
+                        free.push_back(QRectF(f.left() + s.width(), f.top(), rw, s.height()));
+                    }
+                    placed = true;
+                    break;
+                }
+            }
+            if (placed)
+                break;
+        }
+        if (!placed) {
+            sheets.push_back({QRectF(QPointF(0, 0), sheet)});
+            auto &free = sheets.back();
+            QSizeF s = p;
+            if (s.width() > sheet.width() + tol)
+                s.transpose();
+            free.clear();
+            free.push_back(QRectF(s.width(), 0, std::max(0.0, sheet.width() - s.width()), sheet.height()));
+            free.push_back(QRectF(0, s.height(), s.width(), std::max(0.0, sheet.height() - s.height())));
+        }
+    }
+    return int(sheets.size());
+}
+
+QString number(double v, int decimals = 2)
+{
+    QString s = QString::number(v, 'f', decimals);
+    if (s.contains(QLatin1Char('.'))) {
+        while (s.endsWith(QLatin1Char('0')))
+            s.chop(1);
+        if (s.endsWith(QLatin1Char('.')))
+            s.chop(1);
+    }
+    return s;
+}
+
+class Pricer {
+public:
+    Pricer(const PriceTable &t, QStringList &warnings) : t_(t), warnings_(warnings) {}
+    // The longest item name that `stock` starts with, followed by a blank or the end.
+    Price find(const QString &stock)
+    {
+        const Price *best = nullptr;
+        qsizetype bestSize = -1;
+        for (auto it = t_.prices.begin(); it != t_.prices.end(); ++it) {
+            const QString &key = it.key();
+            if (key.size() > bestSize && stock.startsWith(key) && (stock.size() == key.size() || stock[key.size()] == u' ')) {
+                best = &it.value();
+                bestSize = key.size();
+            }
+        }
+        if (!best) {
+            if (!missing_.contains(stock)) {
+                missing_ << stock;
+                warnings_ << QStringLiteral("The price table has no price for %1; it is costed at 0.").arg(stock);
+            }
+            return {};
+        }
+        return *best;
+    }
+
+private:
+    const PriceTable &t_;
+    QStringList &warnings_;
+    QStringList missing_;
+};
+
+} // namespace
+
+QString feetInches(double inches)
+{
+    const long total = std::lround(inches * 16);
+    const long feet = total / (12 * 16);
+    const long rest = total % (12 * 16);
+    const long whole = rest / 16;
+    long num = rest % 16, den = 16;
+    while (num && num % 2 == 0) {
+        num /= 2;
+        den /= 2;
+    }
+    QString in = QString::number(whole);
+    if (num)
+        in += QStringLiteral("-%1/%2").arg(num).arg(den);
+    return QStringLiteral("%1' %2\"").arg(feet).arg(in);
+}
+
+PriceTable parsePrices(const QByteArray &csv, const QString &fileName)
+{
+    PriceTable table;
+    const QList<QByteArray> lines = csv.split('\n');
+    bool header = false;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString line = QString::fromUtf8(lines[i]).trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const QStringList f = line.split(QLatin1Char(','));
+        const auto broken = [&](const QString &what) {
+            table.warnings << QStringLiteral("%1 line %2: %3; the built-in price is used.").arg(fileName).arg(i + 1).arg(what);
+        };
+        if (!header) {
+            header = true;
+            if (f.size() != 3 || f[0].trimmed() != u"item" || f[1].trimmed() != u"unit" || f[2].trimmed() != u"unit_price") {
+                table.warnings << QStringLiteral("%1 line %2: the header should read \"item,unit,unit_price\"; the built-in prices are used.")
+                                      .arg(fileName).arg(i + 1);
+                return table;
+            }
+            continue;
+        }
+        if (f.size() != 3) {
+            broken(QStringLiteral("expected item, unit and price, found %1 fields").arg(f.size()));
+            continue;
+        }
+        bool ok = false;
+        const double price = f[2].trimmed().toDouble(&ok);
+        if (!ok || !std::isfinite(price) || price < 0) {
+            broken(QStringLiteral("the price \"%1\" is not an amount").arg(f[2].trimmed()));
+            continue;
+        }
+        if (f[0].trimmed().isEmpty()) {
+            broken(QStringLiteral("the item has no name"));
+            continue;
+        }
+        table.prices.insert(f[0].trimmed(), {f[1].trimmed(), price});
+    }
+    if (!header)
+        table.warnings << QStringLiteral("%1 is empty; the built-in prices are used.").arg(fileName);
+    return table;
+}
+
+PriceTable defaultPrices()
+{
+    return parsePrices(QByteArray(DefaultPricesCsv), QStringLiteral("the built-in price table"));
+}
+
+PriceTable loadPrices(const QString &path)
+{
+    PriceTable table = defaultPrices();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        table.warnings << QStringLiteral("The price table %1 cannot be read (%2); the built-in prices are used.")
+                              .arg(path, file.errorString());
+        return table;
+    }
+    const PriceTable user = parsePrices(file.read(1 << 20), QFileInfo(path).fileName());
+    for (auto it = user.prices.begin(); it != user.prices.end(); ++it)
+        table.prices.insert(it.key(), it.value());
+    table.warnings << user.warnings;
+    return table;
+}
+
+Takeoff takeoff(const Model &model, const PriceTable &prices)
+{
+    Takeoff t;
+    t.warnings = prices.warnings;
+    Pricer pricer(prices, t.warnings);
+    const auto add = [&](MaterialRow row) {
+        row.cost = std::round(row.quantity * row.unitPrice * 100) / 100;
+        if (row.inTotal)
+            t.total += row.cost;
+        t.materials.append(row);
+    };
+
+    std::map<QString, QList<double>> lumber;          // stock -> cut lengths
+    std::map<QString, QList<QSizeF>> sheets;          // stock -> pieces
+    std::map<QString, int> counted;                   // blocks, door leaves
+    std::map<std::tuple<QString, QString, double, double, double>, int> cuts;
+    double slab = 0, gravel = 0, roofArea = 0;        // cubic inches, square inches
+    for (const Member &m : model.members) {
+        if (isLumber(m)) {
+            const double length = sixteenths(m.length);
+            lumber[m.stock].append(length);
+            ++cuts[{m.stock, kindName(m.kind), length, m.angle1, m.angle2}];
+        } else if (isSheet(m)) {
+            sheets[m.stock].append(QSizeF(m.width, m.length));
+            if (m.kind == MemberKind::RoofSheet)
+                roofArea += m.length * m.width;
+        } else if (m.kind == MemberKind::Slab) {
+            slab += double(m.size.x()) * m.size.y() * m.size.z();
+        } else if (m.kind == MemberKind::GravelPad) {
+            gravel += double(m.size.x()) * m.size.y() * m.size.z();
+        } else {
+            ++counted[m.stock];
+        }
+    }
+
+    bool oversize = false;
+    for (const auto &[stock, pieces] : lumber) {
+        QMap<double, int> boards;
+        for (double length : packLumber(pieces, oversize))
+            ++boards[length];
+        const Price price = pricer.find(stock);
+        for (auto it = boards.begin(); it != boards.end(); ++it) {
+            add({QStringLiteral("%1 x %2 ft").arg(stock, number(it.key() / 12)), double(it.value()), QStringLiteral("piece"),
+                 price.price * it.key() / 12, 0, QStringLiteral("cut pieces packed into stock lengths, first-fit decreasing")});
+        }
+    }
+    if (oversize)
+        t.warnings << QStringLiteral("Some pieces are longer than any stock length (20 ft); they need special-order lumber or a splice.");
+
+    for (const auto &[stock, pieces] : sheets) {
+        const QSizeF whole = model.sheetSizes.value(stock, QSizeF(48, 96));
+        QList<QSizeF> cut;
+        int count = 0;
+        for (const QSizeF &p : pieces) {
+            if (std::abs(p.width() - whole.width()) < 0.1 && std::abs(p.height() - whole.height()) < 0.1)
+                ++count;
+            else
+                cut.append(p);
+        }
+        count += packSheets(cut, whole);
+        const bool panel = stock.contains(QLatin1String("plywood")) || stock.contains(QLatin1String("wall board"));
+        const Price price = pricer.find(stock);
+        const QString size = QStringLiteral("%1x%2 ft").arg(number(whole.width() / 12), number(whole.height() / 12));
+        add({panel ? QStringLiteral("%1 %2").arg(stock, size) : stock, double(count), price.unit.isEmpty() ? QStringLiteral("piece") : price.unit,
+             price.price, 0, QStringLiteral("whole pieces and cut pieces laid out from them")});
+    }
+
+    for (const auto &[stock, n] : counted) {
+        const Price price = pricer.find(stock);
+        add({stock, double(n), price.unit.isEmpty() ? QStringLiteral("each") : price.unit, price.price, 0, QString()});
+    }
+
+    const auto yards = [](double cubicInches, double waste) {
+        return std::ceil(cubicInches / 46656 * (1 + waste) * 4 - 1e-9) / 4; // ordered by the quarter yard
+    };
+    if (slab > 0) {
+        const double cubicFeet = slab / 1728 * (1 + r::ConcreteWaste);
+        const int bags = int(std::ceil(cubicFeet / r::BagYieldCuFt - 1e-9));
+        const double yd = yards(slab, r::ConcreteWaste);
+        // Ready-mix for a yard or more, bags below; the other is shown as the alternative.
+        const bool truck = yd >= 1;
+        const QString waste = QStringLiteral("%1 % waste included").arg(r::ConcreteWaste * 100);
+        const Price mix = pricer.find(QStringLiteral("ready-mix concrete"));
+        const Price bag = pricer.find(QStringLiteral("concrete mix 80 lb bag"));
+        MaterialRow a{QStringLiteral("ready-mix concrete"), yd, QStringLiteral("cu yd"), mix.price, 0, waste, truck};
+        MaterialRow b{QStringLiteral("concrete mix 80 lb bag"), double(bags), QStringLiteral("bag"), bag.price, 0,
+                      QStringLiteral("%1; %2 cu ft a bag").arg(waste, number(r::BagYieldCuFt)), !truck};
+        (truck ? b : a).note += QStringLiteral("; alternative, not in the total");
+        add(a);
+        add(b);
+    }
+    if (gravel > 0) {
+        const Price price = pricer.find(QStringLiteral("gravel"));
+        add({QStringLiteral("gravel"), yards(gravel, r::GravelWaste), QStringLiteral("cu yd"), price.price, 0,
+             QStringLiteral("%1 in deep, %2 % for compaction").arg(r::GravelDepth).arg(r::GravelWaste * 100)});
+    }
+    if (roofArea > 0) {
+        const double sqft = roofArea / 144 * (1 + r::RoofingWaste);
+        const Price shingles = pricer.find(QStringLiteral("asphalt shingles"));
+        add({QStringLiteral("asphalt shingles"), std::ceil(sqft / r::BundleSqFt - 1e-9), QStringLiteral("bundle"), shingles.price, 0,
+             QStringLiteral("%1 sq ft of roof, %2 % waste, 3 bundles a square").arg(number(roofArea / 144, 0)).arg(r::RoofingWaste * 100)});
+        const Price felt = pricer.find(QStringLiteral("roofing underlayment"));
+        add({QStringLiteral("roofing underlayment"), std::ceil(sqft / r::FeltRollSqFt - 1e-9), QStringLiteral("roll"), felt.price, 0,
+             QStringLiteral("No. 15 felt, %1 sq ft a roll").arg(r::FeltRollSqFt)});
+    }
+    t.total = std::round(t.total * 100) / 100;
+
+    for (const auto &[key, n] : cuts) {
+        const auto &[stock, member, length, a1, a2] = key;
+        t.cuts.append({member, stock, length, a1, a2, n});
+    }
+    std::stable_sort(t.cuts.begin(), t.cuts.end(), [](const CutRow &a, const CutRow &b) {
+        return a.stock != b.stock ? a.stock < b.stock : a.lengthIn > b.lengthIn;
+    });
+    return t;
+}
+
+} // namespace corvelle::shed
