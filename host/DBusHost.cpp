@@ -1,5 +1,6 @@
 #include "host/Host.h"
 
+#include "bus/BusContract.h"
 #include "core/Failure.h"
 
 #include <QDBusMessage>
@@ -147,14 +148,14 @@ void DBusHost::attach()
     if (!bus_.isConnected()) {
         throw Failure(Operation, target,
                       QStringLiteral("The host drawing application is not running (no session bus to find "
-                                     "Brasswick.Application on: %1)").arg(bus_.lastError().message()));
+                                     "%1 on: %2)").arg(bus::Service, bus_.lastError().message()));
     }
     // Only asks whether the name is owned now; the bus daemon never activates for this.
     QDBusMessage ask = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
                                                       QStringLiteral("/org/freedesktop/DBus"),
                                                       QStringLiteral("org.freedesktop.DBus"),
                                                       QStringLiteral("NameHasOwner"));
-    ask << hostnames::Service;
+    ask << bus::Service;
     ask.setAutoStartService(false);
     const QDBusMessage reply = waitForReply(target, ask);
     if (reply.type() != QDBusMessage::ReplyMessage)
@@ -162,7 +163,7 @@ void DBusHost::attach()
     if (reply.arguments().value(0).toBool() != true) {
         throw Failure(Operation, target,
                       QStringLiteral("The host drawing application is not running "
-                                     "(no owner for Brasswick.Application on the session bus)"));
+                                     "(no owner for %1 on the session bus)").arg(bus::Service));
     }
     attached_ = true;
 }
@@ -177,7 +178,7 @@ QDBusMessage DBusHost::call(const QString &target, const QString &path, const QS
                             const QString &member, const QVariantList &args)
 {
     requireAttached(target);
-    QDBusMessage msg = QDBusMessage::createMethodCall(hostnames::Service, path, interface, member);
+    QDBusMessage msg = QDBusMessage::createMethodCall(bus::Service, path, interface, member);
     msg.setArguments(args);
     msg.setAutoStartService(false);
     const QDBusMessage reply = waitForReply(target, msg);
@@ -189,8 +190,7 @@ QDBusMessage DBusHost::call(const QString &target, const QString &path, const QS
 HostRef DBusHost::getObjectProperty(const QString &path, const QString &interface, const QString &property)
 {
     const QString target = QStringLiteral("Get ") + property;
-    const QDBusMessage reply = call(target, path, hostnames::PropertiesInterface, QStringLiteral("Get"),
-                                    {interface, property});
+    const QDBusMessage reply = call(target, path, bus::Properties::Interface, bus::Properties::Get, {interface, property});
     QDBusObjectPath result;
     const QVariant value = reply.arguments().value(0).value<QDBusVariant>().variant();
     if (reply.signature() != QLatin1String("v") || !toObjectPath(value, result)) {
@@ -203,46 +203,46 @@ HostRef DBusHost::getObjectProperty(const QString &path, const QString &interfac
 
 void DBusHost::bringToTop()
 {
-    call(QStringLiteral("BringToTop"), hostnames::ApplicationPath, hostnames::ApplicationInterface,
-         QStringLiteral("BringToTop"), {});
+    using namespace bus::Application;
+    call(BringToTop, Path, Interface, BringToTop, {});
 }
 
 HostRef DBusHost::documents()
 {
-    return getObjectProperty(hostnames::ApplicationPath, hostnames::ApplicationInterface,
-                             QStringLiteral("Documents"));
+    using namespace bus::Application;
+    return getObjectProperty(Path, Interface, Documents);
 }
 
 void DBusHost::add(const HostRef &collection)
 {
     // The new document is fetched through ActiveDocument; Add's own result is not used.
-    call(QStringLiteral("Add"), collection.path(), hostnames::DocumentsInterface, QStringLiteral("Add"), {});
+    call(bus::Documents::Add, collection.path(), bus::Documents::Interface, bus::Documents::Add, {});
 }
 
 HostRef DBusHost::activeDocument()
 {
-    return getObjectProperty(hostnames::ApplicationPath, hostnames::ApplicationInterface,
-                             QStringLiteral("ActiveDocument"));
+    using namespace bus::Application;
+    return getObjectProperty(Path, Interface, ActiveDocument);
 }
 
 HostRef DBusHost::file(const HostRef &document)
 {
-    return getObjectProperty(document.path(), hostnames::DocumentInterface, QStringLiteral("File"));
+    return getObjectProperty(document.path(), bus::Document::Interface, bus::Document::File);
 }
 
 void DBusHost::setDraftingMode(const HostRef &document, bool on)
 {
-    call(QStringLiteral("Set DraftingMode"), document.path(), hostnames::PropertiesInterface,
-         QStringLiteral("Set"),
-         {hostnames::DocumentInterface, QStringLiteral("DraftingMode"), QVariant::fromValue(QDBusVariant(on))});
+    using namespace bus::Document;
+    call(QStringLiteral("Set ") + DraftingMode, document.path(), bus::Properties::Interface, bus::Properties::Set,
+         {Interface, DraftingMode, QVariant::fromValue(QDBusVariant(on))});
 }
 
-QVariant DBusHost::loadSymbol(const HostRef &file, QString &path, bool a, bool b, bool c)
+QVariant DBusHost::loadSymbol(const HostRef &file, QString &path, bool link, bool fitToView, bool replace)
 {
-    const QString target = QStringLiteral("LoadSymbol");
-    const QDBusMessage reply = call(target, file.path(), hostnames::FileInterface, target, {path, a, b, c});
+    using namespace bus::File;
+    const QDBusMessage reply = call(LoadSymbol, file.path(), Interface, LoadSymbol, {path, link, fitToView, replace});
     if (reply.signature() != QLatin1String("vs")) {
-        throw Failure(Operation, target,
+        throw Failure(Operation, LoadSymbol,
                       QStringLiteral("the host answered with signature '%1' where 'vs' was expected")
                           .arg(reply.signature()));
     }
@@ -252,14 +252,8 @@ QVariant DBusHost::loadSymbol(const HostRef &file, QString &path, bool a, bool b
 
 void DBusHost::runMorvish(const HostRef &document, const QString &macroPath)
 {
-    call(QStringLiteral("RunMorvish"), document.path(), hostnames::DocumentInterface,
-         QStringLiteral("RunMorvish"), {macroPath});
-}
-
-void DBusHost::release()
-{
-    // Object references on the bus are plain paths; nothing is held on the host's side.
-    attached_ = false;
+    using namespace bus::Document;
+    call(RunMorvish, document.path(), Interface, RunMorvish, {macroPath});
 }
 
 } // namespace corvelle

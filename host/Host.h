@@ -18,17 +18,18 @@ using HostRef = QDBusObjectPath;
 class Host {
 public:
     virtual ~Host() = default;
-    virtual void attach() = 0;          // throws Failure when no one owns Brasswick.Application
+    virtual void attach() = 0;          // throws Failure when no one owns the host's bus name
     virtual void bringToTop() = 0;
     virtual HostRef documents() = 0;
     virtual void add(const HostRef &collection) = 0;
     virtual HostRef activeDocument() = 0;
     virtual HostRef file(const HostRef &document) = 0;
     virtual void setDraftingMode(const HostRef &document, bool on) = 0;
-    // path is passed by reference: it receives the path as the host leaves it.
-    virtual QVariant loadSymbol(const HostRef &file, QString &path, bool a, bool b, bool c) = 0;
+    // path is passed by reference: it receives the path as the host leaves it. link: refer
+    // to the file rather than copy the drawing in; fitToView: scale it to the view;
+    // replace: it replaces what the document showed.
+    virtual QVariant loadSymbol(const HostRef &file, QString &path, bool link, bool fitToView, bool replace) = 0;
     virtual void runMorvish(const HostRef &document, const QString &macroPath) = 0;
-    virtual void release() = 0;         // drops everything the launch held
 };
 
 // The host on a D-Bus bus. Calls are raw messages with auto-start disabled: the wizard
@@ -51,9 +52,8 @@ public:
     HostRef activeDocument() override;
     HostRef file(const HostRef &document) override;
     void setDraftingMode(const HostRef &document, bool on) override;
-    QVariant loadSymbol(const HostRef &file, QString &path, bool a, bool b, bool c) override;
+    QVariant loadSymbol(const HostRef &file, QString &path, bool link, bool fitToView, bool replace) override;
     void runMorvish(const HostRef &document, const QString &macroPath) override;
-    void release() override;
 
 private:
     QDBusMessage call(const QString &target, const QString &path, const QString &interface,
@@ -79,15 +79,5 @@ struct Launch2DSteps {
 
 // The 2D launch. Fills shapeFile and retval (the screen's variables); the caller ends the program.
 void Launch2D(Host &host, const Launch2DSteps &steps, QString &shapeFile, QString &retval);
-
-namespace hostnames {
-inline const QString Service = QStringLiteral("Brasswick.Application");
-inline const QString ApplicationPath = QStringLiteral("/Brasswick/Application");
-inline const QString ApplicationInterface = QStringLiteral("Brasswick.Application");
-inline const QString DocumentsInterface = QStringLiteral("Brasswick.Documents");
-inline const QString DocumentInterface = QStringLiteral("Brasswick.Document");
-inline const QString FileInterface = QStringLiteral("Brasswick.File");
-inline const QString PropertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
-} // namespace hostnames
 
 } // namespace corvelle

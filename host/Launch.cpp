@@ -8,23 +8,10 @@ const QString StartMacro = QStringLiteral("*\\Program Data\\Q&V_1_Start.mrq");
 const QString Macro2D = QStringLiteral("*\\Program Data\\2dsheds.mrq");
 const QString StylePathHead = QStringLiteral("*\\Program Data\\2D Sheds\\Shed_");
 
-// References live only inside one launch, also when a call fails.
-class Released {
-public:
-    explicit Released(Host &host) : host_(host) {}
-    ~Released() { host_.release(); }
-    Released(const Released &) = delete;
-    Released &operator=(const Released &) = delete;
-
-private:
-    Host &host_;
-};
-
 } // namespace
 
 void Launch3D(Host &host, const std::function<void()> &hideScreen13)
 {
-    Released released(host);
     host.attach();
     host.bringToTop();
     const HostRef documents = host.documents();
@@ -37,7 +24,6 @@ void Launch3D(Host &host, const std::function<void()> &hideScreen13)
 
 void Launch2D(Host &host, const Launch2DSteps &steps, QString &shapeFile, QString &retval)
 {
-    Released released(host);
     host.attach();
     // A missing host stops here, before the width file is touched.
     const HostRef documents = host.documents();
@@ -51,7 +37,7 @@ void Launch2D(Host &host, const Launch2DSteps &steps, QString &shapeFile, QStrin
     const HostRef file = host.file(document);
     host.setDraftingMode(document, true);
     shapeFile = StylePathHead + QString::number(steps.type2D) + QStringLiteral(".KQ");
-    retval = host.loadSymbol(file, shapeFile, false, true, true).toString();
+    retval = host.loadSymbol(file, shapeFile, /*link*/ false, /*fitToView*/ true, /*replace*/ true).toString();
     host.runMorvish(document, Macro2D);
 }
 

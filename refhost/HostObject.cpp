@@ -3,6 +3,7 @@
 #include "DocumentView.h"
 #include "HostWindow.h"
 #include "ShedDataFile.h"
+#include "bus/BusContract.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -14,15 +15,16 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
+
+#include <algorithm>
 
 namespace corvelle::refhost {
 
 namespace {
 
-const QString Properties = QStringLiteral("org.freedesktop.DBus.Properties");
-const QString Introspectable = QStringLiteral("org.freedesktop.DBus.Introspectable");
-const QString Peer = QStringLiteral("org.freedesktop.DBus.Peer");
+const QString &Properties = bus::Properties::Interface;
+const QString &Introspectable = bus::Introspectable::Interface;
+const QString &Peer = bus::Peer::Interface;
 
 const QString ErrUnknownObject = QStringLiteral("org.freedesktop.DBus.Error.UnknownObject");
 const QString ErrUnknownInterface = QStringLiteral("org.freedesktop.DBus.Error.UnknownInterface");
@@ -30,30 +32,13 @@ const QString ErrUnknownMethod = QStringLiteral("org.freedesktop.DBus.Error.Unkn
 const QString ErrUnknownProperty = QStringLiteral("org.freedesktop.DBus.Error.UnknownProperty");
 const QString ErrReadOnly = QStringLiteral("org.freedesktop.DBus.Error.PropertyReadOnly");
 const QString ErrInvalidArgs = QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs");
-const QString ErrRefused = QStringLiteral("Brasswick.Error.Refused");
-const QString ErrNoDocument = QStringLiteral("Brasswick.Error.NoDocument");
-const QString ErrUnknownMacro = QStringLiteral("Brasswick.Error.UnknownMacro");
-const QString ErrFileNotFound = QStringLiteral("Brasswick.Error.FileNotFound");
-const QString ErrBadDataFile = QStringLiteral("Brasswick.Error.BadDataFile");
-const QString ErrBadDrawing = QStringLiteral("Brasswick.Error.BadDrawing");
-const QString ErrNoDrawing = QStringLiteral("Brasswick.Error.NoDrawing");
 
 const QString StartMacro = QStringLiteral("*\\Program Data\\Q&V_1_Start.mrq");
 const QString PlanMacro = QStringLiteral("*\\Program Data\\2dsheds.mrq");
 
-const char *const StandardInterfacesXml = R"(  <interface name="org.freedesktop.DBus.Introspectable">
-    <method name="Introspect"><arg name="xml_data" type="s" direction="out"/></method>
-  </interface>
-  <interface name="org.freedesktop.DBus.Properties">
-    <method name="Get"><arg name="interface_name" type="s" direction="in"/><arg name="property_name" type="s" direction="in"/><arg name="value" type="v" direction="out"/></method>
-    <method name="Set"><arg name="interface_name" type="s" direction="in"/><arg name="property_name" type="s" direction="in"/><arg name="value" type="v" direction="in"/></method>
-    <method name="GetAll"><arg name="interface_name" type="s" direction="in"/><arg name="values" type="a{sv}" direction="out"/></method>
-  </interface>
-  <interface name="org.freedesktop.DBus.Peer">
-    <method name="Ping"/>
-    <method name="GetMachineId"><arg name="machine_uuid" type="s" direction="out"/></method>
-  </interface>
-)";
+// Every object answers the standard interfaces besides its own.
+const QString StandardInterfacesXml = QLatin1String(bus::Introspectable::Xml) + QLatin1String(bus::Properties::Xml)
+                                      + QLatin1String(bus::Peer::Xml);
 
 QJsonValue toJson(const QVariant &value)
 {
@@ -71,6 +56,19 @@ QJsonValue toJson(const QVariant &value)
     default:
         return QJsonValue::fromVariant(value);
     }
+}
+
+// The number that stands for %1 in a path made from pattern; 0 when the path is not one.
+int documentNumber(const QString &path, const QString &pattern)
+{
+    const qsizetype at = pattern.indexOf(QLatin1String("%1"));
+    const QStringView head = QStringView(pattern).left(at), tail = QStringView(pattern).mid(at + 2);
+    if (path.size() <= head.size() + tail.size() || !path.startsWith(head) || !path.endsWith(tail))
+        return 0;
+    const QStringView digits = QStringView(path).mid(head.size(), path.size() - head.size() - tail.size());
+    if (!std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); }))
+        return 0;
+    return digits.toInt();
 }
 
 } // namespace
@@ -100,27 +98,24 @@ QString HostObject::resolve(const QString &hostPath) const
     return inFolder ? folder_ + QLatin1Char('/') + rest : rest;
 }
 
-QString HostObject::documentPath(const DocumentView *doc)
-{
-    return QStringLiteral("/Brasswick/Documents/Document%1").arg(doc->id());
-}
+QString HostObject::documentPath(const DocumentView *doc) { return bus::Document::Path.arg(doc->id()); }
 
-QString HostObject::filePath(const DocumentView *doc) { return documentPath(doc) + QStringLiteral("/File"); }
+QString HostObject::filePath(const DocumentView *doc) { return bus::File::Path.arg(doc->id()); }
 
 HostObject::Target HostObject::target(const QString &path) const
 {
-    if (path == QLatin1String(RootPath))
+    if (path == bus::RootPath)
         return {Kind::Root};
-    if (path == QLatin1String("/Brasswick/Application"))
+    if (path == bus::Application::Path)
         return {Kind::Application};
-    if (path == QLatin1String("/Brasswick/Documents"))
+    if (path == bus::Documents::Path)
         return {Kind::Documents};
-    static const QRegularExpression docPath(QStringLiteral("^/Brasswick/Documents/Document(\\d+)(/File)?$"));
-    const auto match = docPath.match(path);
-    if (match.hasMatch()) {
-        if (DocumentView *doc = window_->document(match.captured(1).toInt()))
-            return {match.capturedLength(2) ? Kind::File : Kind::Document, doc};
-    }
+    if (const int id = documentNumber(path, bus::Document::Path))
+        if (DocumentView *doc = window_->document(id))
+            return {Kind::Document, doc};
+    if (const int id = documentNumber(path, bus::File::Path))
+        if (DocumentView *doc = window_->document(id))
+            return {Kind::File, doc};
     return {Kind::Unknown};
 }
 
@@ -128,13 +123,13 @@ QString HostObject::interfaceOf(Kind kind)
 {
     switch (kind) {
     case Kind::Application:
-        return QStringLiteral("Brasswick.Application");
+        return bus::Application::Interface;
     case Kind::Documents:
-        return QStringLiteral("Brasswick.Documents");
+        return bus::Documents::Interface;
     case Kind::Document:
-        return QStringLiteral("Brasswick.Document");
+        return bus::Document::Interface;
     case Kind::File:
-        return QStringLiteral("Brasswick.File");
+        return bus::File::Interface;
     default:
         return {};
     }
@@ -144,36 +139,13 @@ QString HostObject::interfaceXml(const Target &target) const
 {
     switch (target.kind) {
     case Kind::Application:
-        return QStringLiteral(R"(  <interface name="Brasswick.Application">
-    <method name="BringToTop"/>
-    <property name="Documents" type="o" access="read"><annotation name="org.freedesktop.DBus.Property.EmitsChangedSignal" value="false"/></property>
-    <property name="ActiveDocument" type="o" access="read"><annotation name="org.freedesktop.DBus.Property.EmitsChangedSignal" value="false"/></property>
-  </interface>
-)");
+        return QLatin1String(bus::Application::Xml);
     case Kind::Documents:
-        return QStringLiteral(R"(  <interface name="Brasswick.Documents">
-    <method name="Add"><arg name="document" type="o" direction="out"/></method>
-  </interface>
-)");
+        return QLatin1String(bus::Documents::Xml);
     case Kind::Document:
-        return QStringLiteral(R"(  <interface name="Brasswick.Document">
-    <property name="File" type="o" access="read"><annotation name="org.freedesktop.DBus.Property.EmitsChangedSignal" value="false"/></property>
-    <property name="DraftingMode" type="b" access="readwrite"><annotation name="org.freedesktop.DBus.Property.EmitsChangedSignal" value="false"/></property>
-    <method name="RunMorvish"><arg name="macro" type="s" direction="in"/></method>
-  </interface>
-)");
+        return QLatin1String(bus::Document::Xml);
     case Kind::File:
-        return QStringLiteral(R"(  <interface name="Brasswick.File">
-    <method name="LoadSymbol">
-      <arg name="path" type="s" direction="in"/>
-      <arg name="flag1" type="b" direction="in"/>
-      <arg name="flag2" type="b" direction="in"/>
-      <arg name="flag3" type="b" direction="in"/>
-      <arg name="result" type="v" direction="out"/>
-      <arg name="path" type="s" direction="out"/>
-    </method>
-  </interface>
-)");
+        return QLatin1String(bus::File::Xml);
     default:
         return {};
     }
@@ -183,12 +155,12 @@ QString HostObject::childNodes(const Target &target) const
 {
     QStringList names;
     if (target.kind == Kind::Root)
-        names = {QStringLiteral("Application"), QStringLiteral("Documents")};
+        names = {bus::Application::Path.section(QLatin1Char('/'), -1), bus::Documents::Path.section(QLatin1Char('/'), -1)};
     else if (target.kind == Kind::Documents)
         for (int id : window_->documentIds())
             names << QStringLiteral("Document%1").arg(id);
     else if (target.kind == Kind::Document)
-        names = {QStringLiteral("File")};
+        names = {bus::File::Path.section(QLatin1Char('/'), -1)};
     QString xml;
     for (const QString &name : names)
         xml += QStringLiteral("  <node name=\"%1\"/>\n").arg(name);
@@ -233,10 +205,10 @@ QDBusMessage HostObject::dispatch(const QDBusMessage &message)
 
     // A refused property is named by the property, not by Get or Set.
     QString refusedName = member;
-    if (interface == Properties && (member == QLatin1String("Get") || member == QLatin1String("Set")))
+    if (interface == Properties && (member == bus::Properties::Get || member == bus::Properties::Set))
         refusedName = args.value(1).toString();
     if (refused_.contains(refusedName))
-        return message.createErrorReply(ErrRefused, tr("The host refuses %1 (started with --refuse %1)").arg(refusedName));
+        return message.createErrorReply(bus::Error::Refused, tr("The host refuses %1 (started with --refuse %1)").arg(refusedName));
 
     const Target t = target(message.path());
     if (t.kind == Kind::Unknown)
@@ -244,9 +216,9 @@ QDBusMessage HostObject::dispatch(const QDBusMessage &message)
 
     if (interface.isEmpty()) {
         // Calls without an interface go to the object's own interface when the member is there.
-        if (member == QLatin1String("Introspect"))
+        if (member == bus::Introspectable::Introspect)
             interface = Introspectable;
-        else if (member == QLatin1String("Ping") || member == QLatin1String("GetMachineId"))
+        else if (member == bus::Peer::Ping || member == bus::Peer::GetMachineId)
             interface = Peer;
         else
             interface = interfaceOf(t.kind);
@@ -258,40 +230,40 @@ QDBusMessage HostObject::dispatch(const QDBusMessage &message)
             ErrInvalidArgs, tr("%1 takes (%2), the call had (%3)").arg(member, QLatin1String(signature), sig));
     };
 
-    if (interface == Introspectable && member == QLatin1String("Introspect")) {
+    if (interface == Introspectable && member == bus::Introspectable::Introspect) {
         const QString xml = QStringLiteral("<!DOCTYPE node PUBLIC \"-//freedesktop//DTD D-BUS Object Introspection 1.0//EN\"\n"
                                            " \"http://www.freedesktop.org/standards/dbus/1.0/introspect.dtd\">\n<node>\n")
-                            + interfaceXml(t) + QLatin1String(StandardInterfacesXml) + childNodes(t)
+                            + interfaceXml(t) + StandardInterfacesXml + childNodes(t)
                             + QStringLiteral("</node>\n");
         return message.createReply(xml);
     }
-    if (interface == Peer && member == QLatin1String("Ping"))
+    if (interface == Peer && member == bus::Peer::Ping)
         return message.createReply();
     if (interface == Properties)
         return properties(message, t);
     if (interface != interfaceOf(t.kind))
         return message.createErrorReply(ErrUnknownInterface, tr("%1 has no interface %2").arg(message.path(), interface));
 
-    if (t.kind == Kind::Application && member == QLatin1String("BringToTop")) {
+    if (t.kind == Kind::Application && member == bus::Application::BringToTop) {
         if (!expect(""))
             return badArgs("");
         window_->bringToTop();
         window_->report(tr("Brought to the front"));
         return message.createReply();
     }
-    if (t.kind == Kind::Documents && member == QLatin1String("Add")) {
+    if (t.kind == Kind::Documents && member == bus::Documents::Add) {
         if (!expect(""))
             return badArgs("");
         DocumentView *doc = window_->addDocument();
         window_->report(tr("New drawing: %1").arg(doc->title()));
         return message.createReply(QVariant::fromValue(QDBusObjectPath(documentPath(doc))));
     }
-    if (t.kind == Kind::Document && member == QLatin1String("RunMorvish")) {
+    if (t.kind == Kind::Document && member == bus::Document::RunMorvish) {
         if (!expect("s"))
             return badArgs("s");
         return runMacro(message, t.document, args.at(0).toString());
     }
-    if (t.kind == Kind::File && member == QLatin1String("LoadSymbol")) {
+    if (t.kind == Kind::File && member == bus::File::LoadSymbol) {
         if (!expect("sbbb"))
             return badArgs("sbbb");
         return loadSymbol(message, t.document);
@@ -301,16 +273,16 @@ QDBusMessage HostObject::dispatch(const QDBusMessage &message)
 
 QDBusMessage HostObject::property(const QDBusMessage &message, const Target &t, const QString &name, QVariant &value)
 {
-    if (t.kind == Kind::Application && name == QLatin1String("Documents")) {
-        value = QVariant::fromValue(QDBusObjectPath(QStringLiteral("/Brasswick/Documents")));
-    } else if (t.kind == Kind::Application && name == QLatin1String("ActiveDocument")) {
+    if (t.kind == Kind::Application && name == bus::Application::Documents) {
+        value = QVariant::fromValue(QDBusObjectPath(bus::Documents::Path));
+    } else if (t.kind == Kind::Application && name == bus::Application::ActiveDocument) {
         DocumentView *doc = window_->activeDocument();
         if (!doc)
-            return message.createErrorReply(ErrNoDocument, tr("There is no active document: no drawing is open"));
+            return message.createErrorReply(bus::Error::NoDocument, tr("There is no active document: no drawing is open"));
         value = QVariant::fromValue(QDBusObjectPath(documentPath(doc)));
-    } else if (t.kind == Kind::Document && name == QLatin1String("File")) {
+    } else if (t.kind == Kind::Document && name == bus::Document::File) {
         value = QVariant::fromValue(QDBusObjectPath(filePath(t.document)));
-    } else if (t.kind == Kind::Document && name == QLatin1String("DraftingMode")) {
+    } else if (t.kind == Kind::Document && name == bus::Document::DraftingMode) {
         value = t.document->draftingMode();
     } else {
         return message.createErrorReply(ErrUnknownProperty, tr("%1 has no property %2").arg(message.path(), name));
@@ -327,7 +299,7 @@ QDBusMessage HostObject::properties(const QDBusMessage &message, const Target &t
     if (!iface.isEmpty() && iface != interfaceOf(t.kind))
         return message.createErrorReply(ErrUnknownInterface, tr("%1 has no interface %2").arg(message.path(), iface));
 
-    if (member == QLatin1String("Get")) {
+    if (member == bus::Properties::Get) {
         if (sig != QLatin1String("ss"))
             return message.createErrorReply(ErrInvalidArgs, tr("Get takes (ss), the call had (%1)").arg(sig));
         QVariant value;
@@ -336,15 +308,15 @@ QDBusMessage HostObject::properties(const QDBusMessage &message, const Target &t
             return error;
         return message.createReply(QVariant::fromValue(QDBusVariant(value)));
     }
-    if (member == QLatin1String("GetAll")) {
+    if (member == bus::Properties::GetAll) {
         if (sig != QLatin1String("s"))
             return message.createErrorReply(ErrInvalidArgs, tr("GetAll takes (s), the call had (%1)").arg(sig));
         QVariantMap all;
         QStringList names;
         if (t.kind == Kind::Application)
-            names = {QStringLiteral("Documents"), QStringLiteral("ActiveDocument")};
+            names = {bus::Application::Documents, bus::Application::ActiveDocument};
         else if (t.kind == Kind::Document)
-            names = {QStringLiteral("File"), QStringLiteral("DraftingMode")};
+            names = {bus::Document::File, bus::Document::DraftingMode};
         for (const QString &name : names) {
             QVariant value;
             if (property(message, t, name, value).type() != QDBusMessage::ErrorMessage)
@@ -352,7 +324,7 @@ QDBusMessage HostObject::properties(const QDBusMessage &message, const Target &t
         }
         return message.createReply(QVariant::fromValue(all));
     }
-    if (member == QLatin1String("Set")) {
+    if (member == bus::Properties::Set) {
         if (sig != QLatin1String("ssv"))
             return message.createErrorReply(ErrInvalidArgs, tr("Set takes (ssv), the call had (%1)").arg(sig));
         const QString name = args.at(1).toString();
@@ -360,7 +332,7 @@ QDBusMessage HostObject::properties(const QDBusMessage &message, const Target &t
         QDBusMessage error = property(message, t, name, current);
         if (error.type() == QDBusMessage::ErrorMessage)
             return error;
-        if (name != QLatin1String("DraftingMode"))
+        if (name != bus::Document::DraftingMode)
             return message.createErrorReply(ErrReadOnly, tr("%1 is read-only").arg(name));
         const QVariant value = args.at(2).value<QDBusVariant>().variant();
         if (value.metaType() != QMetaType::fromType<bool>())
@@ -376,21 +348,21 @@ QDBusMessage HostObject::runMacro(const QDBusMessage &message, DocumentView *doc
 {
     if (macroPath != StartMacro && macroPath != PlanMacro) {
         return message.createErrorReply(
-            ErrUnknownMacro, tr("Unknown macro \"%1\": this host runs \"%2\" and \"%3\"").arg(macroPath, StartMacro, PlanMacro));
+            bus::Error::UnknownMacro, tr("Unknown macro \"%1\": this host runs \"%2\" and \"%3\"").arg(macroPath, StartMacro, PlanMacro));
     }
     const QString macroFile = resolve(macroPath);
     if (!QFileInfo(macroFile).isFile())
-        return message.createErrorReply(ErrFileNotFound, tr("The macro file %1 does not exist").arg(macroFile));
+        return message.createErrorReply(bus::Error::FileNotFound, tr("The macro file %1 does not exist").arg(macroFile));
 
     if (macroPath == StartMacro) {
         const QString dataFile = resolve(QStringLiteral("*\\Program Data\\ShedData.txt"));
         QFile file(dataFile);
         if (!file.open(QIODevice::ReadOnly))
-            return message.createErrorReply(ErrFileNotFound, tr("Cannot read the shed data file %1: %2").arg(dataFile, file.errorString()));
+            return message.createErrorReply(bus::Error::FileNotFound, tr("Cannot read the shed data file %1: %2").arg(dataFile, file.errorString()));
         ShedDesignData design;
         QString problem;
         if (!parseShedData(file.readAll(), design, problem))
-            return message.createErrorReply(ErrBadDataFile, tr("%1 (%2)").arg(problem, dataFile));
+            return message.createErrorReply(bus::Error::BadDataFile, tr("%1 (%2)").arg(problem, dataFile));
         doc->showDesign(design);
         window_->report(tr("Q&V_1_Start.mrq: %1 shows the shed design from ShedData.txt (%2 x %3 ft, %4 roof)")
                             .arg(doc->title(), design.value(1), design.value(2), design.value(53)));
@@ -398,12 +370,12 @@ QDBusMessage HostObject::runMacro(const QDBusMessage &message, DocumentView *doc
         const QString sizeFile = resolve(QStringLiteral("*\\shedSize.txt"));
         QFile file(sizeFile);
         if (!file.open(QIODevice::ReadOnly))
-            return message.createErrorReply(ErrFileNotFound, tr("Cannot read the width file %1: %2").arg(sizeFile, file.errorString()));
+            return message.createErrorReply(bus::Error::FileNotFound, tr("Cannot read the width file %1: %2").arg(sizeFile, file.errorString()));
         QString width, problem;
         if (!parseShedSize(file.readAll(), width, problem))
-            return message.createErrorReply(ErrBadDataFile, tr("%1 (%2)").arg(problem, sizeFile));
+            return message.createErrorReply(bus::Error::BadDataFile, tr("%1 (%2)").arg(problem, sizeFile));
         if (!doc->hasSymbol())
-            return message.createErrorReply(ErrNoDrawing, tr("%1 has no style drawing: LoadSymbol must come first").arg(doc->title()));
+            return message.createErrorReply(bus::Error::NoDrawing, tr("%1 has no style drawing: LoadSymbol must come first").arg(doc->title()));
         doc->showPlan(width);
         window_->report(tr("2dsheds.mrq: %1 shows %2 at a building width of %3 feet")
                             .arg(doc->title(), QFileInfo(doc->symbolFile()).fileName(), width));
@@ -418,9 +390,9 @@ QDBusMessage HostObject::loadSymbol(const QDBusMessage &message, DocumentView *d
     const QString fileName = resolve(hostPath);
     QFile file(fileName);
     if (!QFileInfo(fileName).isFile() || !file.open(QIODevice::ReadOnly))
-        return message.createErrorReply(ErrFileNotFound, tr("The drawing %1 does not exist").arg(fileName));
+        return message.createErrorReply(bus::Error::FileNotFound, tr("The drawing %1 does not exist").arg(fileName));
     if (!doc->loadSymbol(fileName, file.readAll()))
-        return message.createErrorReply(ErrBadDrawing, tr("%1 is not a drawing this host can read").arg(fileName));
+        return message.createErrorReply(bus::Error::BadDrawing, tr("%1 is not a drawing this host can read").arg(fileName));
     window_->report(tr("%1: loaded %2").arg(doc->title(), QFileInfo(fileName).fileName()));
     // The path is an in/out argument: it comes back as the caller gave it.
     return message.createReply({QVariant::fromValue(QDBusVariant(true)), hostPath});

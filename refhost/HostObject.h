@@ -9,13 +9,11 @@ namespace corvelle::refhost {
 class HostWindow;
 class DocumentView;
 
-// Everything under /Brasswick on the bus. As a virtual object it sees each message for
+// Everything under the host's root path on the bus. As a virtual object it sees each message for
 // these paths, Properties and Introspectable included, so the journal and refusals are exact.
 class HostObject : public QDBusVirtualObject {
     Q_OBJECT
 public:
-    static constexpr const char *RootPath = "/Brasswick";
-
     HostObject(HostWindow *window, QString programFolder, QObject *parent = nullptr);
 
     // Journal file, one JSON object per received call; false when it cannot be opened.

@@ -1,6 +1,7 @@
 #include "HostWindow.h"
 
 #include "DocumentView.h"
+#include "bus/BusContract.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -29,7 +30,7 @@ HostWindow::HostWindow(QWidget *parent) : QMainWindow(parent)
     connect(tabs_, &QTabWidget::tabCloseRequested, this, &HostWindow::closeDocument);
     setCentralWidget(tabs_);
 
-    statusBar()->showMessage(tr("Ready: waiting for the wizard on Brasswick.Application"));
+    statusBar()->showMessage(tr("Ready: waiting for the wizard on %1").arg(bus::Service));
 }
 
 DocumentView *HostWindow::addDocument()

@@ -2,6 +2,7 @@
 #include "BuildCommand.h"
 #include "HostObject.h"
 #include "HostWindow.h"
+#include "bus/BusContract.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -33,8 +34,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Corvelle Host"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Reference host drawing application for Corvelle; owns "
-                                                    "Brasswick.Application on the session bus."));
+    parser.setApplicationDescription(
+        QStringLiteral("Reference host drawing application for Corvelle; owns %1 on the session bus.").arg(corvelle::bus::Service));
     parser.addHelpOption();
     const QCommandLineOption journalOpt(QStringLiteral("journal"),
                                         QStringLiteral("Write every received call as a JSON line to <file>."),
@@ -60,7 +61,7 @@ int main(int argc, char *argv[])
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return fail(QStringLiteral("cannot connect to the session bus: %1").arg(bus.lastError().message()));
-    const QString service = QStringLiteral("Brasswick.Application");
+    const QString &service = corvelle::bus::Service;
     if (bus.interface()->isServiceRegistered(service)) {
         return fail(QStringLiteral("%1 is already owned on the session bus: another host is running, not starting a second one")
                         .arg(service));
@@ -79,8 +80,8 @@ int main(int argc, char *argv[])
         host.refuse(member);
 
     // Objects first, then the name: once the name is visible every call can be answered.
-    if (!bus.registerVirtualObject(QLatin1String(HostObject::RootPath), &host, QDBusConnection::SubPath))
-        return fail(QStringLiteral("cannot register %1 on the bus").arg(QLatin1String(HostObject::RootPath)));
+    if (!bus.registerVirtualObject(corvelle::bus::RootPath, &host, QDBusConnection::SubPath))
+        return fail(QStringLiteral("cannot register %1 on the bus").arg(corvelle::bus::RootPath));
     if (!bus.registerService(service)) {
         // Lost a race with another host starting at the same moment.
         return fail(QStringLiteral("%1 is already owned on the session bus: %2").arg(service, bus.lastError().message()));

@@ -1,5 +1,6 @@
 // Times the 3D launch (attach to the return of RunMorvish) against a corvelle-host it
 // starts, and a bare round trip (Peer.Ping to the host) in the same run for scale.
+#include "bus/BusContract.h"
 #include "HostTestSupport.h"
 
 #include "core/Failure.h"
@@ -45,7 +46,6 @@ public:
     void setDraftingMode(const HostRef &d, bool on) override { inner_.setDraftingMode(d, on); }
     QVariant loadSymbol(const HostRef &f, QString &p, bool a, bool b, bool c) override { return inner_.loadSymbol(f, p, a, b, c); }
     void runMorvish(const HostRef &d, const QString &m) override { time("RunMorvish", [&] { inner_.runMorvish(d, m); }); }
-    void release() override { inner_.release(); }
 
 private:
     template <typename F> void time(const char *name, F &&f)
@@ -84,9 +84,9 @@ int main(int argc, char *argv[])
     DBusHost client;
     TimedHost timed(client);
     QList<double> launches, pings;
-    QDBusMessage ping = QDBusMessage::createMethodCall(QStringLiteral("Brasswick.Application"),
-                                                      QStringLiteral("/Brasswick/Application"),
-                                                      QStringLiteral("org.freedesktop.DBus.Peer"), QStringLiteral("Ping"));
+    QDBusMessage ping = QDBusMessage::createMethodCall(bus::Service,
+                                                      bus::Application::Path,
+                                                      bus::Peer::Interface, bus::Peer::Ping);
     ping.setAutoStartService(false);
     try {
         for (int i = 0; i < 3; ++i) // warm-up: first window layout, font and SVG setup
@@ -102,7 +102,7 @@ int main(int argc, char *argv[])
                 const QDBusMessage reply = QDBusConnection::sessionBus().call(ping, QDBus::Block, 5000);
                 pings.append(t.nsecsElapsed() / 1e3);
                 if (reply.type() != QDBusMessage::ReplyMessage)
-                    throw Failure(QStringLiteral("Ping"), QStringLiteral("Peer.Ping"), reply.errorMessage());
+                    throw Failure(bus::Peer::Ping, QStringLiteral("Peer.Ping"), reply.errorMessage());
             }
         }
     } catch (const Failure &f) {

@@ -1,4 +1,5 @@
 // The two launches driven through DBusHost against a real corvelle-host process.
+#include "bus/BusContract.h"
 #include "HostTestSupport.h"
 
 #include "core/Failure.h"
@@ -127,10 +128,10 @@ void HostLaunchTest::launch3D_callsInOrderAndHidesBeforeMacro()
     for (const auto &entry : journal)
         QVERIFY2(!entry.contains(QStringLiteral("error")), qPrintable(callName(entry)));
 
-    QCOMPARE(journal[0]["path"].toString(), QStringLiteral("/Brasswick/Application"));
-    QCOMPARE(journal[2]["path"].toString(), QStringLiteral("/Brasswick/Documents"));   // followed from Documents
+    QCOMPARE(journal[0]["path"].toString(), bus::Application::Path);
+    QCOMPARE(journal[2]["path"].toString(), bus::Documents::Path);   // followed from Documents
     const QJsonObject macro = journal[4];
-    QCOMPARE(macro["interface"].toString(), QStringLiteral("Brasswick.Document"));
+    QCOMPARE(macro["interface"].toString(), bus::Document::Interface);
     QVERIFY(macro["path"].toString().startsWith(QStringLiteral("/Brasswick/Documents/")));
     QCOMPARE(macro["args"].toArray(), QJsonArray{QStringLiteral("*\\Program Data\\Q&V_1_Start.mrq")});
 }
@@ -243,9 +244,9 @@ void HostLaunchTest::serviceFile_neverActivated()
     QVERIFY2(!bus.activated(), "the bus started the host for the wizard");
 
     // The service file does work for a caller that allows auto-start.
-    QDBusMessage ping = QDBusMessage::createMethodCall(QStringLiteral("Brasswick.Application"),
-                                                       QStringLiteral("/Brasswick/Application"),
-                                                       QStringLiteral("org.freedesktop.DBus.Peer"), QStringLiteral("Ping"));
+    QDBusMessage ping = QDBusMessage::createMethodCall(bus::Service,
+                                                       bus::Application::Path,
+                                                       bus::Peer::Interface, bus::Peer::Ping);
     connection.call(ping, QDBus::Block, 5000);
     QTRY_VERIFY_WITH_TIMEOUT(bus.activated(), 5000);
 }

@@ -1,4 +1,5 @@
 // The reference host's own behaviour, through raw calls on the bus.
+#include "bus/BusContract.h"
 #include "HostTestSupport.h"
 
 #include <QDBusObjectPath>
@@ -9,12 +10,13 @@
 #include <QXmlStreamReader>
 
 using namespace corvelle::testing;
+namespace bus = corvelle::bus;
 
 namespace {
 
-const QString App = QStringLiteral("/Brasswick/Application");
-const QString AppIface = QStringLiteral("Brasswick.Application");
-const QString Props = QStringLiteral("org.freedesktop.DBus.Properties");
+const QString App = bus::Application::Path;
+const QString AppIface = bus::Application::Interface;
+const QString Props = bus::Properties::Interface;
 const QString StartMacro = QStringLiteral("*\\Program Data\\Q&V_1_Start.mrq");
 const QString PlanMacro = QStringLiteral("*\\Program Data\\2dsheds.mrq");
 
@@ -27,14 +29,13 @@ QString describe(const QDBusMessage &reply) { return reply.errorName() + QString
 
 QString addDocument()
 {
-    const QDBusMessage reply = callHost(QStringLiteral("/Brasswick/Documents"), QStringLiteral("Brasswick.Documents"),
-                                        QStringLiteral("Add"));
+    const QDBusMessage reply = callHost(bus::Documents::Path, bus::Documents::Interface, bus::Documents::Add);
     return reply.arguments().value(0).value<QDBusObjectPath>().path();
 }
 
 QVariant getProperty(const QString &path, const QString &iface, const QString &name, QString *error = nullptr)
 {
-    const QDBusMessage reply = callHost(path, Props, QStringLiteral("Get"), {iface, name});
+    const QDBusMessage reply = callHost(path, Props, bus::Properties::Get, {iface, name});
     if (error)
         *error = errorOf(reply);
     return reply.arguments().value(0).value<QDBusVariant>().variant();
@@ -42,7 +43,7 @@ QVariant getProperty(const QString &path, const QString &iface, const QString &n
 
 QDBusMessage runMacro(const QString &document, const QString &macro)
 {
-    return callHost(document, QStringLiteral("Brasswick.Document"), QStringLiteral("RunMorvish"), {macro});
+    return callHost(document, bus::Document::Interface, bus::Document::RunMorvish, {macro});
 }
 
 // "Interface.Member kind signature" for every method and property in introspection XML.
@@ -76,7 +77,7 @@ QStringList members(const QString &xml)
 
 QString introspect(const QString &path)
 {
-    return callHost(path, QStringLiteral("org.freedesktop.DBus.Introspectable"), QStringLiteral("Introspect"))
+    return callHost(path, bus::Introspectable::Interface, bus::Introspectable::Introspect)
         .arguments()
         .value(0)
         .toString();
@@ -135,7 +136,7 @@ void RefHostTest::secondInstance_refusesToStart()
     QCOMPARE(second.exitCode(), 1);
     QVERIFY(QString::fromLocal8Bit(second.readAllStandardError()).contains(QStringLiteral("already owned")));
     // The first host keeps answering.
-    QCOMPARE(errorOf(callHost(App, AppIface, QStringLiteral("BringToTop"))), QString());
+    QCOMPARE(errorOf(callHost(App, AppIface, bus::Application::BringToTop)), QString());
 }
 
 void RefHostTest::introspection_listsTheContract()
@@ -146,13 +147,13 @@ void RefHostTest::introspection_listsTheContract()
     QVERIFY(app.contains(QStringLiteral("Brasswick.Application.BringToTop method ()->()")));
     QVERIFY(app.contains(QStringLiteral("Brasswick.Application.Documents property o read")));
     QVERIFY(app.contains(QStringLiteral("Brasswick.Application.ActiveDocument property o read")));
-    const QString docs = getProperty(App, AppIface, QStringLiteral("Documents")).value<QDBusObjectPath>().path();
+    const QString docs = getProperty(App, AppIface, bus::Application::Documents).value<QDBusObjectPath>().path();
     QVERIFY(members(introspect(docs)).contains(QStringLiteral("Brasswick.Documents.Add method ()->(o)")));
     const QStringList document = members(introspect(doc));
     QVERIFY(document.contains(QStringLiteral("Brasswick.Document.File property o read")));
     QVERIFY(document.contains(QStringLiteral("Brasswick.Document.DraftingMode property b readwrite")));
     QVERIFY(document.contains(QStringLiteral("Brasswick.Document.RunMorvish method (s)->()")));
-    const QString file = getProperty(doc, QStringLiteral("Brasswick.Document"), QStringLiteral("File"))
+    const QString file = getProperty(doc, bus::Document::Interface, bus::Document::File)
                              .value<QDBusObjectPath>()
                              .path();
     QVERIFY(members(introspect(file)).contains(QStringLiteral("Brasswick.File.LoadSymbol method (sbbb)->(vs)")));
@@ -163,30 +164,30 @@ void RefHostTest::introspection_listsTheContract()
 void RefHostTest::documents_addMakesActive_draftingModeIsKept()
 {
     QString error;
-    getProperty(App, AppIface, QStringLiteral("ActiveDocument"), &error);
-    QCOMPARE(error, QStringLiteral("Brasswick.Error.NoDocument"));
+    getProperty(App, AppIface, bus::Application::ActiveDocument, &error);
+    QCOMPARE(error, bus::Error::NoDocument);
 
     const QString first = addDocument();
     const QString second = addDocument();
     QVERIFY(!first.isEmpty() && first != second);
-    QCOMPARE(getProperty(App, AppIface, QStringLiteral("ActiveDocument")).value<QDBusObjectPath>().path(), second);
+    QCOMPARE(getProperty(App, AppIface, bus::Application::ActiveDocument).value<QDBusObjectPath>().path(), second);
 
-    const QString docIface = QStringLiteral("Brasswick.Document");
-    QCOMPARE(getProperty(second, docIface, QStringLiteral("DraftingMode")), QVariant(false));
-    QCOMPARE(errorOf(callHost(second, Props, QStringLiteral("Set"),
-                              {docIface, QStringLiteral("DraftingMode"), QVariant::fromValue(QDBusVariant(true))})),
+    const QString docIface = bus::Document::Interface;
+    QCOMPARE(getProperty(second, docIface, bus::Document::DraftingMode), QVariant(false));
+    QCOMPARE(errorOf(callHost(second, Props, bus::Properties::Set,
+                              {docIface, bus::Document::DraftingMode, QVariant::fromValue(QDBusVariant(true))})),
              QString());
-    QCOMPARE(getProperty(second, docIface, QStringLiteral("DraftingMode")), QVariant(true));
-    QCOMPARE(getProperty(first, docIface, QStringLiteral("DraftingMode")), QVariant(false));
+    QCOMPARE(getProperty(second, docIface, bus::Document::DraftingMode), QVariant(true));
+    QCOMPARE(getProperty(first, docIface, bus::Document::DraftingMode), QVariant(false));
 
-    QCOMPARE(errorOf(callHost(second, Props, QStringLiteral("Set"),
-                              {docIface, QStringLiteral("DraftingMode"), QVariant::fromValue(QDBusVariant(QStringLiteral("yes")))})),
+    QCOMPARE(errorOf(callHost(second, Props, bus::Properties::Set,
+                              {docIface, bus::Document::DraftingMode, QVariant::fromValue(QDBusVariant(QStringLiteral("yes")))})),
              QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"));
-    QCOMPARE(errorOf(callHost(App, Props, QStringLiteral("Set"),
-                              {AppIface, QStringLiteral("ActiveDocument"),
+    QCOMPARE(errorOf(callHost(App, Props, bus::Properties::Set,
+                              {AppIface, bus::Application::ActiveDocument,
                                QVariant::fromValue(QDBusVariant(QVariant::fromValue(QDBusObjectPath(first))))})),
              QStringLiteral("org.freedesktop.DBus.Error.PropertyReadOnly"));
-    QCOMPARE(errorOf(callHost(QStringLiteral("/Brasswick/Documents/Document99"), docIface, QStringLiteral("RunMorvish"),
+    QCOMPARE(errorOf(callHost(QStringLiteral("/Brasswick/Documents/Document99"), docIface, bus::Document::RunMorvish,
                               {StartMacro})),
              QStringLiteral("org.freedesktop.DBus.Error.UnknownObject"));
 }
@@ -208,26 +209,26 @@ void RefHostTest::startMacro_checksTheDataFile_data()
     QByteArray bareLf = sampleShedData();
     bareLf.replace(bareLf.indexOf("\r\n"), 2, "\n");
 
-    QTest::newRow("missing") << QByteArray() << "Brasswick.Error.FileNotFound" << "ShedData.txt";
-    QTest::newRow("62 lines") << joinCrLf(lines.mid(0, 62)) << "Brasswick.Error.BadDataFile" << "62 lines";
-    QTest::newRow("64 lines") << joinCrLf(lines + QList<QByteArray>{"extra"}) << "Brasswick.Error.BadDataFile"
+    QTest::newRow("missing") << QByteArray() << bus::Error::FileNotFound << "ShedData.txt";
+    QTest::newRow("62 lines") << joinCrLf(lines.mid(0, 62)) << bus::Error::BadDataFile << "62 lines";
+    QTest::newRow("64 lines") << joinCrLf(lines + QList<QByteArray>{"extra"}) << bus::Error::BadDataFile
                               << "64 lines";
-    QTest::newRow("LF line ends") << lfOnly << "Brasswick.Error.BadDataFile" << "CR LF";
-    QTest::newRow("one bare LF") << bareLf << "Brasswick.Error.BadDataFile" << "line 1 ";
-    QTest::newRow("no final line end") << sampleShedData().chopped(2) << "Brasswick.Error.BadDataFile" << "CR LF";
+    QTest::newRow("LF line ends") << lfOnly << bus::Error::BadDataFile << "CR LF";
+    QTest::newRow("one bare LF") << bareLf << bus::Error::BadDataFile << "line 1 ";
+    QTest::newRow("no final line end") << sampleShedData().chopped(2) << bus::Error::BadDataFile << "CR LF";
     QTest::newRow("comment changed") << with(14, "0           ' N, Block Rows, Number of Block Rows")
-                                     << "Brasswick.Error.BadDataFile" << "line 14:";
-    QTest::newRow("value field short") << with(2, "16 ' Z, Feet,         Shed Depth") << "Brasswick.Error.BadDataFile"
+                                     << bus::Error::BadDataFile << "line 14:";
+    QTest::newRow("value field short") << with(2, "16 ' Z, Feet,         Shed Depth") << bus::Error::BadDataFile
                                        << "line 2:";
     QTest::newRow("fixed value changed") << with(6, "2           ' X, Inches,       Joist Width")
-                                         << "Brasswick.Error.BadDataFile" << "line 6:";
+                                         << bus::Error::BadDataFile << "line 6:";
     QTest::newRow("material text") << with(39, "8'x 4' pieces of Wallboard for Exterior walls")
-                                   << "Brasswick.Error.BadDataFile" << "line 39:";
-    QTest::newRow("siding line") << with(43, "Vinyl") << "Brasswick.Error.BadDataFile" << "line 43:";
-    QTest::newRow("trusses trimmed") << with(61, "1") << "Brasswick.Error.BadDataFile" << "line 61:";
+                                   << bus::Error::BadDataFile << "line 39:";
+    QTest::newRow("siding line") << with(43, "Vinyl") << bus::Error::BadDataFile << "line 43:";
+    QTest::newRow("trusses trimmed") << with(61, "1") << bus::Error::BadDataFile << "line 61:";
     QTest::newRow("comment line moved") << with(46, "' N, Main Door,    None, Front, Rear, Both")
-                                        << "Brasswick.Error.BadDataFile" << "line 46:";
-    QTest::newRow("inner wall type") << with(31, "1 ' N, InWallType,   0 = None, 1 = Thin") << "Brasswick.Error.BadDataFile"
+                                        << bus::Error::BadDataFile << "line 46:";
+    QTest::newRow("inner wall type") << with(31, "1 ' N, InWallType,   0 = None, 1 = Thin") << bus::Error::BadDataFile
                                      << "line 31:";
 
     // Values the wizard may legitimately write.
@@ -267,7 +268,7 @@ void RefHostTest::startMacro_showsDesign()
 
     // The macro file itself must be there.
     QVERIFY(QFile::remove(folder_->file(QStringLiteral("Program Data/Q&V_1_Start.mrq"))));
-    QCOMPARE(errorOf(runMacro(doc, StartMacro)), QStringLiteral("Brasswick.Error.FileNotFound"));
+    QCOMPARE(errorOf(runMacro(doc, StartMacro)), bus::Error::FileNotFound);
 }
 
 void RefHostTest::unknownMacro_isAnError_data()
@@ -285,7 +286,7 @@ void RefHostTest::unknownMacro_isAnError()
     folder_->writeShedData(sampleShedData());
     folder_->write(QStringLiteral("Program Data/Other.mrq"), "' not a host macro\r\n");
     const QDBusMessage reply = runMacro(addDocument(), macro);
-    QCOMPARE(errorOf(reply), QStringLiteral("Brasswick.Error.UnknownMacro"));
+    QCOMPARE(errorOf(reply), bus::Error::UnknownMacro);
     QVERIFY(reply.errorMessage().contains(StartMacro));
 }
 
@@ -294,11 +295,11 @@ void RefHostTest::loadSymbol_resolvesAndReturnsPath()
     folder_->writeStyle(119);
     folder_->write(QStringLiteral("Program Data/2D Sheds/Shed_102.KQ"), "not a drawing");
     const QString doc = addDocument();
-    const QString file = getProperty(doc, QStringLiteral("Brasswick.Document"), QStringLiteral("File"))
+    const QString file = getProperty(doc, bus::Document::Interface, bus::Document::File)
                              .value<QDBusObjectPath>()
                              .path();
     auto load = [&](const QString &path) {
-        return callHost(file, QStringLiteral("Brasswick.File"), QStringLiteral("LoadSymbol"), {path, false, true, true});
+        return callHost(file, bus::File::Interface, bus::File::LoadSymbol, {path, false, true, true});
     };
 
     const QString path = QStringLiteral("*\\Program Data\\2D Sheds\\Shed_119.KQ");
@@ -309,28 +310,28 @@ void RefHostTest::loadSymbol_resolvesAndReturnsPath()
     QCOMPARE(ok.arguments().at(1).toString(), path);
 
     const QDBusMessage missing = load(QStringLiteral("*\\Program Data\\2D Sheds\\Shed_118.KQ"));
-    QCOMPARE(errorOf(missing), QStringLiteral("Brasswick.Error.FileNotFound"));
+    QCOMPARE(errorOf(missing), bus::Error::FileNotFound);
     QVERIFY(missing.errorMessage().contains(folder_->file(QStringLiteral("Program Data/2D Sheds/Shed_118.KQ"))));
     QCOMPARE(errorOf(load(QStringLiteral("*\\Program Data\\2D Sheds\\Shed_102.KQ"))),
-             QStringLiteral("Brasswick.Error.BadDrawing"));
+             bus::Error::BadDrawing);
 }
 
 void RefHostTest::planMacro_needsWidthFileAndDrawing()
 {
     folder_->writeStyle(101);
     const QString doc = addDocument();
-    QCOMPARE(errorOf(runMacro(doc, PlanMacro)), QStringLiteral("Brasswick.Error.FileNotFound"));
+    QCOMPARE(errorOf(runMacro(doc, PlanMacro)), bus::Error::FileNotFound);
 
     folder_->write(QStringLiteral("shedSize.txt"), "12\n");
-    QCOMPARE(errorOf(runMacro(doc, PlanMacro)), QStringLiteral("Brasswick.Error.BadDataFile"));
+    QCOMPARE(errorOf(runMacro(doc, PlanMacro)), bus::Error::BadDataFile);
     folder_->write(QStringLiteral("shedSize.txt"), "wide\r\n");
-    QCOMPARE(errorOf(runMacro(doc, PlanMacro)), QStringLiteral("Brasswick.Error.BadDataFile"));
+    QCOMPARE(errorOf(runMacro(doc, PlanMacro)), bus::Error::BadDataFile);
 
     folder_->write(QStringLiteral("shedSize.txt"), "12.50\r\n");
-    QCOMPARE(errorOf(runMacro(doc, PlanMacro)), QStringLiteral("Brasswick.Error.NoDrawing"));
+    QCOMPARE(errorOf(runMacro(doc, PlanMacro)), bus::Error::NoDrawing);
 
     const QString file = doc + QStringLiteral("/File");
-    const QDBusMessage loaded = callHost(file, QStringLiteral("Brasswick.File"), QStringLiteral("LoadSymbol"),
+    const QDBusMessage loaded = callHost(file, bus::File::Interface, bus::File::LoadSymbol,
                                          {QStringLiteral("*\\Program Data\\2D Sheds\\Shed_101.KQ"), false, true, true});
     QVERIFY2(loaded.type() == QDBusMessage::ReplyMessage, qPrintable(describe(loaded)));
     const QDBusMessage shown = runMacro(doc, PlanMacro);
@@ -341,14 +342,14 @@ void RefHostTest::wrongSignature_isRejected()
 {
     const QString doc = addDocument();
     const QString invalid = QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs");
-    QCOMPARE(errorOf(callHost(doc + QStringLiteral("/File"), QStringLiteral("Brasswick.File"), QStringLiteral("LoadSymbol"),
+    QCOMPARE(errorOf(callHost(doc + QStringLiteral("/File"), bus::File::Interface, bus::File::LoadSymbol,
                               {QStringLiteral("*\\x.KQ")})),
              invalid);
-    QCOMPARE(errorOf(callHost(doc, QStringLiteral("Brasswick.Document"), QStringLiteral("RunMorvish"), {1})), invalid);
-    QCOMPARE(errorOf(callHost(App, AppIface, QStringLiteral("BringToTop"), {true})), invalid);
+    QCOMPARE(errorOf(callHost(doc, bus::Document::Interface, bus::Document::RunMorvish, {1})), invalid);
+    QCOMPARE(errorOf(callHost(App, AppIface, bus::Application::BringToTop, {true})), invalid);
     QCOMPARE(errorOf(callHost(App, AppIface, QStringLiteral("Close"))),
              QStringLiteral("org.freedesktop.DBus.Error.UnknownMethod"));
-    QCOMPARE(errorOf(callHost(App, QStringLiteral("Brasswick.Document"), QStringLiteral("RunMorvish"), {StartMacro})),
+    QCOMPARE(errorOf(callHost(App, bus::Document::Interface, bus::Document::RunMorvish, {StartMacro})),
              QStringLiteral("org.freedesktop.DBus.Error.UnknownInterface"));
 
     // Every call reached the journal, errors marked.

@@ -1,5 +1,6 @@
 // A host that takes a call and never answers: the wizard keeps painting, drops the
 // user's input, shows the busy pointer and reports the silence after its timeout.
+#include "bus/BusContract.h"
 #include "core/Failure.h"
 #include "host/Host.h"
 
@@ -51,8 +52,8 @@ private Q_SLOTS:
     {
         QDBusConnection hostBus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("silent"));
         SilentHost silent;
-        QVERIFY(hostBus.registerVirtualObject(QStringLiteral("/Brasswick"), &silent, QDBusConnection::SubPath));
-        QVERIFY(hostBus.registerService(hostnames::Service));
+        QVERIFY(hostBus.registerVirtualObject(bus::RootPath, &silent, QDBusConnection::SubPath));
+        QVERIFY(hostBus.registerService(bus::Service));
 
         PaintCounter window(QStringLiteral("Finish"));
         int clicks = 0;
@@ -99,7 +100,7 @@ private Q_SLOTS:
         // After the wait the window takes input again.
         QTest::mouseClick(&window, Qt::LeftButton);
         QCOMPARE(clicks, 1);
-        hostBus.unregisterService(hostnames::Service);
+        hostBus.unregisterService(bus::Service);
     }
 };
 

@@ -122,7 +122,7 @@ private Q_SLOTS:
     {
         Harness h;
         h.context->connectHost = [&h] {
-            return std::make_unique<WitnessHost>(h.hostJournal, [&h] { return dataFileAndScreen(h); });
+            return std::make_unique<RecordingHost>(h.hostJournal, [&h] { return dataFileAndScreen(h); });
         };
         auto *s = openShading(h);
         choose(s->Option4);
@@ -135,7 +135,6 @@ private Q_SLOTS:
             QStringLiteral("[file present, screen shown]"), QStringLiteral("ActiveDocument"),
             QStringLiteral("[file present, screen hidden]"),
             QStringLiteral("RunMorvish *\\Program Data\\Q&V_1_Start.mrq"),
-            QStringLiteral("release"),
         };
         QCOMPARE(h.hostJournal, expected);
         QCOMPARE(h.exit.statuses, std::vector<int>{0});
@@ -146,21 +145,8 @@ private Q_SLOTS:
     // and the program ends with status 1.
     void finishWithoutHost()
     {
-        class AbsentHost final : public Host {
-        public:
-            void attach() override { throw Failure(QStringLiteral("Attaching"), QStringLiteral("host"), QStringLiteral("none")); }
-            void bringToTop() override {}
-            HostRef documents() override { return {}; }
-            void add(const HostRef &) override {}
-            HostRef activeDocument() override { return {}; }
-            HostRef file(const HostRef &) override { return {}; }
-            void setDraftingMode(const HostRef &, bool) override {}
-            QVariant loadSymbol(const HostRef &, QString &, bool, bool, bool) override { return {}; }
-            void runMorvish(const HostRef &, const QString &) override {}
-            void release() override {}
-        };
         Harness h;
-        h.context->connectHost = [] { return std::make_unique<AbsentHost>(); };
+        h.context->connectHost = [&h] { return std::make_unique<RecordingHost>(h.hostJournal, nullptr, false); };
         auto *s = openShading(h);
         QTest::mouseClick(s->Command5, Qt::LeftButton);
         QCOMPARE(h.messages.failures.size(), 1);

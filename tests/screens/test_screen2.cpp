@@ -201,7 +201,7 @@ private Q_SLOTS:
     {
         Harness h;
         h.context->connectHost = [&h] {
-            return std::make_unique<WitnessHost>(h.hostJournal, [&h] { return widthFileAndScreen(h); });
+            return std::make_unique<RecordingHost>(h.hostJournal, [&h] { return widthFileAndScreen(h); });
         };
         auto *s = open2D(h);
         QApplication::setActiveWindow(s);
@@ -221,7 +221,6 @@ private Q_SLOTS:
             QStringLiteral("[file present, screen hidden]"),
             QStringLiteral("LoadSymbol *\\Program Data\\2D Sheds\\Shed_101.KQ false true true"),
             QStringLiteral("[file present, screen hidden]"), QStringLiteral("RunMorvish *\\Program Data\\2dsheds.mrq"),
-            QStringLiteral("release"),
         };
         QCOMPARE(h.hostJournal, expected);
         QCOMPARE(s->retval, QStringLiteral("true"));
@@ -247,7 +246,7 @@ private Q_SLOTS:
     {
         Harness h;
         h.context->connectHost = [&h] {
-            return std::make_unique<WitnessHost>(h.hostJournal, [&h] { return widthFileAndScreen(h); }, false);
+            return std::make_unique<RecordingHost>(h.hostJournal, [&h] { return widthFileAndScreen(h); }, false);
         };
         auto *s = open2D(h);
         QTest::mouseClick(s->Command5, Qt::LeftButton);
@@ -267,8 +266,7 @@ private Q_SLOTS:
         QTest::mouseClick(s->Command5, Qt::LeftButton);
         QCOMPARE(h.messages.failures.size(), 1);
         QCOMPARE(h.exit.statuses, std::vector<int>{1});
-        QCOMPARE(h.hostJournal, (QStringList{QStringLiteral("attach"), QStringLiteral("Documents"),
-                                             QStringLiteral("release")}));
+        QCOMPARE(h.hostJournal, (QStringList{QStringLiteral("attach"), QStringLiteral("Documents")}));
     }
 
     // A write that fails part way keeps the earlier shedSize.txt whole.
@@ -296,8 +294,7 @@ private Q_SLOTS:
         QCOMPARE(h.exit.statuses, std::vector<int>{1});
         QCOMPARE(widthFile(h), QByteArray("150\r\n"));
         QCOMPARE(QDir(h.programFolder()).entryList(QDir::Files), QStringList{QStringLiteral("shedSize.txt")});
-        QCOMPARE(h.hostJournal, (QStringList{QStringLiteral("attach"), QStringLiteral("Documents"),
-                                             QStringLiteral("release")}));
+        QCOMPARE(h.hostJournal, (QStringList{QStringLiteral("attach"), QStringLiteral("Documents")}));
     }
 
     void widthSteps()

@@ -1,3 +1,4 @@
+#include "bus/BusContract.h"
 #include "HostTestSupport.h"
 
 #include <QDBusConnectionInterface>
@@ -9,10 +10,6 @@
 #include <QThread>
 
 namespace corvelle::testing {
-
-namespace {
-const QString Service = QStringLiteral("Brasswick.Application");
-}
 
 QString hostExecutable() { return QStringLiteral(CORVELLE_HOST_EXE); }
 
@@ -66,7 +63,7 @@ bool nameHasOwner(const QDBusConnection &bus)
                                                       QStringLiteral("/org/freedesktop/DBus"),
                                                       QStringLiteral("org.freedesktop.DBus"),
                                                       QStringLiteral("NameHasOwner"));
-    ask << Service;
+    ask << bus::Service;
     const QDBusMessage reply = bus.call(ask, QDBus::Block, 5000);
     return reply.type() == QDBusMessage::ReplyMessage && reply.arguments().value(0).toBool();
 }
@@ -166,7 +163,7 @@ QStringList journalCalls(const QString &file)
 QDBusMessage callHost(const QString &path, const QString &interface, const QString &member, const QVariantList &args,
                       const QDBusConnection &bus)
 {
-    QDBusMessage msg = QDBusMessage::createMethodCall(Service, path, interface, member);
+    QDBusMessage msg = QDBusMessage::createMethodCall(bus::Service, path, interface, member);
     msg.setArguments(args);
     msg.setAutoStartService(false);
     return bus.call(msg, QDBus::Block, 10000);

@@ -28,68 +28,6 @@ void ModalMessages::showMessage(const QString &text, MessageForm)
     box.exec();
 }
 
-WitnessHost::WitnessHost(QStringList &journal, std::function<QString()> witness, bool present)
-    : recorder_(journal), journal_(journal), witness_(std::move(witness)), present_(present)
-{
-}
-
-void WitnessHost::attach()
-{
-    note();
-    if (!present_)
-        throw Failure(QStringLiteral("Attaching to the host"), QStringLiteral("Brasswick.Application"),
-                      QStringLiteral("No host is running."));
-    recorder_.attach();
-}
-
-void WitnessHost::bringToTop()
-{
-    note();
-    recorder_.bringToTop();
-}
-
-HostRef WitnessHost::documents()
-{
-    note();
-    return recorder_.documents();
-}
-
-void WitnessHost::add(const HostRef &collection)
-{
-    note();
-    recorder_.add(collection);
-}
-
-HostRef WitnessHost::activeDocument()
-{
-    note();
-    return recorder_.activeDocument();
-}
-
-HostRef WitnessHost::file(const HostRef &document)
-{
-    note();
-    return recorder_.file(document);
-}
-
-void WitnessHost::setDraftingMode(const HostRef &document, bool on)
-{
-    note();
-    recorder_.setDraftingMode(document, on);
-}
-
-QVariant WitnessHost::loadSymbol(const HostRef &file, QString &path, bool a, bool b, bool c)
-{
-    note();
-    return recorder_.loadSymbol(file, path, a, b, c);
-}
-
-void WitnessHost::runMorvish(const HostRef &document, const QString &macroPath)
-{
-    note();
-    recorder_.runMorvish(document, macroPath);
-}
-
 void activate(QWidget *window)
 {
     QApplication::setActiveWindow(window);

@@ -29,31 +29,6 @@ public:
     QStringList texts;
 };
 
-// A recording host that also notes, before each call, what the witness sees then
-// (say whether a file is on disk and the screen visible). Without a host present
-// the attach fails as it does when no host is running.
-class WitnessHost final : public Host {
-public:
-    WitnessHost(QStringList &journal, std::function<QString()> witness, bool present = true);
-    void attach() override;
-    void bringToTop() override;
-    HostRef documents() override;
-    void add(const HostRef &collection) override;
-    HostRef activeDocument() override;
-    HostRef file(const HostRef &document) override;
-    void setDraftingMode(const HostRef &document, bool on) override;
-    QVariant loadSymbol(const HostRef &file, QString &path, bool a, bool b, bool c) override;
-    void runMorvish(const HostRef &document, const QString &macroPath) override;
-    void release() override { recorder_.release(); }
-
-private:
-    void note() { journal_ << witness_(); }
-    RecordingHost recorder_;
-    QStringList &journal_;
-    std::function<QString()> witness_;
-    bool present_;
-};
-
 // The window system giving a window the activation.
 void activate(QWidget *window);
 

@@ -1,46 +1,75 @@
 #include "tests/support/TestHarness.h"
 
+#include "core/Failure.h"
 #include "screens/ScreenFactory.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 
+#include <utility>
+
 namespace corvelle::test {
+
+RecordingHost::RecordingHost(QStringList &journal, std::function<QString()> witness, bool present)
+    : journal_(journal), witness_(std::move(witness)), present_(present)
+{
+}
+
+void RecordingHost::record(const QString &call)
+{
+    if (witness_)
+        journal_ << witness_();
+    journal_ << call;
+}
+
+void RecordingHost::attach()
+{
+    if (witness_)
+        journal_ << witness_();
+    if (!present_)
+        throw Failure(QStringLiteral("Attaching to the host"), QStringLiteral("Brasswick.Application"),
+                      QStringLiteral("No host is running."));
+    journal_ << QStringLiteral("attach");
+}
+
+void RecordingHost::bringToTop() { record(QStringLiteral("BringToTop")); }
 
 HostRef RecordingHost::documents()
 {
-    journal_ << QStringLiteral("Documents");
+    record(QStringLiteral("Documents"));
     return HostRef(QStringLiteral("/Documents"));
 }
 
+void RecordingHost::add(const HostRef &) { record(QStringLiteral("Add")); }
+
 HostRef RecordingHost::activeDocument()
 {
-    journal_ << QStringLiteral("ActiveDocument");
+    record(QStringLiteral("ActiveDocument"));
     return HostRef(QStringLiteral("/Documents/1"));
 }
 
 HostRef RecordingHost::file(const HostRef &)
 {
-    journal_ << QStringLiteral("File");
+    record(QStringLiteral("File"));
     return HostRef(QStringLiteral("/Documents/1/File"));
 }
 
 void RecordingHost::setDraftingMode(const HostRef &, bool on)
 {
-    journal_ << QStringLiteral("DraftingMode %1").arg(on ? u"true" : u"false");
+    record(QStringLiteral("DraftingMode %1").arg(on ? u"true" : u"false"));
 }
 
-QVariant RecordingHost::loadSymbol(const HostRef &, QString &path, bool a, bool b, bool c)
+QVariant RecordingHost::loadSymbol(const HostRef &, QString &path, bool link, bool fitToView, bool replace)
 {
     auto flag = [](bool v) { return v ? QStringLiteral("true") : QStringLiteral("false"); };
-    journal_ << QStringLiteral("LoadSymbol %1 %2 %3 %4").arg(path, flag(a), flag(b), flag(c));
+    record(QStringLiteral("LoadSymbol %1 %2 %3 %4").arg(path, flag(link), flag(fitToView), flag(replace)));
     return true;
 }
 
 void RecordingHost::runMorvish(const HostRef &, const QString &macroPath)
 {
-    journal_ << QStringLiteral("RunMorvish %1").arg(macroPath);
+    record(QStringLiteral("RunMorvish %1").arg(macroPath));
 }
 
 Harness::Harness(int height)

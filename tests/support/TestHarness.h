@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
+
 #include <memory>
 #include <vector>
 
@@ -38,23 +40,29 @@ public:
     std::vector<int> statuses;
 };
 
-// A host that writes down every call it receives, in order, as "Member args".
+// A host that writes down every call it receives, in order, as "Member args". With a
+// witness it first notes what the witness sees then (say whether a file is on disk and
+// the screen visible). Without a host present the attach fails as it does when no host
+// is running.
 class RecordingHost final : public Host {
 public:
-    explicit RecordingHost(QStringList &journal) : journal_(journal) {}
-    void attach() override { journal_ << QStringLiteral("attach"); }
-    void bringToTop() override { journal_ << QStringLiteral("BringToTop"); }
+    explicit RecordingHost(QStringList &journal, std::function<QString()> witness = {}, bool present = true);
+    void attach() override;
+    void bringToTop() override;
     HostRef documents() override;
-    void add(const HostRef &) override { journal_ << QStringLiteral("Add"); }
+    void add(const HostRef &) override;
     HostRef activeDocument() override;
     HostRef file(const HostRef &) override;
     void setDraftingMode(const HostRef &, bool on) override;
-    QVariant loadSymbol(const HostRef &, QString &path, bool a, bool b, bool c) override;
+    QVariant loadSymbol(const HostRef &, QString &path, bool link, bool fitToView, bool replace) override;
     void runMorvish(const HostRef &, const QString &macroPath) override;
-    void release() override { journal_ << QStringLiteral("release"); }
 
 private:
+    void record(const QString &call);
+
     QStringList &journal_;
+    std::function<QString()> witness_;
+    bool present_;
 };
 
 // A whole wizard over a temporary program folder (with its Program Data folder),
