@@ -1,0 +1,338 @@
+#include "ModelView3D.h"
+
+#include "MeshGeometry.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QQmlContext>
+#include <QQuickWidget>
+#include <QQuickWindow>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include <cmath>
+
+namespace corvelle::view3d {
+
+namespace {
+
+constexpr float OrbitDegreesPerPixel = 0.4f;
+constexpr float WheelStep = 0.85f;     // distance factor per wheel notch
+constexpr float ClickSlopPixels = 4;   // a press that moves less than this is a pick
+constexpr float MaxPitch = 89.5f;      // straight down would lose the up vector
+
+float radians(float degrees) { return degrees * float(M_PI) / 180.0f; }
+
+QString capitalised(QString s)
+{
+    if (!s.isEmpty())
+        s[0] = s[0].toUpper();
+    return s;
+}
+
+QString inches(double v) { return QString::number(v, 'f', v == std::floor(v) ? 0 : 2) + QStringLiteral(" in"); }
+
+} // namespace
+
+SceneState::SceneState(QObject *parent) : QObject(parent)
+{
+    for (int i = 0; i < shed::LayerCount; ++i) {
+        faceGeometry[i] = new MeshGeometry(MeshGeometry::Kind::Faces);
+        plainFaceGeometry[i] = new MeshGeometry(MeshGeometry::Kind::PlainFaces);
+        edgeGeometry[i] = new MeshGeometry(MeshGeometry::Kind::Edges);
+        for (QObject *g : {static_cast<QObject *>(faceGeometry[i]), static_cast<QObject *>(plainFaceGeometry[i]),
+                           static_cast<QObject *>(edgeGeometry[i])})
+            g->setParent(this);
+    }
+}
+
+QColor SceneState::background() const
+{
+    // Hidden-line faces are painted in this colour, so the line modes keep paper white.
+    return shading_ <= int(shed::Shading::HiddenLine) ? QColor(Qt::white) : QColor(0xdf, 0xe6, 0xec);
+}
+
+QVector3D SceneState::eyeDirection() const
+{
+    const float y = radians(yaw), p = radians(pitch);
+    return QVector3D(-std::sin(y) * std::cos(p), std::sin(p), -std::cos(y) * std::cos(p));
+}
+
+QVector3D SceneState::cameraPosition() const { return target + eyeDirection() * distance; }
+
+QQuaternion SceneState::cameraRotation() const
+{
+    // The camera looks down its -Z; its +Z is the eye direction.
+    return QQuaternion::fromDirection(eyeDirection(), QVector3D(0, 1, 0));
+}
+
+// A depth range hugging the model keeps the hidden-line faces' small inset resolvable.
+float SceneState::clipNear() const
+{
+    const float eye = (cameraPosition() - sceneCentre).length();
+    return std::max(1.0f, eye - sceneRadius * 1.1f);
+}
+float SceneState::clipFar() const { return (cameraPosition() - sceneCentre).length() + sceneRadius * 1.1f + 10; }
+
+QQuick3DGeometry *SceneState::faces(int layer) const
+{
+    return layer >= 0 && layer < shed::LayerCount ? faceGeometry[layer] : nullptr;
+}
+
+QQuick3DGeometry *SceneState::plainFaces(int layer) const
+{
+    return layer >= 0 && layer < shed::LayerCount ? plainFaceGeometry[layer] : nullptr;
+}
+
+QQuick3DGeometry *SceneState::edges(int layer) const
+{
+    return layer >= 0 && layer < shed::LayerCount ? edgeGeometry[layer] : nullptr;
+}
+
+ModelView3D::ModelView3D(QWidget *parent) : QWidget(parent), state_(std::make_unique<SceneState>())
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto *bar = new QHBoxLayout;
+    modeBox_ = new QComboBox(this);
+    modeBox_->setObjectName(QStringLiteral("shadingMode"));
+    modeBox_->addItems({tr("Wireframe"), tr("Hidden line"), tr("Flat"), tr("Smooth")});
+    modeBox_->setToolTip(tr("Shading mode"));
+    connect(modeBox_, &QComboBox::activated, this, [this](int i) { setShading(shed::Shading(i + 1)); });
+    bar->addWidget(modeBox_);
+    const std::pair<ViewPreset, QString> presets[] = {
+        {ViewPreset::Front, tr("Front")}, {ViewPreset::Back, tr("Back")}, {ViewPreset::Left, tr("Left")},
+        {ViewPreset::Right, tr("Right")}, {ViewPreset::Top, tr("Top")}, {ViewPreset::ThreeQuarter, tr("3/4")}};
+    for (const auto &[preset, name] : presets) {
+        auto *b = new QToolButton(this);
+        b->setText(name);
+        b->setToolTip(tr("View from the %1").arg(name.toLower()));
+        connect(b, &QToolButton::clicked, this, [this, p = preset] { setPreset(p); });
+        bar->addWidget(b);
+    }
+    auto *fit = new QToolButton(this);
+    fit->setText(tr("Fit"));
+    fit->setToolTip(tr("Fit the visible layers to the view"));
+    connect(fit, &QToolButton::clicked, this, &ModelView3D::fitToView);
+    bar->addWidget(fit);
+    bar->addStretch(1);
+    layout->addLayout(bar);
+
+    auto *layers = new QHBoxLayout;
+    for (int i = 0; i < shed::LayerCount; ++i) {
+        auto *box = new QCheckBox(capitalised(shed::layerName(shed::Layer(i))), this);
+        box->setChecked(true);
+        connect(box, &QCheckBox::toggled, this, [this, i](bool on) { setLayerVisible(shed::Layer(i), on); });
+        layerBoxes_[i] = box;
+        layers->addWidget(box);
+    }
+    layers->addStretch(1);
+    layout->addLayout(layers);
+
+    quick_ = new QQuickWidget(this);
+    quick_->setResizeMode(QQuickWidget::SizeRootObjectToView);
+    quick_->setMinimumSize(320, 240);
+    quick_->rootContext()->setContextProperty(QStringLiteral("scene"), state_.get());
+    quick_->setSource(QUrl(QStringLiteral("qrc:/corvelle/view3d/Scene.qml")));
+    quick_->installEventFilter(this);
+    // The widget composites the frame as soon as the scene has been rendered.
+    connect(quick_->quickWindow(), &QQuickWindow::afterFrameEnd, this, &ModelView3D::frameShown, Qt::QueuedConnection);
+    layout->addWidget(quick_, 1);
+
+    info_ = new QLabel(tr("Click a member to see what it is."), this);
+    info_->setObjectName(QStringLiteral("memberInfo"));
+    info_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(info_);
+    modeBox_->setCurrentIndex(state_->shading_ - 1);
+}
+
+ModelView3D::~ModelView3D()
+{
+    delete quick_; // the scene goes before the geometry it draws
+}
+
+void ModelView3D::setModel(const shed::Model &model)
+{
+    model_ = model;
+    const auto meshes = buildLayerMeshes(model_);
+    for (int i = 0; i < shed::LayerCount; ++i) {
+        state_->faceGeometry[i]->setMesh(meshes[i]);
+        state_->plainFaceGeometry[i]->setMesh(meshes[i]);
+        state_->edgeGeometry[i]->setMesh(meshes[i]);
+    }
+    Bounds all;
+    for (const LayerMesh &mesh : meshes)
+        all.add(Bounds{mesh.min, mesh.max});
+    state_->sceneCentre = all.centre();
+    state_->sceneRadius = std::max(1.0f, all.radius());
+    fitToView();
+}
+
+void ModelView3D::setShading(shed::Shading shading)
+{
+    const int mode = std::clamp(int(shading), 1, 4);
+    state_->shading_ = mode;
+    modeBox_->setCurrentIndex(mode - 1);
+    state_->notify();
+}
+
+void ModelView3D::setLayerVisible(shed::Layer layer, bool visible)
+{
+    const unsigned bit = 1u << int(layer);
+    state_->layerMask_ = visible ? (state_->layerMask_ | bit) : (state_->layerMask_ & ~bit);
+    QCheckBox *box = layerBoxes_[int(layer)];
+    if (box->isChecked() != visible) {
+        const QSignalBlocker block(box);
+        box->setChecked(visible);
+    }
+    state_->notify();
+}
+
+bool ModelView3D::isLayerVisible(shed::Layer layer) const { return state_->layerMask_ & (1u << int(layer)); }
+
+void ModelView3D::setPreset(ViewPreset preset)
+{
+    struct Angles { float yaw, pitch; };
+    static constexpr Angles angles[] = {{0, 0}, {180, 0}, {90, 0}, {270, 0}, {0, MaxPitch}, {35, 25}};
+    state_->yaw = angles[int(preset)].yaw;
+    state_->pitch = angles[int(preset)].pitch;
+    fitToView();
+}
+
+Bounds ModelView3D::visibleBounds() const
+{
+    Bounds b;
+    for (int i = 0; i < shed::LayerCount; ++i)
+        if (state_->layerMask_ & (1u << i)) {
+            const MeshGeometry *g = state_->faceGeometry[i];
+            if (g->vertexData().isEmpty())
+                continue;
+            b.add(g->boundsMin());
+            b.add(g->boundsMax());
+        }
+    return b;
+}
+
+void ModelView3D::fitToView()
+{
+    Bounds b = visibleBounds();
+    if (b.isEmpty()) {
+        for (const shed::Member &m : model_.members)
+            b.add(memberBounds(m));
+    }
+    if (b.isEmpty())
+        return;
+    const float aspect = quick_->height() > 0 ? float(quick_->width()) / float(quick_->height()) : 1.0f;
+    const float halfV = radians(state_->fieldOfView() / 2);
+    const float halfH = std::atan(std::tan(halfV) * aspect);
+    state_->target = b.centre();
+    state_->distance = b.radius() / std::sin(std::min(halfV, halfH)) * 1.05f;
+    state_->notify();
+}
+
+void ModelView3D::orbit(float dYaw, float dPitch)
+{
+    state_->yaw = std::fmod(state_->yaw + dYaw + 360.0f, 360.0f);
+    state_->pitch = std::clamp(state_->pitch + dPitch, -MaxPitch, MaxPitch);
+    state_->notify();
+}
+
+void ModelView3D::pan(QPointF pixels)
+{
+    const QQuaternion r = state_->cameraRotation();
+    const float perPixel = 2 * state_->distance * std::tan(radians(state_->fieldOfView() / 2)) /
+                           float(std::max(1, quick_->height()));
+    state_->target += (r.rotatedVector({-1, 0, 0}) * float(pixels.x()) + r.rotatedVector({0, 1, 0}) * float(pixels.y())) *
+                      perPixel;
+    state_->notify();
+}
+
+void ModelView3D::zoom(float factor)
+{
+    state_->distance = std::clamp(state_->distance * factor, 12.0f, 50000.0f);
+    state_->notify();
+}
+
+std::optional<int> ModelView3D::memberAt(QPointF point) const
+{
+    const float w = float(std::max(1, quick_->width())), h = float(std::max(1, quick_->height()));
+    const float x = 2 * float(point.x()) / w - 1, y = 1 - 2 * float(point.y()) / h;
+    const float t = std::tan(radians(state_->fieldOfView() / 2));
+    const QQuaternion r = state_->cameraRotation();
+    const QVector3D dir = r.rotatedVector({0, 0, -1}) + r.rotatedVector({1, 0, 0}) * (x * t * w / h) +
+                          r.rotatedVector({0, 1, 0}) * (y * t);
+    return pickMember(model_, state_->cameraPosition(), dir.normalized(), state_->layerMask_);
+}
+
+void ModelView3D::pick(QPointF point)
+{
+    const std::optional<int> hit = memberAt(point);
+    if (!hit) {
+        info_->setText(tr("Nothing there: click a member to see what it is."));
+        Q_EMIT memberPicked(-1);
+        return;
+    }
+    const shed::Member &m = model_.members[*hit];
+    QString text = tr("%1 (%2 layer): %3").arg(capitalised(shed::kindName(m.kind)), shed::layerName(m.layer), m.stock);
+    if (m.length > 0)
+        text += tr(", cut length %1, ends %2° and %3°").arg(inches(m.length)).arg(m.angle1).arg(m.angle2);
+    else
+        text += tr(", %1 x %2 x %3").arg(inches(m.size.x()), inches(m.size.y()), inches(m.size.z()));
+    info_->setText(text);
+    Q_EMIT memberPicked(*hit);
+}
+
+QString ModelView3D::pickedText() const { return info_->text(); }
+
+QImage ModelView3D::renderImage() { return quick_->grabFramebuffer(); }
+
+bool ModelView3D::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != quick_)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto *e = static_cast<QMouseEvent *>(event);
+        pressPos_ = lastPos_ = e->position().toPoint();
+        dragged_ = false;
+        return true;
+    }
+    case QEvent::MouseMove: {
+        auto *e = static_cast<QMouseEvent *>(event);
+        const QPoint pos = e->position().toPoint();
+        if ((pos - pressPos_).manhattanLength() > ClickSlopPixels)
+            dragged_ = true;
+        const QPoint d = pos - lastPos_;
+        lastPos_ = pos;
+        if (!dragged_)
+            return true;
+        const bool panning = (e->buttons() & (Qt::RightButton | Qt::MiddleButton)) ||
+                             (e->modifiers() & Qt::ShiftModifier);
+        if (panning)
+            pan(d);
+        else if (e->buttons() & Qt::LeftButton)
+            orbit(-d.x() * OrbitDegreesPerPixel, d.y() * OrbitDegreesPerPixel);
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        auto *e = static_cast<QMouseEvent *>(event);
+        if (!dragged_ && e->button() == Qt::LeftButton)
+            pick(e->position());
+        return true;
+    }
+    case QEvent::Wheel: {
+        auto *e = static_cast<QWheelEvent *>(event);
+        zoom(std::pow(WheelStep, e->angleDelta().y() / 120.0f));
+        return true;
+    }
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
+}
+
+} // namespace corvelle::view3d

@@ -1,0 +1,125 @@
+#pragma once
+
+#include "SceneMesh.h"
+#include "shed/Design.h"
+#include "shed/Model.h"
+
+#include <QColor>
+#include <QImage>
+#include <QObject>
+#include <QQuaternion>
+#include <QVector3D>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QQuickWidget;
+class QQuick3DGeometry;
+
+namespace corvelle::view3d {
+
+class MeshGeometry;
+
+enum class ViewPreset { Front, Back, Left, Right, Top, ThreeQuarter };
+
+// What the scene shows, bound by Scene.qml: camera, shading mode and visible layers.
+class SceneState : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(int shading READ shading NOTIFY changed)
+    Q_PROPERTY(int layerMask READ layerMask NOTIFY changed)
+    Q_PROPERTY(int layerCount READ layerCount CONSTANT)
+    Q_PROPERTY(QColor background READ background NOTIFY changed)
+    Q_PROPERTY(QVector3D cameraPosition READ cameraPosition NOTIFY changed)
+    Q_PROPERTY(QQuaternion cameraRotation READ cameraRotation NOTIFY changed)
+    Q_PROPERTY(float fieldOfView READ fieldOfView CONSTANT)
+    Q_PROPERTY(float clipNear READ clipNear NOTIFY changed)
+    Q_PROPERTY(float clipFar READ clipFar NOTIFY changed)
+public:
+    explicit SceneState(QObject *parent = nullptr);
+
+    int shading() const { return shading_; }
+    int layerMask() const { return int(layerMask_); }
+    int layerCount() const { return shed::LayerCount; }
+    QColor background() const;
+    QVector3D cameraPosition() const;
+    QQuaternion cameraRotation() const;
+    float fieldOfView() const { return 45.0f; }
+    float clipNear() const;
+    float clipFar() const;
+    Q_INVOKABLE QQuick3DGeometry *faces(int layer) const;
+    Q_INVOKABLE QQuick3DGeometry *plainFaces(int layer) const;
+    Q_INVOKABLE QQuick3DGeometry *edges(int layer) const;
+
+    // Orbit camera around `target`; yaw 0 looks at the front wall, 90 at the X = 0 wall.
+    float yaw = 30, pitch = 25, distance = 600;
+    QVector3D target;
+    float sceneRadius = 200; // of the whole model around its centre: bounds the depth range
+    QVector3D sceneCentre;
+    unsigned layerMask_ = (1u << shed::LayerCount) - 1;
+    int shading_ = int(shed::Shading::Smooth);
+    std::array<MeshGeometry *, shed::LayerCount> faceGeometry{};
+    std::array<MeshGeometry *, shed::LayerCount> plainFaceGeometry{};
+    std::array<MeshGeometry *, shed::LayerCount> edgeGeometry{};
+
+    QVector3D eyeDirection() const; // from the target towards the camera
+    void notify() { Q_EMIT changed(); }
+
+Q_SIGNALS:
+    void changed();
+};
+
+// The 3D view of a shed model: the scene plus the controls a builder turns it with.
+class ModelView3D : public QWidget {
+    Q_OBJECT
+public:
+    explicit ModelView3D(QWidget *parent = nullptr);
+    ~ModelView3D() override;
+
+    void setModel(const shed::Model &model);
+    const shed::Model &model() const { return model_; }
+
+    void setShading(shed::Shading shading);
+    shed::Shading shading() const { return shed::Shading(state_->shading_); }
+    void setLayerVisible(shed::Layer layer, bool visible);
+    bool isLayerVisible(shed::Layer layer) const;
+    void setPreset(ViewPreset preset);
+    void fitToView();
+    void orbit(float dYaw, float dPitch);
+    void pan(QPointF pixels);
+    void zoom(float factor);
+
+    // The member under a point of the view (widget coordinates), among the visible layers.
+    std::optional<int> memberAt(QPointF point) const;
+    void pick(QPointF point);
+    QString pickedText() const;
+
+    QImage renderImage();          // the view's last frame
+    QQuickWidget *quickWidget() const { return quick_; }
+    SceneState *state() const { return state_.get(); }
+
+Q_SIGNALS:
+    void memberPicked(int index);  // -1 when the click hit nothing
+    void frameShown();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    Bounds visibleBounds() const;
+
+    shed::Model model_;
+    std::unique_ptr<SceneState> state_;
+    QQuickWidget *quick_;
+    QComboBox *modeBox_;
+    std::array<QCheckBox *, shed::LayerCount> layerBoxes_{};
+    QLabel *info_;
+    QPoint pressPos_, lastPos_;
+    bool dragged_ = false;
+};
+
+} // namespace corvelle::view3d

@@ -1,0 +1,101 @@
+import QtQuick
+import QtQuick3D
+
+// The shed in one of four shading modes; `scene` (a SceneState) owns the camera, the
+// layers' geometry and which of them show.
+Item {
+    View3D {
+        id: view
+        anchors.fill: parent
+        camera: camera
+        environment: SceneEnvironment {
+            backgroundMode: SceneEnvironment.Color
+            clearColor: scene.background
+            antialiasingMode: SceneEnvironment.MSAA
+            antialiasingQuality: SceneEnvironment.High
+        }
+
+        PerspectiveCamera {
+            id: camera
+            position: scene.cameraPosition
+            rotation: scene.cameraRotation
+            fieldOfView: scene.fieldOfView
+            clipNear: scene.clipNear
+            clipFar: scene.clipFar
+
+            // A headlight: it makes smooth shading vary across each face.
+            PointLight {
+                visible: scene.shading === 4
+                brightness: 0.9
+                constantFade: 1.0
+                linearFade: 0
+                quadraticFade: 0.6
+            }
+        }
+
+        DirectionalLight {
+            visible: scene.shading >= 3
+            eulerRotation: Qt.vector3d(-50, 200, 0)
+            brightness: scene.shading === 4 ? 0.7 : 1.0
+            ambientColor: Qt.rgba(0.32, 0.32, 0.34, 1)
+        }
+        DirectionalLight {
+            visible: scene.shading >= 3
+            eulerRotation: Qt.vector3d(-20, 60, 0)
+            brightness: 0.35
+        }
+
+        DefaultMaterial {
+            id: backgroundFaces
+            lighting: DefaultMaterial.NoLighting
+            diffuseColor: scene.background
+        }
+        DefaultMaterial {
+            id: flatFaces
+            vertexColorsEnabled: true
+            specularAmount: 0
+        }
+        // 6.4's principled material ignores vertex colours; the default one lights them.
+        DefaultMaterial {
+            id: smoothFaces
+            vertexColorsEnabled: true
+            specularAmount: 0.35
+            specularRoughness: 0.35
+        }
+        DefaultMaterial {
+            id: edgeLines
+            lighting: DefaultMaterial.NoLighting
+            vertexColorsEnabled: scene.shading === 1
+            diffuseColor: scene.shading === 1 ? "white" : "#1a1a1a"
+        }
+
+        Repeater3D {
+            model: scene.layerCount
+            delegate: Node {
+                required property int index
+                visible: (scene.layerMask >> index) & 1
+                // One model a mode: a material list that changes with the mode does not re-bind.
+                Model {
+                    visible: scene.shading === 2
+                    geometry: scene.plainFaces(index)
+                    materials: [backgroundFaces]
+                }
+                Model {
+                    visible: scene.shading === 3
+                    geometry: scene.faces(index)
+                    materials: [flatFaces]
+                }
+                Model {
+                    visible: scene.shading === 4
+                    geometry: scene.faces(index)
+                    materials: [smoothFaces]
+                }
+                Model {
+                    visible: scene.shading <= 2
+                    geometry: scene.edges(index)
+                    materials: [edgeLines]
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "shed/Model.h"
+
+#include <QByteArray>
+#include <QColor>
+#include <QVector3D>
+
+#include <array>
+#include <optional>
+
+namespace corvelle::view3d {
+
+// Vertex layouts the geometries upload as they are.
+struct FaceVertex {
+    float position[3];
+    float normal[3];
+    float color[4];
+};
+struct EdgeVertex {
+    float position[3];
+    float color[4];
+};
+
+// One layer of the model as GPU-ready triangles (filled and hidden-line faces) and lines.
+struct LayerMesh {
+    QByteArray faces;   // FaceVertex triangles
+    QByteArray edges;   // EdgeVertex line segments
+    QVector3D min, max; // bounds; min > max when the layer is empty
+    int faceVertexCount() const { return int(faces.size() / sizeof(FaceVertex)); }
+    int edgeVertexCount() const { return int(edges.size() / sizeof(EdgeVertex)); }
+};
+
+struct Bounds {
+    QVector3D min{1e30f, 1e30f, 1e30f};
+    QVector3D max{-1e30f, -1e30f, -1e30f};
+    bool isEmpty() const { return min.x() > max.x(); }
+    void add(const QVector3D &p);
+    void add(const Bounds &b);
+    QVector3D centre() const { return (min + max) / 2; }
+    float radius() const { return isEmpty() ? 0 : (max - min).length() / 2; }
+};
+
+// The colour a builder would expect of each material: timber tan, concrete grey, roof slate...
+QColor memberColor(const shed::Member &m);
+
+// Faces are drawn this far inside each member so that, in hidden-line mode, the member's
+// own edges win the depth test against its faces (inches; a hair at shed scale).
+constexpr float FaceInset = 0.25f;
+
+// Builds every layer's mesh in one pass over the members.
+std::array<LayerMesh, shed::LayerCount> buildLayerMeshes(const shed::Model &model);
+
+// The member's outline in world space: its box corners (8) or profile prism corners.
+QList<QVector3D> memberCorners(const shed::Member &m);
+Bounds memberBounds(const shed::Member &m);
+
+// Nearest member hit by the ray among the visible layers (bit i = layer i), or nullopt.
+std::optional<int> pickMember(const shed::Model &model, QVector3D origin, QVector3D direction, unsigned layerMask);
+
+} // namespace corvelle::view3d
