@@ -1,0 +1,867 @@
+#include "Plans.h"
+#include "PlanDrawing.h"
+
+#include <QBuffer>
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <optional>
+
+namespace corvelle::shed {
+
+namespace {
+
+constexpr double PointsPerInch = 72;
+constexpr double Margin = 24;          // page edge to the border, points
+constexpr double TitleBlockWidth = 190;
+constexpr double DimensionRoom = 54;   // around a drawing for its dimension lines
+
+// Architectural scales, largest first: paper inches per foot.
+struct Scale {
+    double inchesPerFoot;
+    const char *label;
+};
+constexpr Scale Scales[] = {{1.5, "1 1/2\" = 1'-0\""}, {1, "1\" = 1'-0\""},     {0.75, "3/4\" = 1'-0\""},
+                            {0.5, "1/2\" = 1'-0\""},   {0.375, "3/8\" = 1'-0\""}, {0.25, "1/4\" = 1'-0\""},
+                            {0.1875, "3/16\" = 1'-0\""}, {0.125, "1/8\" = 1'-0\""}, {0.09375, "3/32\" = 1'-0\""},
+                            {0.0625, "1/16\" = 1'-0\""}};
+
+// The largest scale at which an extent (model inches) fits the room (points).
+Scale scaleFor(QSizeF extent, QSizeF room)
+{
+    for (const Scale &s : Scales) {
+        const double k = s.inchesPerFoot / 12 * PointsPerInch;
+        if (extent.width() * k <= room.width() && extent.height() * k <= room.height())
+            return s;
+    }
+    return Scales[std::size(Scales) - 1];
+}
+double pointsPerModelInch(const Scale &s) { return s.inchesPerFoot / 12 * PointsPerInch; }
+
+QFont font(double size, bool bold = false)
+{
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(std::max(1, int(std::lround(size)))); // painter units are points
+    f.setBold(bold);
+    return f;
+}
+
+QString sidesName(Sides s)
+{
+    switch (s) {
+    case Sides::None: return QStringLiteral("none");
+    case Sides::Front: return QStringLiteral("front");
+    case Sides::Rear: return QStringLiteral("rear");
+    case Sides::Both: return QStringLiteral("front and rear");
+    }
+    return {};
+}
+
+QString floorName(const Design &d)
+{
+    switch (d.floor) {
+    case FloorType::Gravel: return QStringLiteral("gravel");
+    case FloorType::Concrete: return QStringLiteral("concrete slab %1 thick").arg(feetInches(d.slabThickness));
+    case FloorType::Wood: return QStringLiteral("wood on skids");
+    case FloorType::Blocks: return QStringLiteral("wood on %1 rows of blocks").arg(d.blockRows);
+    }
+    return {};
+}
+
+QString sidingName(Siding s)
+{
+    switch (s) {
+    case Siding::Vinyl: return QStringLiteral("vinyl");
+    case Siding::Vertical: return QStringLiteral("vertical boards");
+    case Siding::Plywood: return QStringLiteral("plywood");
+    case Siding::Tin: return QStringLiteral("tin");
+    }
+    return {};
+}
+
+// --- geometry ---------------------------------------------------------------
+
+QList<QVector3D> corners(const Member &m)
+{
+    QList<QPointF> poly = m.profile;
+    if (poly.size() < 3)
+        poly = {QPointF(0, 0), QPointF(m.size.x(), 0), QPointF(m.size.x(), m.size.y()), QPointF(0, m.size.y())};
+    const QQuaternion r = m.rotation.normalized();
+    QList<QVector3D> out;
+    for (const QPointF &p : poly)
+        for (float z : {0.0f, m.size.z()})
+            out.append(m.position + r.rotatedVector(QVector3D(float(p.x()), float(p.y()), z)));
+    return out;
+}
+
+struct Box3 {
+    QVector3D lo{1e30f, 1e30f, 1e30f}, hi{-1e30f, -1e30f, -1e30f};
+    bool empty() const { return lo.x() > hi.x(); }
+    void add(QVector3D p)
+    {
+        for (int i = 0; i < 3; ++i) {
+            lo[i] = std::min(lo[i], p[i]);
+            hi[i] = std::max(hi[i], p[i]);
+        }
+    }
+};
+
+Box3 bounds(const Member &m)
+{
+    Box3 b;
+    for (const QVector3D &p : corners(m))
+        b.add(p);
+    return b;
+}
+
+QPolygonF convexHull(QList<QPointF> pts)
+{
+    std::sort(pts.begin(), pts.end(), [](QPointF a, QPointF b) { return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y()); });
+    if (pts.size() < 3)
+        return QPolygonF(pts);
+    auto cross = [](QPointF o, QPointF a, QPointF b) {
+        return (a.x() - o.x()) * (b.y() - o.y()) - (a.y() - o.y()) * (b.x() - o.x());
+    };
+    QList<QPointF> h(2 * pts.size());
+    qsizetype k = 0;
+    for (qsizetype i = 0; i < pts.size(); ++i) {
+        while (k >= 2 && cross(h[k - 2], h[k - 1], pts[i]) <= 0)
+            --k;
+        h[k++] = pts[i];
+    }
+    for (qsizetype i = pts.size() - 1, t = k + 1; i > 0; --i) {
+        while (k >= t && cross(h[k - 2], h[k - 1], pts[i - 1]) <= 0)
+            --k;
+        h[k++] = pts[i - 1];
+    }
+    h.resize(k - 1);
+    return QPolygonF(h);
+}
+
+// A view onto a plane: model point to (u, v) in inches, v up the page.
+using Projection = std::function<QPointF(QVector3D)>;
+
+QPolygonF outline(const Member &m, const Projection &proj)
+{
+    QList<QPointF> pts;
+    for (const QVector3D &c : corners(m))
+        pts.append(proj(c));
+    return convexHull(pts);
+}
+
+// --- drawing ----------------------------------------------------------------
+
+// Maps projected model inches onto the page at a scale, centred in an area.
+struct Drawing {
+    QPainter &p;
+    double k;            // points per model inch
+    QPointF origin;      // page point of (u, v) = (0, 0)
+
+    QPointF at(QPointF uv) const { return {origin.x() + uv.x() * k, origin.y() - uv.y() * k}; }
+    QPolygonF at(const QPolygonF &poly) const
+    {
+        QPolygonF out;
+        for (const QPointF &q : poly)
+            out.append(at(q));
+        return out;
+    }
+};
+
+} // namespace
+
+void dimensionLine(QPainter &p, QPointF pa, QPointF pb, bool horizontal, double offset, const QString &text)
+{
+    p.save();
+    p.setPen(QPen(Qt::black, 0.5));
+    p.setFont(font(7.5));
+    const double dir = offset >= 0 ? 1 : -1;
+    if (horizontal) {
+        const double y = (offset >= 0 ? std::max(pa.y(), pb.y()) : std::min(pa.y(), pb.y())) + offset;
+        for (const QPointF &q : {pa, pb}) {
+            p.drawLine(QPointF(q.x(), q.y() + 2 * dir), QPointF(q.x(), y + 3 * dir));
+            p.drawLine(QPointF(q.x() - 2.5, y + 2.5), QPointF(q.x() + 2.5, y - 2.5));
+        }
+        p.drawLine(QPointF(pa.x(), y), QPointF(pb.x(), y));
+        p.drawText(QRectF(std::min(pa.x(), pb.x()) - 20, y - 11, std::abs(pb.x() - pa.x()) + 40, 10), Qt::AlignCenter, text);
+    } else {
+        const double x = (offset >= 0 ? std::min(pa.x(), pb.x()) : std::max(pa.x(), pb.x())) - offset;
+        for (const QPointF &q : {pa, pb}) {
+            p.drawLine(QPointF(q.x() - 2 * dir, q.y()), QPointF(x - 3 * dir, q.y()));
+            p.drawLine(QPointF(x - 2.5, q.y() + 2.5), QPointF(x + 2.5, q.y() - 2.5));
+        }
+        p.drawLine(QPointF(x, pa.y()), QPointF(x, pb.y()));
+        p.translate(x - 2, (pa.y() + pb.y()) / 2);
+        p.rotate(-90);
+        p.drawText(QRectF(-60, -10, 120, 10), Qt::AlignCenter, text);
+    }
+    p.restore();
+}
+
+namespace {
+
+void dimension(const Drawing &d, QPointF a, QPointF b, bool horizontal, double offset, const QString &label = {})
+{
+    const double len = horizontal ? std::abs(b.x() - a.x()) : std::abs(b.y() - a.y());
+    dimensionLine(d.p, d.at(a), d.at(b), horizontal, offset, label.isEmpty() ? feetInches(len) : label);
+}
+
+QColor fillFor(const Member &m)
+{
+    switch (m.kind) {
+    case MemberKind::Slab:
+    case MemberKind::GravelPad:
+    case MemberKind::Block: return QColor(225, 225, 222);
+    case MemberKind::DeckSheet:
+    case MemberKind::LiningSheet:
+    case MemberKind::SidingPiece:
+    case MemberKind::RoofSheet:
+    case MemberKind::Gusset: return QColor(246, 240, 226);
+    case MemberKind::DoorLeaf: return QColor(232, 240, 230);
+    default: return QColor(250, 236, 206);
+    }
+}
+
+void drawMembers(const Drawing &d, const QList<const Member *> &members, const Projection &proj, bool light = false)
+{
+    d.p.save();
+    d.p.setPen(QPen(light ? QColor(150, 150, 150) : Qt::black, light ? 0.35 : 0.6));
+    for (const Member *m : members) {
+        d.p.setBrush(light ? Qt::NoBrush : QBrush(fillFor(*m)));
+        d.p.drawPolygon(d.at(outline(*m, proj)));
+    }
+    d.p.restore();
+}
+
+struct Extent {
+    double u0 = 1e30, v0 = 1e30, u1 = -1e30, v1 = -1e30;
+    bool empty() const { return u0 > u1; }
+    void add(QPointF q)
+    {
+        u0 = std::min(u0, q.x());
+        u1 = std::max(u1, q.x());
+        v0 = std::min(v0, q.y());
+        v1 = std::max(v1, q.y());
+    }
+    QSizeF size() const { return empty() ? QSizeF(1, 1) : QSizeF(u1 - u0, v1 - v0); }
+};
+
+Extent extentOf(const QList<const Member *> &members, const Projection &proj)
+{
+    Extent e;
+    for (const Member *m : members)
+        for (const QVector3D &c : corners(*m))
+            e.add(proj(c));
+    return e;
+}
+
+void note(QPainter &p, QRectF area, const QStringList &lines)
+{
+    p.save();
+    p.setFont(font(8));
+    double y = area.bottom() - 12 * lines.size();
+    for (const QString &line : lines) {
+        p.drawText(QPointF(area.left() + 6, y + 9), line);
+        y += 12;
+    }
+    p.restore();
+}
+
+} // namespace
+
+QPageSize::PageSizeId planPaper(const QLocale &locale)
+{
+    return locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
+}
+
+QString feetInches(double inches)
+{
+    const bool negative = inches < 0;
+    long eighths = std::lround(std::abs(inches) * 8);
+    const long feet = eighths / (12 * 8);
+    eighths -= feet * 12 * 8;
+    const long whole = eighths / 8;
+    long frac = eighths % 8, den = 8;
+    while (frac && frac % 2 == 0) {
+        frac /= 2;
+        den /= 2;
+    }
+    QString in = QString::number(whole);
+    if (frac)
+        in += QStringLiteral(" %1/%2").arg(frac).arg(den);
+    const QString sign = negative ? QStringLiteral("-") : QString();
+    if (feet == 0) // studs and sheets read as inches: 5 1/2"
+        return QStringLiteral("%1%2\"").arg(sign, in);
+    return QStringLiteral("%1%2' %3\"").arg(sign).arg(feet).arg(in);
+}
+
+PlanSet::PlanSet(Design design, Model model, Takeoff takeoff)
+    : design_(std::move(design)), model_(std::move(model)), takeoff_(std::move(takeoff))
+{
+}
+
+namespace {
+
+constexpr int MaterialRowsPerPage = 34;
+
+enum class Page { Foundation, Floor, FrontWall, BackWall, LeftWall, RightWall, Roof, RoofDetail, Ramp, Materials };
+
+struct PageRef {
+    Page page;
+    int part = 0; // material list continuation
+};
+
+QList<PageRef> pagesOf(const Takeoff &t)
+{
+    QList<PageRef> pages = {{Page::Foundation}, {Page::Floor},    {Page::FrontWall},  {Page::BackWall},
+                            {Page::LeftWall},   {Page::RightWall}, {Page::Roof},      {Page::RoofDetail},
+                            {Page::Ramp}};
+    const int parts = std::max(1, int((t.materials.size() + MaterialRowsPerPage - 1) / MaterialRowsPerPage));
+    for (int i = 0; i < parts; ++i)
+        pages.append({Page::Materials, i});
+    return pages;
+}
+
+bool hasTrusses(const Model &m)
+{
+    return std::any_of(m.members.begin(), m.members.end(), [](const Member &x) { return x.kind == MemberKind::TrussChord; });
+}
+
+QString titleOf(const PageRef &r, const Model &model)
+{
+    switch (r.page) {
+    case Page::Foundation: return QStringLiteral("Foundation plan");
+    case Page::Floor: return QStringLiteral("Floor framing plan");
+    case Page::FrontWall: return QStringLiteral("Front wall framing");
+    case Page::BackWall: return QStringLiteral("Rear wall framing");
+    case Page::LeftWall: return QStringLiteral("Left wall framing");
+    case Page::RightWall: return QStringLiteral("Right wall framing");
+    case Page::Roof: return QStringLiteral("Roof framing plan");
+    case Page::RoofDetail: return hasTrusses(model) ? QStringLiteral("Truss detail") : QStringLiteral("Rafter detail");
+    case Page::Ramp: return QStringLiteral("Ramp detail");
+    case Page::Materials:
+        return r.part == 0 ? QStringLiteral("Material list") : QStringLiteral("Material list (continued)");
+    }
+    return {};
+}
+
+QList<const Member *> select(const Model &model, const std::function<bool(const Member &)> &keep)
+{
+    QList<const Member *> out;
+    for (const Member &m : model.members)
+        if (keep(m))
+            out.append(&m);
+    return out;
+}
+
+bool isLumberKind(MemberKind k)
+{
+    switch (k) {
+    case MemberKind::Slab: case MemberKind::Block: case MemberKind::DeckSheet: case MemberKind::LiningSheet:
+    case MemberKind::SidingPiece: case MemberKind::DoorLeaf: case MemberKind::RampDeck: case MemberKind::Gusset:
+    case MemberKind::RoofSheet: case MemberKind::GravelPad:
+        return false;
+    default:
+        return true;
+    }
+}
+
+class PagePainter {
+public:
+    PagePainter(QPainter &p, QSizeF page, const Design &d, const Model &m, const Takeoff &t)
+        : p_(p), page_(page), d_(d), m_(m), t_(t)
+    {
+        area_ = QRectF(Margin, Margin, page.width() - 2 * Margin - TitleBlockWidth - 8, page.height() - 2 * Margin);
+    }
+
+    void paint(const PageRef &ref, int number, int count)
+    {
+        p_.save();
+        p_.setRenderHint(QPainter::Antialiasing);
+        p_.fillRect(QRectF(QPointF(0, 0), page_), Qt::white);
+        p_.setPen(QPen(Qt::black, 1.2));
+        p_.drawRect(QRectF(Margin - 6, Margin - 6, page_.width() - 2 * Margin + 12, page_.height() - 2 * Margin + 12));
+        QString scale;
+        switch (ref.page) {
+        case Page::Foundation: scale = planView(Layer::Foundation, {}); break;
+        case Page::Floor: scale = floorPlan(); break;
+        case Page::FrontWall:
+        case Page::BackWall:
+        case Page::LeftWall:
+        case Page::RightWall: scale = wall(ref.page); break;
+        case Page::Roof: scale = roofPlan(); break;
+        case Page::RoofDetail: scale = roofDetail(); break;
+        case Page::Ramp: scale = ramp(); break;
+        case Page::Materials: materials(ref.part); break;
+        }
+        titleBlock(titleOf(ref, m_), scale, number, count);
+        p_.restore();
+    }
+
+private:
+    // Fits an extent into the drawing area at the largest scale and returns the drawing.
+    Drawing fit(const Extent &e, QRectF room, Scale &scale) const
+    {
+        const QRectF inner = room.adjusted(DimensionRoom, DimensionRoom * 0.6, -DimensionRoom * 0.6, -DimensionRoom);
+        scale = scaleFor(e.size(), inner.size());
+        const double k = pointsPerModelInch(scale);
+        const QPointF centre = inner.center();
+        const double u = (e.u0 + e.u1) / 2, v = (e.v0 + e.v1) / 2;
+        return Drawing{p_, k, QPointF(centre.x() - u * k, centre.y() + v * k)};
+    }
+
+    static QPointF plan(QVector3D p) { return {p.x(), p.z()}; } // from above, front at the bottom
+
+    QString planView(Layer layer, QStringList notes)
+    {
+        const QList<const Member *> members = select(m_, [&](const Member &m) { return m.layer == layer; });
+        Extent e = extentOf(members, plan);
+        e.add({0, 0});
+        e.add({d_.width, d_.depth});
+        Scale s;
+        const Drawing d = fit(e, area_, s);
+        drawMembers(d, members, plan);
+        p_.save();
+        p_.setPen(QPen(Qt::black, 0.9, Qt::DashLine));
+        p_.setBrush(Qt::NoBrush);
+        p_.drawRect(QRectF(d.at({0, d_.depth}), d.at({d_.width, 0})));
+        p_.restore();
+        dimension(d, {0, e.v0}, {d_.width, e.v0}, true, 22);
+        dimension(d, {e.u0, 0}, {e.u0, d_.depth}, false, 22);
+        if (layer == Layer::Foundation) {
+            switch (d_.floor) {
+            case FloorType::Gravel: notes << QStringLiteral("Gravel pad, level and compacted, under the whole shed."); break;
+            case FloorType::Concrete:
+                notes << QStringLiteral("Concrete slab %1 thick; anchor bolts for the bottom plates.").arg(feetInches(d_.slabThickness));
+                break;
+            case FloorType::Wood: notes << QStringLiteral("Treated skids on a level bed."); break;
+            case FloorType::Blocks:
+                notes << QStringLiteral("%1 rows of blocks %2 x %3 x %4 under the joists.")
+                             .arg(d_.blockRows)
+                             .arg(feetInches(d_.blockWidth), feetInches(d_.blockHeight), feetInches(d_.blockLength));
+                break;
+            }
+            notes << QStringLiteral("Front wall at the bottom of the page.");
+        }
+        note(p_, area_, notes);
+        return QString::fromLatin1(s.label);
+    }
+
+    QString floorPlan()
+    {
+        const QList<const Member *> joists =
+            select(m_, [](const Member &m) { return m.layer == Layer::Floor && isLumberKind(m.kind); });
+        if (joists.isEmpty())
+            return planView(Layer::Floor, {QStringLiteral("No floor framing: the walls stand on the %1.")
+                                               .arg(d_.floor == FloorType::Gravel ? QStringLiteral("gravel")
+                                                                                  : QStringLiteral("slab"))});
+        const QList<const Member *> sheets =
+            select(m_, [](const Member &m) { return m.layer == Layer::Floor && !isLumberKind(m.kind); });
+        Extent e = extentOf(joists, plan);
+        Scale s;
+        const Drawing d = fit(e, area_, s);
+        drawMembers(d, sheets, plan, true);
+        drawMembers(d, joists, plan);
+        dimension(d, {e.u0, e.v0}, {e.u1, e.v0}, true, 22);
+        dimension(d, {e.u0, e.v0}, {e.u0, e.v1}, false, 22);
+        const QString stock = joists.first()->stock;
+        note(p_, area_, {QStringLiteral("Joists %1 at %2 on centre; %3 deck sheets %4 thick laid across them.")
+                             .arg(stock, feetInches(d_.joistCenters))
+                             .arg(sheets.size())
+                             .arg(feetInches(d_.deckThickness)),
+                         QStringLiteral("Front at the bottom of the page.")});
+        return QString::fromLatin1(s.label);
+    }
+
+    QString wall(Page which)
+    {
+        const double band = d_.studDepth + 0.75;
+        const double w = d_.width, dp = d_.depth;
+        std::function<bool(const Box3 &)> inWall;
+        Projection proj;
+        double length = w;
+        // Each wall seen from outside.
+        switch (which) {
+        case Page::FrontWall:
+            inWall = [=](const Box3 &b) { return b.hi.z() <= band && b.lo.z() >= -band; };
+            proj = [=](QVector3D p) { return QPointF(w - p.x(), p.y()); };
+            break;
+        case Page::BackWall:
+            inWall = [=](const Box3 &b) { return b.lo.z() >= dp - band && b.hi.z() <= dp + band; };
+            proj = [](QVector3D p) { return QPointF(p.x(), p.y()); };
+            break;
+        case Page::LeftWall:
+            inWall = [=](const Box3 &b) { return b.hi.x() <= band && b.lo.x() >= -band; };
+            proj = [](QVector3D p) { return QPointF(p.z(), p.y()); };
+            length = dp;
+            break;
+        default:
+            inWall = [=](const Box3 &b) { return b.lo.x() >= w - band && b.hi.x() <= w + band; };
+            proj = [=](QVector3D p) { return QPointF(dp - p.z(), p.y()); };
+            length = dp;
+            break;
+        }
+        const QList<const Member *> framing = select(m_, [&](const Member &m) {
+            return m.layer == Layer::Framing && inWall(bounds(m));
+        });
+        const QList<const Member *> doors = select(m_, [&](const Member &m) {
+            return m.layer == Layer::Doors && inWall(bounds(m));
+        });
+        Extent e = extentOf(framing, proj);
+        e.add({0, 0});
+        e.add({length, 0});
+        Scale s;
+        const Drawing d = fit(e, area_, s);
+        drawMembers(d, framing, proj);
+        const double base = framing.isEmpty() ? 0 : e.v0;
+        dimension(d, {0, base}, {length, base}, true, 22);
+        if (!framing.isEmpty())
+            dimension(d, {e.u0, e.v0}, {e.u0, e.v1}, false, 22);
+        QStringList notes{QStringLiteral("Studs %1 x %2 at %3 on centre; %4 members in this wall.")
+                              .arg(feetInches(d_.studThickness), feetInches(d_.studDepth), feetInches(d_.studCenters))
+                              .arg(framing.size())};
+        for (const Member *door : doors) {
+            const Extent de = extentOf({door}, proj);
+            p_.save();
+            p_.setPen(QPen(Qt::black, 0.8, Qt::DashLine));
+            p_.setBrush(Qt::NoBrush);
+            const QPolygonF opening = d.at(QPolygonF{QPointF(de.u0, de.v0), QPointF(de.u1, de.v0),
+                                                     QPointF(de.u1, de.v1), QPointF(de.u0, de.v1)});
+            p_.drawPolygon(opening);
+            p_.drawLine(opening[0], opening[2]);
+            p_.drawLine(opening[1], opening[3]);
+            p_.restore();
+            dimension(d, {de.u0, de.v1}, {de.u1, de.v1}, true, -8);
+            dimension(d, {de.u1, de.v0}, {de.u1, de.v1}, false, -10);
+            notes << QStringLiteral("Door opening %1 wide x %2 high, %3 from the left end.")
+                         .arg(feetInches(de.u1 - de.u0), feetInches(de.v1 - de.v0), feetInches(de.u0));
+        }
+        if (doors.isEmpty())
+            notes << QStringLiteral("No door in this wall.");
+        note(p_, area_, notes);
+        return QString::fromLatin1(s.label);
+    }
+
+    QString roofPlan()
+    {
+        const QList<const Member *> lumber =
+            select(m_, [](const Member &m) { return m.layer == Layer::Roof && isLumberKind(m.kind); });
+        const QList<const Member *> sheets =
+            select(m_, [](const Member &m) { return m.layer == Layer::Roof && !isLumberKind(m.kind); });
+        Extent e = extentOf(lumber, plan);
+        const Extent all = extentOf(sheets, plan);
+        if (!all.empty()) {
+            e.add({all.u0, all.v0});
+            e.add({all.u1, all.v1});
+        }
+        e.add({0, 0});
+        e.add({d_.width, d_.depth});
+        Scale s;
+        const Drawing d = fit(e, area_, s);
+        drawMembers(d, sheets, plan, true);
+        drawMembers(d, lumber, plan);
+        p_.save();
+        p_.setPen(QPen(Qt::black, 0.8, Qt::DashLine));
+        p_.setBrush(Qt::NoBrush);
+        p_.drawRect(QRectF(d.at({0, d_.depth}), d.at({d_.width, 0})));
+        p_.restore();
+        dimension(d, {0, e.v0}, {d_.width, e.v0}, true, 22);
+        dimension(d, {e.u0, 0}, {e.u0, d_.depth}, false, 22);
+        if (!all.empty()) {
+            dimension(d, {all.u0, all.v1}, {all.u1, all.v1}, true, -16);
+            dimension(d, {all.u1, all.v0}, {all.u1, all.v1}, false, -16);
+        }
+        note(p_, area_, {QStringLiteral("%1 at %2 on centre; overhang %3 at the eaves, %4 at the gables.")
+                             .arg(hasTrusses(m_) ? QStringLiteral("Trusses") : QStringLiteral("Rafters"),
+                                  feetInches(d_.roofSupportSpacing), feetInches(d_.overhangX), feetInches(d_.overhangZ)),
+                         QStringLiteral("Walls dashed; roof sheets in grey; front at the bottom.")});
+        return QString::fromLatin1(s.label);
+    }
+
+    // One rafter pair or truss as it stands, each piece labelled with its cut.
+    QString roofDetail()
+    {
+        const bool trusses = hasTrusses(m_);
+        const Member *first = nullptr;
+        for (const Member &m : m_.members)
+            if (m.kind == (trusses ? MemberKind::TrussChord : MemberKind::Rafter)) {
+                first = &m;
+                break;
+            }
+        if (!first) {
+            note(p_, area_, {QStringLiteral("This design has no rafters or trusses.")});
+            return {};
+        }
+        const Box3 fb = bounds(*first);
+        const QList<const Member *> set = select(m_, [&](const Member &m) {
+            if (m.layer != Layer::Roof || m.kind == MemberKind::RoofSheet)
+                return false;
+            const Box3 b = bounds(m);
+            return b.lo.z() < fb.hi.z() + 2 && b.hi.z() > fb.lo.z() - 2 && (b.hi.z() - b.lo.z()) < 12;
+        });
+        const Projection side = [](QVector3D p) { return QPointF(p.x(), p.y()); };
+        Extent e = extentOf(set, side);
+        Scale s;
+        QRectF room = area_;
+        room.setBottom(area_.bottom() - 14 * 8);
+        const Drawing d = fit(e, room, s);
+        drawMembers(d, set, side);
+        dimension(d, {e.u0, e.v0}, {e.u1, e.v0}, true, 22);
+        dimension(d, {e.u0, e.v0}, {e.u0, e.v1}, false, 22);
+        QStringList notes;
+        int n = 0;
+        p_.save();
+        p_.setFont(font(7.5, true));
+        for (const Member *m : set) {
+            if (!isLumberKind(m->kind) || m->length <= 0)
+                continue;
+            ++n;
+            const QPointF c = outline(*m, side).boundingRect().center();
+            p_.drawText(d.at(c) + QPointF(-3, 3), QString::number(n));
+            if (notes.size() < 7)
+                notes << QStringLiteral("%1  %2 %3: cut %4, ends %5\u00b0 and %6\u00b0")
+                             .arg(n)
+                             .arg(kindName(m->kind), m->stock, feetInches(m->length))
+                             .arg(m->angle1, 0, 'f', 1)
+                             .arg(m->angle2, 0, 'f', 1);
+        }
+        p_.restore();
+        const QVector3D dir = first->rotation.normalized().rotatedVector({1, 0, 0});
+        const double run = std::hypot(dir.x(), dir.z());
+        if (run > 1e-6 && std::abs(dir.y()) > 1e-6)
+            notes.prepend(QStringLiteral("Pitch %1 in 12").arg(std::abs(dir.y()) / run * 12, 0, 'f', 1));
+        note(p_, area_, notes);
+        return QString::fromLatin1(s.label);
+    }
+
+    QString ramp()
+    {
+        const QList<const Member *> members = select(m_, [](const Member &m) { return m.layer == Layer::Ramps; });
+        if (members.isEmpty()) {
+            note(p_, area_, {QStringLiteral("This design has no ramp.")});
+            return {};
+        }
+        // Side view on the left half, plan on the right.
+        const Projection side = [](QVector3D p) { return QPointF(p.z(), p.y()); };
+        const QRectF left(area_.left(), area_.top(), area_.width() / 2, area_.height() - 40);
+        const QRectF right(area_.center().x(), area_.top(), area_.width() / 2, area_.height() - 40);
+        Extent es = extentOf(members, side);
+        Extent ep = extentOf(members, plan);
+        Scale s1, s2;
+        Drawing ds = fit(es, left, s1);
+        const Drawing dp = fit(ep, right, s2);
+        const Scale &s = s1.inchesPerFoot < s2.inchesPerFoot ? s1 : s2;
+        const double k = pointsPerModelInch(s);
+        ds.origin = QPointF(left.center().x() - (es.u0 + es.u1) / 2 * k, left.center().y() + (es.v0 + es.v1) / 2 * k);
+        const Drawing dp2{p_, k, QPointF(right.center().x() - (ep.u0 + ep.u1) / 2 * k, right.center().y() + (ep.v0 + ep.v1) / 2 * k)};
+        Q_UNUSED(dp);
+        drawMembers(ds, members, side);
+        drawMembers(dp2, members, plan);
+        dimension(ds, {es.u0, es.v0}, {es.u1, es.v0}, true, 22);
+        dimension(ds, {es.u0, es.v0}, {es.u0, es.v1}, false, 22);
+        dimension(dp2, {ep.u0, ep.v0}, {ep.u1, ep.v0}, true, 22);
+        dimension(dp2, {ep.u0, ep.v0}, {ep.u0, ep.v1}, false, 22);
+        QStringList notes{QStringLiteral("Side view (left) and plan (right); ramp on the %1.").arg(sidesName(d_.ramp))};
+        for (const Member *m : members)
+            if (m->kind == MemberKind::RampStringer) {
+                notes << QStringLiteral("Stringer %1 cut %2, ends %3\u00b0 and %4\u00b0")
+                             .arg(m->stock, feetInches(m->length))
+                             .arg(m->angle1, 0, 'f', 1)
+                             .arg(m->angle2, 0, 'f', 1);
+                break;
+            }
+        note(p_, area_, notes);
+        return QString::fromLatin1(s.label);
+    }
+
+    void materials(int part)
+    {
+        const QRectF r = area_.adjusted(8, 8, -8, -8);
+        const double cols[] = {0, 0.52, 0.64, 0.76, 0.88, 1.0};
+        const char *heads[] = {"Item", "Quantity", "Unit", "Unit price", "Cost"};
+        auto colX = [&](int i) { return r.left() + cols[i] * r.width(); };
+        double y = r.top();
+        p_.save();
+        p_.setFont(font(8.5, true));
+        for (int i = 0; i < 5; ++i)
+            p_.drawText(QRectF(colX(i) + 2, y, colX(i + 1) - colX(i) - 4, 14),
+                        (i == 0 || i == 2 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, QString::fromLatin1(heads[i]));
+        y += 16;
+        p_.setPen(QPen(Qt::black, 0.6));
+        p_.drawLine(QPointF(r.left(), y - 1), QPointF(r.right(), y - 1));
+        p_.setFont(font(8));
+        const QLocale c = QLocale::c();
+        const qsizetype from = qsizetype(part) * MaterialRowsPerPage;
+        for (qsizetype i = from; i < std::min<qsizetype>(t_.materials.size(), from + MaterialRowsPerPage); ++i) {
+            const MaterialRow &row = t_.materials[i];
+            const QString cells[] = {row.item, c.toString(row.quantity, 'g', 6), row.unit,
+                                     c.toString(row.unitPrice, 'f', 2), c.toString(row.cost, 'f', 2)};
+            for (int k = 0; k < 5; ++k)
+                p_.drawText(QRectF(colX(k) + 2, y, colX(k + 1) - colX(k) - 4, 13),
+                            (k == 0 || k == 2 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, cells[k]);
+            y += 13;
+        }
+        if (from + MaterialRowsPerPage >= t_.materials.size()) {
+            p_.drawLine(QPointF(r.left(), y + 1), QPointF(r.right(), y + 1));
+            p_.setFont(font(9, true));
+            p_.drawText(QRectF(colX(3), y + 3, colX(5) - colX(3) - 2, 15), Qt::AlignRight | Qt::AlignVCenter,
+                        QStringLiteral("Total %1").arg(c.toString(t_.total, 'f', 2)));
+        }
+        if (t_.materials.isEmpty())
+            p_.drawText(QPointF(r.left(), y + 14), QStringLiteral("Nothing to buy."));
+        p_.restore();
+    }
+
+    void titleBlock(const QString &title, const QString &scale, int number, int count)
+    {
+        const QRectF r(page_.width() - Margin - TitleBlockWidth, Margin, TitleBlockWidth, page_.height() - 2 * Margin);
+        p_.save();
+        p_.setPen(QPen(Qt::black, 0.9));
+        p_.setBrush(Qt::NoBrush);
+        p_.drawRect(r);
+        double y = r.top() + 6;
+        auto line = [&](const QString &text, double size, bool bold = false) {
+            p_.setFont(font(size, bold));
+            const QRectF box(r.left() + 6, y, r.width() - 12, size * 1.35);
+            p_.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
+            y += size * 1.45;
+        };
+        line(QStringLiteral("Corvelle shed plans"), 11, true);
+        line(title, 10, true);
+        line(QStringLiteral("Sheet %1 of %2").arg(number).arg(count), 8);
+        line(scale.isEmpty() ? QStringLiteral("Not to scale") : QStringLiteral("Scale %1").arg(scale), 8);
+        y += 4;
+        p_.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
+        y += 6;
+        line(QStringLiteral("The design"), 9, true);
+        const QString doorText = d_.door == Sides::None
+                                     ? QStringLiteral("none")
+                                     : QStringLiteral("%1, %2 x %3").arg(sidesName(d_.door), feetInches(d_.doorWidth),
+                                                                        feetInches(d_.doorHeight));
+        const QStringList values = {
+            QStringLiteral("Width %1").arg(feetInches(d_.width)),
+            QStringLiteral("Depth %1").arg(feetInches(d_.depth)),
+            QStringLiteral("Wall height %1").arg(feetInches(d_.innerHeight)),
+            QStringLiteral("Floor: %1").arg(floorName(d_)),
+            QStringLiteral("Joists %1 x %2 at %3").arg(feetInches(d_.joistWidth), feetInches(d_.joistHeight),
+                                                        feetInches(d_.joistCenters)),
+            QStringLiteral("Studs %1 x %2 at %3").arg(feetInches(d_.studThickness), feetInches(d_.studDepth),
+                                                       feetInches(d_.studCenters)),
+            QStringLiteral("Lining: %1").arg(d_.lining ? feetInches(d_.liningThickness) : QStringLiteral("none")),
+            QStringLiteral("Siding: %1, %2").arg(sidingName(d_.siding), d_.outerWallMaterial),
+            QStringLiteral("Door: %1").arg(doorText),
+            QStringLiteral("Ramp: %1").arg(d_.ramp == Sides::None ? QStringLiteral("none")
+                                                                  : QStringLiteral("%1, %2").arg(sidesName(d_.ramp), feetInches(d_.rampLength))),
+            QStringLiteral("Roof: %1, %2").arg(d_.roof == RoofType::Barn ? QStringLiteral("barn") : QStringLiteral("gable"),
+                                               d_.trusses ? QStringLiteral("trusses") : QStringLiteral("rafters")),
+            QStringLiteral("Roof supports %1 x %2 at %3").arg(feetInches(d_.roofSupportDepth), feetInches(d_.roofSupportHeight),
+                                                               feetInches(d_.roofSupportSpacing)),
+            QStringLiteral("Overhangs %1 / %2").arg(feetInches(d_.overhangX), feetInches(d_.overhangZ)),
+            QStringLiteral("Roof sheathing %1").arg(feetInches(d_.roofThickness)),
+        };
+        for (const QString &v : values)
+            line(v, 7.5);
+        if (!t_.materials.isEmpty()) {
+            y += 4;
+            line(QStringLiteral("Materials total %1").arg(QLocale::c().toString(t_.total, 'f', 2)), 8, true);
+        }
+        p_.restore();
+    }
+
+    QPainter &p_;
+    QSizeF page_;
+    const Design &d_;
+    const Model &m_;
+    const Takeoff &t_;
+    QRectF area_;
+};
+
+QSizeF landscapePoints(QPageSize::PageSizeId paper)
+{
+    const QSizeF s = QPageSize(paper).size(QPageSize::Point);
+    return QSizeF(std::max(s.width(), s.height()), std::min(s.width(), s.height()));
+}
+
+constexpr double SvgPageGap = 24;
+
+} // namespace
+
+QStringList PlanSet::pageTitles() const
+{
+    QStringList out;
+    for (const PageRef &r : pagesOf(takeoff_))
+        out.append(titleOf(r, model_));
+    return out;
+}
+
+void PlanSet::paintPage(QPainter &painter, int index, QSizeF pageSize) const
+{
+    const QList<PageRef> pages = pagesOf(takeoff_);
+    if (index < 0 || index >= pages.size())
+        return;
+    PagePainter(painter, pageSize, design_, model_, takeoff_).paint(pages[index], index + 1, int(pages.size()));
+}
+
+void PlanSet::print(QPagedPaintDevice &device) const
+{
+    device.setPageOrientation(QPageLayout::Landscape);
+    device.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QPainter painter(&device);
+    const QRectF full = device.pageLayout().fullRectPoints();
+    // Work in points whatever the device's resolution.
+    const double k = painter.device()->logicalDpiX() / PointsPerInch;
+    for (int i = 0; i < pageCount(); ++i) {
+        if (i > 0)
+            device.newPage();
+        painter.save();
+        painter.scale(k, k);
+        paintPage(painter, i, full.size());
+        painter.restore();
+    }
+}
+
+QByteArray PlanSet::pdf(QPageSize::PageSizeId paper) const
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(QStringLiteral("Shed plans %1 x %2").arg(feetInches(design_.width), feetInches(design_.depth)));
+        writer.setCreator(QStringLiteral("Corvelle"));
+        writer.setResolution(600);
+        writer.setPageSize(QPageSize(paper));
+        print(writer);
+    }
+    return buffer.data();
+}
+
+QByteArray PlanSet::svg(QPageSize::PageSizeId paper) const
+{
+    const QSizeF page = landscapePoints(paper);
+    const int n = pageCount();
+    const QSizeF total(page.width(), n * page.height() + (n - 1) * SvgPageGap);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator gen;
+    gen.setOutputDevice(&buffer);
+    gen.setTitle(QStringLiteral("Shed plans"));
+    gen.setResolution(int(PointsPerInch));
+    gen.setSize(total.toSize());
+    gen.setViewBox(QRectF(QPointF(0, 0), total));
+    QPainter painter(&gen);
+    for (int i = 0; i < n; ++i) {
+        painter.save();
+        painter.translate(0, i * (page.height() + SvgPageGap));
+        paintPage(painter, i, page);
+        painter.restore();
+    }
+    painter.end();
+    return buffer.data();
+}
+
+} // namespace corvelle::shed

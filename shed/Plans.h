@@ -1,0 +1,67 @@
+#pragma once
+
+#include "Design.h"
+#include "Model.h"
+#include "Takeoff.h"
+
+#include <QByteArray>
+#include <QLocale>
+#include <QPageSize>
+#include <QString>
+#include <QStringList>
+
+class QPainter;
+class QPagedPaintDevice;
+
+// Plans to build from, drawn to a standard architectural scale: foundation, floor framing,
+// the four wall elevations, roof framing, a rafter or truss detail, the ramp and the
+// material list, each page with a title block of the design's values.
+namespace corvelle::shed {
+
+// Letter where the locale measures in inches (US, Canada...), A4 elsewhere; always landscape.
+QPageSize::PageSizeId planPaper(const QLocale &locale = QLocale());
+
+// Lengths as a builder reads them off a plan: 12' 0", 7' 10 1/2" (nearest eighth).
+QString feetInches(double inches);
+
+class PlanSet {
+public:
+    PlanSet(Design design, Model model, Takeoff takeoff);
+
+    QStringList pageTitles() const;
+    int pageCount() const { return int(pageTitles().size()); }
+
+    // Paints page `index` into (0, 0, pageSize) in points (1/72 inch).
+    void paintPage(QPainter &painter, int index, QSizeF pageSize) const;
+
+    // Every page, one after the other, on a printer or a PDF writer.
+    void print(QPagedPaintDevice &device) const;
+    QByteArray pdf(QPageSize::PageSizeId paper) const;
+    // SVG has no pages: they are stacked top to bottom, a gap between them.
+    QByteArray svg(QPageSize::PageSizeId paper) const;
+
+private:
+    Design design_;
+    Model model_;
+    Takeoff takeoff_;
+};
+
+// The 2D path's plan of one building style: its drawing is the host's; this is the
+// dimensioned front elevation and floor outline of the style's roof shape.
+enum class RoofShape { Gable, SteepGable, Gambrel, Clerestory, RunIn };
+struct StylePlan {
+    QString style;          // "101".."119"
+    RoofShape shape = RoofShape::Gable;
+    double width = 0;       // inches, from shedSize.txt
+    double depth = 0;       // inches, from the style's proportions
+    double wallHeight = 0;
+    double rise = 0;        // roof rise above the walls
+};
+// An unknown style is drawn as a gable of the common proportions.
+StylePlan stylePlan(const QString &style, double widthFeet);
+QString roofShapeName(RoofShape shape);
+void paintStylePlan(QPainter &painter, const StylePlan &plan, QRectF area, bool titleBlock);
+QByteArray stylePlanPdf(const StylePlan &plan, QPageSize::PageSizeId paper);
+QByteArray stylePlanSvg(const StylePlan &plan, QPageSize::PageSizeId paper);
+
+} // namespace corvelle::shed

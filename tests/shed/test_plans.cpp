@@ -1,0 +1,99 @@
+// Plans as a builder gets them: every page present, dimensions readable as text.
+#include "../view3d/SampleShed.h"
+#include "shed/Plans.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace corvelle::shed;
+
+namespace {
+
+// pdftotext's text of a PDF, or an empty string when poppler is missing.
+QString pdfText(const QByteArray &pdf, int *pages = nullptr)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("plans.pdf"));
+    QFile f(file);
+    if (!f.open(QIODevice::WriteOnly))
+        return {};
+    f.write(pdf);
+    f.close();
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
+    tool.waitForFinished(30000);
+    const QString text = QString::fromUtf8(tool.readAllStandardOutput());
+    if (pages)
+        *pages = int(text.count(QLatin1Char('\f')));
+    const QString keep = qEnvironmentVariable("PLANS_PDF");
+    if (!keep.isEmpty())
+        QFile::copy(file, keep);
+    return text;
+}
+
+} // namespace
+
+class TestPlans : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void feetAndInches()
+    {
+        QCOMPARE(feetInches(144), QStringLiteral("12' 0\""));
+        QCOMPARE(feetInches(94.5), QStringLiteral("7' 10 1/2\""));
+        QCOMPARE(feetInches(11.99), QStringLiteral("1' 0\""));     // rounding carries into the feet
+        QCOMPARE(feetInches(5.5), QStringLiteral("5 1/2\""));
+        QCOMPARE(planPaper(QLocale(QLocale::English, QLocale::UnitedStates)), QPageSize::Letter);
+        QCOMPARE(planPaper(QLocale(QLocale::German, QLocale::Germany)), QPageSize::A4);
+    }
+
+    void everyPageWithItsDimensions()
+    {
+        Design d;
+        d.width = 120;
+        d.depth = 144;
+        Takeoff t;
+        for (int i = 0; i < 40; ++i) // two pages of materials
+            t.materials.append({QStringLiteral("Item %1").arg(i), 2, QStringLiteral("each"), 3.5, 7});
+        t.total = 280;
+        const PlanSet plans(d, corvelle::testing::sampleShed(120, 144), t);
+        const QStringList titles = plans.pageTitles();
+        for (const char *name : {"Foundation plan", "Floor framing plan", "Front wall framing", "Rear wall framing",
+                                 "Left wall framing", "Right wall framing", "Roof framing plan", "Rafter detail",
+                                 "Ramp detail", "Material list", "Material list (continued)"})
+            QVERIFY2(titles.contains(QLatin1String(name)), name);
+
+        int pages = 0;
+        const QString text = pdfText(plans.pdf(QPageSize::Letter), &pages);
+        if (text.isEmpty())
+            QSKIP("pdftotext is not installed");
+        QCOMPARE(pages, titles.size());
+        for (const QString &title : titles)
+            QVERIFY2(text.contains(title), qPrintable(title));
+        // Width and depth as dimension lines on the plans, not just in the title block.
+        QVERIFY(text.count(QStringLiteral("10' 0\"")) >= 1 + titles.size());
+        QVERIFY(text.count(QStringLiteral("12' 0\"")) >= 1 + titles.size());
+        QVERIFY(text.contains(QLatin1String("Total 280.00")));
+
+        const QByteArray svg = plans.svg(QPageSize::A4);
+        QVERIFY(svg.startsWith("<?xml") && svg.contains("</svg>"));
+    }
+
+    void stylePlanAtItsWidth()
+    {
+        const StylePlan gambrel = stylePlan(QStringLiteral("102"), 12);
+        QCOMPARE(gambrel.shape, RoofShape::Gambrel);
+        QCOMPARE(gambrel.width, 144.0);
+        QCOMPARE(stylePlan(QStringLiteral("118"), 18).shape, RoofShape::RunIn);
+        const QString text = pdfText(stylePlanPdf(stylePlan(QStringLiteral("107"), 14), QPageSize::A4));
+        if (text.isEmpty())
+            QSKIP("pdftotext is not installed");
+        QVERIFY(text.contains(QLatin1String("14' 0\"")));
+        QVERIFY(text.contains(QLatin1String("18' 8\""))); // 14 ft x 4/3
+        QVERIFY(text.contains(QLatin1String("clerestory")));
+    }
+};
+
+QTEST_MAIN(TestPlans)
+#include "test_plans.moc"
