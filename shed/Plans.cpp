@@ -300,8 +300,8 @@ QString feetInches(double inches)
     return QStringLiteral("%1%2' %3\"").arg(sign).arg(feet).arg(in);
 }
 
-PlanSet::PlanSet(Design design, Model model, Takeoff takeoff)
-    : design_(std::move(design)), model_(std::move(model)), takeoff_(std::move(takeoff))
+PlanSet::PlanSet(Design design, Model model, MaterialTable materials)
+    : design_(std::move(design)), model_(std::move(model)), materials_(std::move(materials))
 {
 }
 
@@ -316,12 +316,12 @@ struct PageRef {
     int part = 0; // material list continuation
 };
 
-QList<PageRef> pagesOf(const Takeoff &t)
+QList<PageRef> pagesOf(const MaterialTable &t)
 {
     QList<PageRef> pages = {{Page::Foundation}, {Page::Floor},    {Page::FrontWall},  {Page::BackWall},
                             {Page::LeftWall},   {Page::RightWall}, {Page::Roof},      {Page::RoofDetail},
                             {Page::Ramp}};
-    const int parts = std::max(1, int((t.materials.size() + MaterialRowsPerPage - 1) / MaterialRowsPerPage));
+    const int parts = std::max(1, int((t.rows.size() + MaterialRowsPerPage - 1) / MaterialRowsPerPage));
     for (int i = 0; i < parts; ++i)
         pages.append({Page::Materials, i});
     return pages;
@@ -373,7 +373,7 @@ bool isLumberKind(MemberKind k)
 
 class PagePainter {
 public:
-    PagePainter(QPainter &p, QSizeF page, const Design &d, const Model &m, const Takeoff &t)
+    PagePainter(QPainter &p, QSizeF page, const Design &d, const Model &m, const MaterialTable &t)
         : p_(p), page_(page), d_(d), m_(m), t_(t)
     {
         area_ = QRectF(Margin, Margin, page.width() - 2 * Margin - TitleBlockWidth - 8, page.height() - 2 * Margin);
@@ -695,24 +695,20 @@ private:
         p_.setPen(QPen(Qt::black, 0.6));
         p_.drawLine(QPointF(r.left(), y - 1), QPointF(r.right(), y - 1));
         p_.setFont(font(8));
-        const QLocale c = QLocale::c();
         const qsizetype from = qsizetype(part) * MaterialRowsPerPage;
-        for (qsizetype i = from; i < std::min<qsizetype>(t_.materials.size(), from + MaterialRowsPerPage); ++i) {
-            const MaterialRow &row = t_.materials[i];
-            const QString cells[] = {row.item, c.toString(row.quantity, 'g', 6), row.unit,
-                                     c.toString(row.unitPrice, 'f', 2), c.toString(row.cost, 'f', 2)};
-            for (int k = 0; k < 5; ++k)
+        for (qsizetype i = from; i < std::min<qsizetype>(t_.rows.size(), from + MaterialRowsPerPage); ++i) {
+            const QStringList &row = t_.rows[i];
+            for (int k = 0; k < 5 && k < row.size(); ++k)
                 p_.drawText(QRectF(colX(k) + 2, y, colX(k + 1) - colX(k) - 4, 13),
-                            (k == 0 || k == 2 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, cells[k]);
+                            (k == 0 || k == 2 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, row[k]);
             y += 13;
         }
-        if (from + MaterialRowsPerPage >= t_.materials.size()) {
+        if (from + MaterialRowsPerPage >= t_.rows.size()) {
             p_.drawLine(QPointF(r.left(), y + 1), QPointF(r.right(), y + 1));
             p_.setFont(font(9, true));
-            p_.drawText(QRectF(colX(3), y + 3, colX(5) - colX(3) - 2, 15), Qt::AlignRight | Qt::AlignVCenter,
-                        QStringLiteral("Total %1").arg(c.toString(t_.total, 'f', 2)));
+            p_.drawText(QRectF(colX(2), y + 3, colX(5) - colX(2) - 2, 15), Qt::AlignRight | Qt::AlignVCenter, t_.total);
         }
-        if (t_.materials.isEmpty())
+        if (t_.rows.isEmpty())
             p_.drawText(QPointF(r.left(), y + 14), QStringLiteral("Nothing to buy."));
         p_.restore();
     }
@@ -766,9 +762,9 @@ private:
         };
         for (const QString &v : values)
             line(v, 7.5);
-        if (!t_.materials.isEmpty()) {
+        if (!t_.total.isEmpty()) {
             y += 4;
-            line(QStringLiteral("Materials total %1").arg(QLocale::c().toString(t_.total, 'f', 2)), 8, true);
+            line(t_.total, 8, true);
         }
         p_.restore();
     }
@@ -777,7 +773,7 @@ private:
     QSizeF page_;
     const Design &d_;
     const Model &m_;
-    const Takeoff &t_;
+    const MaterialTable &t_;
     QRectF area_;
 };
 
@@ -794,17 +790,17 @@ constexpr double SvgPageGap = 24;
 QStringList PlanSet::pageTitles() const
 {
     QStringList out;
-    for (const PageRef &r : pagesOf(takeoff_))
+    for (const PageRef &r : pagesOf(materials_))
         out.append(titleOf(r, model_));
     return out;
 }
 
 void PlanSet::paintPage(QPainter &painter, int index, QSizeF pageSize) const
 {
-    const QList<PageRef> pages = pagesOf(takeoff_);
+    const QList<PageRef> pages = pagesOf(materials_);
     if (index < 0 || index >= pages.size())
         return;
-    PagePainter(painter, pageSize, design_, model_, takeoff_).paint(pages[index], index + 1, int(pages.size()));
+    PagePainter(painter, pageSize, design_, model_, materials_).paint(pages[index], index + 1, int(pages.size()));
 }
 
 void PlanSet::print(QPagedPaintDevice &device) const

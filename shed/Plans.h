@@ -2,7 +2,6 @@
 
 #include "Design.h"
 #include "Model.h"
-#include "Takeoff.h"
 
 #include <QByteArray>
 #include <QLocale>
@@ -24,9 +23,16 @@ QPageSize::PageSizeId planPaper(const QLocale &locale = QLocale());
 // Lengths as a builder reads them off a plan: 12' 0", 7' 10 1/2" (nearest eighth).
 QString feetInches(double inches);
 
+// The material list page's rows as the caller formats them: item, quantity, unit,
+// unit price, cost; and the total line.
+struct MaterialTable {
+    QList<QStringList> rows;
+    QString total;
+};
+
 class PlanSet {
 public:
-    PlanSet(Design design, Model model, Takeoff takeoff);
+    PlanSet(Design design, Model model, MaterialTable materials);
 
     QStringList pageTitles() const;
     int pageCount() const { return int(pageTitles().size()); }
@@ -43,7 +49,7 @@ public:
 private:
     Design design_;
     Model model_;
-    Takeoff takeoff_;
+    MaterialTable materials_;
 };
 
 // The 2D path's plan of one building style: its drawing is the host's; this is the

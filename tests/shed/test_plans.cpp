@@ -53,10 +53,11 @@ private Q_SLOTS:
         Design d;
         d.width = 120;
         d.depth = 144;
-        Takeoff t;
+        MaterialTable t;
         for (int i = 0; i < 40; ++i) // two pages of materials
-            t.materials.append({QStringLiteral("Item %1").arg(i), 2, QStringLiteral("each"), 3.5, 7});
-        t.total = 280;
+            t.rows.append({QStringLiteral("Item %1").arg(i), QStringLiteral("2"), QStringLiteral("each"),
+                           QStringLiteral("3.50"), QStringLiteral("7.00")});
+        t.total = QStringLiteral("Total 280.00");
         const PlanSet plans(d, corvelle::testing::sampleShed(120, 144), t);
         const QStringList titles = plans.pageTitles();
         for (const char *name : {"Foundation plan", "Floor framing plan", "Front wall framing", "Rear wall framing",
