@@ -359,18 +359,6 @@ QList<const Member *> select(const Model &model, const std::function<bool(const 
     return out;
 }
 
-bool isLumberKind(MemberKind k)
-{
-    switch (k) {
-    case MemberKind::Slab: case MemberKind::Block: case MemberKind::DeckSheet: case MemberKind::LiningSheet:
-    case MemberKind::SidingPiece: case MemberKind::DoorLeaf: case MemberKind::RampDeck: case MemberKind::Gusset:
-    case MemberKind::RoofSheet: case MemberKind::GravelPad:
-        return false;
-    default:
-        return true;
-    }
-}
-
 class PagePainter {
 public:
     PagePainter(QPainter &p, QSizeF page, const Design &d, const Model &m, const MaterialTable &t)
@@ -455,13 +443,13 @@ private:
     QString floorPlan()
     {
         const QList<const Member *> joists =
-            select(m_, [](const Member &m) { return m.layer == Layer::Floor && isLumberKind(m.kind); });
+            select(m_, [](const Member &m) { return m.layer == Layer::Floor && isLumber(m); });
         if (joists.isEmpty())
             return planView(Layer::Floor, {QStringLiteral("No floor framing: the walls stand on the %1.")
                                                .arg(d_.floor == FloorType::Gravel ? QStringLiteral("gravel")
                                                                                   : QStringLiteral("slab"))});
         const QList<const Member *> sheets =
-            select(m_, [](const Member &m) { return m.layer == Layer::Floor && !isLumberKind(m.kind); });
+            select(m_, [](const Member &m) { return m.layer == Layer::Floor && !isLumber(m); });
         Extent e = extentOf(joists, plan);
         Scale s;
         const Drawing d = fit(e, area_, s);
@@ -525,8 +513,9 @@ private:
         QStringList notes{QStringLiteral("Studs %1 x %2 at %3 on centre; %4 members in this wall.")
                               .arg(feetInches(d_.studThickness), feetInches(d_.studDepth), feetInches(d_.studCenters))
                               .arg(framing.size())};
-        for (const Member *door : doors) {
-            const Extent de = extentOf({door}, proj);
+        if (!doors.isEmpty()) {
+            // A pair of leaves is one opening.
+            const Extent de = extentOf(doors, proj);
             p_.save();
             p_.setPen(QPen(Qt::black, 0.8, Qt::DashLine));
             p_.setBrush(Qt::NoBrush);
@@ -538,8 +527,9 @@ private:
             p_.restore();
             dimension(d, {de.u0, de.v1}, {de.u1, de.v1}, true, -8);
             dimension(d, {de.u1, de.v0}, {de.u1, de.v1}, false, -10);
-            notes << QStringLiteral("Door opening %1 wide x %2 high, %3 from the left end.")
-                         .arg(feetInches(de.u1 - de.u0), feetInches(de.v1 - de.v0), feetInches(de.u0));
+            notes << QStringLiteral("Door opening %1 wide x %2 high, %3 from the left end%4.")
+                         .arg(feetInches(de.u1 - de.u0), feetInches(de.v1 - de.v0), feetInches(de.u0),
+                              doors.size() > 1 ? QStringLiteral(", %1 leaves").arg(doors.size()) : QString());
         }
         if (doors.isEmpty())
             notes << QStringLiteral("No door in this wall.");
@@ -550,9 +540,9 @@ private:
     QString roofPlan()
     {
         const QList<const Member *> lumber =
-            select(m_, [](const Member &m) { return m.layer == Layer::Roof && isLumberKind(m.kind); });
+            select(m_, [](const Member &m) { return m.layer == Layer::Roof && isLumber(m); });
         const QList<const Member *> sheets =
-            select(m_, [](const Member &m) { return m.layer == Layer::Roof && !isLumberKind(m.kind); });
+            select(m_, [](const Member &m) { return m.layer == Layer::Roof && !isLumber(m); });
         Extent e = extentOf(lumber, plan);
         const Extent all = extentOf(sheets, plan);
         if (!all.empty()) {
@@ -618,7 +608,7 @@ private:
         p_.save();
         p_.setFont(font(7.5, true));
         for (const Member *m : set) {
-            if (!isLumberKind(m->kind) || m->length <= 0)
+            if (!isLumber(*m) || m->length <= 0)
                 continue;
             ++n;
             const QPointF c = outline(*m, side).boundingRect().center();

@@ -227,11 +227,22 @@ void ModelView3D::fitToView()
     }
     if (b.isEmpty())
         return;
+    // The distance at which every corner of the visible bounds is inside the view.
     const float aspect = quick_->height() > 0 ? float(quick_->width()) / float(quick_->height()) : 1.0f;
-    const float halfV = radians(state_->fieldOfView() / 2);
-    const float halfH = std::atan(std::tan(halfV) * aspect);
+    const float tanV = std::tan(radians(state_->fieldOfView() / 2)), tanH = tanV * aspect;
     state_->target = b.centre();
-    state_->distance = b.radius() / std::sin(std::min(halfV, halfH)) * 1.05f;
+    const QQuaternion r = state_->cameraRotation();
+    const QVector3D right = r.rotatedVector({1, 0, 0}), up = r.rotatedVector({0, 1, 0}), back = state_->eyeDirection();
+    float distance = 1;
+    for (int i = 0; i < 8; ++i) {
+        const QVector3D c((i & 1) ? b.max.x() : b.min.x(), (i & 2) ? b.max.y() : b.min.y(),
+                          (i & 4) ? b.max.z() : b.min.z());
+        const QVector3D d = c - state_->target;
+        const float z = QVector3D::dotProduct(d, back);
+        distance = std::max({distance, z + std::abs(QVector3D::dotProduct(d, right)) / tanH,
+                             z + std::abs(QVector3D::dotProduct(d, up)) / tanV});
+    }
+    state_->distance = distance * 1.08f;
     state_->notify();
 }
 
@@ -279,8 +290,10 @@ void ModelView3D::pick(QPointF point)
     }
     const shed::Member &m = model_.members[*hit];
     QString text = tr("%1 (%2 layer): %3").arg(capitalised(shed::kindName(m.kind)), shed::layerName(m.layer), m.stock);
-    if (m.length > 0)
+    if (shed::isLumber(m))
         text += tr(", cut length %1, ends %2° and %3°").arg(inches(m.length)).arg(m.angle1).arg(m.angle2);
+    else if (shed::isSheet(m) && m.length > 0)
+        text += tr(", piece %1 x %2").arg(inches(m.length), inches(m.width));
     else
         text += tr(", %1 x %2 x %3").arg(inches(m.size.x()), inches(m.size.y()), inches(m.size.z()));
     info_->setText(text);

@@ -45,10 +45,15 @@ Item {
             brightness: 0.35
         }
 
-        DefaultMaterial {
+        // Paper-coloured faces a hair behind their edges: a constant offset in depth-buffer
+        // units, as polygon offset does, so it scales with the view rather than the shed.
+        CustomMaterial {
             id: backgroundFaces
-            lighting: DefaultMaterial.NoLighting
-            diffuseColor: scene.background
+            shadingMode: CustomMaterial.Unshaded
+            vertexShader: "paper.vert"
+            fragmentShader: "paper.frag"
+            property color paper: scene.background
+            property real depthOffset: 0.0004
         }
         DefaultMaterial {
             id: flatFaces

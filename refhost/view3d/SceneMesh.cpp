@@ -153,24 +153,6 @@ private:
     LayerMesh &mesh_;
 };
 
-// Shrinks the outline towards its centroid by `inset`, never past a tenth of its size.
-QList<QPointF> insetOutline(const QList<QPointF> &poly, double inset)
-{
-    QPointF c;
-    for (const QPointF &p : poly)
-        c += p;
-    c /= double(poly.size());
-    QList<QPointF> out;
-    out.reserve(poly.size());
-    for (const QPointF &p : poly) {
-        const QPointF d = p - c;
-        const double len = std::hypot(d.x(), d.y());
-        const double step = std::min(inset, len * 0.1);
-        out.append(len > 0 ? p - d * (step / len) : p);
-    }
-    return out;
-}
-
 void addMember(MeshWriter &w, Bounds &bounds, const Member &m)
 {
     const Frame f{m.rotation.normalized(), m.position};
@@ -193,9 +175,9 @@ void addMember(MeshWriter &w, Bounds &bounds, const Member &m)
         bounds.add(p1);
     }
 
-    // Faces a hair inside.
-    const QList<QPointF> in = insetOutline(poly, FaceInset);
-    const float z0 = std::min(FaceInset, depth * 0.1f), z1 = depth - z0;
+    // Faces on the same outline: hidden-line mode pushes them back in depth when drawing.
+    const QList<QPointF> &in = poly;
+    const float z0 = 0, z1 = depth;
     QPointF centre2;
     for (const QPointF &p : in)
         centre2 += p;

@@ -44,10 +44,6 @@ struct Bounds {
 // The colour a builder would expect of each material: timber tan, concrete grey, roof slate...
 QColor memberColor(const shed::Member &m);
 
-// Faces are drawn this far inside each member so that, in hidden-line mode, the member's
-// own edges win the depth test against its faces (inches; a hair at shed scale).
-constexpr float FaceInset = 0.25f;
-
 // Builds every layer's mesh in one pass over the members.
 std::array<LayerMesh, shed::LayerCount> buildLayerMeshes(const shed::Model &model);
 

@@ -1,6 +1,7 @@
 // Plans as a builder gets them: every page present, dimensions readable as text.
-#include "../view3d/SampleShed.h"
+#include "shed/Framing.h"
 #include "shed/Plans.h"
+#include "support/WorkedExample.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -50,18 +51,16 @@ private Q_SLOTS:
 
     void everyPageWithItsDimensions()
     {
-        Design d;
-        d.width = 120;
-        d.depth = 144;
+        const Design d = corvelle::testing::workedExample();
         MaterialTable t;
         for (int i = 0; i < 40; ++i) // two pages of materials
             t.rows.append({QStringLiteral("Item %1").arg(i), QStringLiteral("2"), QStringLiteral("each"),
                            QStringLiteral("3.50"), QStringLiteral("7.00")});
         t.total = QStringLiteral("Total 280.00");
-        const PlanSet plans(d, corvelle::testing::sampleShed(120, 144), t);
+        const PlanSet plans(d, buildModel(d), t);
         const QStringList titles = plans.pageTitles();
         for (const char *name : {"Foundation plan", "Floor framing plan", "Front wall framing", "Rear wall framing",
-                                 "Left wall framing", "Right wall framing", "Roof framing plan", "Rafter detail",
+                                 "Left wall framing", "Right wall framing", "Roof framing plan", "Truss detail",
                                  "Ramp detail", "Material list", "Material list (continued)"})
             QVERIFY2(titles.contains(QLatin1String(name)), name);
 
@@ -73,7 +72,7 @@ private Q_SLOTS:
         for (const QString &title : titles)
             QVERIFY2(text.contains(title), qPrintable(title));
         // Width and depth as dimension lines on the plans, not just in the title block.
-        QVERIFY(text.count(QStringLiteral("10' 0\"")) >= 1 + titles.size());
+        QVERIFY(text.count(QStringLiteral("16' 0\"")) >= 1 + titles.size());
         QVERIFY(text.count(QStringLiteral("12' 0\"")) >= 1 + titles.size());
         QVERIFY(text.contains(QLatin1String("Total 280.00")));
 

@@ -1,6 +1,7 @@
 // The 3D view as a user sees it: rendered under Xvfb with Mesa's software renderer.
-#include "SampleShed.h"
+#include "support/WorkedExample.h"
 #include "refhost/view3d/ModelView3D.h"
+#include "shed/Framing.h"
 
 #include <QApplication>
 #include <QDir>
@@ -49,19 +50,21 @@ int notBackground(const QImage &img)
     return n;
 }
 
-// Pixels on a vertical line at least 5 pixels long: studs seen through siding are such lines.
-int verticalLinePixels(const QImage &img)
+// Share of the drawn pixels that sit in an even patch (same colour right and below):
+// filled faces are patches, lines are not.
+double filled(const QImage &img)
 {
     const QRgb bg = img.pixel(0, 0);
-    int n = 0;
-    for (int x = 0; x < img.width(); ++x)
-        for (int y = 2; y + 2 < img.height(); ++y) {
-            bool run = true;
-            for (int dy = -2; dy <= 2 && run; ++dy)
-                run = img.pixel(x, y + dy) != bg && (x == 0 || img.pixel(x - 1, y + dy) == bg);
-            n += run;
+    int drawn = 0, even = 0;
+    for (int y = 0; y + 1 < img.height(); ++y)
+        for (int x = 0; x + 1 < img.width(); ++x) {
+            const QRgb c = img.pixel(x, y);
+            if (c == bg)
+                continue;
+            ++drawn;
+            even += c == img.pixel(x + 1, y) && c == img.pixel(x, y + 1);
         }
-    return n;
+    return drawn ? double(even) / drawn : 0;
 }
 
 int distinctColours(const QImage &img)
@@ -83,7 +86,7 @@ private Q_SLOTS:
         if (QGuiApplication::platformName() == QLatin1String("offscreen"))
             QSKIP("3D needs a real X server: run under xvfb-run");
         view_.resize(720, 560);
-        view_.setModel(testing::sampleShed());
+        view_.setModel(shed::buildModel(testing::workedExample()));
         view_.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view_));
         view_.setPreset(ViewPreset::ThreeQuarter);
@@ -98,25 +101,31 @@ private Q_SLOTS:
             QVERIFY2(notBackground(img[mode]) > img[mode].width() * img[mode].height() / 200,
                      qPrintable(QStringLiteral("mode %1 is blank").arg(mode)));
         }
-        const int area = img[1].width() * img[1].height();
-        // Lines leave most of the paper white; filled modes cover the shed's silhouette.
-        QVERIFY(notBackground(img[1]) < area / 4);
-        QVERIFY(notBackground(img[2]) < area / 4);
-        QVERIFY(notBackground(img[3]) > area / 5);
-        QVERIFY(notBackground(img[4]) > area / 5);
+        // Lines leave paper between them; filled modes cover the shed's outline.
+        for (int mode = 1; mode <= 4; ++mode) {
+            const double f = filled(img[mode]);
+            QVERIFY2(mode <= 2 ? f < 0.3 : f > 0.6, qPrintable(QStringLiteral("mode %1 fills %2").arg(mode).arg(f)));
+        }
         QVERIFY(distinctColours(img[4]) > 2 * distinctColours(img[3]));
 
-        // Front view, siding and framing only: the studs behind the siding show in wireframe only.
+        // Front view, door closed: the framing behind the siding shows in wireframe only.
         view_.setPreset(ViewPreset::Front);
-        for (int l = 0; l < shed::LayerCount; ++l)
-            view_.setLayerVisible(shed::Layer(l), l == int(shed::Layer::Framing) || l == int(shed::Layer::Siding));
-        view_.setShading(shed::Shading::Wireframe);
-        const int wire = verticalLinePixels(frame(view_, QStringLiteral("front-wireframe")));
-        view_.setShading(shed::Shading::HiddenLine);
-        const int hidden = verticalLinePixels(frame(view_, QStringLiteral("front-hiddenline")));
-        QVERIFY2(wire > 4 * std::max(hidden, 50), qPrintable(QStringLiteral("%1 vs %2").arg(wire).arg(hidden)));
-        for (int l = 0; l < shed::LayerCount; ++l)
-            view_.setLayerVisible(shed::Layer(l), true);
+        auto show = [&](std::initializer_list<shed::Layer> layers) {
+            for (int l = 0; l < shed::LayerCount; ++l)
+                view_.setLayerVisible(shed::Layer(l), std::find(layers.begin(), layers.end(), shed::Layer(l)) != layers.end());
+        };
+        int change[3] = {};
+        for (int mode : {1, 2}) {
+            view_.setShading(shed::Shading(mode));
+            show({shed::Layer::Siding, shed::Layer::Doors});
+            const QImage skin = frame(view_, QStringLiteral("front-%1-skin").arg(mode));
+            show({shed::Layer::Siding, shed::Layer::Doors, shed::Layer::Framing});
+            change[mode] = differing(skin, frame(view_, QStringLiteral("front-%1-framed").arg(mode)));
+        }
+        QVERIFY2(change[1] > 5 * std::max(change[2], 100),
+                 qPrintable(QStringLiteral("framing changes %1 pixels in wireframe, %2 in hidden line").arg(change[1]).arg(change[2])));
+        show({shed::Layer::Foundation, shed::Layer::Floor, shed::Layer::Framing, shed::Layer::Lining, shed::Layer::Siding,
+              shed::Layer::Roof, shed::Layer::Doors, shed::Layer::Ramps});
         view_.setPreset(ViewPreset::ThreeQuarter);
     }
 
@@ -124,16 +133,24 @@ private Q_SLOTS:
     {
         view_.setShading(shed::Shading::Smooth);
         const QImage whole = frame(view_, QStringLiteral("layers-all"));
-        // Picking goes through hidden layers to what is behind them.
-        view_.setPreset(ViewPreset::Front);
-        const QPointF centre(view_.quickWidget()->width() / 2.0, view_.quickWidget()->height() * 0.6);
-        view_.pick(centre);
+        // A click on the door as drawn picks the door; with doors hidden, what is behind it.
+        QPoint door;
+        for (int y = 0; y < whole.height() && door.isNull(); y += 2)
+            for (int x = 0; x < whole.width(); x += 2) {
+                const QColor c = whole.pixelColor(x, y);
+                if (c.green() > c.red() + 10 && c.green() > c.blue() + 10) {
+                    door = QPoint(x + 4, y + 8); // inside the leaf, off its edge
+                    break;
+                }
+            }
+        QVERIFY(!door.isNull());
+        view_.pick(door);
         QVERIFY2(view_.pickedText().startsWith(QLatin1String("Door leaf")), qPrintable(view_.pickedText()));
         view_.setLayerVisible(shed::Layer::Doors, false);
-        view_.pick(centre);
-        QVERIFY2(view_.pickedText().startsWith(QLatin1String("Siding")), qPrintable(view_.pickedText()));
+        const std::optional<int> behind = view_.memberAt(door);
+        QVERIFY(behind);
+        QVERIFY(view_.model().members[*behind].layer != shed::Layer::Doors);
         view_.setLayerVisible(shed::Layer::Doors, true);
-        view_.setPreset(ViewPreset::ThreeQuarter);
 
         view_.setLayerVisible(shed::Layer::Siding, false);
         view_.setLayerVisible(shed::Layer::Roof, false);

@@ -1,0 +1,4 @@
+void MAIN()
+{
+    FRAGCOLOR = vec4(paper.rgb, 1.0);
+}
