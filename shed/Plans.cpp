@@ -1,5 +1,6 @@
-#include "Plans.h"
-#include "PlanDrawing.h"
+#include "shed/Plans.h"
+#include "shed/PlanDrawing.h"
+#include "shed/Takeoff.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -67,7 +68,7 @@ QString floorName(const Design &d)
 {
     switch (d.floor) {
     case FloorType::Gravel: return QStringLiteral("gravel");
-    case FloorType::Concrete: return QStringLiteral("concrete slab %1 thick").arg(feetInches(d.slabThickness));
+    case FloorType::Concrete: return QStringLiteral("concrete slab %1 thick").arg(lengthText(d.slabThickness));
     case FloorType::Wood: return QStringLiteral("wood on skids");
     case FloorType::Blocks: return QStringLiteral("wood on %1 rows of blocks").arg(d.blockRows);
     }
@@ -175,6 +176,13 @@ struct Drawing {
 
 } // namespace
 
+QString lengthText(double inches)
+{
+    const QString text = feetInches(std::abs(inches));
+    const QString sign = inches < 0 ? QStringLiteral("-") : QString();
+    return sign + (text.startsWith(QLatin1String("0' ")) ? text.mid(3) : text);
+}
+
 void dimensionLine(QPainter &p, QPointF pa, QPointF pb, bool horizontal, double offset, const QString &text)
 {
     p.save();
@@ -208,7 +216,7 @@ namespace {
 void dimension(const Drawing &d, QPointF a, QPointF b, bool horizontal, double offset, const QString &label = {})
 {
     const double len = horizontal ? std::abs(b.x() - a.x()) : std::abs(b.y() - a.y());
-    dimensionLine(d.p, d.at(a), d.at(b), horizontal, offset, label.isEmpty() ? feetInches(len) : label);
+    dimensionLine(d.p, d.at(a), d.at(b), horizontal, offset, label.isEmpty() ? lengthText(len) : label);
 }
 
 QColor fillFor(const Member &m)
@@ -277,27 +285,6 @@ void note(QPainter &p, QRectF area, const QStringList &lines)
 QPageSize::PageSizeId planPaper(const QLocale &locale)
 {
     return locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
-}
-
-QString feetInches(double inches)
-{
-    const bool negative = inches < 0;
-    long eighths = std::lround(std::abs(inches) * 8);
-    const long feet = eighths / (12 * 8);
-    eighths -= feet * 12 * 8;
-    const long whole = eighths / 8;
-    long frac = eighths % 8, den = 8;
-    while (frac && frac % 2 == 0) {
-        frac /= 2;
-        den /= 2;
-    }
-    QString in = QString::number(whole);
-    if (frac)
-        in += QStringLiteral(" %1/%2").arg(frac).arg(den);
-    const QString sign = negative ? QStringLiteral("-") : QString();
-    if (feet == 0) // studs and sheets read as inches: 5 1/2"
-        return QStringLiteral("%1%2\"").arg(sign, in);
-    return QStringLiteral("%1%2' %3\"").arg(sign).arg(feet).arg(in);
 }
 
 PlanSet::PlanSet(Design design, Model model, MaterialTable materials)
@@ -425,13 +412,13 @@ private:
             switch (d_.floor) {
             case FloorType::Gravel: notes << QStringLiteral("Gravel pad, level and compacted, under the whole shed."); break;
             case FloorType::Concrete:
-                notes << QStringLiteral("Concrete slab %1 thick; anchor bolts for the bottom plates.").arg(feetInches(d_.slabThickness));
+                notes << QStringLiteral("Concrete slab %1 thick; anchor bolts for the bottom plates.").arg(lengthText(d_.slabThickness));
                 break;
             case FloorType::Wood: notes << QStringLiteral("Treated skids on a level bed."); break;
             case FloorType::Blocks:
                 notes << QStringLiteral("%1 rows of blocks %2 x %3 x %4 under the joists.")
                              .arg(d_.blockRows)
-                             .arg(feetInches(d_.blockWidth), feetInches(d_.blockHeight), feetInches(d_.blockLength));
+                             .arg(lengthText(d_.blockWidth), lengthText(d_.blockHeight), lengthText(d_.blockLength));
                 break;
             }
             notes << QStringLiteral("Front wall at the bottom of the page.");
@@ -459,9 +446,9 @@ private:
         dimension(d, {e.u0, e.v0}, {e.u0, e.v1}, false, 22);
         const QString stock = joists.first()->stock;
         note(p_, area_, {QStringLiteral("Joists %1 at %2 on centre; %3 deck sheets %4 thick laid across them.")
-                             .arg(stock, feetInches(d_.joistCenters))
+                             .arg(stock, lengthText(d_.joistCenters))
                              .arg(sheets.size())
-                             .arg(feetInches(d_.deckThickness)),
+                             .arg(lengthText(d_.deckThickness)),
                          QStringLiteral("Front at the bottom of the page.")});
         return QString::fromLatin1(s.label);
     }
@@ -511,7 +498,7 @@ private:
         if (!framing.isEmpty())
             dimension(d, {e.u0, e.v0}, {e.u0, e.v1}, false, 22);
         QStringList notes{QStringLiteral("Studs %1 x %2 at %3 on centre; %4 members in this wall.")
-                              .arg(feetInches(d_.studThickness), feetInches(d_.studDepth), feetInches(d_.studCenters))
+                              .arg(lengthText(d_.studThickness), lengthText(d_.studDepth), lengthText(d_.studCenters))
                               .arg(framing.size())};
         if (!doors.isEmpty()) {
             // A pair of leaves is one opening.
@@ -528,7 +515,7 @@ private:
             dimension(d, {de.u0, de.v1}, {de.u1, de.v1}, true, -8);
             dimension(d, {de.u1, de.v0}, {de.u1, de.v1}, false, -10);
             notes << QStringLiteral("Door opening %1 wide x %2 high, %3 from the left end%4.")
-                         .arg(feetInches(de.u1 - de.u0), feetInches(de.v1 - de.v0), feetInches(de.u0),
+                         .arg(lengthText(de.u1 - de.u0), lengthText(de.v1 - de.v0), lengthText(de.u0),
                               doors.size() > 1 ? QStringLiteral(", %1 leaves").arg(doors.size()) : QString());
         }
         if (doors.isEmpty())
@@ -568,7 +555,7 @@ private:
         }
         note(p_, area_, {QStringLiteral("%1 at %2 on centre; overhang %3 at the eaves, %4 at the gables.")
                              .arg(hasTrusses(m_) ? QStringLiteral("Trusses") : QStringLiteral("Rafters"),
-                                  feetInches(d_.roofSupportSpacing), feetInches(d_.overhangX), feetInches(d_.overhangZ)),
+                                  lengthText(d_.roofSupportSpacing), lengthText(d_.overhangX), lengthText(d_.overhangZ)),
                          QStringLiteral("Walls dashed; roof sheets in grey; front at the bottom.")});
         return QString::fromLatin1(s.label);
     }
@@ -616,7 +603,7 @@ private:
             if (notes.size() < 7)
                 notes << QStringLiteral("%1  %2 %3: cut %4, ends %5\u00b0 and %6\u00b0")
                              .arg(n)
-                             .arg(kindName(m->kind), m->stock, feetInches(m->length))
+                             .arg(kindName(m->kind), m->stock, lengthText(m->length))
                              .arg(m->angle1, 0, 'f', 1)
                              .arg(m->angle2, 0, 'f', 1);
         }
@@ -660,7 +647,7 @@ private:
         for (const Member *m : members)
             if (m->kind == MemberKind::RampStringer) {
                 notes << QStringLiteral("Stringer %1 cut %2, ends %3\u00b0 and %4\u00b0")
-                             .arg(m->stock, feetInches(m->length))
+                             .arg(m->stock, lengthText(m->length))
                              .arg(m->angle1, 0, 'f', 1)
                              .arg(m->angle2, 0, 'f', 1);
                 break;
@@ -727,28 +714,28 @@ private:
         line(QStringLiteral("The design"), 9, true);
         const QString doorText = d_.door == Sides::None
                                      ? QStringLiteral("none")
-                                     : QStringLiteral("%1, %2 x %3").arg(sidesName(d_.door), feetInches(d_.doorWidth),
-                                                                        feetInches(d_.doorHeight));
+                                     : QStringLiteral("%1, %2 x %3").arg(sidesName(d_.door), lengthText(d_.doorWidth),
+                                                                        lengthText(d_.doorHeight));
         const QStringList values = {
-            QStringLiteral("Width %1").arg(feetInches(d_.width)),
-            QStringLiteral("Depth %1").arg(feetInches(d_.depth)),
-            QStringLiteral("Wall height %1").arg(feetInches(d_.innerHeight)),
+            QStringLiteral("Width %1").arg(lengthText(d_.width)),
+            QStringLiteral("Depth %1").arg(lengthText(d_.depth)),
+            QStringLiteral("Wall height %1").arg(lengthText(d_.innerHeight)),
             QStringLiteral("Floor: %1").arg(floorName(d_)),
-            QStringLiteral("Joists %1 x %2 at %3").arg(feetInches(d_.joistWidth), feetInches(d_.joistHeight),
-                                                        feetInches(d_.joistCenters)),
-            QStringLiteral("Studs %1 x %2 at %3").arg(feetInches(d_.studThickness), feetInches(d_.studDepth),
-                                                       feetInches(d_.studCenters)),
-            QStringLiteral("Lining: %1").arg(d_.lining ? feetInches(d_.liningThickness) : QStringLiteral("none")),
+            QStringLiteral("Joists %1 x %2 at %3").arg(lengthText(d_.joistWidth), lengthText(d_.joistHeight),
+                                                        lengthText(d_.joistCenters)),
+            QStringLiteral("Studs %1 x %2 at %3").arg(lengthText(d_.studThickness), lengthText(d_.studDepth),
+                                                       lengthText(d_.studCenters)),
+            QStringLiteral("Lining: %1").arg(d_.lining ? lengthText(d_.liningThickness) : QStringLiteral("none")),
             QStringLiteral("Siding: %1, %2").arg(sidingName(d_.siding), d_.outerWallMaterial),
             QStringLiteral("Door: %1").arg(doorText),
             QStringLiteral("Ramp: %1").arg(d_.ramp == Sides::None ? QStringLiteral("none")
-                                                                  : QStringLiteral("%1, %2").arg(sidesName(d_.ramp), feetInches(d_.rampLength))),
+                                                                  : QStringLiteral("%1, %2").arg(sidesName(d_.ramp), lengthText(d_.rampLength))),
             QStringLiteral("Roof: %1, %2").arg(d_.roof == RoofType::Barn ? QStringLiteral("barn") : QStringLiteral("gable"),
                                                d_.trusses ? QStringLiteral("trusses") : QStringLiteral("rafters")),
-            QStringLiteral("Roof supports %1 x %2 at %3").arg(feetInches(d_.roofSupportDepth), feetInches(d_.roofSupportHeight),
-                                                               feetInches(d_.roofSupportSpacing)),
-            QStringLiteral("Overhangs %1 / %2").arg(feetInches(d_.overhangX), feetInches(d_.overhangZ)),
-            QStringLiteral("Roof sheathing %1").arg(feetInches(d_.roofThickness)),
+            QStringLiteral("Roof supports %1 x %2 at %3").arg(lengthText(d_.roofSupportDepth), lengthText(d_.roofSupportHeight),
+                                                               lengthText(d_.roofSupportSpacing)),
+            QStringLiteral("Overhangs %1 / %2").arg(lengthText(d_.overhangX), lengthText(d_.overhangZ)),
+            QStringLiteral("Roof sheathing %1").arg(lengthText(d_.roofThickness)),
         };
         for (const QString &v : values)
             line(v, 7.5);
@@ -817,7 +804,7 @@ QByteArray PlanSet::pdf(QPageSize::PageSizeId paper) const
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setTitle(QStringLiteral("Shed plans %1 x %2").arg(feetInches(design_.width), feetInches(design_.depth)));
+        writer.setTitle(QStringLiteral("Shed plans %1 x %2").arg(lengthText(design_.width), lengthText(design_.depth)));
         writer.setCreator(QStringLiteral("Corvelle"));
         writer.setResolution(600);
         writer.setPageSize(QPageSize(paper));

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Design.h"
-#include "Model.h"
+#include "shed/Design.h"
+#include "shed/Model.h"
 
 #include <QByteArray>
 #include <QLocale>
@@ -19,9 +19,6 @@ namespace corvelle::shed {
 
 // Letter where the locale measures in inches (US, Canada...), A4 elsewhere; always landscape.
 QPageSize::PageSizeId planPaper(const QLocale &locale = QLocale());
-
-// Lengths as a builder reads them off a plan: 12' 0", 7' 10 1/2" (nearest eighth).
-QString feetInches(double inches);
 
 // The material list page's rows as the caller formats them: item, quantity, unit,
 // unit price, cost; and the total line.

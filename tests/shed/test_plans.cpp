@@ -39,12 +39,8 @@ QString pdfText(const QByteArray &pdf, int *pages = nullptr)
 class TestPlans : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void feetAndInches()
+    void paperFromTheLocale()
     {
-        QCOMPARE(feetInches(144), QStringLiteral("12' 0\""));
-        QCOMPARE(feetInches(94.5), QStringLiteral("7' 10 1/2\""));
-        QCOMPARE(feetInches(11.99), QStringLiteral("1' 0\""));     // rounding carries into the feet
-        QCOMPARE(feetInches(5.5), QStringLiteral("5 1/2\""));
         QCOMPARE(planPaper(QLocale(QLocale::English, QLocale::UnitedStates)), QPageSize::Letter);
         QCOMPARE(planPaper(QLocale(QLocale::German, QLocale::Germany)), QPageSize::A4);
     }
