@@ -136,6 +136,7 @@ DocumentView::DocumentView(int id, QWidget *parent) : QWidget(parent), id_(id)
     auto *layout = new QVBoxLayout(this);
     header_ = new QLabel(this);
     header_->setObjectName(QStringLiteral("documentHeader"));
+    header_->setTextFormat(Qt::PlainText); // shows a file name the caller chose
     layout->addWidget(header_);
 
     pages_ = new QStackedWidget(this);
@@ -156,6 +157,7 @@ DocumentView::DocumentView(int id, QWidget *parent) : QWidget(parent), id_(id)
     auto *planLayout = new QVBoxLayout(plan);
     canvas_ = new DrawingCanvas(plan);
     widthLabel_ = new QLabel(plan);
+    widthLabel_->setTextFormat(Qt::PlainText);
     widthLabel_->setAlignment(Qt::AlignCenter);
     planLayout->addWidget(canvas_, 1);
     planLayout->addWidget(widthLabel_);
@@ -208,6 +210,7 @@ void DocumentView::showDesign(const ShedDesignData &design)
         const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
         for (const DesignEntry &entry : group.entries) {
             auto *value = new QLabel(entry.value.isEmpty() ? tr("(empty)") : entry.value, box);
+            value->setTextFormat(Qt::PlainText); // the file's text, never markup
             value->setTextInteractionFlags(Qt::TextSelectableByMouse);
             value->setFont(fixed);
             value->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(14, QLatin1Char('M'))));
