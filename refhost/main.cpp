@@ -83,8 +83,13 @@ int main(int argc, char *argv[])
     if (!bus.registerVirtualObject(corvelle::bus::RootPath, &host, QDBusConnection::SubPath))
         return fail(QStringLiteral("cannot register %1 on the bus").arg(corvelle::bus::RootPath));
     if (!bus.registerService(service)) {
-        // Lost a race with another host starting at the same moment.
-        return fail(QStringLiteral("%1 is already owned on the session bus: %2").arg(service, bus.lastError().message()));
+        // The check above passed, so the name went to a host started at the same moment
+        // (the bus gives no error for a name that is taken).
+        if (bus.interface()->isServiceRegistered(service)) {
+            return fail(QStringLiteral("%1 was taken by another host starting at the same moment; not starting a second one")
+                            .arg(service));
+        }
+        return fail(QStringLiteral("cannot take %1 on the session bus: %2").arg(service, bus.lastError().message()));
     }
     window.show();
     const int status = app.exec();
