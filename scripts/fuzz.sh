@@ -3,7 +3,7 @@
 # build-fuzz/ and runs each for a number of runs (default 10 million), starting from the
 # kept corpus and crash inputs under tests/fuzz/. Prints runs, executions a second and
 # findings per target; exits 1 when any target found a fault (saved under build-fuzz/findings/).
-#   scripts/fuzz.sh [--runs N] [target...]      targets: numbers writer readers (default: all)
+#   scripts/fuzz.sh [--runs N] [target...]      targets: numbers writer readers shed (default: all)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=10000000
@@ -39,7 +39,7 @@ for t in "${targets[@]}"; do
     kept=()
     for dir in "tests/fuzz/corpus/$t" "tests/fuzz/crashes/$t"; do [ -d "$dir" ] && kept+=("$dir"); done
     start=$(date +%s.%N)
-    if build-fuzz/bin/fuzz_"$t" -runs="$runs" -print_final_stats=1 -artifact_prefix="$findings/" \
+    if build-fuzz/bin/fuzz_"$t" -runs="$runs" -timeout=30 -print_final_stats=1 -artifact_prefix="$findings/" \
         "$work" "${kept[@]}" >"$log" 2>&1; then
         found=0
     else
