@@ -1,8 +1,9 @@
 // corvelle-host: the reference host drawing application the wizard hands its designs to.
 #include "BuildCommand.h"
-#include "HostObject.h"
-#include "HostWindow.h"
 #include "bus/BusContract.h"
+#include "refhost/bus/HostAdaptor.h"
+#include "refhost/model/Application.h"
+#include "refhost/views/HostWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -67,10 +68,11 @@ int main(int argc, char *argv[])
                         .arg(service));
     }
 
-    HostWindow window;
+    Application model(folder);
+    HostWindow window(model);
     if (parser.isSet(snapshotOpt))
         window.setSnapshotFile(parser.value(snapshotOpt));
-    HostObject host(&window, folder);
+    HostAdaptor host(model);
     if (parser.isSet(journalOpt)) {
         QString error;
         if (!host.openJournal(parser.value(journalOpt), error))

@@ -1,7 +1,7 @@
 // The host's readers on arbitrary bytes: no crash, and whatever they take holds up
 // (63 lines with finite sizes; one finite width).
 #include "core/ShedDataFormat.h"
-#include "refhost/ShedDataFile.h"
+#include "refhost/model/ShedDataReader.h"
 
 #include <cmath>
 #include <cstdint>
@@ -22,25 +22,22 @@ void require(bool condition)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
-    QString error;
-
-    refhost::ShedDesignData design;
-    if (refhost::parseShedData(bytes, design, error)) {
+    const refhost::ShedDataRead design = refhost::readShedData(bytes);
+    if (design.data) {
         require(bytes.count("\r\n") == shedfile::LineCount);
         for (int line : {1, 2, 3, 47, 48})
-            require(std::isfinite(design.value(line).toDouble()));
+            require(std::isfinite(design.data->text(line).toDouble()));
     } else {
-        require(!error.isEmpty());
+        require(!design.error.isEmpty());
     }
 
-    QString width;
-    error.clear();
-    if (refhost::parseShedSize(bytes, width, error)) {
+    const refhost::ShedSizeRead width = refhost::readShedSize(bytes);
+    if (width.feet) {
         bool ok = false;
-        require(std::isfinite(width.toDouble(&ok)) && ok);
-        require(bytes == width.toLatin1() + "\r\n");
+        require(std::isfinite(width.text.toDouble(&ok)) && ok);
+        require(bytes == width.text.toLatin1() + "\r\n");
     } else {
-        require(!error.isEmpty());
+        require(!width.error.isEmpty());
     }
     return 0;
 }

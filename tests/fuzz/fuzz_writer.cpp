@@ -4,7 +4,7 @@
 #include "core/Numbers.h"
 #include "core/ShedDataFormat.h"
 #include "core/ShedDesign.h"
-#include "refhost/ShedDataFile.h"
+#include "refhost/model/ShedDataReader.h"
 #include "tests/support/TestData.h"
 
 #include <QList>
@@ -103,8 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
     }
 
-    refhost::ShedDesignData shown;
-    QString error;
-    require(refhost::parseShedData(bytes, shown, error) || unguardedSizeLine(error));
+    const refhost::ShedDataRead shown = refhost::readShedData(bytes);
+    require(shown.data || unguardedSizeLine(shown.error));
     return 0;
 }

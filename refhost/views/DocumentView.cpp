@@ -1,4 +1,6 @@
-#include "DocumentView.h"
+#include "refhost/views/DocumentView.h"
+
+#include "refhost/model/Document.h"
 
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -50,27 +52,21 @@ private:
 
 namespace {
 
-double leadingNumber(const QString &text)
-{
-    bool ok = false;
-    const double v = text.trimmed().toDouble(&ok);
-    return ok ? v : 0.0;
-}
-
 // A front elevation drawn from the handed-over sizes, so the design can be checked at a glance.
 class FrontView : public QWidget {
 public:
-    FrontView(const ShedDesignData &d, QWidget *parent) : QWidget(parent)
+    FrontView(const ShedData &d, QWidget *parent) : QWidget(parent)
     {
-        width_ = leadingNumber(d.value(1));
-        wallHeight_ = leadingNumber(d.value(25));
+        width_ = d.width.feet();
+        wallHeight_ = d.innerHeight.feet();
         if (wallHeight_ <= 0)
-            wallHeight_ = leadingNumber(d.value(3));
-        roof_ = d.value(53);
-        door_ = d.value(45);
-        doorWidth_ = leadingNumber(d.value(47));
-        doorHeight_ = leadingNumber(d.value(48));
-        ramp_ = d.value(50);
+            wallHeight_ = d.height.feet();
+        roof_ = d.text(53);
+        barn_ = d.roof == RoofType::Barn;
+        door_ = d.door;
+        doorWidth_ = d.doorWidth.feet();
+        doorHeight_ = d.doorHeight.feet();
+        ramp_ = d.ramp;
         setMinimumHeight(220);
     }
 
@@ -84,9 +80,9 @@ protected:
             p.drawText(rect(), Qt::AlignCenter, tr("No front view: width or wall height is not a number"));
             return;
         }
-        const bool front = door_ == QLatin1String("Front") || door_ == QLatin1String("Both");
-        const bool rampFront = ramp_ == QLatin1String("Front") || ramp_ == QLatin1String("Both");
-        const double rise = roof_ == QLatin1String("Barn") ? width_ * 0.4 : width_ * 0.3;
+        const bool front = hasFront(door_);
+        const bool rampFront = hasFront(ramp_);
+        const double rise = barn_ ? width_ * 0.4 : width_ * 0.3;
         const double totalH = wallHeight_ + rise + 1.0;
         const double totalW = width_ + 2.0;
         const double scale = std::min((width() - 20) / totalW, (height() - 40) / totalH);
@@ -99,7 +95,7 @@ protected:
         p.drawRect(QRectF(pt(0, wallHeight_), pt(width_, 0)));
         QPainterPath roof;
         roof.moveTo(pt(-0.5, wallHeight_ - 0.2));
-        if (roof_ == QLatin1String("Barn")) {
+        if (barn_) {
             roof.lineTo(pt(width_ * 0.15, wallHeight_ + rise * 0.65));
             roof.lineTo(pt(width_ / 2, wallHeight_ + rise));
             roof.lineTo(pt(width_ * 0.85, wallHeight_ + rise * 0.65));
@@ -126,12 +122,14 @@ protected:
 
 private:
     double width_ = 0, wallHeight_ = 0, doorWidth_ = 0, doorHeight_ = 0;
-    QString roof_, door_, ramp_;
+    QString roof_;
+    bool barn_ = false;
+    Sides door_ = Sides::None, ramp_ = Sides::None;
 };
 
 } // namespace
 
-DocumentView::DocumentView(int id, QWidget *parent) : QWidget(parent), id_(id)
+DocumentView::DocumentView(Document &document, QWidget *parent) : QWidget(parent), document_(document)
 {
     auto *layout = new QVBoxLayout(this);
     header_ = new QLabel(this);
@@ -163,53 +161,62 @@ DocumentView::DocumentView(int id, QWidget *parent) : QWidget(parent), id_(id)
     planLayout->addWidget(widthLabel_);
     pages_->addWidget(plan);
 
-    updateHeader();
+    connect(&document_, &Document::draftingModeChanged, this, &DocumentView::updateHeader);
+    connect(&document_, &Document::drawingChanged, this, &DocumentView::showDrawing);
+    connect(&document_, &Document::contentChanged, this, &DocumentView::showContent);
+    showDrawing();
+    showContent();
 }
-
-QString DocumentView::title() const { return tr("Drawing %1").arg(id_); }
 
 void DocumentView::updateHeader()
 {
-    QString text = tr("%1    Drafting mode: %2").arg(title(), draftingMode_ ? tr("On") : tr("Off"));
-    if (!symbolFile_.isEmpty())
-        text += tr("    Symbol: %1").arg(QFileInfo(symbolFile_).fileName());
+    QString text = tr("%1    Drafting mode: %2").arg(document_.title(), document_.draftingMode() ? tr("On") : tr("Off"));
+    if (const auto &drawing = document_.drawing())
+        text += tr("    Symbol: %1").arg(QFileInfo(drawing->fileName).fileName());
     header_->setText(text);
 }
 
-void DocumentView::setDraftingMode(bool on)
+void DocumentView::showDrawing()
 {
-    draftingMode_ = on;
-    updateHeader();
-}
-
-bool DocumentView::loadSymbol(const QString &fileName, const QByteArray &data)
-{
-    if (!canvas_->load(data))
-        return false;
-    symbolFile_ = fileName;
-    widthLabel_->setText(tr("Building width: not set"));
-    pages_->setCurrentIndex(2);
+    if (const auto &drawing = document_.drawing())
+        canvas_->load(drawing->svg);
     updateHeader();
     canvas_->update();
-    return true;
 }
 
-bool DocumentView::hasSymbol() const { return !symbolFile_.isEmpty() && canvas_->isValid(); }
+void DocumentView::showContent()
+{
+    switch (document_.content()) {
+    case Document::Content::Empty:
+        pages_->setCurrentIndex(0);
+        break;
+    case Document::Content::Design:
+        showDesign();
+        pages_->setCurrentIndex(1);
+        break;
+    case Document::Content::Plan:
+        widthLabel_->setText(document_.planWidth().isEmpty() ? tr("Building width: not set")
+                                                             : tr("Building width: %1 feet").arg(document_.planWidth()));
+        pages_->setCurrentIndex(2);
+        break;
+    }
+}
 
-void DocumentView::showDesign(const ShedDesignData &design)
+void DocumentView::showDesign()
 {
     while (QLayoutItem *item = designLayout_->takeAt(0)) {
         delete item->widget();
         delete item;
     }
+    const ShedData &design = *document_.design();
     designLayout_->addWidget(new FrontView(design, designPage_));
-    for (const DesignGroup &group : design.groups) {
+    // The comments are aligned with blanks in the file; a fixed font keeps them readable.
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    for (const ShedGroup &group : design.groups) {
         auto *box = new QGroupBox(group.title, designPage_);
         auto *form = new QFormLayout(box);
-        // The comments are aligned with blanks in the file; a fixed font keeps them readable.
-        const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        for (const DesignEntry &entry : group.entries) {
-            auto *value = new QLabel(entry.value.isEmpty() ? tr("(empty)") : entry.value, box);
+        for (const ShedEntry &entry : group.entries) {
+            auto *value = new QLabel(entry.text.isEmpty() ? tr("(empty)") : entry.text, box);
             value->setTextFormat(Qt::PlainText); // the file's text, never markup
             value->setTextInteractionFlags(Qt::TextSelectableByMouse);
             value->setFont(fixed);
@@ -222,13 +229,6 @@ void DocumentView::showDesign(const ShedDesignData &design)
         designLayout_->addWidget(box);
     }
     designLayout_->addStretch(1);
-    pages_->setCurrentIndex(1);
-}
-
-void DocumentView::showPlan(const QString &width)
-{
-    widthLabel_->setText(tr("Building width: %1 feet").arg(width));
-    pages_->setCurrentIndex(2);
 }
 
 } // namespace corvelle::refhost

@@ -1,0 +1,102 @@
+#include "refhost/model/Application.h"
+
+#include "refhost/model/MacroRunner.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace corvelle::refhost {
+
+Application::Application(QString programFolder, QObject *parent) : QObject(parent), folder_(std::move(programFolder))
+{
+}
+
+bool Application::inProgramFolder(const QString &hostPath) { return hostPath.startsWith(QLatin1String("*\\")); }
+
+QString Application::resolve(const QString &hostPath) const
+{
+    QString rest = hostPath;
+    const bool inFolder = inProgramFolder(rest);
+    if (inFolder)
+        rest = rest.mid(2);
+    rest.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return inFolder ? folder_ + QLatin1Char('/') + rest : rest;
+}
+
+Document *Application::document(int id) const
+{
+    for (Document *doc : documents_)
+        if (doc->id() == id)
+            return doc;
+    return nullptr;
+}
+
+void Application::setActiveDocument(Document *document)
+{
+    if (document == active_ || (document && !documents_.contains(document)))
+        return;
+    active_ = document;
+    Q_EMIT activeDocumentChanged(active_);
+}
+
+Document *Application::addDocument()
+{
+    auto *doc = new Document(nextId_++, this);
+    connect(doc, &Document::draftingModeChanged, this, [this, doc](bool on) {
+        report(tr("%1: drafting mode %2").arg(doc->title(), on ? tr("on") : tr("off")));
+    });
+    connect(doc, &Document::drawingChanged, this, [this, doc] {
+        report(tr("%1: loaded %2").arg(doc->title(), QFileInfo(doc->drawing()->fileName).fileName()));
+    });
+    documents_.append(doc);
+    Q_EMIT documentAdded(doc);
+    setActiveDocument(doc);
+    report(tr("New drawing: %1").arg(doc->title()));
+    return doc;
+}
+
+void Application::closeDocument(int id)
+{
+    Document *doc = document(id);
+    if (!doc)
+        return;
+    const qsizetype at = documents_.indexOf(doc);
+    documents_.removeAt(at);
+    if (active_ == doc) {
+        active_ = nullptr;
+        setActiveDocument(documents_.isEmpty() ? nullptr : documents_.at(std::min(at, documents_.size() - 1)));
+        if (!active_)
+            Q_EMIT activeDocumentChanged(nullptr);
+    }
+    Q_EMIT documentClosed(id);
+    doc->deleteLater();
+}
+
+void Application::bringToTop()
+{
+    Q_EMIT raiseRequested();
+    report(tr("Brought to the front"));
+}
+
+HostOutcome Application::loadSymbol(Document &document, const QString &hostPath, bool link, bool fitToView, bool replace)
+{
+    const QString fileName = resolve(hostPath);
+    QFile file(fileName);
+    if (!QFileInfo(fileName).isFile() || !file.open(QIODevice::ReadOnly))
+        return HostError{HostError::Kind::FileNotFound, tr("The drawing %1 does not exist").arg(fileName)};
+    if (!document.loadDrawing(Drawing{fileName, file.readAll(), link, fitToView, replace}))
+        return HostError{HostError::Kind::BadDrawing, tr("%1 is not a drawing this host can read").arg(fileName)};
+    return std::nullopt;
+}
+
+HostOutcome Application::runMacro(Document &document, const QString &macroPath)
+{
+    HostOutcome outcome = MacroRunner(*this).run(document, macroPath);
+    if (!outcome)
+        Q_EMIT macroFinished(&document);
+    return outcome;
+}
+
+void Application::report(const QString &status) { Q_EMIT activity(status); }
+
+} // namespace corvelle::refhost

@@ -1,0 +1,183 @@
+// The reference host's model without a window or a bus: the typed reader, the documents
+// and the macro runner that dispatches on a macro file's Action line.
+#include "refhost/model/Application.h"
+#include "refhost/model/MacroRunner.h"
+#include "refhost/model/ShedDataReader.h"
+
+#include "TestData.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace corvelle::refhost;
+using corvelle::testing::joinCrLf;
+using corvelle::testing::sampleShedData;
+using corvelle::testing::sampleShedDataLines;
+
+namespace {
+
+const QString StartMacro = QStringLiteral("*\\Program Data\\Q&V_1_Start.mrq");
+const QString PlanMacro = QStringLiteral("*\\Program Data\\2dsheds.mrq");
+
+// A program folder with the host's two macros installed.
+class Folder {
+public:
+    Folder()
+    {
+        QDir(dir_.path()).mkpath(QStringLiteral("Program Data/2D Sheds"));
+        for (const char *macro : {"Q&V_1_Start.mrq", "2dsheds.mrq"})
+            QFile::copy(QStringLiteral(CORVELLE_HOST_DATA_SRC "/") + QLatin1String(macro),
+                        file(QStringLiteral("Program Data/") + QLatin1String(macro)));
+    }
+    QString path() const { return dir_.path(); }
+    QString file(const QString &relative) const { return dir_.filePath(relative); }
+    void write(const QString &relative, const QByteArray &bytes) const
+    {
+        QFile f(file(relative));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+
+private:
+    QTemporaryDir dir_;
+};
+
+const QByteArray Svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" height=\"10\"><rect width=\"4\" height=\"4\"/></svg>";
+
+} // namespace
+
+#define VERIFY_SUCCEEDS(expression)                                                                                   \
+    do {                                                                                                               \
+        const HostOutcome outcome_ = (expression);                                                                     \
+        QVERIFY2(!outcome_, outcome_ ? qPrintable(outcome_->message) : "");                                            \
+    } while (false)
+
+class RefHostModelTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void readerGivesTypedValues()
+    {
+        QList<QByteArray> lines = sampleShedDataLines();
+        lines[0] = "12.5        ' X, Feet,         Shed Width";
+        lines[9] = "abc         ' Y, Inches,       Floor Height"; // kept, though no number
+        lines[52] = "Barn";
+        lines[44] = "Both";
+        const ShedDataRead read = readShedData(joinCrLf(lines));
+        QVERIFY2(read.data, qPrintable(read.error));
+        const ShedData &d = *read.data;
+        QCOMPARE(d.width.amount, std::optional<double>(12.5));
+        QCOMPARE(d.width.unit, Unit::Feet);
+        QCOMPARE(d.doorHeight.feet(), 7.0);
+        QCOMPARE(d.floor, FloorType::Concrete);
+        QCOMPARE(d.door, Sides::Both);
+        QCOMPARE(d.ramp, Sides::Front);
+        QCOMPARE(d.roof, RoofType::Barn);
+        QVERIFY(d.trusses);
+        QCOMPARE(d.shading, Shading::Flatshade);
+        // Sizes in inches keep their unit; a line that is no number has no amount.
+        const ShedEntry &floorHeight = d.groups[1].entries[6];
+        QCOMPARE(floorHeight.line, 10);
+        QCOMPARE(floorHeight.size->unit, Unit::Inches);
+        QVERIFY(!floorHeight.size->amount);
+        QCOMPARE(d.text(43), QStringLiteral("Pieces of Vinyl Siding"));
+        QCOMPARE(d.text(46), QString()); // comment lines are shown with the line above
+    }
+
+    void readerNamesTheLineOfAProblem()
+    {
+        QList<QByteArray> lines = sampleShedDataLines();
+        lines[47] = "inf         ' Y, Feet,         Main Door Height";
+        const ShedDataRead read = readShedData(joinCrLf(lines));
+        QVERIFY(!read.data);
+        QCOMPARE(read.line, 48);
+        QCOMPARE(read.error, QStringLiteral("ShedData.txt line 48: \"inf\" is not a size"));
+        QCOMPARE(readShedData(joinCrLf(lines.mid(1))).line, 0);
+
+        QCOMPARE(readShedSize("12.50\r\n").feet, std::optional<double>(12.5));
+        QVERIFY(readShedSize("12.50\n").error.contains(QStringLiteral("CR LF")));
+    }
+
+    // Adding makes a document active; closing the active one passes the activity on to
+    // its neighbour, as a tab bar does, and to none when it was the last.
+    void documentsAndTheActiveOne()
+    {
+        Application app(QStringLiteral("/program"));
+        QSignalSpy active(&app, &Application::activeDocumentChanged);
+        Document *first = app.addDocument();
+        Document *second = app.addDocument();
+        Document *third = app.addDocument();
+        QCOMPARE(app.activeDocument(), third);
+        QCOMPARE(active.count(), 3);
+        app.setActiveDocument(second);
+        app.closeDocument(second->id());
+        QCOMPARE(app.activeDocument(), third);
+        QCOMPARE(app.document(second->id()), nullptr);
+        app.closeDocument(third->id());
+        QCOMPARE(app.activeDocument(), first);
+        app.closeDocument(first->id());
+        QCOMPARE(app.activeDocument(), nullptr);
+        QCOMPARE(active.last().at(0).value<Document *>(), nullptr);
+        QCOMPARE(app.addDocument()->id(), 4); // numbers are never reused
+        QCOMPARE(app.resolve(QStringLiteral("*\\Program Data\\x.mrq")), QStringLiteral("/program/Program Data/x.mrq"));
+    }
+
+    // The Action line decides, not the file's name: a renamed start macro still shows the
+    // design, and a macro without a known action is refused by name.
+    void macrosRunTheirAction()
+    {
+        Folder folder;
+        folder.write(QStringLiteral("Program Data/ShedData.txt"), sampleShedData());
+        folder.write(QStringLiteral("Program Data/Mine.mrq"), "' my copy\r\n\r\nAction Shed3D \"*\\Program Data\\ShedData.txt\"\r\n");
+        folder.write(QStringLiteral("Program Data/Odd.mrq"), "Action Shed4D \"*\\x\"\n");
+        Application app(folder.path());
+        Document *doc = app.addDocument();
+        QSignalSpy finished(&app, &Application::macroFinished);
+        QSignalSpy content(doc, &Document::contentChanged);
+
+        VERIFY_SUCCEEDS(app.runMacro(*doc, QStringLiteral("*\\Program Data\\Mine.mrq")));
+        QCOMPARE(doc->content(), Document::Content::Design);
+        QCOMPARE(doc->design()->width.amount, std::optional<double>(12));
+        QCOMPARE(content.count(), 1);
+        QCOMPARE(finished.count(), 1);
+
+        const HostOutcome odd = app.runMacro(*doc, QStringLiteral("*\\Program Data\\Odd.mrq"));
+        QVERIFY(odd);
+        QCOMPARE(odd->kind, HostError::Kind::UnknownMacro);
+        QVERIFY(odd->message.contains(QStringLiteral("Shed4D")));
+        QCOMPARE(app.runMacro(*doc, QStringLiteral("*\\Program Data\\Gone.mrq"))->kind, HostError::Kind::FileNotFound);
+        QCOMPARE(app.runMacro(*doc, QStringLiteral("Program Data\\Mine.mrq"))->kind, HostError::Kind::UnknownMacro);
+        QCOMPARE(finished.count(), 1); // failed macros leave no snapshot behind
+
+        QCOMPARE(MacroRunner::actionOf(QStringLiteral("Action Shed2D \"*\\shedSize.txt\"\r\n"))->argument,
+                 QStringLiteral("*\\shedSize.txt"));
+        QVERIFY(!MacroRunner::actionOf(QStringLiteral("Shed2D \"*\\shedSize.txt\"\r\nAction Shed3D \"x\"")));
+    }
+
+    void planMacroNeedsItsDrawing()
+    {
+        Folder folder;
+        folder.write(QStringLiteral("shedSize.txt"), "12.50\r\n");
+        folder.write(QStringLiteral("Program Data/2D Sheds/Shed_101.KQ"), Svg);
+        folder.write(QStringLiteral("Program Data/2D Sheds/Shed_102.KQ"), "not a drawing");
+        Application app(folder.path());
+        Document *doc = app.addDocument();
+        QCOMPARE(app.runMacro(*doc, PlanMacro)->kind, HostError::Kind::NoDrawing);
+        QCOMPARE(app.loadSymbol(*doc, QStringLiteral("*\\Program Data\\2D Sheds\\Shed_102.KQ"), false, true, true)->kind,
+                 HostError::Kind::BadDrawing);
+        QVERIFY(!doc->drawing());
+
+        VERIFY_SUCCEEDS(app.loadSymbol(*doc, QStringLiteral("*\\Program Data\\2D Sheds\\Shed_101.KQ"), false, true, true));
+        QCOMPARE(doc->content(), Document::Content::Plan);
+        QVERIFY(doc->planWidth().isEmpty());
+        QVERIFY(doc->drawing()->fitToView && !doc->drawing()->link);
+        VERIFY_SUCCEEDS(app.runMacro(*doc, PlanMacro));
+        QCOMPARE(doc->planWidth(), QStringLiteral("12.50"));
+        QCOMPARE(app.runMacro(*doc, StartMacro)->kind, HostError::Kind::FileNotFound); // no ShedData.txt
+    }
+};
+
+QTEST_GUILESS_MAIN(RefHostModelTest)
+#include "test_refhost_model.moc"
