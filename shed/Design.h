@@ -25,7 +25,7 @@ struct Design {
     double joistWidth = 1.5;     // line 6
     double joistHeight = 5.5;    // line 8
     double joistCenters = 16;    // line 9
-    double slabThickness = 0;    // line 10; concrete only
+    double slabThickness = 6;    // line 10; concrete only
     double deckThickness = 0.25; // line 13
     double sheetWidth = 48;      // line 12
     double sheetLength = 96;     // line 11

@@ -237,6 +237,8 @@ void Framer::foundation()
         break;
     }
     case FloorType::Concrete: {
+        if (d.slabThickness <= 0)
+            break;
         Member &slab = lumber(MemberKind::Slab, Layer::Foundation, QStringLiteral("concrete"), {},
                               QVector3D(W, d.slabThickness, D), Axis::X);
         slab.length = 0;
@@ -360,7 +362,9 @@ void Framer::wall(const Wall &w)
         centres.append(k * c);
         if (u < w.start + t - Eps || taken(u))
             continue;
-        if (w.door && u + t > roL - 2 * t + Eps && u < roR + 2 * t - Eps) {
+        // Inside the jacks a layout stud becomes a cripple over the header; one within a
+        // stud's width of a king is replaced by it (`taken`).
+        if (w.door && u + t > roL - t + Eps && u < roR + t - Eps) {
             if (u >= roL - t - Eps && u + t <= roR + t + Eps)
                 cripples.append(u);
             continue;
@@ -407,6 +411,18 @@ void Framer::gableStuds(const Wall &w)
     const double y0 = plateTop + (rf.trusses ? rf.depth : 0);
     const double ridgeL = W / 2 - t / 2, ridgeR = W / 2 + t / 2;
     const double ridgeBottom = rf.ridgeTop - rf.ridgeDepth;
+    const double z0 = w.side == 0 ? 0 : D - sd;
+    // A gable taller than a stud may be long is framed in two storeys, with a plate
+    // across where the lower studs stop.
+    const double plateY = y0 + r::MaxSplicedPiece - t;
+    const bool storeys = rf.underside(W / 2) - y0 > r::MaxSplicedPiece;
+    if (storeys) {
+        double xa = 0;
+        while (xa < W / 2 && rf.underside(xa) < plateY + t)
+            xa += 0.25;
+        for (auto [a, b] : splitRun(xa, W - xa, {}))
+            lumber(MemberKind::TopPlate, Layer::Framing, plateStock, QVector3D(a, plateY, z0), QVector3D(b - a, t, sd), Axis::X);
+    }
     for (int k = 0; k * d.studCenters - t / 2 <= W - t + Eps; ++k) {
         const double u = std::max(0.0, k * d.studCenters - t / 2);
         if (std::min(rf.underside(u), rf.underside(u + t)) - y0 < r::MinGableStud)
@@ -426,10 +442,18 @@ void Framer::gableStuds(const Wall &w)
             }
             p.append({u, rf.underside(u)});
         }
-        const double z0 = w.side == 0 ? 0 : D - sd;
-        Member &stud = profileXY(MemberKind::Stud, Layer::Framing, studStock, p, z0, sd);
-        stud.length = boundingRect(p).height();
-        stud.angle2 = angle;
+        QList<Polygon> parts = {p};
+        if (storeys && boundingRect(p).bottom() > plateY + t + r::MinGableStud) {
+            parts = {clipConvex(p, rectPolygon(QRectF(QPointF(u - 1, y0 - 1), QPointF(u + t + 1, plateY)))),
+                     clipConvex(p, rectPolygon(QRectF(QPointF(u - 1, plateY + t), QPointF(u + t + 1, 1e6))))};
+        }
+        for (qsizetype i = 0; i < parts.size(); ++i) {
+            if (parts[i].isEmpty())
+                continue;
+            Member &stud = profileXY(MemberKind::Stud, Layer::Framing, studStock, parts[i], z0, sd);
+            stud.length = boundingRect(parts[i]).height();
+            stud.angle2 = i + 1 == parts.size() ? angle : 90;
+        }
     }
 }
 
@@ -584,29 +608,38 @@ void Framer::web(QPointF a, QPointF b, double z0, QPointF chordAtB)
     const QPointF dir = b - a;
     const double len = std::hypot(dir.x(), dir.y());
     const QPointF n(-dir.y() / len * r::WebDepth / 2, dir.x() / len * r::WebDepth / 2);
-    Member &mb = profileXY(MemberKind::TrussWeb, Layer::Roof, nominalSection(rf.thick, r::WebDepth),
-                           {a - n, b - n, b + n, a + n}, z0, rf.thick);
-    mb.length = len;
-    mb.angle1 = cutAngle(QPointF(1, 0), dir);
-    mb.angle2 = cutAngle(chordAtB, dir);
+    // A web longer than a spliced piece may be is made of pieces joined by gussets.
+    const int pieces = int(std::ceil(len / r::MaxSplicedPiece - Eps));
+    for (int i = 0; i < pieces; ++i) {
+        const QPointF p = a + dir * (double(i) / pieces), q = a + dir * (double(i + 1) / pieces);
+        Member &mb = profileXY(MemberKind::TrussWeb, Layer::Roof, nominalSection(rf.thick, r::WebDepth),
+                               {p - n, q - n, q + n, p + n}, z0, rf.thick);
+        mb.length = len / pieces;
+        mb.angle1 = i == 0 ? cutAngle(QPointF(1, 0), dir) : 90;
+        mb.angle2 = i == pieces - 1 ? cutAngle(chordAtB, dir) : 90;
+        if (i > 0)
+            gusset(p, z0, z0 + rf.thick);
+    }
 }
 
 void Framer::gusset(QPointF at, double z0, double z1)
 {
     // Clipped to the frame's outline so no plate stands proud of the roof or below the truss.
-    Polygon clip = {{rf.xTail, plateTop}, {W - rf.xTail, plateTop}};
-    clip.append({W - rf.xTail, rf.top(W - rf.xTail)});
+    // Over the walls only: beyond them the tails drop below the plates.
+    Polygon clip = {{0, plateTop}, {W, plateTop}};
+    clip.append({W, rf.top(W)});
     const QList<double> corners = {W - rf.xTopKnee, W / 2, rf.xTopKnee};
     for (double x : corners) {
         if (rf.gambrel || x == W / 2)
             clip.append({x, rf.top(x)});
     }
-    clip.append({rf.xTail, rf.top(rf.xTail)});
+    clip.append({0, rf.top(0)});
     const double g = r::GussetSize / 2;
     const Polygon plate = clipConvex(rectPolygon(QRectF(at.x() - g, at.y() - g, 2 * g, 2 * g)), clip);
     if (plate.isEmpty())
         return;
-    const QString stock = fraction(r::GussetThickness) + QStringLiteral(" in plywood");
+    // Their own row, so the roof's sheet count reads as the roof's.
+    const QString stock = fraction(r::GussetThickness) + QStringLiteral(" in plywood, gussets");
     m.sheetSizes.insert(stock, QSizeF(48, 96));
     for (double z : {z0 - r::GussetThickness, z1}) {
         Member &mb = profileXY(MemberKind::Gusset, Layer::Roof, stock, plate, z, r::GussetThickness);
@@ -833,7 +866,9 @@ void Framer::ramps()
                                 : Polygon{{0, 0}, {L, 0}, {0, rise}};
     const double alpha = degrees(std::atan2(rise, L));
     const int stringers = int(std::ceil(rampW / r::MaxStringerSpacing - Eps)) + 1;
-    const int boards = int(std::floor((slopeLen + r::RampDeckGap) / (5.5 + r::RampDeckGap)));
+    // The first board starts far enough up the slope that its thickness stays over the toe.
+    const double firstBoard = t * rise / L;
+    const int boards = int(std::floor((slopeLen - firstBoard + r::RampDeckGap) / (5.5 + r::RampDeckGap)));
     for (bool front : {true, false}) {
         if (!rampBuilt(d, front))
             continue;
@@ -852,7 +887,7 @@ void Framer::ramps()
         const QVector3D toe(float(front ? x0 : x0 + rampW), 0, float(front ? zWall - L : zWall + L));
         for (int i = 0; i < boards; ++i) {
             Member mb{MemberKind::RampDeck, Layer::Ramps, stock, QVector3D(float(rampW), float(t), 5.5f),
-                      QQuaternion::fromAxes(xAxis, normal, up), toe + up * float(i * (5.5 + r::RampDeckGap)), rampW, 90, 90, 0, {}};
+                      QQuaternion::fromAxes(xAxis, normal, up), toe + up * float(firstBoard + i * (5.5 + r::RampDeckGap)), rampW, 90, 90, 0, {}};
             m.members.append(mb);
         }
     }

@@ -88,40 +88,33 @@ int packSheets(QList<QSizeF> pieces, QSizeF sheet)
     });
     std::vector<std::vector<QRectF>> sheets; // the free rectangles of each sheet
     const double tol = 1.0 / 16;
-    for (const QSizeF &p : pieces) {
-        bool placed = false;
-        for (auto &free : sheets) {
-            for (size_t i = 0; i < free.size() && !placed; ++i) {
-                const QRectF f = free[i];
-                for (QSizeF s : {p, p.transposed()}) {
-                    if (s.width() > f.width() + tol || s.height() > f.height() + tol)
-                        continue;
-                    // Cut across the longer leftover so the larger offcut stays whole.
-                    const double rw = f.width() - s.width(), rh = f.height() - s.height();
-                    free.erase(free.begin() + long(i));
-                    if (rw > rh) {
-                        free.push_back(QRectF(f.left() + s.width(), f.top(), rw, f.height()));
-                        free.push_back(QRectF(f.left(), f.top() + s.height(), s.width(), rh));
-                    } else {
-                        free.push_back(QRectF(f.left(), f.top() + s.height(), f.width(), rh));
-                        free.push_back(QRectF(f.left() + s.width(), f.top(), rw, s.height()));
-                    }
-                    placed = true;
-                    break;
+    // Into the first free rectangle it fits, cutting across the longer leftover so the
+    // larger offcut stays whole.
+    const auto place = [&](std::vector<QRectF> &free, const QSizeF &p) {
+        for (size_t i = 0; i < free.size(); ++i) {
+            const QRectF f = free[i];
+            for (QSizeF s : {p, p.transposed()}) {
+                if (s.width() > f.width() + tol || s.height() > f.height() + tol)
+                    continue;
+                const double rw = std::max(0.0, f.width() - s.width()), rh = std::max(0.0, f.height() - s.height());
+                free.erase(free.begin() + long(i));
+                if (rw > rh) {
+                    free.push_back(QRectF(f.left() + s.width(), f.top(), rw, f.height()));
+                    free.push_back(QRectF(f.left(), f.top() + s.height(), s.width(), rh));
+                } else {
+                    free.push_back(QRectF(f.left(), f.top() + s.height(), f.width(), rh));
+                    free.push_back(QRectF(f.left() + s.width(), f.top(), rw, s.height()));
                 }
+                return true;
             }
-            if (placed)
-                break;
         }
-        if (!placed) {
+        return false;
+    };
+    for (const QSizeF &p : pieces) {
+        if (std::none_of(sheets.begin(), sheets.end(), [&](std::vector<QRectF> &free) { return place(free, p); })) {
             sheets.push_back({QRectF(QPointF(0, 0), sheet)});
-            auto &free = sheets.back();
-            QSizeF s = p;
-            if (s.width() > sheet.width() + tol)
-                s.transpose();
-            free.clear();
-            free.push_back(QRectF(s.width(), 0, std::max(0.0, sheet.width() - s.width()), sheet.height()));
-            free.push_back(QRectF(0, s.height(), s.width(), std::max(0.0, sheet.height() - s.height())));
+            if (!place(sheets.back(), p))
+                sheets.back().clear(); // larger than a sheet: a sheet of its own
         }
     }
     return int(sheets.size());
@@ -149,7 +142,8 @@ public:
         qsizetype bestSize = -1;
         for (auto it = t_.prices.begin(); it != t_.prices.end(); ++it) {
             const QString &key = it.key();
-            if (key.size() > bestSize && stock.startsWith(key) && (stock.size() == key.size() || stock[key.size()] == u' ')) {
+            if (key.size() > bestSize && stock.startsWith(key)
+                && (stock.size() == key.size() || stock[key.size()] == u' ' || stock[key.size()] == u',')) {
                 best = &it.value();
                 bestSize = key.size();
             }
@@ -316,7 +310,12 @@ Takeoff takeoff(const Model &model, const PriceTable &prices)
         const bool panel = stock.contains(QLatin1String("plywood")) || stock.contains(QLatin1String("wall board"));
         const Price price = pricer.find(stock);
         const QString size = QStringLiteral("%1x%2 ft").arg(number(whole.width() / 12), number(whole.height() / 12));
-        add({panel ? QStringLiteral("%1 %2").arg(stock, size) : stock, double(count), price.unit.isEmpty() ? QStringLiteral("piece") : price.unit,
+        // "1/2 in plywood, gussets" reads "1/2 in plywood 4x8 ft, gussets".
+        const qsizetype comma = stock.indexOf(QLatin1String(", "));
+        const QString item = !panel ? stock
+                             : comma < 0 ? QStringLiteral("%1 %2").arg(stock, size)
+                                         : QStringLiteral("%1 %2%3").arg(stock.left(comma), size, stock.mid(comma));
+        add({item, double(count), price.unit.isEmpty() ? QStringLiteral("piece") : price.unit,
              price.price, 0, QStringLiteral("whole pieces and cut pieces laid out from them")});
     }
 

@@ -1,0 +1,176 @@
+// corvelle-host --build end to end: the five files, the refusals that write nothing,
+// and the .glb through the Khronos glTF validator.
+#include "ShedFiles.h"
+
+#include "shed/Build.h"
+#include "shed/Export.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace corvelle;
+
+namespace {
+
+struct Run {
+    int code;
+    QString out, err;
+};
+
+Run host(const QStringList &args)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.remove("QT_QPA_PLATFORM"); // it must not need one
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(CORVELLE_HOST), args);
+    if (!p.waitForFinished(60000))
+        return {-1, {}, QStringLiteral("timed out")};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+QString write(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
+{
+    QFile f(dir.filePath(name));
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(f.fileName()));
+    return f.fileName();
+}
+
+const QStringList Outputs = {"shed.glb", "shed.obj", "shed.mtl", "materials.csv", "cutlist.csv"};
+
+} // namespace
+
+class TestShedBuild : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void buildsTheFiveFiles();
+    void refusedFileWritesNothing();
+    void glbPassesTheValidator();
+};
+
+void TestShedBuild::buildsTheFiveFiles()
+{
+    QTemporaryDir dir;
+    const QString file = write(dir, "ShedData.txt", testing::fileOf(testing::workedExample()));
+    const Run run = host({"--build", file, "--out", dir.filePath("out")});
+    QCOMPARE(run.code, 0);
+    QVERIFY2(run.out.contains("Shed 12 x 16 ft"), qPrintable(run.out));
+    QVERIFY(run.out.contains("Total cost: "));
+    QVERIFY(run.out.contains("framing"));
+    for (const QString &name : Outputs)
+        QVERIFY2(QFileInfo(dir.filePath("out/" + name)).size() > 0, qPrintable(name));
+
+    QFile materials(dir.filePath("out/materials.csv"));
+    QVERIFY(materials.open(QIODevice::ReadOnly));
+    const QList<QByteArray> rows = materials.readAll().split('\n');
+    QVERIFY(rows[0].startsWith("item,quantity,unit,unit_price,cost"));
+    QFile cuts(dir.filePath("out/cutlist.csv"));
+    QVERIFY(cuts.open(QIODevice::ReadOnly));
+    const QByteArray cutText = cuts.readAll();
+    QVERIFY(cutText.startsWith("member,stock,length_in,length,angle_1,angle_2,quantity\n"));
+    QVERIFY(cutText.contains("stud,2x6,115.5000,\"9' 7-1/2\"\"\",90.0,90.0,"));
+
+    // --help describes the command.
+    const Run help = host({"--build", file, "--help"});
+    QCOMPARE(help.code, 0);
+    QVERIFY(help.out.contains("--out"));
+}
+
+void TestShedBuild::refusedFileWritesNothing()
+{
+    QTemporaryDir dir;
+    QByteArray bytes = testing::fileOf(testing::workedExample());
+    bytes.replace("12          ' X, Feet,         Shed Width", "twelve      ' X, Feet,         Shed Width");
+    const QString file = write(dir, "ShedData.txt", bytes);
+    Run run = host({"--build", file, "--out", dir.filePath("out")});
+    QCOMPARE(run.code, 1);
+    QVERIFY2(run.err.contains("line 1:"), qPrintable(run.err));
+    QCOMPARE(run.err.count('\n'), 1);
+    QVERIFY(!QFileInfo::exists(dir.filePath("out")));
+
+    run = host({"--build", dir.filePath("missing.txt"), "--out", dir.filePath("out")});
+    QCOMPARE(run.code, 1);
+    QVERIFY(run.err.contains("missing.txt"));
+
+    // A failed write leaves the earlier outputs whole: an output that cannot be replaced
+    // (a folder in its place) stops the build before any file changes.
+    const QString good = write(dir, "good.txt", testing::fileOf(testing::workedExample()));
+    QVERIFY(host({"--build", good, "--out", dir.filePath("out")}).code == 0);
+    QFile glb(dir.filePath("out/shed.glb"));
+    QVERIFY(glb.open(QIODevice::ReadOnly));
+    const QByteArray before = glb.readAll();
+    glb.close();
+    QVERIFY(QFile::remove(dir.filePath("out/cutlist.csv")));
+    QVERIFY(QDir(dir.filePath("out")).mkdir("cutlist.csv"));
+    ShedDesign wider = testing::workedExample();
+    wider.ShedWidth = "14";
+    const QString other = write(dir, "other.txt", testing::fileOf(wider));
+    run = host({"--build", other, "--out", dir.filePath("out")});
+    QCOMPARE(run.code, 1);
+    QVERIFY(run.err.contains("cutlist.csv"));
+    QVERIFY(glb.open(QIODevice::ReadOnly));
+    QCOMPARE(glb.readAll(), before);
+}
+
+void TestShedBuild::glbPassesTheValidator()
+{
+    if (!QFileInfo::exists(QStringLiteral(GLTF_VALIDATOR_DIR)))
+        QFAIL("the glTF validator is not installed: scripts/test.sh installs it under build/npm");
+    QTemporaryDir dir;
+    // Every roof and floor kind and both framings, doors and ramps at both ends.
+    QStringList files;
+    int n = 0;
+    for (const char *roof : {"Gable", "Barn"}) {
+        for (const char *trusses : {"0", "1"}) {
+            for (const char *floor : {"0", "1", "2", "3"}) {
+                ShedDesign d = testing::workedExample();
+                d.RoofType = roof;
+                d.Trusses = trusses;
+                d.FloorType = floor;
+                d.BlockRows = floor[0] == '3' ? "2" : "0";
+                d.MainDoorLocation = "Both";
+                d.RampLocation = floor[0] == '0' ? "None" : "Both";
+                const shed::BuildResult r = shed::build(testing::fileOf(d), shed::defaultPrices());
+                QVERIFY2(r.outputs, qPrintable(r.error));
+                const QByteArray glb = r.outputs->files.first().second;
+                QCOMPARE(glb.left(4), QByteArray("glTF"));
+                files << write(dir, QStringLiteral("shed%1.glb").arg(n++), glb);
+            }
+        }
+    }
+    // One node per member named by its kind, with its extras.
+    const shed::BuildResult r = shed::build(testing::fileOf(testing::workedExample()), shed::defaultPrices());
+    const QByteArray glb = r.outputs->files.first().second;
+    const quint32 jsonLength = *reinterpret_cast<const quint32 *>(glb.constData() + 12);
+    const QJsonObject json = QJsonDocument::fromJson(glb.mid(20, jsonLength)).object();
+    const QJsonArray nodes = json["nodes"].toArray();
+    QCOMPARE(nodes.size(), r.outputs->model.members.size() + 1);
+    const auto &members = r.outputs->model.members;
+    const auto first = std::find_if(members.begin(), members.end(), [](const shed::Member &m) { return m.kind == shed::MemberKind::Stud; });
+    const QJsonObject stud = nodes[1 + int(first - members.begin())].toObject();
+    QCOMPARE(stud["name"].toString(), QStringLiteral("stud"));
+    QCOMPARE(stud["extras"].toObject()["layer"].toString(), QStringLiteral("framing"));
+    QCOMPARE(stud["extras"].toObject()["stock"].toString(), QStringLiteral("2x6"));
+    QCOMPARE(json["materials"].toArray().size(), shed::LayerCount);
+
+    QProcess node;
+    node.setProcessChannelMode(QProcess::MergedChannels);
+    node.start("node", QStringList{GLTF_VALIDATE_SCRIPT, GLTF_VALIDATOR_DIR} + files);
+    QVERIFY(node.waitForFinished(120000));
+    const QString report = QString::fromUtf8(node.readAll());
+    QVERIFY2(node.exitStatus() == QProcess::NormalExit && node.exitCode() == 0, qPrintable(report));
+    QVERIFY2(report.contains(QStringLiteral("%1 passed, 0 failed").arg(files.size())), qPrintable(report));
+}
+
+QTEST_GUILESS_MAIN(TestShedBuild)
+#include "test_shed_build.moc"
