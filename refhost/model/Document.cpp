@@ -33,6 +33,12 @@ void Document::showDesign(ShedData design)
     Q_EMIT contentChanged();
 }
 
+void Document::setBuild(shed::BuildResult result)
+{
+    build_ = std::move(result.outputs);
+    buildError_ = result.error;
+}
+
 void Document::showPlan(const QString &width)
 {
     planWidth_ = width;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "refhost/model/ShedDataReader.h"
+#include "shed/Build.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -41,6 +42,13 @@ public:
     const std::optional<ShedData> &design() const { return design_; }
     QString planWidth() const { return planWidth_; } // empty until a plan macro sets it
     void showDesign(ShedData design);
+
+    // What the shed model made of the design shown: every member, the takeoff and the
+    // warnings (the export files are formed on demand); or why the design could not be
+    // framed. Set by the start macro before it shows the design.
+    const std::optional<shed::BuildOutputs> &build() const { return build_; }
+    QString buildError() const { return buildError_; }
+    void setBuild(shed::BuildResult result);
     void showPlan(const QString &width);
 
 Q_SIGNALS:
@@ -54,6 +62,8 @@ private:
     std::optional<Drawing> drawing_;
     Content content_ = Content::Empty;
     std::optional<ShedData> design_;
+    std::optional<shed::BuildOutputs> build_;
+    QString buildError_;
     QString planWidth_;
 };
 

@@ -66,13 +66,17 @@ HostOutcome MacroRunner::shed3D(Document &document, const QString &macroName, co
     if (!file.open(QIODevice::ReadOnly))
         return HostError{HostError::Kind::FileNotFound,
                          tr("Cannot read the shed data file %1: %2").arg(dataFile, file.errorString())};
-    ShedDataRead read = readShedData(file.read(1 << 20));
+    const QByteArray bytes = file.read(1 << 20);
+    ShedDataRead read = readShedData(bytes);
     if (!read.data)
         return HostError{HostError::Kind::BadDataFile, tr("%1 (%2)").arg(read.error, dataFile)};
     const ShedData &design = *read.data;
     const QString status = tr("%1: %2 shows the shed design from %3 (%4 x %5 ft, %6 roof)")
                                .arg(macroName, document.title(), QFileInfo(dataFile).fileName(), design.text(1),
                                     design.text(2), design.text(53));
+    // The start macro stands for building the shed: the document keeps the framed model.
+    const QString prices = app_.resolve(QStringLiteral("*\\Program Data\\prices.csv"));
+    document.setBuild(shed::build(bytes, shed::loadPrices(prices), false));
     document.showDesign(std::move(*read.data));
     app_.report(status);
     return std::nullopt;

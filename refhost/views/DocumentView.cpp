@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
@@ -228,7 +229,60 @@ void DocumentView::showDesign()
         }
         designLayout_->addWidget(box);
     }
+    showBuild(fixed);
     designLayout_->addStretch(1);
+}
+
+// The shed model's warnings and material list under the design.
+void DocumentView::showBuild(const QFont &fixed)
+{
+    const auto label = [&](const QString &text, QWidget *parent) {
+        auto *l = new QLabel(text, parent);
+        l->setTextFormat(Qt::PlainText);
+        l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        return l;
+    };
+    const auto &build = document_.build();
+    auto *warnings = new QGroupBox(tr("Warnings"), designPage_);
+    auto *list = new QVBoxLayout(warnings);
+    const QStringList lines = build ? build->warnings : QStringList{document_.buildError()};
+    if (lines.isEmpty())
+        list->addWidget(label(tr("None: the design follows every rule the shed model checks."), warnings));
+    for (const QString &w : lines) {
+        QLabel *l = label(w, warnings);
+        l->setWordWrap(true);
+        list->addWidget(l);
+    }
+    designLayout_->addWidget(warnings);
+    if (!build)
+        return;
+
+    auto *materials = new QGroupBox(tr("Material list"), designPage_);
+    auto *grid = new QGridLayout(materials);
+    const QStringList heads = {tr("Item"), tr("Quantity"), tr("Unit"), tr("Unit price"), tr("Cost")};
+    for (int c = 0; c < heads.size(); ++c) {
+        QLabel *h = label(heads[c], materials);
+        QFont bold = h->font();
+        bold.setBold(true);
+        h->setFont(bold);
+        grid->addWidget(h, 0, c, c ? Qt::AlignRight : Qt::AlignLeft);
+    }
+    int row = 1;
+    for (const shed::MaterialRow &m : build->takeoff.materials) {
+        const QString cost = QString::number(m.cost, 'f', 2);
+        const QStringList cells = {m.item, QString::number(m.quantity, 'g', 6), m.unit, QString::number(m.unitPrice, 'f', 2),
+                                   m.inTotal ? cost : tr("(%1, not in the total)").arg(cost)};
+        for (int c = 0; c < cells.size(); ++c) {
+            QLabel *cell = label(cells[c], materials);
+            if (c)
+                cell->setFont(fixed);
+            grid->addWidget(cell, row, c, c ? Qt::AlignRight : Qt::AlignLeft);
+        }
+        ++row;
+    }
+    grid->addWidget(label(tr("Total"), materials), row, 0);
+    grid->addWidget(label(QString::number(build->takeoff.total, 'f', 2), materials), row, 4, Qt::AlignRight);
+    designLayout_->addWidget(materials);
 }
 
 } // namespace corvelle::refhost

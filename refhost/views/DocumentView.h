@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QFont;
 class QLabel;
 class QStackedWidget;
 class QVBoxLayout;
@@ -26,6 +27,7 @@ private:
     void showDrawing();
     void showContent();
     void showDesign();
+    void showBuild(const QFont &fixed);
 
     Document &document_;
     QLabel *header_;

@@ -140,6 +140,12 @@ private Q_SLOTS:
         VERIFY_SUCCEEDS(app.runMacro(*doc, QStringLiteral("*\\Program Data\\Mine.mrq")));
         QCOMPARE(doc->content(), Document::Content::Design);
         QCOMPARE(doc->design()->width.amount, std::optional<double>(12));
+        // The start macro builds the shed: the model and its takeoff, and with no price
+        // table in the folder, the built-in prices and a warning saying so.
+        QVERIFY2(doc->build(), qPrintable(doc->buildError()));
+        QVERIFY(doc->build()->model.count(corvelle::shed::Layer::Framing) > 0);
+        QVERIFY(doc->build()->takeoff.total > 0);
+        QVERIFY(doc->build()->warnings.join(' ').contains(QStringLiteral("prices.csv")));
         QCOMPARE(content.count(), 1);
         QCOMPARE(finished.count(), 1);
 
