@@ -44,6 +44,8 @@ QString errorName(HostError::Kind kind)
         return bus::Error::BadDrawing;
     case HostError::Kind::NoDrawing:
         return bus::Error::NoDrawing;
+    case HostError::Kind::TooManyDocuments:
+        return bus::Error::TooManyDocuments;
     }
     return {};
 }
@@ -212,6 +214,8 @@ QDBusMessage HostAdaptor::dispatch(const QDBusMessage &message)
     if (t.kind == Kind::Documents && member == bus::Documents::Add) {
         if (sig != bus::Documents::AddSignature)
             return badArgs(bus::Documents::AddSignature);
+        if (const HostOutcome full = app_.documentLimit())
+            return replyTo(message, full);
         return message.createReply(QVariant::fromValue(documentPath(app_.addDocument())));
     }
     if (t.kind == Kind::Document && member == bus::Document::RunMorvish) {

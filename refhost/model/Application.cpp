@@ -2,26 +2,17 @@
 
 #include "refhost/model/MacroRunner.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace corvelle::refhost {
 
-Application::Application(QString programFolder, QObject *parent) : QObject(parent), folder_(std::move(programFolder))
+Application::Application(QString programFolder, QObject *parent)
+    : QObject(parent), folder_(std::move(programFolder)), files_(folder_)
 {
 }
 
 bool Application::inProgramFolder(const QString &hostPath) { return hostPath.startsWith(QLatin1String("*\\")); }
 
-QString Application::resolve(const QString &hostPath) const
-{
-    QString rest = hostPath;
-    const bool inFolder = inProgramFolder(rest);
-    if (inFolder)
-        rest = rest.mid(2);
-    rest.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return inFolder ? folder_ + QLatin1Char('/') + rest : rest;
-}
 
 Document *Application::document(int id) const
 {
@@ -39,8 +30,20 @@ void Application::setActiveDocument(Document *document)
     Q_EMIT activeDocumentChanged(active_);
 }
 
+HostOutcome Application::documentLimit() const
+{
+    if (documents_.size() < MaxDocuments)
+        return std::nullopt;
+    return HostError{HostError::Kind::TooManyDocuments,
+                     tr("This host keeps at most %1 drawings open; close one to add another").arg(MaxDocuments)};
+}
+
 Document *Application::addDocument()
 {
+    if (const HostOutcome full = documentLimit()) {
+        report(full->message);
+        return nullptr;
+    }
     auto *doc = new Document(nextId_++, this);
     connect(doc, &Document::draftingModeChanged, this, [this, doc](bool on) {
         report(tr("%1: drafting mode %2").arg(doc->title(), on ? tr("on") : tr("off")));
@@ -80,12 +83,13 @@ void Application::bringToTop()
 
 HostOutcome Application::loadSymbol(Document &document, const QString &hostPath, bool link, bool fitToView, bool replace)
 {
-    const QString fileName = resolve(hostPath);
-    QFile file(fileName);
-    if (!QFileInfo(fileName).isFile() || !file.open(QIODevice::ReadOnly))
-        return HostError{HostError::Kind::FileNotFound, tr("The drawing %1 does not exist").arg(fileName)};
-    if (!document.loadDrawing(Drawing{fileName, file.readAll(), link, fitToView, replace}))
-        return HostError{HostError::Kind::BadDrawing, tr("%1 is not a drawing this host can read").arg(fileName)};
+    ProgramFolder::Read file = read(hostPath, ProgramFolder::MaxDrawingBytes);
+    if (file.status == ProgramFolder::Read::Status::NotInFolder)
+        return HostError{HostError::Kind::FileNotFound, tr("The drawing %1").arg(file.error)};
+    if (!file.ok())
+        return HostError{HostError::Kind::BadDrawing, tr("The drawing %1").arg(file.error)};
+    if (!document.loadDrawing(Drawing{file.file, std::move(file.bytes), link, fitToView, replace}))
+        return HostError{HostError::Kind::BadDrawing, tr("%1 is not a drawing this host can read").arg(hostPath)};
     return std::nullopt;
 }
 

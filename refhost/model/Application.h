@@ -2,6 +2,7 @@
 
 #include "refhost/model/Document.h"
 #include "refhost/model/HostError.h"
+#include "refhost/model/ProgramFolder.h"
 
 #include <QList>
 #include <QObject>
@@ -16,9 +17,14 @@ class Application : public QObject {
 public:
     explicit Application(QString programFolder, QObject *parent = nullptr);
 
+    // The most documents open at once; Add is refused beyond it, with that number.
+    static constexpr int MaxDocuments = 32;
+
     QString programFolder() const { return folder_; }
-    // Host-side path: a leading "*\" is the program folder, backslashes become "/".
-    QString resolve(const QString &hostPath) const;
+    // Host-side path: a leading "*\" is the program folder, backslashes become "/"; the
+    // canonical file inside the folder, or an empty text (see ProgramFolder).
+    QString resolve(const QString &hostPath) const { return files_.resolve(hostPath); }
+    ProgramFolder::Read read(const QString &hostPath, qint64 maxBytes) const { return files_.read(hostPath, maxBytes); }
     static bool inProgramFolder(const QString &hostPath);
 
     QList<Document *> documents() const { return documents_; }
@@ -26,8 +32,10 @@ public:
     Document *activeDocument() const { return active_; }
     void setActiveDocument(Document *document);
 
-    // A new empty document, made the active one.
+    // A new empty document, made the active one; nullptr when MaxDocuments are open.
     Document *addDocument();
+    // Why no document can be added now, if none can.
+    HostOutcome documentLimit() const;
     // Closes a document; the one after it (or else before it) becomes active.
     void closeDocument(int id);
     void bringToTop();
@@ -50,6 +58,7 @@ Q_SIGNALS:
 
 private:
     QString folder_;
+    ProgramFolder files_;
     QList<Document *> documents_;
     Document *active_ = nullptr;
     int nextId_ = 1;

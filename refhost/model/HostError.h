@@ -8,7 +8,7 @@ namespace corvelle::refhost {
 
 // Why the host could not do what it was asked, in a sentence for the caller.
 struct HostError {
-    enum class Kind { NoDocument, UnknownMacro, FileNotFound, BadDataFile, BadDrawing, NoDrawing };
+    enum class Kind { NoDocument, UnknownMacro, FileNotFound, BadDataFile, BadDrawing, NoDrawing, TooManyDocuments };
     Kind kind;
     QString message;
 };

@@ -6,6 +6,7 @@
 #include <QDBusVariant>
 #include <QImage>
 #include <QJsonArray>
+#include <QFileInfo>
 #include <QTest>
 #include <QXmlStreamReader>
 
@@ -311,7 +312,16 @@ void RefHostTest::loadSymbol_resolvesAndReturnsPath()
 
     const QDBusMessage missing = load(QStringLiteral("*\\Program Data\\2D Sheds\\Shed_118.KQ"));
     QCOMPARE(errorOf(missing), bus::Error::FileNotFound);
-    QVERIFY(missing.errorMessage().contains(folder_->file(QStringLiteral("Program Data/2D Sheds/Shed_118.KQ"))));
+    QVERIFY(missing.errorMessage().contains(QStringLiteral("*\\Program Data\\2D Sheds\\Shed_118.KQ")));
+    // The drawing that loads above, named absolutely or from outside, is refused alike.
+    for (const QString &outside : {folder_->file(QStringLiteral("Program Data/2D Sheds/Shed_119.KQ")),
+                                   QStringLiteral("*\\..\\") + QFileInfo(folder_->path()).fileName()
+                                       + QStringLiteral("\\Program Data\\2D Sheds\\Shed_119.KQ")}) {
+        const QDBusMessage refused = load(outside);
+        QCOMPARE(errorOf(refused), bus::Error::FileNotFound);
+        QCOMPARE(refused.errorMessage().replace(outside, QStringLiteral("<path>")),
+                 missing.errorMessage().replace(QStringLiteral("*\\Program Data\\2D Sheds\\Shed_118.KQ"), QStringLiteral("<path>")));
+    }
     QCOMPARE(errorOf(load(QStringLiteral("*\\Program Data\\2D Sheds\\Shed_102.KQ"))),
              bus::Error::BadDrawing);
 }

@@ -121,7 +121,67 @@ private Q_SLOTS:
         QCOMPARE(app.activeDocument(), nullptr);
         QCOMPARE(active.last().at(0).value<Document *>(), nullptr);
         QCOMPARE(app.addDocument()->id(), 4); // numbers are never reused
-        QCOMPARE(app.resolve(QStringLiteral("*\\Program Data\\x.mrq")), QStringLiteral("/program/Program Data/x.mrq"));
+
+        // A stated number of documents at most, and said so when it is reached.
+        while (app.documents().size() < Application::MaxDocuments)
+            QVERIFY(app.addDocument());
+        QVERIFY(!app.addDocument());
+        QCOMPARE(app.documentLimit()->kind, HostError::Kind::TooManyDocuments);
+        QVERIFY(app.documentLimit()->message.contains(QString::number(Application::MaxDocuments)));
+        app.closeDocument(app.documents().first()->id());
+        QVERIFY(!app.documentLimit() && app.addDocument());
+    }
+
+    // The host reads inside its program folder only: no absolute path, no climb out, no
+    // symbolic link out, one answer whether or not an outside file exists, and no file
+    // over its size limit.
+    void readsOnlyItsOwnFolder()
+    {
+        QTemporaryDir root;
+        QDir(root.path()).mkpath(QStringLiteral("bin/Program Data/2D Sheds"));
+        const QString bin = root.filePath(QStringLiteral("bin"));
+        const auto write = [](const QString &path, const QByteArray &bytes) {
+            QFile f(path);
+            return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+        };
+        QVERIFY(write(bin + QStringLiteral("/Program Data/2D Sheds/Shed_101.KQ"), Svg));
+        QVERIFY(write(root.filePath(QStringLiteral("outside.KQ")), Svg));
+        QVERIFY(QFile::link(root.filePath(QStringLiteral("outside.KQ")), bin + QStringLiteral("/Program Data/link.KQ")));
+        Application app(bin);
+        Document *doc = app.addDocument();
+
+        VERIFY_SUCCEEDS(app.loadSymbol(*doc, QStringLiteral("*\\Program Data\\2D Sheds\\Shed_101.KQ"), false, true, true));
+        QCOMPARE(doc->drawing()->svg, Svg);
+
+        const auto refusal = [&](const QString &hostPath) {
+            const HostOutcome outcome = app.loadSymbol(*doc, hostPath, false, true, true);
+            return outcome ? QString(outcome->message).replace(hostPath, QStringLiteral("<path>")) : QStringLiteral("<loaded>");
+        };
+        const QString missing = refusal(QStringLiteral("*\\no such file.KQ"));
+        QCOMPARE(missing, QStringLiteral("The drawing <path> is not a readable file in the program folder"));
+        for (const QString &path : {root.filePath(QStringLiteral("outside.KQ")), QStringLiteral("/etc/passwd"),
+                                    QStringLiteral("*\\..\\outside.KQ"), QStringLiteral("*\\..\\missing.KQ"),
+                                    QStringLiteral("*\\Program Data\\..\\..\\outside.KQ"),
+                                    QStringLiteral("*\\/etc/passwd"), QStringLiteral("*\\Program Data\\link.KQ"),
+                                    QStringLiteral("*\\Program Data"), QStringLiteral("outside.KQ")})
+            QCOMPARE(refusal(path), missing);
+        QCOMPARE(app.runMacro(*doc, QStringLiteral("*\\..\\outside.KQ"))->kind, HostError::Kind::FileNotFound);
+
+        QFile big(bin + QStringLiteral("/Program Data/big.KQ"));
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(ProgramFolder::MaxDrawingBytes + 1));
+        big.close();
+        QCOMPARE(refusal(QStringLiteral("*\\Program Data\\big.KQ")),
+                 QStringLiteral("The drawing <path> is larger than the 8 MB this host reads"));
+        QCOMPARE(doc->drawing()->svg, Svg); // the earlier drawing stays
+
+        // A data file over its limit is refused unread.
+        QVERIFY(write(bin + QStringLiteral("/Program Data/ShedData.txt"), sampleShedData()));
+        QVERIFY(write(bin + QStringLiteral("/Program Data/Big.mrq"), "Action Shed3D \"*\\Program Data\\big.KQ\"\n"));
+        QVERIFY(big.resize(ProgramFolder::MaxShedDataBytes + 1));
+        const HostOutcome tooLarge = app.runMacro(*doc, QStringLiteral("*\\Program Data\\Big.mrq"));
+        QCOMPARE(tooLarge->kind, HostError::Kind::BadDataFile);
+        QVERIFY2(tooLarge->message.endsWith(QStringLiteral("big.KQ is larger than the 64 KB this host reads")),
+                 qPrintable(tooLarge->message));
     }
 
     // The Action line decides, not the file's name: a renamed start macro still shows the
