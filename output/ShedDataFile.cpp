@@ -7,14 +7,10 @@
 
 namespace corvelle {
 
-QString ShedDataPath(const QString &programFolder)
-{
-    return QDir(programFolder).filePath(QStringLiteral("Program Data/") + shedfile::FileName);
-}
-
 void WriteShedDataFile(ShedDesign &design, const QString &programFolder)
 {
-    SaveFileAtomically(ShedDataPath(programFolder), shedfile::form(design));
+    SaveFileAtomically(QDir(programFolder).filePath(QStringLiteral("Program Data/") + shedfile::FileName),
+                       shedfile::form(design));
 }
 
 } // namespace corvelle

@@ -6,9 +6,6 @@ namespace corvelle {
 
 struct ShedDesign;
 
-// The path of the shed data file below a program folder.
-QString ShedDataPath(const QString &programFolder);
-
 // Writes <programFolder>/Program Data/ShedData.txt atomically (see core/ShedDataFormat.h
 // for its lines); throws a Failure and keeps the earlier file when it cannot.
 void WriteShedDataFile(ShedDesign &design, const QString &programFolder);

@@ -54,11 +54,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("line");
         QTest::addColumn<QString>("mentions");
         const QList<QByteArray> lines = sampleShedDataLines();
-        auto with = [&](int line, const QByteArray &text) {
-            QList<QByteArray> copy = lines;
-            copy[line - 1] = text;
-            return joinCrLf(copy);
-        };
+        const auto with = sampleShedDataWith;
         QByteArray bareLf = sampleShedData();
         bareLf.replace(bareLf.indexOf("\r\n", 100), 2, "\n");
         QTest::newRow("bare LF") << bareLf << 3 << "ShedData.txt line 3 has a line end other than CR LF";

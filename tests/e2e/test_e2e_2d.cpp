@@ -1,5 +1,6 @@
 // The 2D path from the first screen's picture to the host's 2D macro: the wizard
 // in-process, driven through its widgets, against a corvelle-host on the test's bus.
+#include "bus/BusContract.h"
 #include "Driving.h"
 
 #include "screens/screen1.h"
@@ -123,7 +124,7 @@ private Q_SLOTS:
         }
         QCOMPARE(calls, Calls2D);
         auto args = [&](int i) { return journal[i].value(QStringLiteral("args")).toArray(); };
-        QCOMPARE(args(5), (QJsonArray{"Brasswick.Document", "DraftingMode", true}));
+        QCOMPARE(args(5), (QJsonArray{bus::Document::Interface, bus::Document::DraftingMode, true}));
         QCOMPARE(args(6), (QJsonArray{Style107, false, true, true}));
         QCOMPARE(args(7), QJsonArray{QStringLiteral("*\\Program Data\\2dsheds.mrq")});
         QCOMPARE(s->ShapeFile, Style107);

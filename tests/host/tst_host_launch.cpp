@@ -46,8 +46,8 @@ public:
         const QString services = dir_.filePath(QStringLiteral("services"));
         QDir().mkpath(services);
         marker_ = dir_.filePath(QStringLiteral("activated"));
-        writeFile(services + QStringLiteral("/Brasswick.Application.service"),
-                  "[D-BUS Service]\nName=Brasswick.Application\nExec=/bin/sh -c \"touch " + marker_.toUtf8() + "\"\n");
+        writeFile(services + QLatin1Char('/') + bus::Service + QStringLiteral(".service"),
+                  "[D-BUS Service]\nName=" + bus::Service.toUtf8() + "\nExec=/bin/sh -c \"touch " + marker_.toUtf8() + "\"\n");
         const QString config = dir_.filePath(QStringLiteral("bus.conf"));
         writeFile(config, "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
                           " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n<busconfig>\n"
@@ -132,7 +132,7 @@ void HostLaunchTest::launch3D_callsInOrderAndHidesBeforeMacro()
     QCOMPARE(journal[2]["path"].toString(), bus::Documents::Path);   // followed from Documents
     const QJsonObject macro = journal[4];
     QCOMPARE(macro["interface"].toString(), bus::Document::Interface);
-    QVERIFY(macro["path"].toString().startsWith(QStringLiteral("/Brasswick/Documents/")));
+    QVERIFY(macro["path"].toString().startsWith(bus::Documents::Path + QLatin1Char('/')));
     QCOMPARE(macro["args"].toArray(), QJsonArray{QStringLiteral("*\\Program Data\\Q&V_1_Start.mrq")});
 }
 
@@ -175,9 +175,9 @@ void HostLaunchTest::launch2D_callsInOrderWithWidthFileAfterDocuments()
         QVERIFY2(!entry.contains(QStringLiteral("error")), qPrintable(callName(entry)));
 
     const QString document = journal[4]["path"].toString();  // Get File is asked of the active document
-    QVERIFY(document.startsWith(QStringLiteral("/Brasswick/Documents/")));
+    QVERIFY(document.startsWith(bus::Documents::Path + QLatin1Char('/')));
     QCOMPARE(journal[5]["path"].toString(), document);
-    QCOMPARE(journal[5]["args"].toArray(), (QJsonArray{"Brasswick.Document", "DraftingMode", true}));
+    QCOMPARE(journal[5]["args"].toArray(), (QJsonArray{bus::Document::Interface, bus::Document::DraftingMode, true}));
     QCOMPARE(journal[6]["path"].toString(), document + QStringLiteral("/File"));
     QCOMPARE(journal[6]["args"].toArray(),
              (QJsonArray{QStringLiteral("*\\Program Data\\2D Sheds\\Shed_107.KQ"), false, true, true}));
@@ -291,7 +291,7 @@ void HostLaunchTest::refusedMember_isReportedAndEndsTheLaunch()
     }
     QVERIFY(failure);
     QCOMPARE(failure->target(), call);
-    QVERIFY2(failure->reason().startsWith(QStringLiteral("Brasswick.Error.Refused: ")), qPrintable(failure->reason()));
+    QVERIFY2(failure->reason().startsWith(bus::Error::Refused + QStringLiteral(": ")), qPrintable(failure->reason()));
     QVERIFY(failure->reason().contains(member));
     QVERIFY(QString::fromUtf8(failure->what()).contains(call));
 

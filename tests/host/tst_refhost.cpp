@@ -200,11 +200,7 @@ void RefHostTest::startMacro_checksTheDataFile_data()
     QTest::addColumn<QString>("mentions");
 
     const QList<QByteArray> lines = sampleShedDataLines();
-    auto with = [&](int line, const QByteArray &text) {
-        QList<QByteArray> copy = lines;
-        copy[line - 1] = text;
-        return joinCrLf(copy);
-    };
+    const auto with = sampleShedDataWith;
     QByteArray lfOnly = sampleShedData();
     lfOnly.replace("\r\n", "\n");
     QByteArray bareLf = sampleShedData();

@@ -30,4 +30,11 @@ QByteArray joinCrLf(const QList<QByteArray> &lines)
     return out;
 }
 
+QByteArray sampleShedDataWith(int line, const QByteArray &text)
+{
+    QList<QByteArray> lines = sampleShedDataLines();
+    lines[line - 1] = text;
+    return joinCrLf(lines);
+}
+
 } // namespace corvelle::testing

@@ -11,5 +11,7 @@ namespace corvelle::testing {
 QByteArray sampleShedData();
 QList<QByteArray> sampleShedDataLines();
 QByteArray joinCrLf(const QList<QByteArray> &lines);
+// The sample file with one line (1-based) replaced by text.
+QByteArray sampleShedDataWith(int line, const QByteArray &text);
 
 } // namespace corvelle::testing
