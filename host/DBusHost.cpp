@@ -3,6 +3,7 @@
 #include "bus/BusContract.h"
 #include "core/Failure.h"
 
+#include <QCursor>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusPendingCallWatcher>
@@ -10,7 +11,6 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
-#include <QCursor>
 #include <QGuiApplication>
 #include <QTimer>
 
@@ -75,6 +75,7 @@ protected:
         case QEvent::Wheel:
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
+        case QEvent::InputMethod:
         case QEvent::ShortcutOverride:
         case QEvent::Shortcut:
         case QEvent::ContextMenu:
