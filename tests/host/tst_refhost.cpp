@@ -6,6 +6,8 @@
 #include <QDBusVariant>
 #include <QImage>
 #include <QJsonArray>
+#include <QDBusConnectionInterface>
+#include <QProcess>
 #include <QFileInfo>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -94,6 +96,7 @@ private Q_SLOTS:
     void cleanup();
 
     void secondInstance_refusesToStart();
+    void twoAtOnce_theLoserSaysWhy();
     void introspection_listsTheContract();
     void documents_addMakesActive_draftingModeIsKept();
     void startMacro_checksTheDataFile_data();
@@ -138,6 +141,27 @@ void RefHostTest::secondInstance_refusesToStart()
     QVERIFY(QString::fromLocal8Bit(second.readAllStandardError()).contains(QStringLiteral("already owned")));
     // The first host keeps answering.
     QCOMPARE(errorOf(callHost(App, AppIface, bus::Application::BringToTop)), QString());
+}
+
+void RefHostTest::twoAtOnce_theLoserSaysWhy()
+{
+    delete host_;
+    host_ = nullptr;
+    QTRY_VERIFY(!QDBusConnection::sessionBus().interface()->isServiceRegistered(bus::Service));
+    QProcess hosts[2];
+    for (QProcess &host : hosts) {
+        host.setProcessEnvironment(hostEnvironment());
+        host.start(hostExecutable(), {QStringLiteral("--program-folder"), folder_->path()});
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(hosts[0].state() == QProcess::NotRunning || hosts[1].state() == QProcess::NotRunning, 15000);
+    QProcess &loser = hosts[0].state() == QProcess::NotRunning ? hosts[0] : hosts[1];
+    QProcess &winner = &loser == &hosts[0] ? hosts[1] : hosts[0];
+    QCOMPARE(loser.exitCode(), 1);
+    const QString why = QString::fromLocal8Bit(loser.readAllStandardError());
+    QVERIFY2(why.contains(QStringLiteral("another host")), qPrintable(why));
+    QCOMPARE(winner.state(), QProcess::Running);
+    winner.terminate();
+    QVERIFY(winner.waitForFinished(10000));
 }
 
 void RefHostTest::introspection_listsTheContract()
