@@ -1,9 +1,10 @@
 #include "BuildCommand.h"
 
 #include "shed/Build.h"
+#include "shed/Plans.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 
@@ -49,7 +50,9 @@ void addBuildOptions(QCommandLineParser &parser)
 
 int runBuildCommand(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // The plans need fonts, so a GUI application, but never a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("corvelle-host"));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Builds a shed from its shed data file: every member, the material list "
@@ -73,10 +76,13 @@ int runBuildCommand(int argc, char *argv[])
     const shed::BuildResult result = shed::build(bytes, shed::loadPrices(prices));
     if (!result.outputs)
         return fail(result.error);
-    const QString problem = shed::writeOutputs(*result.outputs, parser.value(OutOpt));
+    shed::BuildOutputs outputs = *result.outputs;
+    const shed::PlanSet plans(outputs.design, outputs.model, shed::materialTable(outputs.takeoff));
+    outputs.files.append({QStringLiteral("plans.pdf"), plans.pdf(shed::planPaper())});
+    const QString problem = shed::writeOutputs(outputs, parser.value(OutOpt));
     if (!problem.isEmpty())
         return fail(problem);
-    std::fputs(qPrintable(shed::summary(*result.outputs)), stdout);
+    std::fputs(qPrintable(shed::summary(outputs)), stdout);
     return 0;
 }
 

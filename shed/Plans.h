@@ -27,6 +27,10 @@ struct MaterialTable {
     QString total;
 };
 
+struct Takeoff;
+// The takeoff's rows as the plans print them (rows left out of the total say so).
+MaterialTable materialTable(const Takeoff &takeoff);
+
 class PlanSet {
 public:
     PlanSet(Design design, Model model, MaterialTable materials);
@@ -64,6 +68,7 @@ struct StylePlan {
 StylePlan stylePlan(const QString &style, double widthFeet);
 QString roofShapeName(RoofShape shape);
 void paintStylePlan(QPainter &painter, const StylePlan &plan, QRectF area, bool titleBlock);
+void printStylePlan(const StylePlan &plan, QPagedPaintDevice &device);
 QByteArray stylePlanPdf(const StylePlan &plan, QPageSize::PageSizeId paper);
 QByteArray stylePlanSvg(const StylePlan &plan, QPageSize::PageSizeId paper);
 

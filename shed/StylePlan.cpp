@@ -196,6 +196,17 @@ void paintStylePlan(QPainter &p, const StylePlan &s, QRectF area, bool titleBloc
     p.restore();
 }
 
+void printStylePlan(const StylePlan &plan, QPagedPaintDevice &device)
+{
+    device.setPageOrientation(QPageLayout::Landscape);
+    device.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QPainter p(&device);
+    const double k = p.device()->logicalDpiX() / PointsPerInch;
+    p.scale(k, k);
+    const QSizeF page = device.pageLayout().fullRectPoints().size();
+    paintStylePlan(p, plan, QRectF(24, 24, page.width() - 48, page.height() - 48), true);
+}
+
 QByteArray stylePlanPdf(const StylePlan &plan, QPageSize::PageSizeId paper)
 {
     QBuffer buffer;
@@ -206,13 +217,7 @@ QByteArray stylePlanPdf(const StylePlan &plan, QPageSize::PageSizeId paper)
         writer.setTitle(QStringLiteral("Style %1 plan").arg(plan.style));
         writer.setResolution(600);
         writer.setPageSize(QPageSize(paper));
-        writer.setPageOrientation(QPageLayout::Landscape);
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        QPainter p(&writer);
-        const double k = writer.logicalDpiX() / PointsPerInch;
-        p.scale(k, k);
-        const QSizeF page = landscape(paper);
-        paintStylePlan(p, plan, QRectF(24, 24, page.width() - 48, page.height() - 48), true);
+        printStylePlan(plan, writer);
     }
     return buffer.data();
 }

@@ -26,17 +26,21 @@ bool Document::loadDrawing(Drawing drawing)
     return true;
 }
 
-void Document::showDesign(ShedData design)
+void Document::showShed(shed::BuildOutputs outputs, shed::PriceTable prices)
 {
-    design_ = std::move(design);
-    content_ = Content::Design;
+    outputs.files.clear(); // the exports are made from the model when asked for
+    shed_ = std::move(outputs);
+    prices_ = std::move(prices);
+    content_ = Content::Shed;
     Q_EMIT contentChanged();
 }
 
-void Document::setBuild(shed::BuildResult result)
+void Document::showRefusal(const QString &sentence)
 {
-    build_ = std::move(result.outputs);
-    buildError_ = result.error;
+    shed_.reset();
+    refusal_ = sentence;
+    content_ = Content::Refused;
+    Q_EMIT contentChanged();
 }
 
 void Document::showPlan(const QString &width)

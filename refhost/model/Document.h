@@ -24,7 +24,7 @@ struct Drawing {
 class Document : public QObject {
     Q_OBJECT
 public:
-    enum class Content { Empty, Design, Plan };
+    enum class Content { Empty, Plan, Shed, Refused };
 
     explicit Document(int id, QObject *parent = nullptr);
 
@@ -39,17 +39,15 @@ public:
     bool loadDrawing(Drawing drawing);
 
     Content content() const { return content_; }
-    const std::optional<ShedData> &design() const { return design_; }
     QString planWidth() const { return planWidth_; } // empty until a plan macro sets it
-    void showDesign(ShedData design);
-
-    // What the shed model made of the design shown: every member, the takeoff and the
-    // warnings (the export files are formed on demand); or why the design could not be
-    // framed. Set by the start macro before it shows the design.
-    const std::optional<shed::BuildOutputs> &build() const { return build_; }
-    QString buildError() const { return buildError_; }
-    void setBuild(shed::BuildResult result);
     void showPlan(const QString &width);
+    // The framed shed and the prices it was taken off with.
+    void showShed(shed::BuildOutputs outputs, shed::PriceTable prices);
+    const std::optional<shed::BuildOutputs> &shed() const { return shed_; }
+    const shed::PriceTable &prices() const { return prices_; }
+    // A design the reader refused: the document shows its sentence and nothing else.
+    void showRefusal(const QString &sentence);
+    QString refusal() const { return refusal_; }
 
 Q_SIGNALS:
     void draftingModeChanged(bool on);
@@ -61,10 +59,10 @@ private:
     bool draftingMode_ = false;
     std::optional<Drawing> drawing_;
     Content content_ = Content::Empty;
-    std::optional<ShedData> design_;
-    std::optional<shed::BuildOutputs> build_;
-    QString buildError_;
     QString planWidth_;
+    std::optional<shed::BuildOutputs> shed_;
+    shed::PriceTable prices_;
+    QString refusal_;
 };
 
 } // namespace corvelle::refhost

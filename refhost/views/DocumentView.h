@@ -2,7 +2,6 @@
 
 #include <QWidget>
 
-class QFont;
 class QLabel;
 class QStackedWidget;
 class QVBoxLayout;
@@ -10,6 +9,9 @@ class QVBoxLayout;
 namespace corvelle::refhost {
 
 class DrawingCanvas;
+class PlanDocument;
+class ShedView;
+class StylePlanView;
 
 class Document;
 
@@ -21,19 +23,23 @@ public:
     explicit DocumentView(Document &document, QWidget *parent = nullptr);
 
     Document &document() const { return document_; }
+    ShedView *shedView() const { return shedView_; }
+    // What Export plans and Print plans use here, or null when there is nothing to print.
+    PlanDocument *planDocument() const;
 
 private:
     void updateHeader();
     void showDrawing();
     void showContent();
-    void showDesign();
-    void showBuild(const QFont &fixed);
 
     Document &document_;
     QLabel *header_;
     QStackedWidget *pages_;
-    QWidget *designPage_;
-    QVBoxLayout *designLayout_;
+    QWidget *shedPage_;
+    QVBoxLayout *shedLayout_;
+    ShedView *shedView_ = nullptr;
+    QLabel *refusal_;
+    StylePlanView *stylePlan_;
     DrawingCanvas *canvas_;
     QLabel *widthLabel_;
 };

@@ -3,11 +3,21 @@
 #include "bus/BusContract.h"
 #include "refhost/model/Application.h"
 #include "refhost/views/DocumentView.h"
+#include "refhost/shedview/ShedView.h"
+#include "shed/Plans.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTabWidget>
+
+#include <functional>
 
 namespace corvelle::refhost {
 
@@ -17,6 +27,8 @@ HostWindow::HostWindow(Application &app, QWidget *parent) : QMainWindow(parent),
     resize(820, 640);
 
     QMenu *fileMenu = menuBar()->addMenu(tr("&File"));
+    addExportActions(fileMenu);
+    fileMenu->addSeparator();
     QAction *close = fileMenu->addAction(tr("&Close Drawing"));
     close->setShortcut(QKeySequence::Close);
     connect(close, &QAction::triggered, this, [this] {
@@ -53,6 +65,81 @@ HostWindow::HostWindow(Application &app, QWidget *parent) : QMainWindow(parent),
 
     statusBar()->showMessage(tr("Ready: waiting for the wizard on %1").arg(bus::Service));
 }
+
+void HostWindow::addExportActions(QMenu *menu)
+{
+    auto shed = [this] { return activeView() ? activeView()->shedView() : nullptr; };
+    auto plans = [this] { return activeView() ? activeView()->planDocument() : nullptr; };
+    // Each action asks for a file, writes it through the shed exporters and says how it went.
+    auto exporter = [this](const QString &caption, const QString &filters, const QString &name,
+                           std::function<QString(const QString &)> write) {
+        const QString path = QFileDialog::getSaveFileName(this, caption, name, filters);
+        if (path.isEmpty())
+            return;
+        const QString problem = write(path);
+        if (problem.isEmpty())
+            statusBar()->showMessage(tr("Saved %1").arg(QDir::toNativeSeparators(path)));
+        else
+            QMessageBox::warning(this, caption, problem);
+    };
+    QAction *model = menu->addAction(tr("Export &Model..."));
+    connect(model, &QAction::triggered, this, [=, this] {
+        if (ShedView *v = shed())
+            exporter(tr("Export Model"), tr("glTF binary (*.glb);;Wavefront OBJ (*.obj)"), QStringLiteral("shed.glb"),
+                     [v](const QString &p) { return v->exportModel(p); });
+    });
+    QAction *materials = menu->addAction(tr("Export Material &List..."));
+    connect(materials, &QAction::triggered, this, [=, this] {
+        if (ShedView *v = shed())
+            exporter(tr("Export Material List"), tr("CSV (*.csv)"), QStringLiteral("materials.csv"),
+                     [v](const QString &p) { return v->exportMaterials(p); });
+    });
+    QAction *cuts = menu->addAction(tr("Export &Cut List..."));
+    connect(cuts, &QAction::triggered, this, [=, this] {
+        if (ShedView *v = shed())
+            exporter(tr("Export Cut List"), tr("CSV (*.csv)"), QStringLiteral("cutlist.csv"),
+                     [v](const QString &p) { return v->exportCuts(p); });
+    });
+    QAction *exportPlans = menu->addAction(tr("Export &Plans..."));
+    connect(exportPlans, &QAction::triggered, this, [=, this] {
+        if (PlanDocument *d = plans())
+            exporter(tr("Export Plans"), tr("PDF (*.pdf);;SVG (*.svg)"), QStringLiteral("plans.pdf"),
+                     [d](const QString &p) {
+                         const QString suffix = QFileInfo(p).suffix().toLower();
+                         if (suffix != QLatin1String("pdf") && suffix != QLatin1String("svg"))
+                             return tr("%1: plans are exported as .pdf or .svg").arg(QFileInfo(p).fileName());
+                         return saveFile(p, suffix == QLatin1String("pdf") ? d->plansPdf() : d->plansSvg());
+                     });
+    });
+    QAction *print = menu->addAction(tr("P&rint Plans..."));
+    print->setShortcut(QKeySequence::Print);
+    connect(print, &QAction::triggered, this, [=, this] {
+        PlanDocument *d = plans();
+        if (!d)
+            return;
+        auto *printer = new QPrinter(QPrinter::HighResolution);
+        printer->setPageSize(QPageSize(shed::planPaper()));
+        printer->setPageOrientation(QPageLayout::Landscape);
+        // Window-modal and asynchronous: nothing waits on the desktop's dialog.
+        auto *dialog = new QPrintDialog(printer, this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(dialog, &QDialog::destroyed, this, [printer] { delete printer; });
+        connect(dialog, &QDialog::accepted, this, [this, d, printer] {
+            d->printPlans(*printer);
+            statusBar()->showMessage(tr("Plans sent to %1").arg(printer->printerName()));
+        });
+        dialog->open();
+    });
+    connect(menu, &QMenu::aboutToShow, this, [=, this] {
+        const bool hasShed = shed() != nullptr, hasPlans = plans() != nullptr;
+        for (QAction *a : {model, materials, cuts})
+            a->setEnabled(hasShed);
+        for (QAction *a : {exportPlans, print})
+            a->setEnabled(hasPlans);
+    });
+}
+
+DocumentView *HostWindow::activeView() const { return qobject_cast<DocumentView *>(tabs_->currentWidget()); }
 
 void HostWindow::addView(Document *document)
 {

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QMainWindow>
 
+class QMenu;
 class QTabWidget;
 
 namespace corvelle::refhost {
@@ -21,7 +22,10 @@ public:
     // A picture of the window is saved there after each macro.
     void setSnapshotFile(const QString &file) { snapshotFile_ = file; }
 
+    DocumentView *activeView() const;
+
 private:
+    void addExportActions(QMenu *menu);
     void addView(Document *document);
     void removeView(int id);
     void showActive(Document *document);

@@ -198,14 +198,13 @@ private Q_SLOTS:
         QSignalSpy content(doc, &Document::contentChanged);
 
         VERIFY_SUCCEEDS(app.runMacro(*doc, QStringLiteral("*\\Program Data\\Mine.mrq")));
-        QCOMPARE(doc->content(), Document::Content::Design);
-        QCOMPARE(doc->design()->width.amount, std::optional<double>(12));
+        QCOMPARE(doc->content(), Document::Content::Shed);
+        QCOMPARE(doc->shed()->design.width, 144.0);
         // The start macro builds the shed: the model and its takeoff, and with no price
         // table in the folder, the built-in prices and a warning saying so.
-        QVERIFY2(doc->build(), qPrintable(doc->buildError()));
-        QVERIFY(doc->build()->model.count(corvelle::shed::Layer::Framing) > 0);
-        QVERIFY(doc->build()->takeoff.total > 0);
-        QVERIFY(doc->build()->warnings.join(' ').contains(QStringLiteral("prices.csv")));
+        QVERIFY(doc->shed()->model.count(corvelle::shed::Layer::Framing) > 0);
+        QVERIFY(doc->shed()->takeoff.total > 0);
+        QVERIFY(doc->shed()->warnings.join(' ').contains(QStringLiteral("prices.csv")));
         QCOMPARE(content.count(), 1);
         QCOMPARE(finished.count(), 1);
 

@@ -1,7 +1,8 @@
 // Plans as a builder gets them: every page present, dimensions readable as text.
+#include "TestData.h"
 #include "shed/Framing.h"
 #include "shed/Plans.h"
-#include "support/WorkedExample.h"
+#include "shed/Reader.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -47,7 +48,7 @@ private Q_SLOTS:
 
     void everyPageWithItsDimensions()
     {
-        const Design d = corvelle::testing::workedExample();
+        const Design d = *readDesign(corvelle::testing::sampleShedData()).design; // the worked example
         MaterialTable t;
         for (int i = 0; i < 40; ++i) // two pages of materials
             t.rows.append({QStringLiteral("Item %1").arg(i), QStringLiteral("2"), QStringLiteral("each"),

@@ -1,5 +1,6 @@
 // The 3D view as a user sees it: rendered under Xvfb with Mesa's software renderer.
-#include "support/WorkedExample.h"
+#include "TestData.h"
+#include "shed/Reader.h"
 #include "refhost/view3d/ModelView3D.h"
 #include "shed/Framing.h"
 
@@ -86,7 +87,7 @@ private Q_SLOTS:
         if (QGuiApplication::platformName() == QLatin1String("offscreen"))
             QSKIP("3D needs a real X server: run under xvfb-run");
         view_.resize(720, 560);
-        view_.setModel(shed::buildModel(testing::workedExample()));
+        view_.setModel(shed::buildModel(*shed::readDesign(testing::sampleShedData()).design));
         view_.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view_));
         view_.setPreset(ViewPreset::ThreeQuarter);

@@ -1,0 +1,249 @@
+#include "ShedView.h"
+
+#include "core/AtomicSave.h"
+#include "refhost/view3d/ModelView3D.h"
+#include "shed/Export.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QSortFilterProxyModel>
+#include <QSplitter>
+#include <QStandardItemModel>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <exception>
+
+namespace corvelle::refhost {
+
+namespace {
+
+constexpr int SortRole = Qt::UserRole; // numbers sort as numbers, not as their text
+
+QStandardItem *textItem(const QString &text)
+{
+    auto *item = new QStandardItem(text);
+    item->setData(text, SortRole);
+    item->setEditable(false);
+    return item;
+}
+
+QStandardItem *numberItem(double value, const QString &text)
+{
+    auto *item = new QStandardItem(text);
+    item->setData(value, SortRole);
+    item->setData(int(Qt::AlignRight | Qt::AlignVCenter), Qt::TextAlignmentRole);
+    item->setEditable(false);
+    return item;
+}
+
+QString money(double v) { return QLocale().toString(v, 'f', 2); }
+
+QTableView *sortableTable(QStandardItemModel *model, QWidget *parent)
+{
+    auto *proxy = new QSortFilterProxyModel(parent);
+    proxy->setSourceModel(model);
+    proxy->setSortRole(SortRole);
+    auto *view = new QTableView(parent);
+    view->setModel(proxy);
+    view->setSortingEnabled(true);
+    view->sortByColumn(-1, Qt::AscendingOrder); // the takeoff's own order until a header is clicked
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->verticalHeader()->hide();
+    view->horizontalHeader()->setStretchLastSection(true);
+    view->setAlternatingRowColors(true);
+    view->setWordWrap(false);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+    // Columns follow their contents whenever the takeoff is refilled.
+    QObject::connect(model, &QStandardItemModel::modelReset, view, &QTableView::resizeColumnsToContents);
+    QObject::connect(model, &QStandardItemModel::rowsInserted, view, &QTableView::resizeColumnsToContents);
+    return view;
+}
+
+} // namespace
+
+QString saveFile(const QString &path, const QByteArray &bytes)
+{
+    try {
+        SaveFileAtomically(path, bytes);
+        return {};
+    } catch (const std::exception &e) {
+        return QString::fromUtf8(e.what());
+    }
+}
+
+ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable prices, QWidget *parent)
+    : QWidget(parent), design_(std::move(design)), model_(std::move(model)), priceTable_(std::move(prices))
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *split = new QSplitter(Qt::Horizontal, this);
+    layout->addWidget(split);
+
+    view3d_ = new view3d::ModelView3D(split);
+    view3d_->setModel(model_);
+    view3d_->setShading(design_.shading);
+    split->addWidget(view3d_);
+
+    auto *tabs = new QTabWidget(split);
+    materials_ = new QStandardItemModel(this);
+    cuts_ = new QStandardItemModel(this);
+    warnings_ = new QStandardItemModel(this);
+    prices_ = new QStandardItemModel(this);
+
+    auto *materialsPage = new QWidget(tabs);
+    auto *ml = new QVBoxLayout(materialsPage);
+    ml->addWidget(sortableTable(materials_, materialsPage), 1);
+    total_ = new QLabel(materialsPage);
+    total_->setObjectName(QStringLiteral("materialsTotal"));
+    QFont bold = total_->font();
+    bold.setBold(true);
+    total_->setFont(bold);
+    total_->setAlignment(Qt::AlignRight);
+    ml->addWidget(total_);
+    tabs->addTab(materialsPage, tr("Materials"));
+    tabs->addTab(sortableTable(cuts_, tabs), tr("Cut list"));
+    tabs->addTab(sortableTable(warnings_, tabs), tr("Warnings"));
+    QTableView *priceView = sortableTable(prices_, tabs);
+    priceView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                               QAbstractItemView::AnyKeyPressed);
+    priceView->setToolTip(tr("Double-click a price to change it; the material list follows."));
+    tabs->addTab(priceView, tr("Prices"));
+    split->addWidget(tabs);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    split->setSizes({600, 520});
+
+    connect(prices_, &QStandardItemModel::itemChanged, this, [this](QStandardItem *item) {
+        if (filling_ || item->column() != 2)
+            return;
+        const QString name = prices_->item(item->row(), 0)->text();
+        setPrice(name, item->data(Qt::EditRole).toDouble());
+    });
+
+    fillPrices();
+    retakeoff();
+}
+
+void ShedView::setPrice(const QString &item, double price)
+{
+    auto it = priceTable_.prices.find(item);
+    if (it == priceTable_.prices.end() || price < 0)
+        return;
+    it->price = price;
+    retakeoff();
+    // Keep the edited cell showing what the takeoff now uses.
+    const QSignalBlocker block(prices_);
+    for (int r = 0; r < prices_->rowCount(); ++r)
+        if (prices_->item(r, 0)->text() == item) {
+            prices_->item(r, 2)->setData(price, Qt::EditRole);
+            prices_->item(r, 2)->setData(price, SortRole);
+        }
+}
+
+void ShedView::retakeoff()
+{
+    takeoff_ = shed::takeoff(model_, priceTable_);
+    fillMaterials();
+    fillCuts();
+    fillWarnings();
+    Q_EMIT takeoffChanged();
+}
+
+QString ShedView::totalText() const { return total_->text(); }
+
+void ShedView::fillMaterials()
+{
+    materials_->clear();
+    materials_->setHorizontalHeaderLabels({tr("Item"), tr("Quantity"), tr("Unit"), tr("Unit price"), tr("Cost"), tr("Note")});
+    for (const shed::MaterialRow &row : takeoff_.materials) {
+        QString note = row.note;
+        if (!row.inTotal)
+            note = note.isEmpty() ? tr("not in the total") : tr("%1; not in the total").arg(note);
+        materials_->appendRow({textItem(row.item), numberItem(row.quantity, QLocale().toString(row.quantity, 'g', 6)),
+                               textItem(row.unit), numberItem(row.unitPrice, money(row.unitPrice)),
+                               numberItem(row.cost, money(row.cost)), textItem(note)});
+    }
+    total_->setText(tr("Total %1").arg(money(takeoff_.total)));
+}
+
+void ShedView::fillCuts()
+{
+    cuts_->clear();
+    cuts_->setHorizontalHeaderLabels({tr("Member"), tr("Stock"), tr("Length"), tr("Angle 1"), tr("Angle 2"), tr("Quantity")});
+    for (const shed::CutRow &row : takeoff_.cuts)
+        cuts_->appendRow({textItem(row.member), textItem(row.stock), numberItem(row.lengthIn, shed::feetInches(row.lengthIn)),
+                          numberItem(row.angle1, QStringLiteral("%1\u00b0").arg(row.angle1, 0, 'f', 1)),
+                          numberItem(row.angle2, QStringLiteral("%1\u00b0").arg(row.angle2, 0, 'f', 1)),
+                          numberItem(row.quantity, QString::number(row.quantity))});
+}
+
+void ShedView::fillWarnings()
+{
+    warnings_->clear();
+    warnings_->setHorizontalHeaderLabels({tr("From"), tr("Warning")});
+    auto add = [&](const QString &from, const QStringList &list) {
+        for (const QString &w : list)
+            warnings_->appendRow({textItem(from), textItem(w)});
+    };
+    add(tr("Design"), design_.warnings);
+    add(tr("Framing"), model_.warnings);
+    add(tr("Takeoff"), takeoff_.warnings);
+    add(tr("Prices"), priceTable_.warnings);
+}
+
+void ShedView::fillPrices()
+{
+    filling_ = true;
+    prices_->clear();
+    prices_->setHorizontalHeaderLabels({tr("Item"), tr("Unit"), tr("Price")});
+    QStringList names = priceTable_.prices.keys();
+    names.sort(Qt::CaseInsensitive);
+    for (const QString &name : names) {
+        const shed::Price &p = priceTable_.prices[name];
+        auto *price = new QStandardItem;
+        price->setData(p.price, Qt::EditRole);
+        price->setData(p.price, SortRole);
+        price->setData(int(Qt::AlignRight | Qt::AlignVCenter), Qt::TextAlignmentRole);
+        prices_->appendRow({textItem(name), textItem(p.unit), price});
+    }
+    filling_ = false;
+}
+
+shed::PlanSet ShedView::plans() const { return shed::PlanSet(design_, model_, shed::materialTable(takeoff_)); }
+
+QByteArray ShedView::plansPdf() const { return plans().pdf(shed::planPaper()); }
+QByteArray ShedView::plansSvg() const { return plans().svg(shed::planPaper()); }
+void ShedView::printPlans(QPagedPaintDevice &device) const { plans().print(device); }
+
+QString ShedView::exportModel(const QString &path) const
+{
+    const QFileInfo info(path);
+    const QString suffix = info.suffix().toLower();
+    if (suffix == QLatin1String("glb"))
+        return saveFile(path, shed::exportGlb(model_));
+    if (suffix == QLatin1String("obj")) {
+        const QString mtl = info.completeBaseName() + QStringLiteral(".mtl");
+        const QString problem = saveFile(info.dir().filePath(mtl), shed::exportMtl(model_));
+        return problem.isEmpty() ? saveFile(path, shed::exportObj(model_, mtl)) : problem;
+    }
+    return tr("%1: the model is exported as .glb or .obj").arg(info.fileName());
+}
+
+QString ShedView::exportMaterials(const QString &path) const { return saveFile(path, shed::materialsCsv(takeoff_)); }
+QString ShedView::exportCuts(const QString &path) const { return saveFile(path, shed::cutListCsv(takeoff_)); }
+
+QString ShedView::exportPlans(const QString &path) const
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("pdf"))
+        return saveFile(path, plansPdf());
+    if (suffix == QLatin1String("svg"))
+        return saveFile(path, plansSvg());
+    return tr("%1: plans are exported as .pdf or .svg").arg(QFileInfo(path).fileName());
+}
+
+} // namespace corvelle::refhost

@@ -1,0 +1,31 @@
+#include "StylePlanView.h"
+
+#include <QPainter>
+
+namespace corvelle::refhost {
+
+StylePlanView::StylePlanView(QWidget *parent) : QWidget(parent)
+{
+    setMinimumSize(360, 200);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void StylePlanView::setPlan(const shed::StylePlan &plan)
+{
+    plan_ = plan;
+    update();
+}
+
+void StylePlanView::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    // The plan is laid out in points; a screen point is a pixel here.
+    shed::paintStylePlan(p, plan_, QRectF(rect()).adjusted(8, 8, -8, -8), false);
+}
+
+QByteArray StylePlanView::plansPdf() const { return shed::stylePlanPdf(plan_, shed::planPaper()); }
+QByteArray StylePlanView::plansSvg() const { return shed::stylePlanSvg(plan_, shed::planPaper()); }
+void StylePlanView::printPlans(QPagedPaintDevice &device) const { shed::printStylePlan(plan_, device); }
+
+} // namespace corvelle::refhost

@@ -1,0 +1,68 @@
+// Pictures of the host's shed document for the README: the worked example in each shading
+// mode, and plan pages. Needs an X server (3D): run under xvfb-run.
+#include "refhost/shedview/ShedView.h"
+#include "refhost/view3d/ModelView3D.h"
+#include "shed/Build.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QQuickWidget>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <cstdio>
+
+using namespace corvelle;
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("shed-data"), QStringLiteral("The ShedData.txt to show."));
+    parser.addPositionalArgument(QStringLiteral("out-dir"), QStringLiteral("Where the PNGs go."));
+    parser.process(app);
+    if (parser.positionalArguments().size() != 2) {
+        std::fputs("usage: corvelle-host-screenshot SHEDDATA OUTDIR\n", stderr);
+        return 2;
+    }
+    QFile file(parser.positionalArguments()[0]);
+    if (!file.open(QIODevice::ReadOnly))
+        return 1;
+    const shed::BuildResult built = shed::build(file.readAll(), shed::defaultPrices(), false);
+    if (!built.outputs) {
+        std::fprintf(stderr, "%s\n", qPrintable(built.error));
+        return 1;
+    }
+    const QDir out(parser.positionalArguments()[1]);
+    refhost::ShedView view(built.outputs->design, built.outputs->model, shed::defaultPrices());
+    view.resize(1200, 640);
+    view.show();
+    if (!QTest::qWaitForWindowExposed(&view))
+        return 1;
+    const char *names[] = {"wireframe", "hidden-line", "flat", "smooth"};
+    for (int mode = 1; mode <= 4; ++mode) {
+        view.view3d()->setShading(shed::Shading(mode));
+        view.view3d()->setPreset(view3d::ViewPreset::ThreeQuarter);
+        QSignalSpy shown(view.view3d(), &view3d::ModelView3D::frameShown);
+        shown.wait(5000);
+        QTest::qWait(100);
+        view.grab().save(out.filePath(QStringLiteral("host-3d-%1.png").arg(QLatin1String(names[mode - 1]))));
+    }
+    // Plan pages at 110 dpi, as a reader sees them on screen.
+    const shed::PlanSet plans(built.outputs->design, built.outputs->model, shed::materialTable(view.takeoff()));
+    const QSizeF page = QPageSize(QPageSize::Letter).size(QPageSize::Point).transposed();
+    for (int i : {2, 7}) {
+        const double k = 110.0 / 72;
+        QImage image((page * k).toSize(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        p.scale(k, k);
+        plans.paintPage(p, i, page);
+        p.end();
+        image.save(out.filePath(QStringLiteral("plans-page%1.png").arg(i + 1)));
+    }
+    return 0;
+}

@@ -1,0 +1,125 @@
+// The 3D document as a builder uses it: a refused file, price edits, exports, --build.
+#include "TestData.h"
+#include "refhost/model/Application.h"
+#include "refhost/model/Document.h"
+#include "refhost/shedview/ShedView.h"
+#include "shed/Export.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace corvelle;
+using namespace corvelle::refhost;
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void write(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+} // namespace
+
+class TestShedDocument : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // A refused file leaves only the reader's sentence; the next good file is shown.
+    void refusedThenShown()
+    {
+        QTemporaryDir dir;
+        const QString data = dir.filePath(QStringLiteral("Program Data/ShedData.txt"));
+        write(dir.filePath(QStringLiteral("Program Data/Q&V_1_Start.mrq")),
+              readAll(QStringLiteral(CORVELLE_HOST_DATA_SRC "/Q&V_1_Start.mrq")));
+        QList<QByteArray> lines = testing::sampleShedDataLines();
+        lines[0] = "-3          ' X, Feet,         Shed Width";
+        write(data, testing::joinCrLf(lines));
+        Application app(dir.path());
+        Document *doc = app.addDocument();
+        const HostOutcome refused = app.runMacro(*doc, QStringLiteral("*\\Program Data\\Q&V_1_Start.mrq"));
+        QVERIFY(refused);
+        QCOMPARE(doc->content(), Document::Content::Refused);
+        QVERIFY(!doc->refusal().isEmpty());
+        QVERIFY(refused->message.startsWith(doc->refusal()));
+        QVERIFY(!doc->shed());
+
+        write(data, testing::sampleShedData());
+        QVERIFY(!app.runMacro(*doc, QStringLiteral("*\\Program Data\\Q&V_1_Start.mrq")));
+        QCOMPARE(doc->content(), Document::Content::Shed);
+    }
+
+    void pricesAndExports()
+    {
+        const shed::BuildResult built = shed::build(testing::sampleShedData(), shed::defaultPrices(), false);
+        QVERIFY(built.outputs);
+        ShedView view(built.outputs->design, built.outputs->model, shed::defaultPrices());
+
+        // Editing a price in its cell takes off again: the rows priced by it and the total follow.
+        QStandardItemModel *prices = view.pricesTable();
+        int row = 0;
+        while (row < prices->rowCount() && prices->item(row, 0)->text() != QLatin1String("2x6"))
+            ++row;
+        QVERIFY(row < prices->rowCount());
+        const double before = view.takeoff().total;
+        const double oldPrice = prices->item(row, 2)->data(Qt::EditRole).toDouble();
+        prices->item(row, 2)->setData(oldPrice + 1, Qt::EditRole);
+        double feet = 0;
+        for (const shed::MaterialRow &m : view.takeoff().materials)
+            if (m.item.startsWith(QLatin1String("2x6 x")) && m.inTotal)
+                feet += m.quantity * m.item.section(QLatin1Char(' '), 2, 2).toDouble();
+        QVERIFY(feet > 0);
+        QCOMPARE(view.takeoff().total, before + feet);
+        QVERIFY(view.totalText().contains(QLocale().toString(view.takeoff().total, 'f', 2)));
+
+        // Costs sort as numbers, not as text ("1,292.00" after "180.00").
+        QTableView *materials = view.findChildren<QTableView *>().first();
+        materials->sortByColumn(4, Qt::AscendingOrder);
+        QAbstractItemModel *sorted = materials->model();
+        for (int r = 1; r < sorted->rowCount(); ++r)
+            QVERIFY(sorted->index(r - 1, 4).data(Qt::UserRole).toDouble() <= sorted->index(r, 4).data(Qt::UserRole).toDouble());
+
+        QTemporaryDir dir;
+        QVERIFY(view.exportModel(dir.filePath(QStringLiteral("shed.glb"))).isEmpty());
+        QVERIFY(readAll(dir.filePath(QStringLiteral("shed.glb"))).startsWith("glTF"));
+        QVERIFY(view.exportModel(dir.filePath(QStringLiteral("my shed.obj"))).isEmpty());
+        QVERIFY(readAll(dir.filePath(QStringLiteral("my shed.obj"))).contains("mtllib my shed.mtl"));
+        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("my shed.mtl"))));
+        QVERIFY(view.exportMaterials(dir.filePath(QStringLiteral("m.csv"))).isEmpty());
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("m.csv"))), shed::materialsCsv(view.takeoff())); // the edited prices
+        QVERIFY(readAll(dir.filePath(QStringLiteral("m.csv"))).contains("21.50")); // 10 ft of 2x6 at the new price
+        QVERIFY(view.exportPlans(dir.filePath(QStringLiteral("p.pdf"))).isEmpty());
+        QVERIFY(readAll(dir.filePath(QStringLiteral("p.pdf"))).startsWith("%PDF"));
+        QVERIFY(!view.exportPlans(dir.filePath(QStringLiteral("p.png"))).isEmpty());
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("p.png"))));
+    }
+
+    void buildWritesThePlans()
+    {
+        QTemporaryDir dir;
+        write(dir.filePath(QStringLiteral("ShedData.txt")), testing::sampleShedData());
+        QProcess host;
+        host.start(QStringLiteral(CORVELLE_HOST_EXE),
+                   {QStringLiteral("--build"), dir.filePath(QStringLiteral("ShedData.txt")), QStringLiteral("--out"),
+                    dir.filePath(QStringLiteral("out"))});
+        QVERIFY(host.waitForFinished(60000));
+        QCOMPARE(host.exitCode(), 0);
+        QVERIFY(readAll(dir.filePath(QStringLiteral("out/plans.pdf"))).startsWith("%PDF"));
+        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("out/shed.glb"))));
+    }
+};
+
+QTEST_MAIN(TestShedDocument)
+#include "test_shed_document.moc"
