@@ -4,11 +4,13 @@
 #include "shed/Plans.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 
 #include <cstdio>
+#include <memory>
 #include <cstring>
 
 namespace corvelle::refhost {
@@ -50,16 +52,14 @@ void addBuildOptions(QCommandLineParser &parser)
 
 int runBuildCommand(int argc, char *argv[])
 {
-    // The plans need fonts, so a GUI application, but never a display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    auto app = std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("corvelle-host"));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Builds a shed from its shed data file: every member, the material list "
                                                     "with costs, the cut list and the 3D model."));
     parser.addHelpOption();
     addBuildOptions(parser);
-    parser.process(app);
+    parser.process(*app);
     if (!parser.isSet(OutOpt))
         return fail(QStringLiteral("--build needs --out DIR, the folder to write the outputs into."));
 
@@ -77,9 +77,17 @@ int runBuildCommand(int argc, char *argv[])
     if (!result.outputs)
         return fail(result.error);
     shed::BuildOutputs outputs = *result.outputs;
-    const shed::PlanSet plans(outputs.design, outputs.model, shed::materialTable(outputs.takeoff));
-    outputs.files.append({QStringLiteral("plans.pdf"), plans.pdf(shed::planPaper())});
-    const QString problem = shed::writeOutputs(outputs, parser.value(OutOpt));
+    const QString outDir = parser.value(OutOpt);
+    {
+        // The plans need fonts, so a GUI application, never a display; only once the file
+        // was read, so a refusal stays the one line it is.
+        app.reset();
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication gui(argc, argv);
+        const shed::PlanSet plans(outputs.design, outputs.model, shed::materialTable(outputs.takeoff));
+        outputs.files.append({QStringLiteral("plans.pdf"), plans.pdf(shed::planPaper())});
+    }
+    const QString problem = shed::writeOutputs(outputs, outDir);
     if (!problem.isEmpty())
         return fail(problem);
     std::fputs(qPrintable(shed::summary(outputs)), stdout);
