@@ -1,10 +1,8 @@
 #include "refhost/model/MacroRunner.h"
 
 #include "refhost/model/Application.h"
-#include "shed/Build.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
@@ -23,6 +21,27 @@ HostError unknown(const QString &macroPath, const QString &why)
 {
     return HostError{HostError::Kind::UnknownMacro,
                      tr("Unknown macro \"%1\": %2; this host runs \"%3\" and \"%4\"").arg(macroPath, why, StartMacro, PlanMacro)};
+}
+
+// A data file the folder would not give: missing or outside it, or too large.
+HostError fileRefused(const ProgramFolder::Read &file, const QString &what)
+{
+    const auto kind = file.status == ProgramFolder::Read::Status::TooLarge ? HostError::Kind::BadDataFile
+                                                                          : HostError::Kind::FileNotFound;
+    return HostError{kind, what.arg(file.error)};
+}
+
+// The price table beside the macros, when the folder gives it; the built-in prices otherwise.
+shed::PriceTable prices(const Application &app)
+{
+    const QString path = QStringLiteral("*\\Program Data\\prices.csv");
+    const QString file = app.resolve(path);
+    if (!file.isEmpty())
+        return shed::loadPrices(file); // inside the folder, and read to a bound
+    shed::PriceTable table = shed::defaultPrices();
+    table.warnings << tr("The price table %1 is not a readable file in the program folder; the built-in prices are used.")
+                          .arg(path);
+    return table;
 }
 
 } // namespace
@@ -46,13 +65,12 @@ HostOutcome MacroRunner::run(Document &document, const QString &macroPath)
 {
     if (!Application::inProgramFolder(macroPath))
         return unknown(macroPath, tr("macros live in the host's program folder (\"*\\\")"));
-    const QString macroFile = app_.resolve(macroPath);
-    QFile file(macroFile);
-    if (!QFileInfo(macroFile).isFile() || !file.open(QIODevice::ReadOnly))
-        return HostError{HostError::Kind::FileNotFound, tr("The macro file %1 does not exist").arg(macroFile)};
-    // Macro files are small; anything longer than this is not one.
-    const std::optional<Action> action = actionOf(QString::fromLatin1(file.read(64 * 1024)));
-    const QString name = QFileInfo(macroFile).fileName();
+    // Macro files are small; anything longer is not one.
+    const ProgramFolder::Read macro = app_.read(macroPath, ProgramFolder::MaxShedDataBytes);
+    if (!macro.ok())
+        return HostError{HostError::Kind::FileNotFound, tr("The macro file %1").arg(macro.error)};
+    const std::optional<Action> action = actionOf(QString::fromLatin1(macro.bytes));
+    const QString name = QFileInfo(macro.file).fileName();
     if (action && action->name == QLatin1String("Shed3D"))
         return shed3D(document, name, action->argument);
     if (action && action->name == QLatin1String("Shed2D"))
@@ -63,22 +81,22 @@ HostOutcome MacroRunner::run(Document &document, const QString &macroPath)
 
 HostOutcome MacroRunner::shed3D(Document &document, const QString &macroName, const QString &dataPath)
 {
-    const QString dataFile = app_.resolve(dataPath);
-    QFile file(dataFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return HostError{HostError::Kind::FileNotFound,
-                         tr("Cannot read the shed data file %1: %2").arg(dataFile, file.errorString())};
-    const QByteArray bytes = file.read(1 << 20);
-    ShedDataRead read = readShedData(bytes);
+    const ProgramFolder::Read file = app_.read(dataPath, ProgramFolder::MaxShedDataBytes);
+    if (!file.ok())
+        return fileRefused(file, tr("The shed data file %1"));
+    const QString dataFile = file.file;
+    ShedDataRead read = readShedData(file.bytes);
     if (!read.data) {
         document.showRefusal(read.error);
-        return HostError{HostError::Kind::BadDataFile, tr("%1 (%2)").arg(read.error, dataFile)};
+        return HostError{HostError::Kind::BadDataFile, tr("%1 (%2)").arg(read.error, dataPath)};
     }
-    const shed::PriceTable prices = shed::loadPrices(app_.resolve(QStringLiteral("*\\Program Data\\prices.csv")));
-    shed::BuildResult built = shed::build(bytes, prices, false);
+    // The start macro stands for building the shed: the document shows the framed model,
+    // or the reader's sentence when it refuses the design.
+    const shed::PriceTable table = prices(app_);
+    shed::BuildResult built = shed::build(file.bytes, table, false);
     if (!built.outputs) {
         document.showRefusal(built.error);
-        return HostError{HostError::Kind::BadDataFile, tr("%1 (%2)").arg(built.error, dataFile)};
+        return HostError{HostError::Kind::BadDataFile, tr("%1 (%2)").arg(built.error, dataPath)};
     }
     const ShedData &design = *read.data;
     const QString status = tr("%1: %2 shows the shed from %3 (%4 x %5 ft, %6 roof): %7 members, total %8")
@@ -86,20 +104,19 @@ HostOutcome MacroRunner::shed3D(Document &document, const QString &macroName, co
                                     design.text(2), design.text(53))
                                .arg(built.outputs->model.members.size())
                                .arg(QLocale().toString(built.outputs->takeoff.total, 'f', 2));
-    document.showShed(std::move(*built.outputs), prices);
+    document.showShed(std::move(*built.outputs), table);
     app_.report(status);
     return std::nullopt;
 }
 
 HostOutcome MacroRunner::shed2D(Document &document, const QString &macroName, const QString &sizePath)
 {
-    const QString sizeFile = app_.resolve(sizePath);
-    QFile file(sizeFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return HostError{HostError::Kind::FileNotFound, tr("Cannot read the width file %1: %2").arg(sizeFile, file.errorString())};
-    const ShedSizeRead read = readShedSize(file.read(64 * 1024));
+    const ProgramFolder::Read file = app_.read(sizePath, ProgramFolder::MaxShedDataBytes);
+    if (!file.ok())
+        return fileRefused(file, tr("The width file %1"));
+    const ShedSizeRead read = readShedSize(file.bytes);
     if (!read.feet)
-        return HostError{HostError::Kind::BadDataFile, tr("%1 (%2)").arg(read.error, sizeFile)};
+        return HostError{HostError::Kind::BadDataFile, tr("%1 (%2)").arg(read.error, sizePath)};
     if (!document.drawing())
         return HostError{HostError::Kind::NoDrawing,
                          tr("%1 has no style drawing: LoadSymbol must come first").arg(document.title())};
