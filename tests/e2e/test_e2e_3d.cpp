@@ -2,6 +2,8 @@
 // in-process, driven through its widgets, against a corvelle-host on the test's bus.
 #include "Driving.h"
 
+#include "bus/BusContract.h"
+
 #include "screens/screen1.h"
 #include "screens/screen10.h"
 #include "screens/screen11.h"
@@ -15,9 +17,12 @@
 #include "screens/screen8.h"
 #include "screens/screen9.h"
 
+#include <QDBusMessage>
+#include <QDBusVirtualObject>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QMap>
+#include <QTimer>
 
 using namespace corvelle;
 using namespace corvelle::e2e;
@@ -171,6 +176,26 @@ void workedExample(Harness &h)
     QVERIFY(s13);
     choose(s13->Option3); // QuickShade
 }
+
+// Owns the host's name on a connection of its own and never answers a call.
+class SilentHost : public QDBusVirtualObject {
+public:
+    QString introspect(const QString &) const override { return {}; }
+    bool handleMessage(const QDBusMessage &, const QDBusConnection &) override { return true; }
+};
+
+class PaintCount : public QObject {
+public:
+    explicit PaintCount(QWidget *watched) { watched->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
 
 // Finish, with the host journal and the data file read at the moment screen13 hides.
 struct FinishSeen {
@@ -448,6 +473,34 @@ private Q_SLOTS:
         compareFiles(ReadFile(shedDataPath(h)), sampleShedData());
         // The launch never got as far as hiding the last screen.
         QVERIFY(h.screen<screen13>(ScreenId::Screen13)->isVisible());
+    }
+
+    // A host that takes the first call and never answers: the last screen keeps painting
+    // and the silence is reported once the injected timeout has passed.
+    void silentHostIsReportedWhileTheScreenPaints()
+    {
+        QDBusConnection hostBus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("silent"));
+        SilentHost silent;
+        QVERIFY(hostBus.registerVirtualObject(QStringLiteral("/Brasswick"), &silent, QDBusConnection::SubPath));
+        QVERIFY(hostBus.registerService(bus::Service));
+        Harness h;
+        h.context->connectHost = [] { return std::make_unique<DBusHost>(QDBusConnection::sessionBus(), std::chrono::milliseconds(1000)); };
+        workedExample(h);
+        RETURN_IF_FAILED();
+        auto *s13 = h.screen<screen13>(ScreenId::Screen13);
+        PaintCount count(s13);
+        QTimer repaint;
+        connect(&repaint, &QTimer::timeout, s13, qOverload<>(&QWidget::update));
+        repaint.start(50);
+        click(s13->Command5);
+
+        QCOMPARE(h.messages.failures.size(), 1);
+        QVERIFY2(h.messages.failures[0].contains(QStringLiteral("did not answer: no reply to BringToTop after 1.")),
+                 qPrintable(h.messages.failures[0]));
+        QCOMPARE(h.exit.statuses, std::vector<int>{1});
+        QVERIFY2(count.paints >= 5, qPrintable(QString::number(count.paints)));
+        compareFiles(ReadFile(shedDataPath(h)), sampleShedData());
+        hostBus.unregisterService(bus::Service);
     }
 
     void refusedMacroIsReported()
