@@ -3,33 +3,52 @@
 #include "core/Failure.h"
 
 #include <QBitmap>
-#include <QImage>
-#include <QPainter>
-#include <QSvgRenderer>
+#include <QGuiApplication>
+#include <QImageReader>
+
+#include <map>
 
 namespace corvelle {
 
 namespace {
 
-QImage renderImage(const QString &resourcePath, QImage::Format format, QColor background)
+// ":/pictures/screen3/Image1.svg" -> ":/built/pictures/screen3/Image1@2x.png"
+QString builtPath(const QString &resourcePath, int devicePixelRatio)
 {
-    QSvgRenderer renderer(resourcePath);
-    if (!renderer.isValid()) {
+    QString stem = resourcePath;
+    stem.remove(0, 2);            // ":/"
+    stem.chop(4);                 // ".svg"
+    const QString ratio = devicePixelRatio > 1 ? QStringLiteral("@%1x").arg(devicePixelRatio) : QString();
+    return QStringLiteral(":/built/%1%2.png").arg(stem, ratio);
+}
+
+QImage load(const QString &resourcePath, int devicePixelRatio)
+{
+    // The format is known: without auto-detection Qt asks no other image plugin.
+    QImageReader reader(builtPath(resourcePath, devicePixelRatio), "png");
+    reader.setAutoDetectImageFormat(false);
+    QImage image = reader.read();
+    if (image.isNull()) {
         throw Failure(QStringLiteral("Loading a picture"), resourcePath,
                       QStringLiteral("The picture is missing or not readable."));
     }
-    QImage image(renderer.defaultSize(), format);
-    image.fill(background);
-    QPainter painter(&image);
-    renderer.render(&painter);
+    image.setDevicePixelRatio(devicePixelRatio);
     return image;
 }
 
+// Screens show sharp pictures on a scaled desktop; there are images for 1 and 2.
+int shownRatio() { return qGuiApp && qGuiApp->devicePixelRatio() > 1.0 ? 2 : 1; }
+
 } // namespace
+
+QImage BuiltImage(const QString &resourcePath, int devicePixelRatio)
+{
+    return load(resourcePath, devicePixelRatio);
+}
 
 QPixmap RenderPicture(const QString &resourcePath)
 {
-    return QPixmap::fromImage(renderImage(resourcePath, QImage::Format_RGB32, Qt::white));
+    return QPixmap::fromImage(load(resourcePath, shownRatio()));
 }
 
 QPixmap BitmapResource(int id)
@@ -40,9 +59,13 @@ QPixmap BitmapResource(int id)
 
 QCursor CursorResource(int id)
 {
+    // Kept to the end of the process: a cursor must not outlive the application
+    // in a static destructor.
+    static auto &built = *new std::map<int, QCursor>;
+    if (const auto it = built.find(id); it != built.end())
+        return it->second;
     // A two-colour cursor: each pixel is black, white or transparent.
-    const QImage image = renderImage(QStringLiteral(":/cursors/%1.svg").arg(id),
-                                     QImage::Format_ARGB32, Qt::transparent);
+    const QImage image = load(QStringLiteral(":/cursors/%1.svg").arg(id), 1).convertToFormat(QImage::Format_ARGB32);
     QImage bits(image.size(), QImage::Format_Mono);
     QImage mask(image.size(), QImage::Format_Mono);
     // Index 1 is colour1 of a bitmap: black in the image, opaque in the mask.
@@ -62,7 +85,8 @@ QCursor CursorResource(int id)
         }
     }
     constexpr int hotX = 6, hotY = 0; // the tip of the index finger
-    return QCursor(QBitmap::fromImage(bits), QBitmap::fromImage(mask), hotX, hotY);
+    return built.emplace(id, QCursor(QBitmap::fromImage(bits), QBitmap::fromImage(mask), hotX, hotY))
+        .first->second;
 }
 
 } // namespace corvelle
