@@ -1,21 +1,39 @@
 #!/usr/bin/env bash
 # Builds and runs the benchmarks; every figure is a ratio against a baseline measured in the same run.
+#   RUNS=N         runs of each timed benchmark (default: 31 for start-up, 30 for the others)
+#   BASELINE=DIR   a build/bin of an earlier commit: its first 3D pass is counted too, for the ratio
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh
 bin=build/bin
+tmp=$(mktemp -d)
+xvfb=""
+trap '[ -n "$xvfb" ] && kill $xvfb 2>/dev/null; rm -rf "$tmp"' EXIT
 
-echo "== Start-up and peak memory (X display of its own)"
-number=100
-while [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
-Xvfb ":$number" -br -screen 0 1280x800x24 >/dev/null 2>&1 &
+echo "== Start-up to the first painted pixel and peak memory (X display of its own)"
+# -displayfd: the server picks a free display and names it once it accepts connections.
+Xvfb -displayfd 3 -br -nolisten tcp -screen 0 1280x800x24 3>"$tmp/display" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-until DISPLAY=":$number" xwininfo -root >/dev/null 2>&1; do sleep 0.1; done
-DISPLAY=":$number" "$bin/bench_startup" "$bin/bench_bare_dialog" "$bin/corvelle" "${RUNS:-15}"
+for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
+[ -s "$tmp/display" ] || { echo "bench.sh: Xvfb did not start" >&2; exit 1; }
+DISPLAY=":$(head -n1 "$tmp/display")" "$bin/bench_startup" "$bin/bench_bare_dialog" "$bin/corvelle" "${RUNS:-31}"
 
 echo "== Screen transitions of the 3D path (offscreen)"
 QT_QPA_PLATFORM=offscreen "$bin/bench_transitions" "${RUNS:-30}"
+
+echo "== Instructions of one whole first 3D pass, start to Finish (callgrind, offscreen)"
+instructions() { # bench_transitions binary
+    QT_QPA_PLATFORM=offscreen valgrind --tool=callgrind --toggle-collect='FirstPass*' \
+        --callgrind-out-file="$tmp/callgrind.out" "$1" --first-pass >/dev/null 2>&1
+    callgrind_annotate "$tmp/callgrind.out" | awk '/PROGRAM TOTALS/ { gsub(",", "", $1); print $1 }'
+}
+now=$(instructions "$bin/bench_transitions")
+echo "this build: $now instructions"
+if [ -n "${BASELINE:-}" ]; then
+    before=$(instructions "$BASELINE/bench_transitions")
+    echo "baseline ($BASELINE): $before instructions; this build / baseline $(awk -v a="$now" -v b="$before" \
+        'BEGIN { printf "%.3f (%.1f%% fewer; target >= 30%%)", a / b, 100 * (1 - a / b) }')"
+fi
 
 echo "== 3D launch against corvelle-host (private bus)"
 QT_QPA_PLATFORM=offscreen dbus-run-session -- "$bin/bench_host_launch" "${RUNS:-30}"
