@@ -4,7 +4,10 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <string_view>
 
 namespace corvelle {
 
@@ -75,6 +78,23 @@ double parse(QStringView numberForm)
 
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 
+// The digits of |value| rounded to 1 + decimals significant ones, and the decimal
+// exponent of the first.
+std::string significantDigits(double value, int decimals, int &exponent)
+{
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, "%.*e", decimals, std::fabs(value)); // "d.ddde+XX"
+    const std::string_view form(buffer);
+    const size_t e = form.find('e');
+    exponent = std::atoi(buffer + e + 1);
+    std::string digits;
+    for (char c : form.substr(0, e)) {
+        if (c != '.')
+            digits += c;
+    }
+    return digits;
+}
+
 } // namespace
 
 bool IsNumeric(QStringView text)
@@ -117,9 +137,43 @@ double StrictNumber(QStringView text)
 
 QString NumberToText(double value)
 {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return QString::fromLatin1(buffer, result.ptr - buffer);
+    if (!std::isfinite(value)) {
+        char buffer[16];
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+        return QString::fromLatin1(buffer, result.ptr - buffer);
+    }
+    if (value == 0)
+        return QStringLiteral("0"); // negative zero too
+    // Rounded to 15 significant digits first, so binary noise never shows
+    // (8.2 - 1 is "7.2", not "7.199999999999999").
+    const bool negative = value < 0;
+    int exponent = 0;
+    std::string digits = significantDigits(value, 14, exponent);
+    if (std::isinf(std::strtod((digits.substr(0, 1) + '.' + digits.substr(1) + 'e' + std::to_string(exponent)).c_str(),
+                               nullptr))) {
+        // Within rounding of the largest number: cut instead, so the text still reads back.
+        digits = significantDigits(value, 20, exponent).substr(0, 15);
+    }
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+
+    std::string text = negative ? "-" : "";
+    if (exponent >= 15 || exponent < -4) {
+        // Scientific form: one digit before the point, a signed exponent of two digits or more.
+        text += digits.substr(0, 1);
+        if (digits.size() > 1)
+            text += '.' + digits.substr(1);
+        char tail[16];
+        std::snprintf(tail, sizeof tail, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+        text += tail;
+    } else if (exponent < 0) {
+        text += "0." + std::string(size_t(-exponent - 1), '0') + digits;
+    } else if (digits.size() <= size_t(exponent) + 1) {
+        text += digits + std::string(size_t(exponent) + 1 - digits.size(), '0');
+    } else {
+        text += digits.substr(0, size_t(exponent) + 1) + '.' + digits.substr(size_t(exponent) + 1);
+    }
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
 QString StepNumberText(QStringView text, double delta)

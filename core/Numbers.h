@@ -13,7 +13,9 @@ double LeadingNumber(QStringView text);
 // The value of a text that passes IsNumeric; any other text throws a Failure.
 double StrictNumber(QStringView text);
 
-// The shortest decimal text that reads back to the same value ("16", "2.5").
+// The platform's default text of a number: rounded to 15 significant digits, then
+// its shortest form ("16", "2.5", "7.2" for 8.2 - 1); from 1E+15 up and below
+// 1E-04 in scientific form ("1E+16", "1.5E-05").
 QString NumberToText(double value);
 
 // The step buttons' arithmetic: strict value plus delta, through text and back again.

@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+#include <cfloat>
+
 using namespace corvelle;
 
 class NumbersTest : public QObject {
@@ -75,14 +77,38 @@ private Q_SLOTS:
         }
     }
 
+    void numberToText_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("whole") << 16.0 << "16";
+        QTest::newRow("ten") << 10.0 << "10";
+        QTest::newRow("half") << 2.5 << "2.5";
+        QTest::newRow("negative") << -1.0 << "-1";
+        QTest::newRow("below one") << 0.5 << "0.5";
+        QTest::newRow("negative zero") << -0.0 << "0";
+        // Binary noise beyond 15 significant digits never shows.
+        QTest::newRow("0.1 + 0.2") << 0.1 + 0.2 << "0.3";
+        QTest::newRow("8.2 - 1") << 8.2 - 1 << "7.2";
+        QTest::newRow("8.8 - 1") << 8.8 - 1 << "7.8";
+        QTest::newRow("1.1 - 1") << 1.1 - 1 << "0.1";
+        QTest::newRow("15 digits kept") << 123456789012345.0 << "123456789012345";
+        QTest::newRow("16th digit rounds") << 0.1234567890123456 << "0.123456789012346";
+        QTest::newRow("small plain") << 0.0001 << "0.0001";
+        QTest::newRow("small scientific") << 0.000015 << "1.5E-05";
+        QTest::newRow("1e15") << 1e15 << "1E+15";
+        QTest::newRow("1e16") << 1e16 << "1E+16";
+        QTest::newRow("negative scientific") << -2.5e20 << "-2.5E+20";
+        QTest::newRow("three-digit exponent") << 1e300 << "1E+300";
+        QTest::newRow("largest, cut to read back") << DBL_MAX << "1.79769313486231E+308";
+    }
     void numberToText()
     {
-        QCOMPARE(NumberToText(16), QStringLiteral("16"));
-        QCOMPARE(NumberToText(2.5), QStringLiteral("2.5"));
-        QCOMPARE(NumberToText(13.5), QStringLiteral("13.5"));
-        QCOMPARE(NumberToText(-1), QStringLiteral("-1"));
-        QCOMPARE(NumberToText(0.5), QStringLiteral("0.5"));
-        QCOMPARE(NumberToText(0.1 + 0.2), QStringLiteral("0.30000000000000004"));
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QCOMPARE(NumberToText(value), text);
+        // What the writer and the steps store reads back as the number shown.
+        QCOMPARE(NumberToText(LeadingNumber(text)), text);
     }
 
     void stepping()
@@ -92,6 +118,9 @@ private Q_SLOTS:
         QCOMPARE(StepNumberText(u"12.50", 1), QStringLiteral("13.5"));
         QCOMPARE(StepNumberText(u"0", -1), QStringLiteral("-1"));
         QCOMPARE(StepNumberText(u" 8 ", -1), QStringLiteral("7"));
+        QCOMPARE(StepNumberText(u"8.2", -1), QStringLiteral("7.2"));
+        QCOMPARE(StepNumberText(u"8.8", -1), QStringLiteral("7.8"));
+        QCOMPARE(StepNumberText(u"1.1", -1), QStringLiteral("0.1"));
         QVERIFY_THROWS_EXCEPTION(Failure, StepNumberText(u"", 1));
     }
 };
