@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QWindow>
 
 #include <exception>
 
@@ -39,14 +40,70 @@ WizardScreen &Wizard::show(ScreenId id)
         it->second->Form_Load();
     }
     WizardScreen &screen = *it->second;
-    if (firstShow) {
-        const QRect desktop = screen.screen()->availableGeometry();
-        screen.move(desktop.center() - screen.rect().center());
-    }
+    if (firstShow)
+        screen.move(CentredFramePosition(screen.screen()->availableGeometry(), screen.size(), frameMargins_));
     screen.show();
+    if (firstShow)
+        recentreWhenFramed(screen);
     screen.activateWindow();
     screen.Form_Activate();
     return screen;
+}
+
+QPoint CentredFramePosition(const QRect &available, QSize client, const QMargins &frame)
+{
+    QRect whole(QPoint(), client.grownBy(frame));
+    whole.moveCenter(available.center());
+    return whole.topLeft();
+}
+
+namespace {
+
+// Moves a newly shown screen once the window manager has framed it, when its
+// frame differs from the one it was placed for.
+class Recentre : public QObject {
+public:
+    Recentre(QWidget *screen, QMargins assumed, std::function<void(QMargins)> learnt)
+        : QObject(screen), assumed_(assumed), learnt_(std::move(learnt))
+    {
+        screen->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *screen = static_cast<QWidget *>(watched);
+        const QEvent::Type type = event->type();
+        if (type == QEvent::Hide) {
+            finish(screen); // the first showing is over; later moves are the user's
+        } else if (type == QEvent::Move || type == QEvent::Show || type == QEvent::Paint) {
+            const QMargins frame = screen->windowHandle() ? screen->windowHandle()->frameMargins() : QMargins();
+            if (!frame.isNull()) {
+                finish(screen);
+                learnt_(frame);
+                if (frame != assumed_)
+                    screen->move(CentredFramePosition(screen->screen()->availableGeometry(), screen->size(), frame));
+            }
+        }
+        return false;
+    }
+
+private:
+    void finish(QWidget *screen)
+    {
+        screen->removeEventFilter(this);
+        deleteLater();
+    }
+
+    QMargins assumed_;
+    std::function<void(QMargins)> learnt_;
+};
+
+} // namespace
+
+void Wizard::recentreWhenFramed(WizardScreen &screen)
+{
+    new Recentre(&screen, frameMargins_, [this](QMargins frame) { frameMargins_ = frame; });
 }
 
 void Wizard::hide(ScreenId id)
@@ -116,7 +173,11 @@ bool Wizard::eventFilter(QObject *watched, QEvent *event)
     // Key preview: the screen sees a key before the focused control does.
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return false;
-    auto *screen = qobject_cast<WizardScreen *>(static_cast<QWidget *>(watched)->window());
+    // A drop-down list's popup is a window of its own; its keys are its screen's.
+    QWidget *window = static_cast<QWidget *>(watched)->window();
+    while (window->windowType() == Qt::Popup && window->parentWidget())
+        window = window->parentWidget()->window();
+    auto *screen = qobject_cast<WizardScreen *>(window);
     if (!screen || !screen->keyPreview() || find(screen->id()) != screen)
         return false;
     const int key = static_cast<QKeyEvent *>(event)->key();

@@ -2,7 +2,10 @@
 
 #include "core/Flow.h"
 
+#include <QMargins>
 #include <QObject>
+#include <QPoint>
+#include <QRect>
 #include <QString>
 
 #include <functional>
@@ -15,6 +18,10 @@ class ExitService;
 class MessageService;
 class WizardScreen;
 struct ShedDesign;
+
+// Where a window whose client area has the given size goes so that its whole
+// frame, title bar included, is centred on the available area.
+QPoint CentredFramePosition(const QRect &available, QSize client, const QMargins &frame);
 
 // Owns the screens and the flow between them: creation on first show (Form_Load
 // once), show-then-hide, activation, key preview, ending and the failure report.
@@ -56,12 +63,16 @@ protected:
 
 private:
     void report(const QString &text);
+    void recentreWhenFramed(WizardScreen &screen);
 
     ExitService &exit_;
     MessageService &messages_;
     Factory factory_;
     std::map<ScreenId, std::unique_ptr<WizardScreen>> screens_;
     bool ended_ = false;
+    // The window manager's frame, once a screen has shown it: later screens are
+    // placed for it before they show.
+    QMargins frameMargins_;
 };
 
 } // namespace corvelle

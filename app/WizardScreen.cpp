@@ -1,6 +1,7 @@
 #include "app/WizardScreen.h"
 
 #include "app/FontMode.h"
+#include "app/Keyboard.h"
 #include "app/Twips.h"
 
 #include <QCloseEvent>
@@ -128,7 +129,6 @@ void WizardScreen::makeButtonBar(const ButtonBar &bar)
     Command4 = button("Command4", QStringLiteral("<<  &Back"), 3360, 3600);
     Command5 = button("Command5", bar.nextCaption, bar.nextLeft, bar.nextTop);
     Command5->setDefault(bar.nextIsDefault);
-    hasDefaultButton_ = bar.nextIsDefault;
     on(Command3, &QPushButton::clicked, [this] { Command3_Click(); });
     on(Command4, &QPushButton::clicked, [this] { Command4_Click(); });
     on(Command5, &QPushButton::clicked, [this] { Command5_Click(); });
@@ -184,15 +184,18 @@ void WizardScreen::setTabSequence(std::initializer_list<QWidget *> controls)
 
 void WizardScreen::setVisible(bool visible)
 {
-    QDialog::setVisible(visible);
-    // A dialog without a default button picks its first button as one when shown;
-    // a screen without one means it: Enter presses only a focused button.
-    if (visible && !hasDefaultButton_) {
-        for (QPushButton *button : findChildren<QPushButton *>()) {
-            if (button->isDefault() && !button->hasFocus())
-                button->setDefault(false);
-        }
+    if (visible && !keysApplied_) {
+        // Once, when every control of the screen exists.
+        UseWizardKeys(this);
+        keysApplied_ = true;
     }
+    QDialog::setVisible(visible);
+}
+
+void WizardScreen::keyPressEvent(QKeyEvent *event)
+{
+    if (!PressFocusedButton(this, *event))
+        QDialog::keyPressEvent(event);
 }
 
 void WizardScreen::closeEvent(QCloseEvent *event)

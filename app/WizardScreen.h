@@ -86,11 +86,12 @@ protected:
     // is the screens' key preview, and a screen is only hidden by the flow.
     void reject() override {}
     void setVisible(bool visible) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     ScreenId id_;
-    bool hasDefaultButton_ = true;
+    bool keysApplied_ = false;
 };
 
 } // namespace corvelle

@@ -29,8 +29,7 @@ screen13::screen13(ScreenContext &context)
     Option3 = Make<QRadioButton>(Frame2, "Option3", QStringLiteral("QuickShade"), 3480, 2640, 1212, 372);
     Option4 = Make<QRadioButton>(Frame2, "Option4", QStringLiteral("Best"), 5160, 2640, 855, 372);
 
-    // No default button: Enter presses Finish only while Finish has the focus,
-    // which an auto-default button gives (it is the default only while focused).
+    // No default button: Enter presses Finish only while Finish has the focus.
     makeButtonBar({.nextCaption = QStringLiteral("&Finish >>"), .nextTop = 3588, .nextIsDefault = false});
 
     setTabSequence({Option1, Option2, Option3, Option4, Command4, Command5, Command3});

@@ -1,4 +1,5 @@
 #include "app/Twips.h"
+#include "app/Wizard.h"
 #include "core/Failure.h"
 #include "screens/ScreenFactory.h"
 #include "tests/support/TestHarness.h"
@@ -195,6 +196,19 @@ private Q_SLOTS:
         first->move(12, 34);
         w.h.wizard.moveTo(*w.at(S(3)), S(1));
         QCOMPARE(first->pos(), QPoint(12, 34));
+    }
+
+    // The whole frame is centred: a title bar taller than the other edges moves the
+    // client area down by half their difference, not the frame by half the bar.
+    void firstShowCentresTheWholeFrame()
+    {
+        const QRect available(0, 30, 1280, 770); // a panel across the top
+        const QSize client(451, 266);
+        const QPoint framed = CentredFramePosition(available, client, QMargins(4, 24, 4, 4));
+        const QRect frame(framed, client.grownBy(QMargins(4, 24, 4, 4)));
+        QVERIFY((frame.center() - available.center()).manhattanLength() <= 1);
+        QCOMPARE(framed, QPoint(410, 268));
+        QCOMPARE(CentredFramePosition(available, client, QMargins()), QPoint(414, 282));
     }
 
     void cancelEscAndCloseBoxEndWithoutWriting()
