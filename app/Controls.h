@@ -50,8 +50,8 @@ W *Make(QWidget *parent, const char *name, const QString &caption, int left, int
     return control;
 }
 
-// A picture kept as SVG (a resource path such as ":/pictures/screen3/Image1.svg"),
-// stretched over its rectangle.
+// A picture named by its SVG source (":/pictures/screen3/Image1.svg"; the program
+// holds the image built from it), stretched over its rectangle.
 QLabel *Picture(QWidget *parent, const char *name, const QString &resource, int left, int top, int width,
                 int height);
 
