@@ -73,7 +73,7 @@ int runBuildCommand(int argc, char *argv[])
     const QString prices = parser.isSet(PricesOpt)
                                ? parser.value(PricesOpt)
                                : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Program Data/prices.csv"));
-    const shed::BuildResult result = shed::build(bytes, shed::loadPrices(prices));
+    const shed::BuildResult result = shed::build(bytes, shed::loadPrices(prices), false);
     if (!result.outputs)
         return fail(result.error);
     shed::BuildOutputs outputs = *result.outputs;

@@ -37,3 +37,6 @@ fi
 
 echo "== 3D launch against corvelle-host (private bus)"
 QT_QPA_PLATFORM=offscreen dbus-run-session -- "$bin/bench_host_launch" "${RUNS:-30}"
+
+echo "== Shed model: the largest design against the 8 x 10 ft shed"
+"$bin/bench_shed" "${RUNS:-21}"

@@ -27,14 +27,32 @@ BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exp
     out.takeoff = takeoff(out.model, prices);
     out.warnings = warnings(out.design, out.model) + out.takeoff.warnings;
     if (exports) {
-        out.files = {{QStringLiteral("shed.glb"), exportGlb(out.model)},
-                     {QStringLiteral("shed.obj"), exportObj(out.model, QStringLiteral("shed.mtl"))},
-                     {QStringLiteral("shed.mtl"), exportMtl(out.model)},
-                     {QStringLiteral("materials.csv"), materialsCsv(out.takeoff)},
-                     {QStringLiteral("cutlist.csv"), cutListCsv(out.takeoff)}};
+        for (const QString &name : outputNames())
+            out.files.append({name, formOutput(out, name)});
     }
     result.outputs = std::move(out);
     return result;
+}
+
+QStringList outputNames()
+{
+    return {QStringLiteral("shed.glb"), QStringLiteral("shed.obj"), QStringLiteral("shed.mtl"), QStringLiteral("materials.csv"),
+            QStringLiteral("cutlist.csv")};
+}
+
+QByteArray formOutput(const BuildOutputs &o, const QString &name)
+{
+    if (name == u"shed.glb")
+        return exportGlb(o.model);
+    if (name == u"shed.obj")
+        return exportObj(o.model, QStringLiteral("shed.mtl"));
+    if (name == u"shed.mtl")
+        return exportMtl(o.model);
+    if (name == u"materials.csv")
+        return materialsCsv(o.takeoff);
+    if (name == u"cutlist.csv")
+        return cutListCsv(o.takeoff);
+    return {};
 }
 
 QString writeOutputs(const BuildOutputs &outputs, const QString &dir)
@@ -42,7 +60,9 @@ QString writeOutputs(const BuildOutputs &outputs, const QString &dir)
     if (!QDir().mkpath(dir))
         return QStringLiteral("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(dir));
     std::vector<std::unique_ptr<QSaveFile>> files;
-    for (const auto &[name, bytes] : outputs.files) {
+    const bool formed = !outputs.files.isEmpty();
+    for (const QString &name : outputNames()) {
+        const QByteArray bytes = formed ? outputs.files.value(int(outputNames().indexOf(name))).second : formOutput(outputs, name);
         auto file = std::make_unique<QSaveFile>(QDir(dir).filePath(name));
         // Flush before commit: QSaveFile would not report a buffered write failing there.
         if (bytes.isEmpty() || !file->open(QIODevice::WriteOnly) || file->write(bytes) != bytes.size() || !file->flush()) {

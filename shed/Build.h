@@ -31,9 +31,14 @@ struct BuildResult {
 // Reads, frames, takes off and (with `exports`) forms the five files.
 BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exports = true);
 
-// Writes the files into `dir` (made when missing). All are written to temporary files
-// first and replace the old ones only when every one was written, so a failure leaves
-// the folder as it was. Returns the failure as a sentence, or an empty text.
+// The five files' names, and one file's bytes formed from the outputs.
+QStringList outputNames();
+QByteArray formOutput(const BuildOutputs &outputs, const QString &name);
+
+// Writes the files into `dir` (made when missing), forming each in turn when `files` is
+// empty so only one is held at a time. All are written to temporary files first and
+// replace the old ones only when every one was written, so a failure leaves the folder
+// as it was. Returns the failure as a sentence, or an empty text.
 QString writeOutputs(const BuildOutputs &outputs, const QString &dir);
 
 // A few lines for a terminal: size, members by layer, total cost, warnings.

@@ -9,6 +9,8 @@
 #define TINYGLTF_NO_EXTERNAL_IMAGE
 #include <tiny_gltf.h>
 
+#include <QMatrix3x3>
+
 #include <charconv>
 #include <cstring>
 #include <sstream>
@@ -58,6 +60,8 @@ int appendView(tinygltf::Model &g, const std::vector<T> &data, int target)
     g.bufferViews.push_back(view);
     return int(g.bufferViews.size() - 1);
 }
+
+double rounded(double v, double scale) { return std::round(v * scale) / scale; }
 
 QByteArray csvField(const QString &text)
 {
@@ -176,16 +180,18 @@ QByteArray exportGlb(const Model &model)
         tinygltf::Node node;
         node.name = kindName(m.kind).toStdString();
         node.mesh = found->second;
-        node.translation = {m.position.x() * Metre, m.position.y() * Metre, m.position.z() * Metre};
+        // Rounded to a hundredth of a millimetre: shorter JSON numbers, no visible change.
+        node.translation = {rounded(m.position.x() * Metre, 1e5), rounded(m.position.y() * Metre, 1e5),
+                            rounded(m.position.z() * Metre, 1e5)};
         if (!m.rotation.isIdentity()) {
             const QQuaternion q = m.rotation.normalized();
-            node.rotation = {q.x(), q.y(), q.z(), q.scalar()};
+            node.rotation = {rounded(q.x(), 1e7), rounded(q.y(), 1e7), rounded(q.z(), 1e7), rounded(q.scalar(), 1e7)};
         }
         tinygltf::Value::Object extras;
         extras["kind"] = tinygltf::Value(node.name);
         extras["layer"] = tinygltf::Value(layerName(m.layer).toStdString());
         extras["stock"] = tinygltf::Value(m.stock.toStdString());
-        extras["length_in"] = tinygltf::Value(m.length);
+        extras["length_in"] = tinygltf::Value(rounded(m.length, 1e4));
         node.extras = tinygltf::Value(extras);
         g.nodes.push_back(node);
         g.nodes[0].children.push_back(int(g.nodes.size()) - 1);
@@ -208,54 +214,93 @@ QByteArray exportGlb(const Model &model)
 QByteArray exportObj(const Model &model, const QString &mtlFileName)
 {
     QByteArray out;
-    out.reserve(qsizetype(model.members.size()) * 1500);
+    out.reserve(qsizetype(model.members.size()) * 760 + 256);
     out += "# Corvelle shed model: metres, X along the width, Y up, Z along the depth\n";
     out += "mtllib " + mtlFileName.toUtf8() + "\n";
-    char buf[64];
-    const auto num = [&](double v) {
-        auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 5);
-        out.append(' ');
-        out.append(buf, r.ptr - buf);
-    };
+    char buf[32];
     const auto integer = [&](long v) {
         auto r = std::to_chars(buf, buf + sizeof buf, v);
         out.append(buf, r.ptr - buf);
     };
-    long vertexBase = 1;
+    // Fixed point with `decimals` places, through integers: far quicker than doubles.
+    const auto fixed = [&](double v, int decimals, long scale) {
+        long n = std::lround(v * scale);
+        out += ' ';
+        if (n < 0) {
+            out += '-';
+            n = -n;
+        }
+        integer(n / scale);
+        out += '.';
+        const auto r = std::to_chars(buf, buf + sizeof buf, n % scale + scale); // leading 1 keeps the zeros
+        out.append(buf + 1, r.ptr - buf - 1);
+        (void)decimals;
+    };
+    long vBase = 1, nBase = 1;
     for (qsizetype i = 0; i < model.members.size(); ++i) {
         const Member &m = model.members[i];
-        const geometry::Mesh mesh = geometry::localMesh(m);
-        out += "o " + kindName(m.kind).replace(QLatin1Char(' '), QLatin1Char('_')).toUtf8() + '_';
+        const geometry::Polygon p = geometry::outline(m);
+        const auto n = long(p.size());
+        const QMatrix3x3 r = m.rotation.toRotationMatrix();
+        const auto turn = [&](double x, double y, double z) {
+            return QVector3D(float(r(0, 0) * x + r(0, 1) * y + r(0, 2) * z), float(r(1, 0) * x + r(1, 1) * y + r(1, 2) * z),
+                             float(r(2, 0) * x + r(2, 1) * y + r(2, 2) * z));
+        };
+        out += "o ";
+        out += kindName(m.kind).replace(QLatin1Char(' '), QLatin1Char('_')).toLatin1();
+        out += '_';
         integer(long(i));
-        out += "\nusemtl " + layerName(m.layer).toUtf8() + '\n';
-        for (const QVector3D &p : mesh.positions) {
-            const QVector3D w = m.rotation.rotatedVector(p) + m.position;
-            out += 'v';
-            num(w.x() * Metre);
-            num(w.y() * Metre);
-            num(w.z() * Metre);
-            out += '\n';
-        }
-        for (const QVector3D &n : mesh.normals) {
-            const QVector3D w = m.rotation.rotatedVector(n);
-            out += "vn";
-            num(w.x());
-            num(w.y());
-            num(w.z());
-            out += '\n';
-        }
-        for (size_t k = 0; k + 2 < mesh.indices.size(); k += 3) {
-            out += 'f';
-            for (int j = 0; j < 3; ++j) {
-                const long v = vertexBase + long(mesh.indices[k + j]);
-                out += ' ';
-                integer(v);
-                out += "//";
-                integer(v);
+        out += "\nusemtl ";
+        out += layerName(m.layer).toLatin1();
+        out += '\n';
+        // The prism's two rings of corners, then one normal for each cap and each side.
+        for (double z : {0.0, double(m.size.z())}) {
+            for (const QPointF &q : p) {
+                const QVector3D w = turn(q.x(), q.y(), z) + m.position;
+                out += 'v';
+                fixed(w.x() * Metre, 5, 100000);
+                fixed(w.y() * Metre, 5, 100000);
+                fixed(w.z() * Metre, 5, 100000);
+                out += '\n';
             }
+        }
+        const auto normal = [&](const QVector3D &v) {
+            out += "vn";
+            fixed(v.x(), 4, 10000);
+            fixed(v.y(), 4, 10000);
+            fixed(v.z(), 4, 10000);
+            out += '\n';
+        };
+        normal(turn(0, 0, -1));
+        normal(turn(0, 0, 1));
+        for (long k = 0; k < n; ++k) {
+            const QPointF a = p[k], b = p[(k + 1) % n];
+            normal(turn(b.y() - a.y(), a.x() - b.x(), 0).normalized());
+        }
+        const auto corner = [&](long v, long nrm) {
+            out += ' ';
+            integer(vBase + v);
+            out += "//";
+            integer(nBase + nrm);
+        };
+        out += 'f';
+        for (long k = n - 1; k >= 0; --k)
+            corner(k, 0);
+        out += "\nf";
+        for (long k = 0; k < n; ++k)
+            corner(n + k, 1);
+        out += '\n';
+        for (long k = 0; k < n; ++k) {
+            const long k1 = (k + 1) % n;
+            out += 'f';
+            corner(k, 2 + k);
+            corner(k1, 2 + k);
+            corner(n + k1, 2 + k);
+            corner(n + k, 2 + k);
             out += '\n';
         }
-        vertexBase += long(mesh.positions.size());
+        vBase += 2 * n;
+        nBase += n + 2;
     }
     return out;
 }

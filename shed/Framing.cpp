@@ -43,6 +43,19 @@ double cutAngle(QPointF cut, QPointF axis)
     return std::round(degrees(std::acos(std::clamp(c, 0.0, 1.0))) * 10) / 10;
 }
 
+// Whether a rectangle lies inside a convex counter-clockwise polygon.
+bool contains(const Polygon &convex, const QRectF &r)
+{
+    for (const QPointF &c : rectPolygon(r)) {
+        for (qsizetype i = 0; i < convex.size(); ++i) {
+            const QPointF a = convex[i], b = convex[(i + 1) % convex.size()];
+            if ((b.x() - a.x()) * (c.y() - a.y()) - (b.y() - a.y()) * (c.x() - a.x()) < -1e-9)
+                return false;
+        }
+    }
+    return true;
+}
+
 Polygon mirrored(const Polygon &p, double width)
 {
     Polygon out;
@@ -826,7 +839,7 @@ void Framer::siding()
         const double across = side == 0 ? -st : side == 1 ? D : side == 2 ? -st : W;
         for (const QRectF &cell : tile(face, piece, staggered ? piece.width() / 2 : 0)) {
             for (const QRectF &part : opening ? subtract(cell, door) : QList<QRectF>{cell}) {
-                const Polygon p = clipConvex(rectPolygon(part), outline);
+                const Polygon p = contains(outline, part) ? rectPolygon(part) : clipConvex(rectPolygon(part), outline);
                 if (!p.isEmpty() && area(p) > 0.5)
                     planar(MemberKind::SidingPiece, Layer::Siding, stock, p, !endWall, across, st);
             }
@@ -896,6 +909,9 @@ void Framer::ramps()
 Model Framer::build()
 {
     m.design = d;
+    // Most members are siding pieces: reserve for them and the frame once.
+    const double covered = 2 * (d.width + d.depth) * (d.innerHeight + d.width / 2);
+    m.members.reserve(qsizetype(covered / std::max(1.0, d.sidingWidth * d.sidingHeight) * 1.3) + 600);
     W = d.width;
     D = d.depth;
     H = d.innerHeight;

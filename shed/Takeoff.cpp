@@ -110,11 +110,29 @@ int packSheets(QList<QSizeF> pieces, QSizeF sheet)
         }
         return false;
     };
+    // Offcuts narrower than every piece can never be used: dropping them keeps the
+    // search short on a large shed's thousands of pieces.
+    double narrowest = 1e30;
+    for (const QSizeF &p : pieces)
+        narrowest = std::min({narrowest, p.width(), p.height()});
+    const auto prune = [&](std::vector<QRectF> &free) {
+        free.erase(std::remove_if(free.begin(), free.end(),
+                                  [&](const QRectF &f) { return std::min(f.width(), f.height()) < narrowest - tol; }),
+                   free.end());
+    };
+    size_t open = 0; // sheets before this one have no room left
     for (const QSizeF &p : pieces) {
-        if (std::none_of(sheets.begin(), sheets.end(), [&](std::vector<QRectF> &free) { return place(free, p); })) {
+        while (open < sheets.size() && sheets[open].empty())
+            ++open;
+        const auto start = sheets.begin() + long(open);
+        auto hit = std::find_if(start, sheets.end(), [&](std::vector<QRectF> &free) { return place(free, p); });
+        if (hit != sheets.end())
+            prune(*hit);
+        if (hit == sheets.end()) {
             sheets.push_back({QRectF(QPointF(0, 0), sheet)});
             if (!place(sheets.back(), p))
                 sheets.back().clear(); // larger than a sheet: a sheet of its own
+            prune(sheets.back());
         }
     }
     return int(sheets.size());

@@ -80,6 +80,33 @@ void TestShedBuild::buildsTheFiveFiles()
     QVERIFY(cutText.startsWith("member,stock,length_in,length,angle_1,angle_2,quantity\n"));
     QVERIFY(cutText.contains("stud,2x6,115.5000,\"9' 7-1/2\"\"\",90.0,90.0,"));
 
+    // The OBJ: every face refers to vertices and normals already given, one object a
+    // member, all inside the shed's reach (metres).
+    QFile obj(dir.filePath("out/shed.obj"));
+    QVERIFY(obj.open(QIODevice::ReadOnly));
+    int vertices = 0, normals = 0, objects = 0, faces = 0;
+    for (const QByteArray &line : obj.readAll().split('\n')) {
+        const QList<QByteArray> f = line.split(' ');
+        if (f[0] == "v") {
+            ++vertices;
+            for (int k = 1; k <= 3; ++k)
+                QVERIFY2(std::abs(f[k].toDouble()) < 18 * 0.3048, line.constData()); // 16 ft deep + 1 ft rake
+        } else if (f[0] == "vn") {
+            ++normals;
+        } else if (f[0] == "o") {
+            ++objects;
+        } else if (f[0] == "f") {
+            ++faces;
+            QVERIFY(f.size() >= 4);
+            for (qsizetype k = 1; k < f.size(); ++k) {
+                const QList<QByteArray> ref = f[k].split('/');
+                QVERIFY(ref.size() == 3 && ref[0].toInt() >= 1 && ref[0].toInt() <= vertices);
+                QVERIFY(ref[2].toInt() >= 1 && ref[2].toInt() <= normals);
+            }
+        }
+    }
+    QVERIFY(objects > 500 && faces > 6 * objects - 1);
+
     // --help describes the command.
     const Run help = host({"--build", file, "--help"});
     QCOMPARE(help.code, 0);

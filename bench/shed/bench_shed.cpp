@@ -1,0 +1,149 @@
+// The largest design the wizard allows (50 x 50 ft, 20 ft walls, studs at 12 in, doors
+// and ramps both ends, gambrel trusses) against an 8 x 10 ft shed measured in the same run.
+#include "core/ShedDataFormat.h"
+#include "core/ShedDesign.h"
+#include "shed/Export.h"
+#include "shed/Framing.h"
+#include "shed/Reader.h"
+#include "shed/Takeoff.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <vector>
+
+extern char **environ;
+
+using namespace corvelle;
+
+namespace {
+
+ShedDesign record(bool largest)
+{
+    ShedDesign d;
+    d.ShedWidth = largest ? "50" : "8";
+    d.ShedDepth = largest ? "50" : "10";
+    d.ShedHeight = "8";
+    d.FloorType = "2";
+    d.BlockRows = "0";
+    d.FloorHeight = "0";
+    d.JoistType = "2";
+    d.StudCenters = largest ? "12" : "16";
+    d.InnerHeight = largest ? "20" : "8 ";
+    d.StudMaterialLine = "2x6 Studs for walls";
+    d.InWallType = "1";
+    d.SheetrockThickness = ".5";
+    d.SidingName = "Vinyl";
+    d.OuterWallMaterial = "Cobalt";
+    d.SidingWidth = "8";
+    d.SidingHeight = ".5";
+    d.MainDoorLocation = largest ? "Both" : "Front";
+    d.MainDoorWidth = largest ? "8" : "3";
+    d.MainDoorHeight = largest ? "8" : "6";
+    d.RampLocation = largest ? "Both" : "Front";
+    d.RoofType = largest ? "Barn" : "Gable";
+    d.Trusses = "1";
+    d.ShadingMode = "4";
+    return d;
+}
+
+// Median milliseconds of `runs` calls.
+double median(int runs, const std::function<void()> &work)
+{
+    std::vector<double> ms;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer t;
+        t.start();
+        work();
+        ms.push_back(t.nsecsElapsed() / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    return ms[ms.size() / 2];
+}
+
+// Peak resident memory (kB) of one corvelle-host --build run.
+long peakKb(const QString &file, const QString &out)
+{
+    const QByteArray exe = CORVELLE_HOST, f = file.toLocal8Bit(), o = out.toLocal8Bit();
+    char *argv[] = {const_cast<char *>(exe.constData()), const_cast<char *>("--build"), const_cast<char *>(f.constData()),
+                    const_cast<char *>("--out"), const_cast<char *>(o.constData()), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    if (posix_spawn(&pid, exe.constData(), &actions, nullptr, argv, environ) != 0)
+        return -1;
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    posix_spawn_file_actions_destroy(&actions);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? usage.ru_maxrss : -1;
+}
+
+struct Figures {
+    qsizetype members = 0;
+    double model = 0, exports = 0;
+    long peak = 0;
+};
+
+Figures measure(bool largest, int runs, const QTemporaryDir &dir)
+{
+    ShedDesign r = record(largest);
+    const QByteArray bytes = shedfile::form(r);
+    const shed::Design design = *shed::readDesign(bytes).design;
+    const shed::PriceTable prices = shed::defaultPrices();
+    Figures f;
+    shed::Model model;
+    shed::Takeoff takeoff;
+    f.model = median(runs, [&] {
+        model = shed::buildModel(design);
+        takeoff = shed::takeoff(model, prices);
+    });
+    f.members = model.members.size();
+    qsizetype bytesOut = 0;
+    f.exports = median(runs, [&] {
+        bytesOut = shed::exportGlb(model).size() + shed::exportObj(model).size() + shed::exportMtl(model).size() +
+                   shed::materialsCsv(takeoff).size() + shed::cutListCsv(takeoff).size();
+    });
+    const QString file = dir.filePath(largest ? "largest.txt" : "small.txt");
+    QFile out(file);
+    out.open(QIODevice::WriteOnly);
+    out.write(bytes);
+    out.close();
+    std::vector<long> peaks;
+    for (int i = 0; i < std::max(3, runs / 5); ++i)
+        peaks.push_back(peakKb(file, dir.filePath(largest ? "out-largest" : "out-small")));
+    std::sort(peaks.begin(), peaks.end());
+    f.peak = peaks[peaks.size() / 2];
+    std::printf("  %-16s %6lld members  model+takeoff %7.2f ms  exports %7.2f ms (%lld bytes)  --build peak %ld kB\n",
+                largest ? "50 x 50 ft" : "8 x 10 ft", static_cast<long long>(f.members), f.model, f.exports,
+                static_cast<long long>(bytesOut), f.peak);
+    return f;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 21;
+    QTemporaryDir dir;
+    std::printf("Shed model, median of %d runs:\n", runs);
+    const Figures small = measure(false, runs, dir);
+    const Figures large = measure(true, runs, dir);
+    std::printf("Largest against the 8 x 10 ft shed: members x%.1f, model+takeoff x%.1f, exports x%.1f, "
+                "--build peak memory x%.2f (target under x1.5)\n",
+                double(large.members) / small.members, large.model / small.model, large.exports / small.exports,
+                double(large.peak) / small.peak);
+    std::printf("Largest against its targets: model+takeoff %.2f ms of 10 ms, exports %.2f ms of 100 ms\n", large.model,
+                large.exports);
+    return 0;
+}
