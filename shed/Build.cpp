@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -60,9 +61,16 @@ QString writeOutputs(const BuildOutputs &outputs, const QString &dir)
     if (!QDir().mkpath(dir))
         return QStringLiteral("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(dir));
     std::vector<std::unique_ptr<QSaveFile>> files;
-    const bool formed = !outputs.files.isEmpty();
-    for (const QString &name : outputNames()) {
-        const QByteArray bytes = formed ? outputs.files.value(int(outputNames().indexOf(name))).second : formOutput(outputs, name);
+    // The five files, each taken from `files` when it is there or formed now; then any
+    // further file a caller added (the plans).
+    QStringList names = outputNames();
+    for (const auto &f : outputs.files) {
+        if (!names.contains(f.first))
+            names.append(f.first);
+    }
+    for (const QString &name : names) {
+        const auto given = std::find_if(outputs.files.begin(), outputs.files.end(), [&](const auto &f) { return f.first == name; });
+        const QByteArray bytes = given != outputs.files.end() ? given->second : formOutput(outputs, name);
         auto file = std::make_unique<QSaveFile>(QDir(dir).filePath(name));
         // Flush before commit: QSaveFile would not report a buffered write failing there.
         if (bytes.isEmpty() || !file->open(QIODevice::WriteOnly) || file->write(bytes) != bytes.size() || !file->flush()) {

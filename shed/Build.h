@@ -35,8 +35,8 @@ BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exp
 QStringList outputNames();
 QByteArray formOutput(const BuildOutputs &outputs, const QString &name);
 
-// Writes the files into `dir` (made when missing), forming each in turn when `files` is
-// empty so only one is held at a time. All are written to temporary files first and
+// Writes the five files into `dir` (made when missing), each from `files` when it holds
+// it, else formed in turn so only one is held at a time; then any other file in `files`. All are written to temporary files first and
 // replace the old ones only when every one was written, so a failure leaves the folder
 // as it was. Returns the failure as a sentence, or an empty text.
 QString writeOutputs(const BuildOutputs &outputs, const QString &dir);
