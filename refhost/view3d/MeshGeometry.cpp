@@ -15,9 +15,9 @@ void MeshGeometry::setMesh(const LayerMesh &mesh)
         addAttribute(Attribute::PositionSemantic, offsetof(FaceVertex, position), Attribute::F32Type);
         addAttribute(Attribute::NormalSemantic, offsetof(FaceVertex, normal), Attribute::F32Type);
         // An unlit material still tints by vertex colours, so the plain faces carry none.
-        if (kind_ == Kind::Faces)
+        if (kind_ != Kind::PlainFaces)
             addAttribute(Attribute::ColorSemantic, offsetof(FaceVertex, color), Attribute::F32Type);
-        setVertexData(mesh.faces);
+        setVertexData(kind_ == Kind::FlatFaces ? mesh.flatFaces : mesh.faces);
     } else {
         setPrimitiveType(PrimitiveType::Lines);
         setStride(sizeof(EdgeVertex));

@@ -11,7 +11,7 @@ class MeshGeometry : public QQuick3DGeometry {
     Q_OBJECT
 public:
     // PlainFaces: the faces without their colours, for paper-coloured hidden-line faces.
-    enum class Kind { Faces, PlainFaces, Edges };
+    enum class Kind { Faces, FlatFaces, PlainFaces, Edges };
     MeshGeometry(Kind kind, QQuick3DObject *parent = nullptr);
     void setMesh(const LayerMesh &mesh);
 

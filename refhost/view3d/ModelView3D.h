@@ -18,7 +18,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QQuickWidget;
+class QQuickView;
 class QQuick3DGeometry;
 
 namespace corvelle::view3d {
@@ -52,6 +52,7 @@ public:
     float clipNear() const;
     float clipFar() const;
     Q_INVOKABLE QQuick3DGeometry *faces(int layer) const;
+    Q_INVOKABLE QQuick3DGeometry *flatFaces(int layer) const;
     Q_INVOKABLE QQuick3DGeometry *plainFaces(int layer) const;
     Q_INVOKABLE QQuick3DGeometry *edges(int layer) const;
 
@@ -63,6 +64,7 @@ public:
     unsigned layerMask_ = (1u << shed::LayerCount) - 1;
     int shading_ = int(shed::Shading::Smooth);
     std::array<MeshGeometry *, shed::LayerCount> faceGeometry{};
+    std::array<MeshGeometry *, shed::LayerCount> flatFaceGeometry{};
     std::array<MeshGeometry *, shed::LayerCount> plainFaceGeometry{};
     std::array<MeshGeometry *, shed::LayerCount> edgeGeometry{};
 
@@ -99,7 +101,8 @@ public:
     QString pickedText() const;
 
     QImage renderImage();          // the view's last frame
-    QQuickWidget *quickWidget() const { return quick_; }
+    QWidget *sceneWidget() const { return container_; }
+    void requestFrame();
     SceneState *state() const { return state_.get(); }
 
 Q_SIGNALS:
@@ -114,7 +117,8 @@ private:
 
     shed::Model model_;
     std::unique_ptr<SceneState> state_;
-    QQuickWidget *quick_;
+    QQuickView *quick_;
+    QWidget *container_;
     QComboBox *modeBox_;
     std::array<QCheckBox *, shed::LayerCount> layerBoxes_{};
     QLabel *info_;

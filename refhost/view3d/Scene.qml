@@ -11,8 +11,6 @@ Item {
         environment: SceneEnvironment {
             backgroundMode: SceneEnvironment.Color
             clearColor: scene.background
-            antialiasingMode: SceneEnvironment.MSAA
-            antialiasingQuality: SceneEnvironment.High
         }
 
         PerspectiveCamera {
@@ -34,13 +32,13 @@ Item {
         }
 
         DirectionalLight {
-            visible: scene.shading >= 3
+            visible: scene.shading === 4
             eulerRotation: Qt.vector3d(-50, 200, 0)
             brightness: scene.shading === 4 ? 0.7 : 1.0
             ambientColor: Qt.rgba(0.32, 0.32, 0.34, 1)
         }
         DirectionalLight {
-            visible: scene.shading >= 3
+            visible: scene.shading === 4
             eulerRotation: Qt.vector3d(-20, 60, 0)
             brightness: 0.35
         }
@@ -55,10 +53,12 @@ Item {
             property color paper: scene.background
             property real depthOffset: 0.0004
         }
+        // Flat shades are baked into the faces' colours when the mesh is built: one shade a
+        // face by definition, and no lighting to pay for per pixel.
         DefaultMaterial {
             id: flatFaces
+            lighting: DefaultMaterial.NoLighting
             vertexColorsEnabled: true
-            specularAmount: 0
         }
         // 6.4's principled material ignores vertex colours; the default one lights them.
         DefaultMaterial {
@@ -87,7 +87,7 @@ Item {
                 }
                 Model {
                     visible: scene.shading === 3
-                    geometry: scene.faces(index)
+                    geometry: scene.flatFaces(index)
                     materials: [flatFaces]
                 }
                 Model {

@@ -25,6 +25,14 @@ void Bounds::add(const Bounds &b)
     }
 }
 
+float flatShade(QVector3D n)
+{
+    static const QVector3D sun = QVector3D(-0.3f, 0.75f, -0.6f).normalized();   // high, in front
+    static const QVector3D fill = QVector3D(0.6f, 0.25f, 0.75f).normalized();   // low, back right
+    return std::min(1.0f, 0.42f + 0.5f * std::max(0.0f, QVector3D::dotProduct(n, sun)) +
+                              0.22f * std::max(0.0f, QVector3D::dotProduct(n, fill)));
+}
+
 QColor memberColor(const Member &m)
 {
     switch (m.kind) {
@@ -133,10 +141,14 @@ public:
             std::swap(b, c);
             n = -n;
         }
+        const float k = flatShade(n);
         for (const QVector3D &p : {a, b, c}) {
             FaceVertex v{{p.x(), p.y(), p.z()}, {n.x(), n.y(), n.z()},
                          {float(color.redF()), float(color.greenF()), float(color.blueF()), 1.0f}};
             mesh_.faces.append(reinterpret_cast<const char *>(&v), sizeof v);
+            for (int i = 0; i < 3; ++i)
+                v.color[i] *= k;
+            mesh_.flatFaces.append(reinterpret_cast<const char *>(&v), sizeof v);
         }
     }
 

@@ -25,6 +25,7 @@ struct EdgeVertex {
 // One layer of the model as GPU-ready triangles (filled and hidden-line faces) and lines.
 struct LayerMesh {
     QByteArray faces;   // FaceVertex triangles
+    QByteArray flatFaces; // the same with each face's flat shade baked into its colour
     QByteArray edges;   // EdgeVertex line segments
     QVector3D min, max; // bounds; min > max when the layer is empty
     int faceVertexCount() const { return int(faces.size() / sizeof(FaceVertex)); }
@@ -40,6 +41,9 @@ struct Bounds {
     QVector3D centre() const { return (min + max) / 2; }
     float radius() const { return isEmpty() ? 0 : (max - min).length() / 2; }
 };
+
+// A face's flat shade: ambient plus two fixed sun directions, as a factor on its colour.
+float flatShade(QVector3D normal);
 
 // The colour a builder would expect of each material: timber tan, concrete grey, roof slate...
 QColor memberColor(const shed::Member &m);

@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QPainter>
-#include <QQuickWidget>
 #include <QSignalSpy>
 #include <QTest>
 

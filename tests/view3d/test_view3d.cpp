@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QQuickWidget>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
@@ -21,7 +20,7 @@ namespace {
 QImage frame(ModelView3D &view, const QString &name)
 {
     QSignalSpy shown(&view, &ModelView3D::frameShown);
-    view.quickWidget()->update();
+    view.requestFrame();
     shown.wait(5000);
     QImage image = view.renderImage().convertToFormat(QImage::Format_RGB32);
     const QString dir = qEnvironmentVariable("VIEW3D_PICTURES");

@@ -1,0 +1,132 @@
+// The 3D document of the largest design (50 x 50 ft, 12 in centres): from the start macro
+// to the first frame on screen, and orbiting it, against the same window showing the
+// smallest design, measured in the same run. Needs an X server with Mesa (xvfb-run).
+// The start macro runs through the host's model and views as the bus adaptor calls
+// them; the bus round trip itself is bench_host_launch's.
+#include "refhost/model/Application.h"
+#include "refhost/model/Document.h"
+#include "refhost/shedview/ShedView.h"
+#include "refhost/view3d/ModelView3D.h"
+#include "refhost/views/DocumentView.h"
+#include "refhost/views/HostWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+
+using namespace corvelle;
+using namespace corvelle::refhost;
+
+namespace {
+
+// The wizard's 63 lines with width, depth and stud centres replaced (joist centres are fixed).
+QByteArray shedData(const QByteArray &sample, int widthFeet, int depthFeet, int centres)
+{
+    QList<QByteArray> lines = sample.split('\n');
+    auto set = [&](int line, const QByteArray &value) {
+        QByteArray &l = lines[line - 1];
+        l = value.leftJustified(12, ' ') + l.mid(12);
+    };
+    set(1, QByteArray::number(widthFeet));
+    set(2, QByteArray::number(depthFeet));
+    set(24, QByteArray::number(centres));
+    return lines.join('\n');
+}
+
+struct Figures {
+    double firstFrameMs = 0;
+    double orbitFps = 0;
+    int members = 0;
+};
+
+Figures run(const QString &folder, const QByteArray &data)
+{
+    QFile f(folder + QStringLiteral("/Program Data/ShedData.txt"));
+    f.open(QIODevice::WriteOnly);
+    f.write(data);
+    f.close();
+    Application app(folder);
+    HostWindow window(app);
+    window.resize(1280, 760);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        std::exit(1);
+    Document *doc = app.addDocument();
+    QTest::qWait(50);
+
+    Figures out;
+    QElapsedTimer clock;
+    clock.start();
+    if (const HostOutcome failed = app.runMacro(*doc, QStringLiteral("*\\Program Data\\Q&V_1_Start.mrq"))) {
+        std::fprintf(stderr, "the start macro failed: %s\n", qPrintable(failed->message));
+        std::exit(1);
+    }
+    ShedView *shed = window.activeView()->shedView();
+    QSignalSpy shown(shed->view3d(), &view3d::ModelView3D::frameShown);
+    if (!shown.wait(30000))
+        std::exit(1);
+    out.firstFrameMs = clock.nsecsElapsed() / 1e6;
+    out.members = int(shed->model().members.size());
+
+    constexpr int Frames = 60;
+    clock.restart();
+    for (int i = 0; i < Frames; ++i) {
+        const int before = int(shown.count());
+        shed->view3d()->orbit(3, 0);
+        while (shown.count() == before)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    }
+    out.orbitFps = Frames / (clock.nsecsElapsed() / 1e9);
+    return out;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication qapp(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s SHEDDATA MACRO_DIR [RUNS]\n", argv[0]);
+        return 2;
+    }
+    QFile sampleFile(QString::fromLocal8Bit(argv[1]));
+    if (!sampleFile.open(QIODevice::ReadOnly))
+        return 1;
+    const QByteArray sample = sampleFile.readAll();
+    const int runs = argc > 3 ? std::atoi(argv[3]) : 5;
+    QTemporaryDir dir;
+    QDir().mkpath(dir.filePath(QStringLiteral("Program Data")));
+    QFile::copy(QString::fromLocal8Bit(argv[2]) + QStringLiteral("/Q&V_1_Start.mrq"),
+                dir.filePath(QStringLiteral("Program Data/Q&V_1_Start.mrq")));
+
+    const QByteArray small = shedData(sample, 4, 4, 16), large = shedData(sample, 50, 50, 12);
+    run(dir.path(), large); // warm caches and the shader pipeline
+    std::vector<double> sf, lf, so, lo;
+    int smallMembers = 0, largeMembers = 0;
+    for (int i = 0; i < runs; ++i) {
+        const Figures s = run(dir.path(), small), l = run(dir.path(), large);
+        sf.push_back(s.firstFrameMs);
+        lf.push_back(l.firstFrameMs);
+        so.push_back(s.orbitFps);
+        lo.push_back(l.orbitFps);
+        smallMembers = s.members;
+        largeMembers = l.members;
+    }
+    auto median = [](std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+    };
+    std::printf("start macro to first 3D frame, median of %d runs: 4 x 4 ft (%d members) %.0f ms, "
+                "50 x 50 ft at 12 in (%d members) %.0f ms (target < 500 ms); ratio %.2f\n",
+                runs, smallMembers, median(sf), largeMembers, median(lf), median(lf) / median(sf));
+    std::printf("orbit, median: 4 x 4 ft %.1f fps, 50 x 50 ft %.1f fps (target >= 30); ratio %.2f\n", median(so),
+                median(lo), median(lo) / median(so));
+    return 0;
+}
