@@ -104,8 +104,7 @@ Design read(const shedfile::Contents &c)
     d.joistWidth = v.positive(6, "joist width", 1, 1.5, w);
     d.joistHeight = v.positive(8, "joist height", 1, 5.5, w);
     d.joistCenters = v.positive(9, "joist spacing", 1, 16, w);
-    if (d.floor == FloorType::Concrete)
-        d.slabThickness = v.positive(10, "slab thickness", 1, 4, w);
+    d.slabThickness = d.floor == FloorType::Concrete ? v.positive(10, "slab thickness", 1, 4, w) : 0;
     d.sheetLength = v.positive(11, "plywood length", 12, 8, w);
     d.sheetWidth = v.positive(12, "plywood width", 12, 4, w);
     d.deckThickness = v.positive(13, "plywood thickness", 1, 0.75, w);

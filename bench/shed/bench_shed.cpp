@@ -79,6 +79,7 @@ long peakKb(const QString &file, const QString &out)
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
     if (posix_spawn(&pid, exe.constData(), &actions, nullptr, argv, environ) != 0)
         return -1;

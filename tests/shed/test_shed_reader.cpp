@@ -56,6 +56,7 @@ void TestShedReader::oddFilesTheWizardWrites()
     ReadResult r = readDesign(testing::fileOf(blocks));
     QVERIFY2(r.design, qPrintable(r.error));
     QCOMPARE(r.design->blockRows, 1);
+    QCOMPARE(r.design->slabThickness, 0.0); // no slab under a block floor
     QVERIFY(r.design->warnings.join(' ').contains("line 14:"));
 
     // A wide shed where no roof type was chosen: a gable, in the words.
