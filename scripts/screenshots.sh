@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Renders every wizard screen, as first shown, to docs/screenshots/screenN.png
 # without a display (offscreen platform). With --large it also writes
-# screenN-large.png in the Large Fonts layout.
+# screenN-large.png in the Large Fonts layout. Then the host's 3D document in its four
+# shading modes and plan pages (host-3d-MODE.png, plans-pageN.png, style-plan-102.png).
 # BUILD_DIR selects the build tree (default: build).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,4 +23,10 @@ for n in $(seq 1 13); do
         "$tool" --screen "$n" --cell-height 17 --out "docs/screenshots/screen$n-large.png"
     fi
 done
+
+# The host's shed document in each shading mode and two plan pages: 3D needs a real X
+# server, so these run under xvfb-run with Mesa's software renderer.
+cmake --build "$build" -j2 --target corvelle-host-screenshot
+QT_QPA_PLATFORM=xcb LIBGL_ALWAYS_SOFTWARE=1 xvfb-run -a -s "-screen 0 1600x1000x24" \
+    "$build/bin/corvelle-host-screenshot" tests/data/ShedData.txt docs/screenshots
 echo "Screenshots written to docs/screenshots/"

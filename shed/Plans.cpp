@@ -178,9 +178,22 @@ struct Drawing {
 
 QString lengthText(double inches)
 {
-    const QString text = feetInches(std::abs(inches));
     const QString sign = inches < 0 ? QStringLiteral("-") : QString();
-    return sign + (text.startsWith(QLatin1String("0' ")) ? text.mid(3) : text);
+    const double v = std::abs(inches);
+    // Under two feet builders read inches: 16" on centre, 5-1/2", 1/2".
+    if (v < 24) {
+        const long sixteenths = std::lround(v * 16);
+        long whole = sixteenths / 16, num = sixteenths % 16, den = 16;
+        while (num && num % 2 == 0) {
+            num /= 2;
+            den /= 2;
+        }
+        QString text = whole || !num ? QString::number(whole) : QString();
+        if (num)
+            text += QStringLiteral("%1%2/%3").arg(whole ? QStringLiteral("-") : QString()).arg(num).arg(den);
+        return sign + text + QLatin1Char('"');
+    }
+    return sign + feetInches(v);
 }
 
 void dimensionLine(QPainter &p, QPointF pa, QPointF pb, bool horizontal, double offset, const QString &text)

@@ -150,7 +150,7 @@ void paintStylePlan(QPainter &p, const StylePlan &s, QRectF area, bool titleBloc
         return;
     }
     // Front elevation on the left, floor outline on the right, one scale for both.
-    const double gap = 60, room = 56;
+    const double gap = 100, room = 56; // the ridge dimension sits in the gap
     const double totalW = s.width * 2 + 0; // both views are one width across
     const double k = std::min((drawArea.width() - 2 * room - gap) / totalW,
                               (drawArea.height() - 2 * room) / std::max(s.wallHeight + s.rise, s.depth));

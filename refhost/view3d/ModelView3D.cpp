@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QQmlContext>
 #include <QQuickView>
 #include <QToolButton>
@@ -313,6 +314,16 @@ void ModelView3D::pick(QPointF point)
 QString ModelView3D::pickedText() const { return info_->text(); }
 
 QImage ModelView3D::renderImage() { return quick_->grabWindow(); }
+
+QImage ModelView3D::grabWithScenes(QWidget *widget)
+{
+    QImage image = widget->grab().toImage();
+    QPainter p(&image);
+    for (ModelView3D *view : widget->findChildren<ModelView3D *>())
+        if (view->isVisible())
+            p.drawImage(view->container_->mapTo(widget, QPoint(0, 0)), view->renderImage());
+    return image;
+}
 
 void ModelView3D::requestFrame() { quick_->update(); }
 

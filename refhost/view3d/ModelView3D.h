@@ -101,6 +101,9 @@ public:
     QString pickedText() const;
 
     QImage renderImage();          // the view's last frame
+    // A picture of `widget` with every 3D scene in it: QWidget::grab leaves the scenes'
+    // own windows out.
+    static QImage grabWithScenes(QWidget *widget);
     QWidget *sceneWidget() const { return container_; }
     void requestFrame();
     SceneState *state() const { return state_.get(); }

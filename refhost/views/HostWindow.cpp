@@ -4,6 +4,7 @@
 #include "refhost/model/Application.h"
 #include "refhost/views/DocumentView.h"
 #include "refhost/shedview/ShedView.h"
+#include "refhost/view3d/ModelView3D.h"
 #include "shed/Plans.h"
 
 #include <QApplication>
@@ -175,7 +176,7 @@ void HostWindow::bringToTop()
 void HostWindow::saveSnapshot()
 {
     if (!snapshotFile_.isEmpty())
-        grab().save(snapshotFile_);
+        view3d::ModelView3D::grabWithScenes(this).save(snapshotFile_);
 }
 
 } // namespace corvelle::refhost

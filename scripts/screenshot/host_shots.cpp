@@ -48,7 +48,7 @@ int main(int argc, char *argv[])
         QSignalSpy shown(view.view3d(), &view3d::ModelView3D::frameShown);
         shown.wait(5000);
         QTest::qWait(100);
-        view.grab().save(out.filePath(QStringLiteral("host-3d-%1.png").arg(QLatin1String(names[mode - 1]))));
+        view3d::ModelView3D::grabWithScenes(&view).save(out.filePath(QStringLiteral("host-3d-%1.png").arg(QLatin1String(names[mode - 1]))));
     }
     // Plan pages at 110 dpi, as a reader sees them on screen.
     const shed::PlanSet plans(built.outputs->design, built.outputs->model, shed::materialTable(view.takeoff()));
@@ -63,5 +63,12 @@ int main(int argc, char *argv[])
         p.end();
         image.save(out.filePath(QStringLiteral("plans-page%1.png").arg(i + 1)));
     }
+    // The 2D path's plan of a gambrel style at 12 ft.
+    QImage style(QSize(1100, 520), QImage::Format_RGB32);
+    style.fill(Qt::white);
+    QPainter sp(&style);
+    shed::paintStylePlan(sp, shed::stylePlan(QStringLiteral("102"), 12), QRectF(10, 10, 1080, 500), true);
+    sp.end();
+    style.save(out.filePath(QStringLiteral("style-plan-102.png")));
     return 0;
 }

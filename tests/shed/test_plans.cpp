@@ -1,6 +1,7 @@
 // Plans as a builder gets them: every page present, dimensions readable as text.
 #include "TestData.h"
 #include "shed/Framing.h"
+#include "shed/PlanDrawing.h"
 #include "shed/Plans.h"
 #include "shed/Reader.h"
 
@@ -40,8 +41,13 @@ QString pdfText(const QByteArray &pdf, int *pages = nullptr)
 class TestPlans : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void paperFromTheLocale()
+    void paperAndLengths()
     {
+        QCOMPARE(lengthText(16), QStringLiteral("16\""));
+        QCOMPARE(lengthText(5.5), QStringLiteral("5-1/2\""));
+        QCOMPARE(lengthText(0.5), QStringLiteral("1/2\""));
+        QCOMPARE(lengthText(23.99), QStringLiteral("24\""));
+        QCOMPARE(lengthText(144), QStringLiteral("12' 0\""));
         QCOMPARE(planPaper(QLocale(QLocale::English, QLocale::UnitedStates)), QPageSize::Letter);
         QCOMPARE(planPaper(QLocale(QLocale::German, QLocale::Germany)), QPageSize::A4);
     }
