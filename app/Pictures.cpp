@@ -5,6 +5,7 @@
 #include <QBitmap>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QPixmapCache>
 
 #include <map>
 
@@ -48,7 +49,15 @@ QImage BuiltImage(const QString &resourcePath, int devicePixelRatio)
 
 QPixmap RenderPicture(const QString &resourcePath)
 {
-    return QPixmap::fromImage(load(resourcePath, shownRatio()));
+    // Options swap pictures back and forth: each is read once.
+    const int ratio = shownRatio();
+    const QString key = builtPath(resourcePath, ratio);
+    QPixmap picture;
+    if (!QPixmapCache::find(key, &picture)) {
+        picture = QPixmap::fromImage(load(resourcePath, ratio));
+        QPixmapCache::insert(key, picture);
+    }
+    return picture;
 }
 
 QPixmap BitmapResource(int id)
