@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs the benchmarks; every figure is a ratio against a baseline measured in the same run.
 #   RUNS=N         runs of each timed benchmark (default: 31 for start-up, 30 for the others)
-#   BASELINE=DIR   a build/bin of an earlier commit: its first 3D pass is counted too, for the ratio
+#   BASELINE=DIR   a build/bin of an earlier commit: its wizard is timed and its first 3D pass
+#                  counted in the same run, for before/after ratios
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh
@@ -16,7 +17,8 @@ Xvfb -displayfd 3 -br -nolisten tcp -screen 0 1280x800x24 3>"$tmp/display" >/dev
 xvfb=$!
 for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
 [ -s "$tmp/display" ] || { echo "bench.sh: Xvfb did not start" >&2; exit 1; }
-DISPLAY=":$(head -n1 "$tmp/display")" "$bin/bench_startup" "$bin/bench_bare_dialog" "$bin/corvelle" "${RUNS:-31}"
+DISPLAY=":$(head -n1 "$tmp/display")" "$bin/bench_startup" "$bin/bench_bare_dialog" "$bin/corvelle" "${RUNS:-31}" \
+    ${BASELINE:+"$BASELINE/corvelle"}
 
 echo "== Screen transitions of the 3D path (offscreen)"
 QT_QPA_PLATFORM=offscreen "$bin/bench_transitions" "${RUNS:-30}"

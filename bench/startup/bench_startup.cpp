@@ -3,7 +3,7 @@
 // wizard against a bare Qt program that shows one empty fixed-size dialog.
 //
 // Usage (on an X display with a black root, e.g. "Xvfb :N -br"):
-//   bench_startup BARE_PROGRAM WIZARD_PROGRAM [RUNS]
+//   bench_startup BARE_PROGRAM WIZARD_PROGRAM [RUNS [EARLIER_WIZARD]]
 // The bare program runs twice over: empty, and with one label (--label).
 #include "FirstPaint.h"
 
@@ -12,7 +12,7 @@ using namespace corvelle::bench;
 int main(int argc, char *argv[])
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s BARE_PROGRAM WIZARD_PROGRAM [RUNS]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s BARE_PROGRAM WIZARD_PROGRAM [RUNS [EARLIER_WIZARD]]\n", argv[0]);
         return 2;
     }
     const int runs = argc > 3 ? std::atoi(argv[3]) : 31;
@@ -23,8 +23,10 @@ int main(int argc, char *argv[])
     }
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
 
-    std::vector<double> bareTimes, labelTimes, wizardTimes;
-    std::vector<long> bareMemory, labelMemory, wizardMemory;
+    // An earlier build of the wizard, measured in the same alternation, for a before/after ratio.
+    const char *earlier = argc > 4 ? argv[4] : nullptr;
+    std::vector<double> bareTimes, labelTimes, wizardTimes, earlierTimes;
+    std::vector<long> bareMemory, labelMemory, wizardMemory, earlierMemory;
     measure(connection, root, argv[1], "Bare dialog"); // warm the file cache for both
     measure(connection, root, argv[2], "Choose Your Building Type");
     for (int i = 0; i < runs; ++i) {
@@ -38,6 +40,11 @@ int main(int argc, char *argv[])
         wizardTimes.push_back(wizard.milliseconds);
         bareMemory.push_back(bare.peakKiB);
         wizardMemory.push_back(wizard.peakKiB);
+        if (earlier) {
+            const Sample before = measure(connection, root, earlier, "Choose Your Building Type");
+            earlierTimes.push_back(before.milliseconds);
+            earlierMemory.push_back(before.peakKiB);
+        }
     }
     const double bt = median(bareTimes), lt = median(labelTimes), wt = median(wizardTimes);
     const long bm = median(bareMemory), lm = median(labelMemory), wm = median(wizardMemory);
@@ -47,6 +54,12 @@ int main(int argc, char *argv[])
     std::printf("peak memory, median: bare dialog %ld KiB, with one label %ld KiB, wizard %ld KiB\n", bm, lm, wm);
     std::printf("  wizard / labelled dialog %.2f (target <= 1.3); wizard / bare dialog %.2f\n",
                 static_cast<double>(wm) / static_cast<double>(lm), static_cast<double>(wm) / static_cast<double>(bm));
+    if (earlier) {
+        const double et = median(earlierTimes);
+        const long em = median(earlierMemory);
+        std::printf("earlier wizard (%s): first paint %.1f ms, peak %ld KiB; this / earlier: time %.2f, memory %.2f\n",
+                    earlier, et, em, wt / et, static_cast<double>(wm) / static_cast<double>(em));
+    }
     xcb_disconnect(connection);
     return 0;
 }
