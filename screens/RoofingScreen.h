@@ -24,7 +24,7 @@ public:
         int nextLeft;    // twips
     };
 
-    RoofingScreen(ScreenContext &context, const Data &data);
+    RoofingScreen(ScreenContext &context, const Data &roofing);
 
     void Form_Load() override;
 

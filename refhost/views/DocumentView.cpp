@@ -24,7 +24,7 @@ public:
         setMinimumSize(280, 180);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     }
-    bool load(const QByteArray &data) { return renderer_.load(data) && renderer_.isValid(); }
+    bool load(const QByteArray &svg) { return renderer_.load(svg) && renderer_.isValid(); }
     bool isValid() const { return renderer_.isValid(); }
 
 protected:
