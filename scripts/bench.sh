@@ -5,7 +5,7 @@
 #                  counted in the same run, for before/after ratios
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/build.sh
+scripts/build.sh -DCORVELLE_BUILD_BENCHMARKS=ON
 bin=build/bin
 tmp=$(mktemp -d)
 xvfb=""
