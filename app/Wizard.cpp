@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include <exception>
@@ -60,43 +61,55 @@ QPoint CentredFramePosition(const QRect &available, QSize client, const QMargins
 namespace {
 
 // Moves a newly shown screen once the window manager has framed it, when its
-// frame differs from the one it was placed for.
+// frame differs from the one it was placed for. The frame's size arrives as a
+// window property some time after the map, with no event to the widget, so it
+// is looked for a few times while the screen is up.
 class Recentre : public QObject {
 public:
     Recentre(QWidget *screen, QMargins assumed, std::function<void(QMargins)> learnt)
-        : QObject(screen), assumed_(assumed), learnt_(std::move(learnt))
+        : QObject(screen), screen_(screen), assumed_(assumed), learnt_(std::move(learnt))
     {
         screen->installEventFilter(this);
+        timer_.setInterval(50);
+        connect(&timer_, &QTimer::timeout, this, [this] { look(); });
+        timer_.start();
+        look();
     }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
+    bool eventFilter(QObject *, QEvent *event) override
     {
-        auto *screen = static_cast<QWidget *>(watched);
-        const QEvent::Type type = event->type();
-        if (type == QEvent::Hide) {
-            finish(screen); // the first showing is over; later moves are the user's
-        } else if (type == QEvent::Move || type == QEvent::Show || type == QEvent::Paint) {
-            const QMargins frame = screen->windowHandle() ? screen->windowHandle()->frameMargins() : QMargins();
-            if (!frame.isNull()) {
-                finish(screen);
-                learnt_(frame);
-                if (frame != assumed_)
-                    screen->move(CentredFramePosition(screen->screen()->availableGeometry(), screen->size(), frame));
-            }
-        }
+        if (event->type() == QEvent::Hide)
+            finish(); // the first showing is over; later moves are the user's
         return false;
     }
 
 private:
-    void finish(QWidget *screen)
+    void look()
     {
-        screen->removeEventFilter(this);
+        const QMargins frame = screen_->windowHandle() ? screen_->windowHandle()->frameMargins() : QMargins();
+        if (!frame.isNull()) {
+            finish();
+            learnt_(frame);
+            if (frame != assumed_)
+                screen_->move(CentredFramePosition(screen_->screen()->availableGeometry(), screen_->size(), frame));
+        } else if (++looks_ > 40) {
+            finish(); // no window manager frames it: centred as it is
+        }
+    }
+
+    void finish()
+    {
+        timer_.stop();
+        screen_->removeEventFilter(this);
         deleteLater();
     }
 
+    QWidget *screen_;
     QMargins assumed_;
     std::function<void(QMargins)> learnt_;
+    QTimer timer_;
+    int looks_ = 0;
 };
 
 } // namespace
