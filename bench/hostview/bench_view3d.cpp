@@ -42,7 +42,7 @@ QByteArray shedData(const QByteArray &sample, int widthFeet, int depthFeet, int 
 
 struct Figures {
     double firstFrameMs = 0;
-    double orbitFps = 0;
+    double orbitFps[5] = {}; // by shading mode
     int members = 0;
 };
 
@@ -76,14 +76,21 @@ Figures run(const QString &folder, const QByteArray &data)
     out.members = int(shed->model().members.size());
 
     constexpr int Frames = 60;
-    clock.restart();
-    for (int i = 0; i < Frames; ++i) {
-        const int before = int(shown.count());
-        shed->view3d()->orbit(3, 0);
-        while (shown.count() == before)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    auto orbit = [&](int frames) {
+        for (int i = 0; i < frames; ++i) {
+            const int before = int(shown.count());
+            shed->view3d()->orbit(3, 0);
+            while (shown.count() == before)
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+        }
+    };
+    for (int mode = 1; mode <= 4; ++mode) {
+        shed->view3d()->setShading(shed::Shading(mode));
+        orbit(3); // the mode's first frames build its pipeline
+        clock.restart();
+        orbit(Frames);
+        out.orbitFps[mode] = Frames / (clock.nsecsElapsed() / 1e9);
     }
-    out.orbitFps = Frames / (clock.nsecsElapsed() / 1e9);
     return out;
 }
 
@@ -108,14 +115,16 @@ int main(int argc, char *argv[])
 
     const QByteArray small = shedData(sample, 4, 4, 16), large = shedData(sample, 50, 50, 12);
     run(dir.path(), large); // warm caches and the shader pipeline
-    std::vector<double> sf, lf, so, lo;
+    std::vector<double> sf, lf, so[5], lo[5];
     int smallMembers = 0, largeMembers = 0;
     for (int i = 0; i < runs; ++i) {
         const Figures s = run(dir.path(), small), l = run(dir.path(), large);
         sf.push_back(s.firstFrameMs);
         lf.push_back(l.firstFrameMs);
-        so.push_back(s.orbitFps);
-        lo.push_back(l.orbitFps);
+        for (int m = 1; m <= 4; ++m) {
+            so[m].push_back(s.orbitFps[m]);
+            lo[m].push_back(l.orbitFps[m]);
+        }
         smallMembers = s.members;
         largeMembers = l.members;
     }
@@ -126,7 +135,9 @@ int main(int argc, char *argv[])
     std::printf("start macro to first 3D frame, median of %d runs: 4 x 4 ft (%d members) %.0f ms, "
                 "50 x 50 ft at 12 in (%d members) %.0f ms (target < 500 ms); ratio %.2f\n",
                 runs, smallMembers, median(sf), largeMembers, median(lf), median(lf) / median(sf));
-    std::printf("orbit, median: 4 x 4 ft %.1f fps, 50 x 50 ft %.1f fps (target >= 30); ratio %.2f\n", median(so),
-                median(lo), median(lo) / median(so));
+    const char *names[] = {"", "wireframe", "hidden line", "flat", "smooth"};
+    for (int m = 1; m <= 4; ++m)
+        std::printf("orbit in %s, median: 4 x 4 ft %.1f fps, 50 x 50 ft %.1f fps (target >= 30); ratio %.2f\n",
+                    names[m], median(so[m]), median(lo[m]), median(lo[m]) / median(so[m]));
     return 0;
 }

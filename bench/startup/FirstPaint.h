@@ -51,8 +51,13 @@ inline xcb_window_t findWindow(xcb_connection_t *connection, xcb_window_t root, 
     if (tree) {
         const xcb_window_t *children = xcb_query_tree_children(tree);
         for (int i = 0; i < xcb_query_tree_children_length(tree) && found == XCB_NONE; ++i) {
-            if (windowName(connection, children[i]) == title)
+            // Qt also names its 1x1 group leader window after the program: skip such.
+            if (windowName(connection, children[i]) != title)
+                continue;
+            xcb_get_geometry_reply_t *g = xcb_get_geometry_reply(connection, xcb_get_geometry(connection, children[i]), nullptr);
+            if (g && g->width >= 4 && g->height >= 4)
                 found = children[i];
+            std::free(g);
         }
         std::free(tree);
     }

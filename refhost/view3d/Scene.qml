@@ -20,27 +20,15 @@ Item {
             fieldOfView: scene.fieldOfView
             clipNear: scene.clipNear
             clipFar: scene.clipFar
-
-            // A headlight: it makes smooth shading vary across each face.
-            PointLight {
-                visible: scene.shading === 4
-                brightness: 0.9
-                constantFade: 1.0
-                linearFade: 0
-                quadraticFade: 0.6
-            }
         }
 
+        // Smooth shading's sun; its specular part varies across each face. Flat shades are
+        // baked into the mesh with the same idea.
         DirectionalLight {
             visible: scene.shading === 4
             eulerRotation: Qt.vector3d(-50, 200, 0)
-            brightness: scene.shading === 4 ? 0.7 : 1.0
+            brightness: 1.0
             ambientColor: Qt.rgba(0.32, 0.32, 0.34, 1)
-        }
-        DirectionalLight {
-            visible: scene.shading === 4
-            eulerRotation: Qt.vector3d(-20, 60, 0)
-            brightness: 0.35
         }
 
         // Paper-coloured faces a hair behind their edges: a constant offset in depth-buffer
