@@ -507,8 +507,12 @@ private:
             length = dp;
             break;
         }
+        // The end truss or rafter pair belongs on the elevation: the gable studs stand on it.
+        const auto endFrame = [](const Member &m) {
+            return m.layer == Layer::Roof && m.kind != MemberKind::RoofSheet && m.kind != MemberKind::Gusset;
+        };
         const QList<const Member *> framing = select(m_, [&](const Member &m) {
-            return m.layer == Layer::Framing && inWall(bounds(m));
+            return (m.layer == Layer::Framing || endFrame(m)) && inWall(bounds(m));
         });
         const QList<const Member *> doors = select(m_, [&](const Member &m) {
             return m.layer == Layer::Doors && inWall(bounds(m));
@@ -590,12 +594,19 @@ private:
     QString roofDetail()
     {
         const bool trusses = hasTrusses(m_);
+        // The one nearest mid-depth: the end ones are gable frames without webs or ties.
         const Member *first = nullptr;
-        for (const Member &m : m_.members)
-            if (m.kind == (trusses ? MemberKind::TrussChord : MemberKind::Rafter)) {
+        double bestOff = 0;
+        for (const Member &m : m_.members) {
+            if (m.kind != (trusses ? MemberKind::TrussChord : MemberKind::Rafter))
+                continue;
+            const Box3 b = bounds(m);
+            const double off = std::abs((b.lo.z() + b.hi.z()) / 2 - d_.depth / 2);
+            if (!first || off < bestOff - 0.01) {
                 first = &m;
-                break;
+                bestOff = off;
             }
+        }
         if (!first) {
             note(p_, area_, {QStringLiteral("This design has no rafters or trusses.")});
             return {};
