@@ -496,14 +496,16 @@ private:
             inWall = [=](const Box3 &b) { return b.lo.z() >= dp - band && b.hi.z() <= dp + band; };
             proj = [](QVector3D p) { return QPointF(p.x(), p.y()); };
             break;
+        // Left and right as a builder facing the front sees them: in the model's
+        // right-handed frame the X = 0 wall is on the right.
         case Page::LeftWall:
-            inWall = [=](const Box3 &b) { return b.hi.x() <= band && b.lo.x() >= -band; };
-            proj = [](QVector3D p) { return QPointF(p.z(), p.y()); };
+            inWall = [=](const Box3 &b) { return b.lo.x() >= w - band && b.hi.x() <= w + band; };
+            proj = [=](QVector3D p) { return QPointF(dp - p.z(), p.y()); };
             length = dp;
             break;
         default:
-            inWall = [=](const Box3 &b) { return b.lo.x() >= w - band && b.hi.x() <= w + band; };
-            proj = [=](QVector3D p) { return QPointF(dp - p.z(), p.y()); };
+            inWall = [=](const Box3 &b) { return b.hi.x() <= band && b.lo.x() >= -band; };
+            proj = [](QVector3D p) { return QPointF(p.z(), p.y()); };
             length = dp;
             break;
         }

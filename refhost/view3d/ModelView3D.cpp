@@ -209,7 +209,8 @@ bool ModelView3D::isLayerVisible(shed::Layer layer) const { return state_->layer
 void ModelView3D::setPreset(ViewPreset preset)
 {
     struct Angles { float yaw, pitch; };
-    static constexpr Angles angles[] = {{0, 0}, {180, 0}, {90, 0}, {270, 0}, {0, MaxPitch}, {35, 25}};
+    // Left and right as seen facing the front: the X = 0 side is the right.
+    static constexpr Angles angles[] = {{0, 0}, {180, 0}, {270, 0}, {90, 0}, {0, MaxPitch}, {35, 25}};
     state_->yaw = angles[int(preset)].yaw;
     state_->pitch = angles[int(preset)].pitch;
     fitToView();
