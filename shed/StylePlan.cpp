@@ -159,9 +159,15 @@ void paintStylePlan(QPainter &p, const StylePlan &s, QRectF area, bool titleBloc
     p.setPen(QPen(Qt::black, 1.2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(front({0, s.wallHeight}), front({s.width, 0})));
+    // A roof line that ends above an eave (clerestory, lean-to) closes down the end wall.
     QPolygonF roof;
-    for (const QPointF &q : roofLine(s))
+    const QPolygonF outline = roofLine(s);
+    if (outline.first().y() > s.wallHeight)
+        roof.append(front({outline.first().x(), s.wallHeight}));
+    for (const QPointF &q : outline)
         roof.append(front(q));
+    if (outline.last().y() > s.wallHeight)
+        roof.append(front({outline.last().x(), s.wallHeight}));
     p.drawPolyline(roof);
     p.setPen(QPen(Qt::black, 0.6));
     p.drawLine(front({-12, 0}), front({s.width + 12, 0}));
