@@ -14,38 +14,9 @@
 
 using namespace corvelle;
 using corvelle::testing::sampleShedData;
+using corvelle::testing::workedExample;
 
 namespace {
-
-// The worked example: every choice of a typical 3D run.
-ShedDesign workedExample()
-{
-    ShedDesign d;
-    d.ShedWidth = "12";
-    d.ShedDepth = "16";
-    d.ShedHeight = "8";
-    d.FloorType = "1";
-    d.BlockRows = "0";
-    d.FloorHeight = "6 ";
-    d.JoistType = "2";
-    d.StudCenters = "16";
-    d.InnerHeight = "10";
-    d.StudMaterialLine = "2x6 Studs for walls";
-    d.InWallType = "1";
-    d.SheetrockThickness = ".5";
-    d.SidingName = "Vinyl";
-    d.OuterWallMaterial = "Cobalt";
-    d.SidingWidth = "8";
-    d.SidingHeight = ".5";
-    d.MainDoorLocation = "Front";
-    d.MainDoorWidth = "4";
-    d.MainDoorHeight = "7";
-    d.RampLocation = "Front";
-    d.RoofType = "Gable";
-    d.Trusses = "1";
-    d.ShadingMode = "3";
-    return d;
-}
 
 QList<QByteArray> linesOf(const QByteArray &bytes)
 {
