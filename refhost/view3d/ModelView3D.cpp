@@ -189,6 +189,7 @@ void ModelView3D::setShading(shed::Shading shading)
     const int mode = std::clamp(int(shading), 1, 4);
     state_->shading_ = mode;
     modeBox_->setCurrentIndex(mode - 1);
+    quick_->setColor(state_->background()); // the scene draws under the window's clear
     state_->notify();
 }
 

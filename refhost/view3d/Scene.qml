@@ -7,11 +7,11 @@ Item {
     View3D {
         id: view
         anchors.fill: parent
+        // Straight into the window: the default offscreen texture costs a full-view copy a
+        // frame, which halved the frame rate on Mesa's software renderer. The window's clear
+        // colour is the background (ModelView3D sets it).
+        renderMode: View3D.Underlay
         camera: camera
-        environment: SceneEnvironment {
-            backgroundMode: SceneEnvironment.Color
-            clearColor: scene.background
-        }
 
         PerspectiveCamera {
             id: camera
