@@ -18,13 +18,16 @@ void MeshGeometry::setMesh(const LayerMesh &mesh)
         if (kind_ != Kind::PlainFaces)
             addAttribute(Attribute::ColorSemantic, offsetof(FaceVertex, color), Attribute::F32Type);
         setVertexData(kind_ == Kind::FlatFaces ? mesh.flatFaces : mesh.faces);
+        setIndexData(mesh.faceIndices);
     } else {
         setPrimitiveType(PrimitiveType::Lines);
         setStride(sizeof(EdgeVertex));
         addAttribute(Attribute::PositionSemantic, offsetof(EdgeVertex, position), Attribute::F32Type);
         addAttribute(Attribute::ColorSemantic, offsetof(EdgeVertex, color), Attribute::F32Type);
         setVertexData(mesh.edges);
+        setIndexData(mesh.edgeIndices);
     }
+    addAttribute(Attribute::IndexSemantic, 0, Attribute::U32Type);
     if (mesh.min.x() <= mesh.max.x())
         setBounds(mesh.min, mesh.max);
     update();

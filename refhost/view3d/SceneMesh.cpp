@@ -1,9 +1,12 @@
 #include "SceneMesh.h"
 
+#include <QHash>
 #include <QPointF>
+#include <QSet>
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 #include <limits>
 
 namespace corvelle::view3d {
@@ -127,22 +130,34 @@ QList<std::array<int, 3>> triangulate(const QList<QPointF> &polyIn)
     return tris;
 }
 
+// An edge end: where it is (to 1/256 in) and its colour, so members that meet share it.
+struct EdgeEnd {
+    qint32 x, y, z;
+    QRgb color;
+    bool operator==(const EdgeEnd &) const = default;
+};
+size_t qHash(const EdgeEnd &e, size_t seed = 0) { return qHashMulti(seed, e.x, e.y, e.z, e.color); }
+
 class MeshWriter {
 public:
     explicit MeshWriter(LayerMesh &mesh) : mesh_(mesh) {}
 
-    void triangle(QVector3D a, QVector3D b, QVector3D c, QVector3D outward, const QColor &color)
+    // A planar face as its corners and the triangles over them: its corners are stored once
+    // and each triangle turned counter-clockwise seen from `outward`, for back-face culling.
+    void face(const QList<QVector3D> &corners, const QList<std::array<int, 3>> &triangles, QVector3D outward,
+              const QColor &color)
     {
-        QVector3D n = QVector3D::crossProduct(b - a, c - a);
+        QVector3D n;
+        for (qsizetype i = 0, c = corners.size(); i < c; ++i) // Newell's normal
+            n += QVector3D::crossProduct(corners[i], corners[(i + 1) % c]);
         if (n.lengthSquared() < 1e-12f)
             return;
         n.normalize();
-        if (QVector3D::dotProduct(n, outward) < 0) { // keep counter-clockwise outside for culling
-            std::swap(b, c);
+        if (QVector3D::dotProduct(n, outward) < 0)
             n = -n;
-        }
+        const quint32 base = quint32(mesh_.faces.size() / sizeof(FaceVertex));
         const float k = flatShade(n);
-        for (const QVector3D &p : {a, b, c}) {
+        for (const QVector3D &p : corners) {
             FaceVertex v{{p.x(), p.y(), p.z()}, {n.x(), n.y(), n.z()},
                          {float(color.redF()), float(color.greenF()), float(color.blueF()), 1.0f}};
             mesh_.faces.append(reinterpret_cast<const char *>(&v), sizeof v);
@@ -150,19 +165,49 @@ public:
                 v.color[i] *= k;
             mesh_.flatFaces.append(reinterpret_cast<const char *>(&v), sizeof v);
         }
-    }
-
-    void edge(QVector3D a, QVector3D b, const QColor &color)
-    {
-        for (const QVector3D &p : {a, b}) {
-            EdgeVertex v{{p.x(), p.y(), p.z()},
-                         {float(color.redF()), float(color.greenF()), float(color.blueF()), 1.0f}};
-            mesh_.edges.append(reinterpret_cast<const char *>(&v), sizeof v);
+        for (auto [a, b, c] : triangles) {
+            const QVector3D t = QVector3D::crossProduct(corners[b] - corners[a], corners[c] - corners[a]);
+            if (t.lengthSquared() < 1e-12f)
+                continue;
+            if (QVector3D::dotProduct(t, n) < 0)
+                std::swap(b, c);
+            const quint32 tri[3] = {base + quint32(a), base + quint32(b), base + quint32(c)};
+            mesh_.faceIndices.append(reinterpret_cast<const char *>(tri), sizeof tri);
         }
     }
 
+    // Drawn once where neighbouring members of one colour share it (siding courses, sheets).
+    void edge(QVector3D a, QVector3D b, const QColor &color)
+    {
+        quint32 ends[2] = {end(a, color), end(b, color)};
+        if (ends[0] == ends[1])
+            return;
+        if (ends[0] > ends[1])
+            std::swap(ends[0], ends[1]);
+        const quint64 key = quint64(ends[0]) << 32 | ends[1];
+        if (drawn_.contains(key))
+            return;
+        drawn_.insert(key);
+        mesh_.edgeIndices.append(reinterpret_cast<const char *>(ends), sizeof ends);
+    }
+
 private:
+    quint32 end(QVector3D p, const QColor &color)
+    {
+        const EdgeEnd key{qRound(p.x() * 256), qRound(p.y() * 256), qRound(p.z() * 256), color.rgb()};
+        const auto it = ends_.constFind(key);
+        if (it != ends_.cend())
+            return *it;
+        const quint32 index = quint32(ends_.size());
+        ends_.insert(key, index);
+        EdgeVertex v{{p.x(), p.y(), p.z()}, {float(color.redF()), float(color.greenF()), float(color.blueF()), 1.0f}};
+        mesh_.edges.append(reinterpret_cast<const char *>(&v), sizeof v);
+        return index;
+    }
+
     LayerMesh &mesh_;
+    QHash<EdgeEnd, quint32> ends_;
+    QSet<quint64> drawn_;
 };
 
 void addMember(MeshWriter &w, Bounds &bounds, const Member &m)
@@ -172,42 +217,35 @@ void addMember(MeshWriter &w, Bounds &bounds, const Member &m)
     const float depth = m.size.z();
     const QColor color = memberColor(m);
     const QColor edgeColor = color.darker(220);
+    const qsizetype n = poly.size();
+    QList<QVector3D> near, far; // the outline at z = 0 and z = depth
+    for (const QPointF &p : poly) {
+        near.append(f.toWorld({float(p.x()), float(p.y()), 0}));
+        far.append(f.toWorld({float(p.x()), float(p.y()), depth}));
+        bounds.add(near.back());
+        bounds.add(far.back());
+    }
 
     // Edges on the true outline.
-    const qsizetype n = poly.size();
     for (qsizetype i = 0; i < n; ++i) {
-        const QPointF p = poly[i], q = poly[(i + 1) % n];
-        const QVector3D p0 = f.toWorld({float(p.x()), float(p.y()), 0}), q0 = f.toWorld({float(q.x()), float(q.y()), 0});
-        const QVector3D p1 = f.toWorld({float(p.x()), float(p.y()), depth}),
-                        q1 = f.toWorld({float(q.x()), float(q.y()), depth});
-        w.edge(p0, q0, edgeColor);
-        w.edge(p1, q1, edgeColor);
-        w.edge(p0, p1, edgeColor);
-        bounds.add(p0);
-        bounds.add(p1);
+        w.edge(near[i], near[(i + 1) % n], edgeColor);
+        w.edge(far[i], far[(i + 1) % n], edgeColor);
+        w.edge(near[i], far[i], edgeColor);
     }
 
     // Faces on the same outline: hidden-line mode pushes them back in depth when drawing.
-    const QList<QPointF> &in = poly;
-    const float z0 = 0, z1 = depth;
-    QPointF centre2;
-    for (const QPointF &p : in)
-        centre2 += p;
-    centre2 /= double(in.size());
-    const QVector3D centre = f.toWorld({float(centre2.x()), float(centre2.y()), depth / 2});
-    const QVector3D back = f.rotation.rotatedVector({0, 0, -1}), front = -back;
-    for (const auto &t : triangulate(in)) {
-        auto at = [&](int i, float z) { return f.toWorld({float(in[i].x()), float(in[i].y()), z}); };
-        w.triangle(at(t[0], z0), at(t[1], z0), at(t[2], z0), back, color);
-        w.triangle(at(t[0], z1), at(t[1], z1), at(t[2], z1), front, color);
-    }
+    QVector3D centre;
+    for (qsizetype i = 0; i < n; ++i)
+        centre += near[i] + far[i];
+    centre /= float(2 * n);
+    const QVector3D front = f.rotation.rotatedVector({0, 0, 1});
+    const QList<std::array<int, 3>> cap = triangulate(poly);
+    w.face(near, cap, -front, color);
+    w.face(far, cap, front, color);
+    static const QList<std::array<int, 3>> quad = {{0, 1, 2}, {0, 2, 3}};
     for (qsizetype i = 0; i < n; ++i) {
-        const QPointF p = in[i], q = in[(i + 1) % n];
-        const QVector3D a = f.toWorld({float(p.x()), float(p.y()), z0}), b = f.toWorld({float(q.x()), float(q.y()), z0});
-        const QVector3D c = f.toWorld({float(q.x()), float(q.y()), z1}), d = f.toWorld({float(p.x()), float(p.y()), z1});
-        const QVector3D outward = (a + c) / 2 - centre;
-        w.triangle(a, b, c, outward, color);
-        w.triangle(a, c, d, outward, color);
+        const qsizetype j = (i + 1) % n;
+        w.face({near[i], near[j], far[j], far[i]}, quad, (near[i] + far[j]) / 2 - centre, color);
     }
 }
 
@@ -217,12 +255,14 @@ std::array<LayerMesh, shed::LayerCount> buildLayerMeshes(const shed::Model &mode
 {
     std::array<LayerMesh, shed::LayerCount> meshes;
     std::array<Bounds, shed::LayerCount> bounds;
+    std::vector<MeshWriter> writers; // one a layer: its edges are shared across its members
+    for (LayerMesh &mesh : meshes)
+        writers.emplace_back(mesh);
     for (const Member &m : model.members) {
         const int layer = int(m.layer);
         if (layer < 0 || layer >= shed::LayerCount)
             continue;
-        MeshWriter w(meshes[layer]);
-        addMember(w, bounds[layer], m);
+        addMember(writers[layer], bounds[layer], m);
     }
     for (int i = 0; i < shed::LayerCount; ++i) {
         meshes[i].min = bounds[i].min;

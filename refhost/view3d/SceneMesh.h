@@ -22,14 +22,17 @@ struct EdgeVertex {
     float color[4];
 };
 
-// One layer of the model as GPU-ready triangles (filled and hidden-line faces) and lines.
+// One layer of the model as GPU-ready indexed triangles (filled and hidden-line faces) and
+// lines: each face's corners are stored once, each edge end once a layer.
 struct LayerMesh {
-    QByteArray faces;   // FaceVertex triangles
-    QByteArray flatFaces; // the same with each face's flat shade baked into its colour
-    QByteArray edges;   // EdgeVertex line segments
-    QVector3D min, max; // bounds; min > max when the layer is empty
-    int faceVertexCount() const { return int(faces.size() / sizeof(FaceVertex)); }
-    int edgeVertexCount() const { return int(edges.size() / sizeof(EdgeVertex)); }
+    QByteArray faces;       // FaceVertex, a face's corners
+    QByteArray flatFaces;   // the same with each face's flat shade baked into its colour
+    QByteArray faceIndices; // quint32 triangles into faces
+    QByteArray edges;       // EdgeVertex, the edges' ends
+    QByteArray edgeIndices; // quint32 line segments into edges
+    QVector3D min, max;     // bounds; min > max when the layer is empty
+    int triangleCount() const { return int(faceIndices.size() / (3 * sizeof(quint32))); }
+    int lineCount() const { return int(edgeIndices.size() / (2 * sizeof(quint32))); }
 };
 
 struct Bounds {
