@@ -1,9 +1,11 @@
-// Build-time renderer: draws SVG pictures into the PNG images the wizard loads, so
-// the program itself never parses or draws SVG.
-// Usage: render_pictures opaque|cursor DPR SOURCE.svg OUTPUT.png
+// Build-time renderer: draws SVG pictures into the pixel files the wizard loads, so
+// the program itself never parses or draws SVG, nor decodes an image.
+// Usage: render_pictures opaque|cursor DPR SOURCE.svg OUTPUT.pixels
 #include "resources/PictureDrawing.h"
+#include "resources/PixelFile.h"
 
 #include <QGuiApplication>
+#include <QSaveFile>
 
 #include <cstdio>
 
@@ -14,7 +16,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 5) {
-        std::fprintf(stderr, "usage: %s opaque|cursor DPR SOURCE.svg OUTPUT.png\n", argv[0]);
+        std::fprintf(stderr, "usage: %s opaque|cursor DPR SOURCE.svg OUTPUT.pixels\n", argv[0]);
         return 2;
     }
     const auto kind = qstrcmp(argv[1], "cursor") == 0 ? corvelle::PictureKind::Cursor : corvelle::PictureKind::Opaque;
@@ -26,7 +28,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "render_pictures: cannot draw %s\n", argv[3]);
         return 1;
     }
-    if (!image.save(output, "PNG")) {
+    QSaveFile file(output);
+    if (!file.open(QIODevice::WriteOnly) || file.write(corvelle::PixelFileBytes(image)) <= 0 || !file.commit()) {
         std::fprintf(stderr, "render_pictures: cannot write %s\n", argv[4]);
         return 1;
     }

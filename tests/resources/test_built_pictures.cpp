@@ -1,5 +1,6 @@
 #include "app/Pictures.h"
 #include "resources/PictureDrawing.h"
+#include "resources/PixelFile.h"
 
 #include <QDirIterator>
 #include <QTest>
@@ -47,6 +48,26 @@ private Q_SLOTS:
     void aMissingPictureIsAFailure()
     {
         QVERIFY_THROWS_EXCEPTION(std::exception, RenderPicture(QStringLiteral(":/pictures/screen3/Image9.svg")));
+    }
+
+    // A damaged pixel file is no picture, and is never read past its end.
+    void aDamagedPixelFileIsRefused()
+    {
+        QImage image(3, 2, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        image.setPixel(2, 1, qRgb(200, 0, 0));
+        const QByteArray bytes = PixelFileBytes(image);
+        QCOMPARE(ReadPixelFile(bytes), image);
+        QVERIFY(ReadPixelFile(bytes.chopped(1)).isNull());
+        QVERIFY(ReadPixelFile(bytes + '\0').isNull());
+        QVERIFY(ReadPixelFile(bytes.first(15)).isNull());
+        QByteArray tag = bytes;
+        tag[0] = 'X';
+        QVERIFY(ReadPixelFile(tag).isNull());
+        QByteArray format = bytes;
+        format[12] = char(QImage::Format_Indexed8);
+        QVERIFY(ReadPixelFile(format).isNull());
+        QVERIFY(PixelFileBytes(image.convertToFormat(QImage::Format_RGB888)).isEmpty());
     }
 };
 
