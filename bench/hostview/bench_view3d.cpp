@@ -6,6 +6,7 @@
 #include "refhost/model/Application.h"
 #include "refhost/model/Document.h"
 #include "refhost/shedview/ShedView.h"
+#include "refhost/view3d/LinkedView3D.h"
 #include "refhost/view3d/ModelView3D.h"
 #include "refhost/views/DocumentView.h"
 #include "refhost/views/HostWindow.h"
@@ -69,7 +70,8 @@ Figures run(const QString &folder, const QByteArray &data)
         std::exit(1);
     }
     ShedView *shed = window.activeView()->shedView();
-    QSignalSpy shown(shed->view3d(), &view3d::ModelView3D::frameShown);
+    auto *view = qobject_cast<view3d::ModelView3D *>(shed->view3d());
+    QSignalSpy shown(view, &view3d::ModelView3D::frameShown);
     if (!shown.wait(30000))
         std::exit(1);
     out.firstFrameMs = clock.nsecsElapsed() / 1e6;
@@ -79,7 +81,7 @@ Figures run(const QString &folder, const QByteArray &data)
     auto orbit = [&](int frames) {
         for (int i = 0; i < frames; ++i) {
             const int before = int(shown.count());
-            shed->view3d()->orbit(3, 0);
+            view->orbit(3, 0);
             while (shown.count() == before)
                 // Sleeps until the frame's event: the timed overload of processEvents polls,
                 // and a polling GUI thread takes a core from Mesa's rasteriser threads.
@@ -90,7 +92,7 @@ Figures run(const QString &folder, const QByteArray &data)
     for (int mode = 1; mode <= 4; ++mode) {
         if (!only.isEmpty() && !only.contains(char('0' + mode)))
             continue;
-        shed->view3d()->setShading(shed::Shading(mode));
+        view->setShading(shed::Shading(mode));
         orbit(3); // the mode's first frames build its pipeline
         clock.restart();
         orbit(Frames);
@@ -104,6 +106,7 @@ Figures run(const QString &folder, const QByteArray &data)
 int main(int argc, char *argv[])
 {
     QApplication qapp(argc, argv);
+    view3d::useLinkedView3D(); // the view's own types, to drive it; the plugin's load is not timed here
     if (argc < 3) {
         std::fprintf(stderr, "usage: %s SHEDDATA MACRO_DIR [RUNS]\n", argv[0]);
         return 2;

@@ -1,7 +1,7 @@
 #include "ShedView.h"
 
 #include "core/AtomicSave.h"
-#include "refhost/view3d/ModelView3D.h"
+#include "refhost/view3dapi/View3DFactory.h"
 #include "shed/Export.h"
 
 #include <QDir>
@@ -83,9 +83,18 @@ ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable pric
     auto *split = new QSplitter(Qt::Horizontal, this);
     layout->addWidget(split);
 
-    view3d_ = new view3d::ModelView3D(split);
-    view3d_->setModel(model_);
-    view3d_->setShading(design_.shading);
+    QString why;
+    if (const view3d::View3DFactory *factory = view3d::view3DFactory(&why)) {
+        view3d_ = factory->createView(model_, design_.shading, split);
+    } else {
+        // The lists, plans and exports do not need the view: they stay.
+        auto *missing = new QLabel(tr("The 3D view is not available: %1").arg(why), split);
+        missing->setObjectName(QStringLiteral("view3dMissing"));
+        missing->setWordWrap(true);
+        missing->setAlignment(Qt::AlignCenter);
+        missing->setTextFormat(Qt::PlainText);
+        view3d_ = missing;
+    }
     split->addWidget(view3d_);
 
     auto *tabs = new QTabWidget(split);

@@ -13,10 +13,6 @@ class QSortFilterProxyModel;
 class QStandardItemModel;
 class QTableView;
 
-namespace corvelle::view3d {
-class ModelView3D;
-}
-
 namespace corvelle::refhost {
 
 // What File > Export plans and Print plans work on: the 3D document's plan set or the
@@ -39,7 +35,8 @@ public:
     const shed::Design &design() const { return design_; }
     const shed::Model &model() const { return model_; }
     const shed::Takeoff &takeoff() const { return takeoff_; }
-    view3d::ModelView3D *view3d() const { return view3d_; }
+    // The 3D view (a ModelView3D), or the sentence that says why there is none.
+    QWidget *view3d() const { return view3d_; }
     QStandardItemModel *materialsTable() const { return materials_; }
     QStandardItemModel *pricesTable() const { return prices_; }
     QString totalText() const;
@@ -72,7 +69,7 @@ private:
     shed::Model model_;
     shed::PriceTable priceTable_;
     shed::Takeoff takeoff_;
-    view3d::ModelView3D *view3d_;
+    QWidget *view3d_;
     QStandardItemModel *materials_, *cuts_, *warnings_, *prices_;
     QLabel *total_;
     bool filling_ = false;

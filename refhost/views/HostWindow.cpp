@@ -4,7 +4,7 @@
 #include "refhost/model/Application.h"
 #include "refhost/views/DocumentView.h"
 #include "refhost/shedview/ShedView.h"
-#include "refhost/view3d/ModelView3D.h"
+#include "refhost/view3dapi/View3DFactory.h"
 #include "shed/Plans.h"
 
 #include <QApplication>
@@ -175,8 +175,10 @@ void HostWindow::bringToTop()
 
 void HostWindow::saveSnapshot()
 {
-    if (!snapshotFile_.isEmpty())
-        view3d::ModelView3D::grabWithScenes(this).save(snapshotFile_);
+    if (snapshotFile_.isEmpty())
+        return;
+    const view3d::View3DFactory *scenes = view3d::loadedView3DFactory();
+    (scenes ? scenes->grabWithScenes(this) : grab().toImage()).save(snapshotFile_);
 }
 
 } // namespace corvelle::refhost

@@ -1,6 +1,7 @@
 // Pictures of the host's shed document for the README: the worked example in each shading
 // mode, and plan pages. Needs an X server (3D): run under xvfb-run.
 #include "refhost/shedview/ShedView.h"
+#include "refhost/view3d/LinkedView3D.h"
 #include "refhost/view3d/ModelView3D.h"
 #include "shed/Build.h"
 
@@ -36,16 +37,18 @@ int main(int argc, char *argv[])
         return 1;
     }
     const QDir out(parser.positionalArguments()[1]);
+    view3d::useLinkedView3D();
     refhost::ShedView view(built.outputs->design, built.outputs->model, shed::defaultPrices());
+    auto *view3d = qobject_cast<view3d::ModelView3D *>(view.view3d());
     view.resize(1200, 640);
     view.show();
     if (!QTest::qWaitForWindowExposed(&view))
         return 1;
     const char *names[] = {"wireframe", "hidden-line", "flat", "smooth"};
     for (int mode = 1; mode <= 4; ++mode) {
-        view.view3d()->setShading(shed::Shading(mode));
-        view.view3d()->setPreset(view3d::ViewPreset::ThreeQuarter);
-        QSignalSpy shown(view.view3d(), &view3d::ModelView3D::frameShown);
+        view3d->setShading(shed::Shading(mode));
+        view3d->setPreset(view3d::ViewPreset::ThreeQuarter);
+        QSignalSpy shown(view3d, &view3d::ModelView3D::frameShown);
         shown.wait(5000);
         QTest::qWait(100);
         view3d::ModelView3D::grabWithScenes(&view).save(out.filePath(QStringLiteral("host-3d-%1.png").arg(QLatin1String(names[mode - 1]))));

@@ -26,6 +26,7 @@ done
 for file in "Q&V_1_Start.mrq" 2dsheds.mrq prices.csv; do
     [ -f "$data/$file" ] || fail "Program Data/$file is missing"
 done
+[ -f "$folder/plugins/libcorvelle-view3d.so" ] || fail "the 3D view's plugin is not beside the programs"
 styles=$(find "$data/2D Sheds" -name 'Shed_1*.KQ' | wc -l)
 [ "$styles" -eq 19 ] || fail "Program Data/2D Sheds holds $styles style drawings, not 19"
 for app in org.corvelle.corvelle org.corvelle.host; do

@@ -6,6 +6,7 @@
 #include "shed/Export.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QProcess>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
@@ -66,6 +67,10 @@ private Q_SLOTS:
         const shed::BuildResult built = shed::build(testing::sampleShedData(), shed::defaultPrices(), false);
         QVERIFY(built.outputs);
         ShedView view(built.outputs->design, built.outputs->model, shed::defaultPrices());
+        // The 3D view comes from the plugin beside the program, as in the host.
+        const auto *missing = view.findChild<QLabel *>(QStringLiteral("view3dMissing"));
+        QVERIFY2(!missing, missing ? qPrintable(missing->text()) : "");
+        QVERIFY(view.view3d()->inherits("corvelle::view3d::ModelView3D"));
 
         // Editing a price in its cell takes off again: the rows priced by it and the total follow.
         QStandardItemModel *prices = view.pricesTable();

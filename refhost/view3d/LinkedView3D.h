@@ -1,0 +1,17 @@
+#pragma once
+
+#include "refhost/view3dapi/View3DFactory.h"
+
+namespace corvelle::view3d {
+
+// The factory of the view linked into this program: ModelView3D.
+class LinkedView3DFactory final : public View3DFactory {
+public:
+    QWidget *createView(const shed::Model &model, shed::Shading shading, QWidget *parent) const override;
+    QImage grabWithScenes(QWidget *widget) const override;
+};
+
+// Makes the host's views use the view linked into this program rather than the plugin.
+void useLinkedView3D();
+
+} // namespace corvelle::view3d

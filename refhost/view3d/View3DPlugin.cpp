@@ -1,0 +1,25 @@
+// The 3D view as the plugin corvelle-host loads when its first 3D document opens.
+#include "LinkedView3D.h"
+
+#include <QObject>
+
+namespace corvelle::view3d {
+
+class View3DPlugin : public QObject, public View3DFactory {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID "org.corvelle.View3DFactory/1") // moc reads a literal only
+    Q_INTERFACES(corvelle::view3d::View3DFactory)
+public:
+    QWidget *createView(const shed::Model &model, shed::Shading shading, QWidget *parent) const override
+    {
+        return view_.createView(model, shading, parent);
+    }
+    QImage grabWithScenes(QWidget *widget) const override { return view_.grabWithScenes(widget); }
+
+private:
+    LinkedView3DFactory view_;
+};
+
+} // namespace corvelle::view3d
+
+#include "View3DPlugin.moc"

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "shed/Design.h"
+#include "shed/Model.h"
+
+#include <QImage>
+#include <QString>
+#include <QtPlugin>
+
+class QWidget;
+
+namespace corvelle::view3d {
+
+// What the host asks of its 3D view. The view is built on Qt Quick 3D, whose libraries
+// cost the host more to load and link at start-up than all the rest of its window; so
+// the view lives in a plugin, loaded when the first 3D document opens.
+class View3DFactory {
+public:
+    virtual ~View3DFactory() = default;
+    // A view of `model` in `shading`, with the controls a builder turns it with.
+    virtual QWidget *createView(const shed::Model &model, shed::Shading shading, QWidget *parent) const = 0;
+    // A picture of `widget` with every 3D scene in it (QWidget::grab leaves them out).
+    virtual QImage grabWithScenes(QWidget *widget) const = 0;
+};
+
+// The factory: the one this program set, else the plugin's, loaded on first use from
+// the "plugins" folder beside the program. Null when the plugin cannot be loaded, with
+// the reason in `error`; a failed load is not retried.
+const View3DFactory *view3DFactory(QString *error = nullptr);
+
+// The factory if one is set or loaded already; never loads the plugin.
+const View3DFactory *loadedView3DFactory();
+
+// Programs that link the view in (tests, benchmarks, tools) use their own copy, so that
+// the views they get are of their own types (qobject_cast, signal connections).
+void setView3DFactory(const View3DFactory *factory);
+
+} // namespace corvelle::view3d
+
+#define CORVELLE_VIEW3D_FACTORY_IID "org.corvelle.View3DFactory/1"
+Q_DECLARE_INTERFACE(corvelle::view3d::View3DFactory, CORVELLE_VIEW3D_FACTORY_IID)
