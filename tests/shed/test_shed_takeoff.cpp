@@ -242,7 +242,12 @@ void TestShedTakeoff::lumberIsPackedIntoStockLengths()
 {
     Model m;
     const auto piece = [&](const char *stock, double length) {
-        Member s{MemberKind::Stud, Layer::Framing, stock, QVector3D(float(length), 1.5f, 3.5f), {}, {}, length};
+        Member s;
+        s.kind = MemberKind::Stud;
+        s.layer = Layer::Framing;
+        s.stock = QString::fromLatin1(stock);
+        s.size = QVector3D(float(length), 1.5f, 3.5f);
+        s.length = length;
         m.members.append(s);
     };
     // First-fit decreasing into 16 ft boards, 1/8 in kerf between pieces:
