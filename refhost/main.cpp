@@ -55,7 +55,8 @@ int main(int argc, char *argv[])
                                        QStringLiteral("Folder that \"*\\\" stands for (default: this program's folder)."),
                                        QStringLiteral("dir"));
     const QCommandLineOption snapshotOpt(QStringLiteral("snapshot"),
-                                         QStringLiteral("Save a picture of the window to <file> after each macro."),
+                                         QStringLiteral("Save a picture of the window to <file> after each macro, "
+                                                        "and again once its 3D views have drawn."),
                                          QStringLiteral("file"));
     parser.addOptions({journalOpt, refuseOpt, folderOpt, snapshotOpt});
     addBuildOptions(parser);

@@ -2,7 +2,8 @@
 # Renders every wizard screen, as first shown, to docs/screenshots/screenN.png
 # without a display (offscreen platform). With --large it also writes
 # screenN-large.png in the Large Fonts layout. Then the host's 3D document in its four
-# shading modes and plan pages (host-3d-MODE.png, plans-pageN.png, style-plan-102.png).
+# shading modes and plan pages (host-3d-MODE.png, plans-pageN.png, style-plan-102.png), and
+# the host's whole window after each path's Finish (host-3d.png, host-2d.png).
 # BUILD_DIR selects the build tree (default: build).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -29,4 +30,7 @@ done
 cmake --build "$build" -j2 --target corvelle-host-screenshot
 QT_QPA_PLATFORM=xcb LIBGL_ALWAYS_SOFTWARE=1 xvfb-run -a -s "-screen 0 1600x1000x24" \
     "$build/bin/corvelle-host-screenshot" tests/data/ShedData.txt docs/screenshots
+cmake --build "$build" -j2 --target corvelle-host
+QT_QPA_PLATFORM=xcb LIBGL_ALWAYS_SOFTWARE=1 xvfb-run -a -s "-screen 0 1600x1000x24" \
+    dbus-run-session -- scripts/screenshot/host_window.sh "$build/bin" docs/screenshots
 echo "Screenshots written to docs/screenshots/"

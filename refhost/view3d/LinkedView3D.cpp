@@ -2,6 +2,8 @@
 
 #include "ModelView3D.h"
 
+#include <memory>
+
 namespace corvelle::view3d {
 
 QWidget *LinkedView3DFactory::createView(const shed::Model &model, shed::Shading shading, QWidget *parent) const
@@ -13,6 +15,25 @@ QWidget *LinkedView3DFactory::createView(const shed::Model &model, shed::Shading
 }
 
 QImage LinkedView3DFactory::grabWithScenes(QWidget *widget) const { return ModelView3D::grabWithScenes(widget); }
+
+void LinkedView3DFactory::afterNextFrames(QWidget *widget, QObject *context, std::function<void()> done) const
+{
+    const QList<ModelView3D *> views = widget->findChildren<ModelView3D *>();
+    if (views.isEmpty()) {
+        done();
+        return;
+    }
+    auto waiting = std::make_shared<qsizetype>(views.size());
+    for (ModelView3D *view : views) {
+        auto connection = std::make_shared<QMetaObject::Connection>();
+        *connection = QObject::connect(view, &ModelView3D::frameShown, context, [=] {
+            QObject::disconnect(*connection);
+            if (--*waiting == 0)
+                done();
+        });
+        view->requestFrame();
+    }
+}
 
 void useLinkedView3D()
 {

@@ -9,6 +9,7 @@ class LinkedView3DFactory final : public View3DFactory {
 public:
     QWidget *createView(const shed::Model &model, shed::Shading shading, QWidget *parent) const override;
     QImage grabWithScenes(QWidget *widget) const override;
+    void afterNextFrames(QWidget *widget, QObject *context, std::function<void()> done) const override;
 };
 
 // Makes the host's views use the view linked into this program rather than the plugin.

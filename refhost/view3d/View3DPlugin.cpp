@@ -15,6 +15,10 @@ public:
         return view_.createView(model, shading, parent);
     }
     QImage grabWithScenes(QWidget *widget) const override { return view_.grabWithScenes(widget); }
+    void afterNextFrames(QWidget *widget, QObject *context, std::function<void()> done) const override
+    {
+        view_.afterNextFrames(widget, context, std::move(done));
+    }
 
 private:
     LinkedView3DFactory view_;

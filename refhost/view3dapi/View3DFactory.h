@@ -7,6 +7,8 @@
 #include <QString>
 #include <QtPlugin>
 
+#include <functional>
+
 class QWidget;
 
 namespace corvelle::view3d {
@@ -21,6 +23,9 @@ public:
     virtual QWidget *createView(const shed::Model &model, shed::Shading shading, QWidget *parent) const = 0;
     // A picture of `widget` with every 3D scene in it (QWidget::grab leaves them out).
     virtual QImage grabWithScenes(QWidget *widget) const = 0;
+    // Calls `done` once, when every 3D view in `widget` has shown a new frame (at once if
+    // there is none); not at all if `context` goes first.
+    virtual void afterNextFrames(QWidget *widget, QObject *context, std::function<void()> done) const = 0;
 };
 
 // The factory: the one this program set, else the plugin's, loaded on first use from

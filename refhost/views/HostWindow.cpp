@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSaveFile>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -177,8 +178,20 @@ void HostWindow::saveSnapshot()
 {
     if (snapshotFile_.isEmpty())
         return;
+    // Replaced in one step: a reader never sees half a picture.
+    const auto save = [this](const QImage &image) {
+        QSaveFile file(snapshotFile_);
+        if (file.open(QIODevice::WriteOnly) && image.save(&file, "PNG"))
+            file.commit();
+    };
     const view3d::View3DFactory *scenes = view3d::loadedView3DFactory();
-    (scenes ? scenes->grabWithScenes(this) : grab().toImage()).save(snapshotFile_);
+    if (!scenes) {
+        save(grab().toImage());
+        return;
+    }
+    // Saved as the macro ends, and again once the 3D views have drawn what it opened.
+    save(scenes->grabWithScenes(this));
+    scenes->afterNextFrames(this, this, [this, scenes, save] { save(scenes->grabWithScenes(this)); });
 }
 
 } // namespace corvelle::refhost
