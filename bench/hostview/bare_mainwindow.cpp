@@ -7,7 +7,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Bare main window"));
-    window.resize(820, 640);
+    window.resize(1180, 720);
     window.show();
     return QApplication::exec();
 }

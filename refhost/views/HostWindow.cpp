@@ -15,6 +15,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QScreen>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -26,7 +27,8 @@ namespace corvelle::refhost {
 HostWindow::HostWindow(Application &app, QWidget *parent) : QMainWindow(parent), app_(app)
 {
     setWindowTitle(tr("Corvelle Host"));
-    resize(820, 640);
+    // Room for the 3D view beside the material list's six columns, within the desktop.
+    resize(QSize(1180, 720).boundedTo(screen()->availableSize() * 0.95));
 
     QMenu *fileMenu = menuBar()->addMenu(tr("&File"));
     addExportActions(fileMenu);
