@@ -6,8 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 #include <limits>
+#include <vector>
 
 namespace corvelle::view3d {
 
@@ -148,8 +148,8 @@ public:
               const QColor &color)
     {
         QVector3D n;
-        for (qsizetype i = 0, c = corners.size(); i < c; ++i) // Newell's normal
-            n += QVector3D::crossProduct(corners[i], corners[(i + 1) % c]);
+        for (qsizetype i = 1; i + 1 < corners.size(); ++i) // Newell's, about a corner for precision
+            n += QVector3D::crossProduct(corners[i] - corners[0], corners[i + 1] - corners[0]);
         if (n.lengthSquared() < 1e-12f)
             return;
         n.normalize();
