@@ -256,14 +256,14 @@ void ModelView3D::fitToView()
                              z + std::abs(QVector3D::dotProduct(d, up)) / tanV});
     }
     state_->distance = distance * 1.08f;
-    state_->notify();
+    state_->notifyCamera();
 }
 
 void ModelView3D::orbit(float dYaw, float dPitch)
 {
     state_->yaw = std::fmod(state_->yaw + dYaw + 360.0f, 360.0f);
     state_->pitch = std::clamp(state_->pitch + dPitch, -MaxPitch, MaxPitch);
-    state_->notify();
+    state_->notifyCamera();
 }
 
 void ModelView3D::pan(QPointF pixels)
@@ -273,13 +273,13 @@ void ModelView3D::pan(QPointF pixels)
                            float(std::max(1, quick_->height()));
     state_->target += (r.rotatedVector({-1, 0, 0}) * float(pixels.x()) + r.rotatedVector({0, 1, 0}) * float(pixels.y())) *
                       perPixel;
-    state_->notify();
+    state_->notifyCamera();
 }
 
 void ModelView3D::zoom(float factor)
 {
     state_->distance = std::clamp(state_->distance * factor, 12.0f, 50000.0f);
-    state_->notify();
+    state_->notifyCamera();
 }
 
 std::optional<int> ModelView3D::memberAt(QPointF point) const

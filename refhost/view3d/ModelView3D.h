@@ -34,11 +34,11 @@ class SceneState : public QObject {
     Q_PROPERTY(int layerMask READ layerMask NOTIFY changed)
     Q_PROPERTY(int layerCount READ layerCount CONSTANT)
     Q_PROPERTY(QColor background READ background NOTIFY changed)
-    Q_PROPERTY(QVector3D cameraPosition READ cameraPosition NOTIFY changed)
-    Q_PROPERTY(QQuaternion cameraRotation READ cameraRotation NOTIFY changed)
+    Q_PROPERTY(QVector3D cameraPosition READ cameraPosition NOTIFY cameraChanged)
+    Q_PROPERTY(QQuaternion cameraRotation READ cameraRotation NOTIFY cameraChanged)
     Q_PROPERTY(float fieldOfView READ fieldOfView CONSTANT)
-    Q_PROPERTY(float clipNear READ clipNear NOTIFY changed)
-    Q_PROPERTY(float clipFar READ clipFar NOTIFY changed)
+    Q_PROPERTY(float clipNear READ clipNear NOTIFY cameraChanged)
+    Q_PROPERTY(float clipFar READ clipFar NOTIFY cameraChanged)
 public:
     explicit SceneState(QObject *parent = nullptr);
 
@@ -70,9 +70,12 @@ public:
 
     QVector3D eyeDirection() const; // from the target towards the camera
     void notify() { Q_EMIT changed(); }
+    // Orbiting re-evaluates only the camera's bindings, not every model's and material's.
+    void notifyCamera() { Q_EMIT cameraChanged(); }
 
 Q_SIGNALS:
     void changed();
+    void cameraChanged();
 };
 
 // The 3D view of a shed model: the scene plus the controls a builder turns it with.
