@@ -33,4 +33,10 @@ void MeshGeometry::setMesh(const LayerMesh &mesh)
     update();
 }
 
+void MeshGeometry::setLines(const QByteArray &indices)
+{
+    setIndexData(indices);
+    update();
+}
+
 } // namespace corvelle::view3d

@@ -14,6 +14,8 @@ public:
     enum class Kind { Faces, FlatFaces, PlainFaces, Edges };
     MeshGeometry(Kind kind, QQuick3DObject *parent = nullptr);
     void setMesh(const LayerMesh &mesh);
+    // Edges only: draws these lines (index data as LayerMesh::edgeIndices) of the mesh set.
+    void setLines(const QByteArray &indices);
 
 private:
     Kind kind_;

@@ -45,7 +45,9 @@ SceneState::SceneState(QObject *parent) : QObject(parent)
         flatFaceGeometry[i] = new MeshGeometry(MeshGeometry::Kind::FlatFaces);
         plainFaceGeometry[i] = new MeshGeometry(MeshGeometry::Kind::PlainFaces);
         edgeGeometry[i] = new MeshGeometry(MeshGeometry::Kind::Edges);
-        for (MeshGeometry *g : {faceGeometry[i], flatFaceGeometry[i], plainFaceGeometry[i], edgeGeometry[i]})
+        frontEdgeGeometry[i] = new MeshGeometry(MeshGeometry::Kind::Edges);
+        for (MeshGeometry *g :
+             {faceGeometry[i], flatFaceGeometry[i], plainFaceGeometry[i], edgeGeometry[i], frontEdgeGeometry[i]})
             g->setParent(this);
     }
 }
@@ -96,6 +98,35 @@ QQuick3DGeometry *SceneState::plainFaces(int layer) const
 QQuick3DGeometry *SceneState::edges(int layer) const
 {
     return layer >= 0 && layer < shed::LayerCount ? edgeGeometry[layer] : nullptr;
+}
+
+QQuick3DGeometry *SceneState::frontEdges(int layer) const
+{
+    return layer >= 0 && layer < shed::LayerCount ? frontEdgeGeometry[layer] : nullptr;
+}
+
+// A quarter of a member's edges are behind its own faces; in hidden line they only cost
+// rasterising (lines are most of that mode's frame on a software renderer).
+void SceneState::updateFrontEdges()
+{
+    if (shading_ != int(shed::Shading::HiddenLine))
+        return;
+    const QVector3D eye = cameraPosition();
+    for (int i = 0; i < shed::LayerCount; ++i)
+        if (layerMask_ & (1u << i))
+            frontEdgeGeometry[i]->setLines(frontEdgeIndices(meshes[i], eye));
+}
+
+void SceneState::notify()
+{
+    updateFrontEdges();
+    Q_EMIT changed();
+}
+
+void SceneState::notifyCamera()
+{
+    updateFrontEdges();
+    Q_EMIT cameraChanged();
 }
 
 ModelView3D::ModelView3D(QWidget *parent) : QWidget(parent), state_(std::make_unique<SceneState>())
@@ -169,12 +200,14 @@ ModelView3D::~ModelView3D()
 void ModelView3D::setModel(const shed::Model &model)
 {
     model_ = model;
-    const auto meshes = buildLayerMeshes(model_);
+    state_->meshes = buildLayerMeshes(model_);
+    const auto &meshes = state_->meshes;
     for (int i = 0; i < shed::LayerCount; ++i) {
         state_->faceGeometry[i]->setMesh(meshes[i]);
         state_->flatFaceGeometry[i]->setMesh(meshes[i]);
         state_->plainFaceGeometry[i]->setMesh(meshes[i]);
         state_->edgeGeometry[i]->setMesh(meshes[i]);
+        state_->frontEdgeGeometry[i]->setMesh(meshes[i]);
     }
     Bounds all;
     for (const LayerMesh &mesh : meshes)

@@ -55,6 +55,7 @@ public:
     Q_INVOKABLE QQuick3DGeometry *flatFaces(int layer) const;
     Q_INVOKABLE QQuick3DGeometry *plainFaces(int layer) const;
     Q_INVOKABLE QQuick3DGeometry *edges(int layer) const;
+    Q_INVOKABLE QQuick3DGeometry *frontEdges(int layer) const;
 
     // Orbit camera around `target`; yaw 0 looks at the front wall, 90 at the X = 0 wall.
     float yaw = 30, pitch = 25, distance = 600;
@@ -67,11 +68,15 @@ public:
     std::array<MeshGeometry *, shed::LayerCount> flatFaceGeometry{};
     std::array<MeshGeometry *, shed::LayerCount> plainFaceGeometry{};
     std::array<MeshGeometry *, shed::LayerCount> edgeGeometry{};
+    // Hidden line's: the edges less those behind their own member, kept for the camera.
+    std::array<MeshGeometry *, shed::LayerCount> frontEdgeGeometry{};
+    std::array<LayerMesh, shed::LayerCount> meshes;
 
     QVector3D eyeDirection() const; // from the target towards the camera
-    void notify() { Q_EMIT changed(); }
+    void updateFrontEdges();
+    void notify();
     // Orbiting re-evaluates only the camera's bindings, not every model's and material's.
-    void notifyCamera() { Q_EMIT cameraChanged(); }
+    void notifyCamera();
 
 Q_SIGNALS:
     void changed();

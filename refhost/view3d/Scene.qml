@@ -84,8 +84,13 @@ Item {
                     materials: [smoothFaces]
                 }
                 Model {
-                    visible: scene.shading <= 2
+                    visible: scene.shading === 1
                     geometry: scene.edges(index)
+                    materials: [edgeLines]
+                }
+                Model {
+                    visible: scene.shading === 2
+                    geometry: scene.frontEdges(index)
                     materials: [edgeLines]
                 }
             }

@@ -2,7 +2,6 @@
 
 #include <QHash>
 #include <QPointF>
-#include <QSet>
 
 #include <algorithm>
 #include <cmath>
@@ -144,14 +143,15 @@ public:
 
     // A planar face as its corners and the triangles over them: its corners are stored once
     // and each triangle turned counter-clockwise seen from `outward`, for back-face culling.
-    void face(const QList<QVector3D> &corners, const QList<std::array<int, 3>> &triangles, QVector3D outward,
-              const QColor &color)
+    // Returns its outward normal, null for a face with no area.
+    QVector3D face(const QList<QVector3D> &corners, const QList<std::array<int, 3>> &triangles, QVector3D outward,
+                   const QColor &color)
     {
         QVector3D n;
         for (qsizetype i = 1; i + 1 < corners.size(); ++i) // Newell's, about a corner for precision
             n += QVector3D::crossProduct(corners[i] - corners[0], corners[i + 1] - corners[0]);
         if (n.lengthSquared() < 1e-12f)
-            return;
+            return {};
         n.normalize();
         if (QVector3D::dotProduct(n, outward) < 0)
             n = -n;
@@ -174,10 +174,12 @@ public:
             const quint32 tri[3] = {base + quint32(a), base + quint32(b), base + quint32(c)};
             mesh_.faceIndices.append(reinterpret_cast<const char *>(tri), sizeof tri);
         }
+        return n;
     }
 
-    // Drawn once where neighbouring members of one colour share it (siding courses, sheets).
-    void edge(QVector3D a, QVector3D b, const QColor &color)
+    // Drawn once where neighbouring members of one colour share it (siding courses, sheets);
+    // `n1` and `n2` are the outward normals of the member's two faces that meet there.
+    void edge(QVector3D a, QVector3D b, const QColor &color, QVector3D n1, QVector3D n2)
     {
         quint32 ends[2] = {end(a, color), end(b, color)};
         if (ends[0] == ends[1])
@@ -185,10 +187,12 @@ public:
         if (ends[0] > ends[1])
             std::swap(ends[0], ends[1]);
         const quint64 key = quint64(ends[0]) << 32 | ends[1];
-        if (drawn_.contains(key))
-            return;
-        drawn_.insert(key);
-        mesh_.edgeIndices.append(reinterpret_cast<const char *>(ends), sizeof ends);
+        auto it = lines_.find(key);
+        if (it == lines_.end()) {
+            it = lines_.insert(key, quint32(mesh_.lineCount()));
+            mesh_.edgeIndices.append(reinterpret_cast<const char *>(ends), sizeof ends);
+        }
+        mesh_.edgeSides.append({*it, a, n1, n2});
     }
 
 private:
@@ -207,7 +211,7 @@ private:
 
     LayerMesh &mesh_;
     QHash<EdgeEnd, quint32> ends_;
-    QSet<quint64> drawn_;
+    QHash<quint64, quint32> lines_; // line by its ends
 };
 
 void addMember(MeshWriter &w, Bounds &bounds, const Member &m)
@@ -226,26 +230,28 @@ void addMember(MeshWriter &w, Bounds &bounds, const Member &m)
         bounds.add(far.back());
     }
 
-    // Edges on the true outline.
-    for (qsizetype i = 0; i < n; ++i) {
-        w.edge(near[i], near[(i + 1) % n], edgeColor);
-        w.edge(far[i], far[(i + 1) % n], edgeColor);
-        w.edge(near[i], far[i], edgeColor);
-    }
-
     // Faces on the same outline: hidden-line mode pushes them back in depth when drawing.
-    QVector3D centre;
-    for (qsizetype i = 0; i < n; ++i)
-        centre += near[i] + far[i];
-    centre /= float(2 * n);
+    // A side's outside is to the right of its outline edge on a counter-clockwise outline,
+    // which holds in a notch too, where the direction from the middle would not.
     const QVector3D front = f.rotation.rotatedVector({0, 0, 1});
     const QList<std::array<int, 3>> cap = triangulate(poly);
-    w.face(near, cap, -front, color);
-    w.face(far, cap, front, color);
+    const QVector3D nearNormal = w.face(near, cap, -front, color), farNormal = w.face(far, cap, front, color);
     static const QList<std::array<int, 3>> quad = {{0, 1, 2}, {0, 2, 3}};
+    const float turn = signedArea(poly) < 0 ? -1.0f : 1.0f;
+    QList<QVector3D> sides; // side i runs from corner i to corner i + 1
     for (qsizetype i = 0; i < n; ++i) {
         const qsizetype j = (i + 1) % n;
-        w.face({near[i], near[j], far[j], far[i]}, quad, (near[i] + far[j]) / 2 - centre, color);
+        const QPointF d = poly[j] - poly[i];
+        const QVector3D outward = f.rotation.rotatedVector(QVector3D(float(d.y()), float(-d.x()), 0) * turn);
+        sides.append(w.face({near[i], near[j], far[j], far[i]}, quad, outward, color));
+    }
+
+    // Edges on the true outline, each with the two faces it parts.
+    for (qsizetype i = 0; i < n; ++i) {
+        const qsizetype j = (i + 1) % n;
+        w.edge(near[i], near[j], edgeColor, nearNormal, sides[i]);
+        w.edge(far[i], far[j], edgeColor, farNormal, sides[i]);
+        w.edge(near[i], far[i], edgeColor, sides[(i + n - 1) % n], sides[i]);
     }
 }
 
@@ -269,6 +275,24 @@ std::array<LayerMesh, shed::LayerCount> buildLayerMeshes(const shed::Model &mode
         meshes[i].max = bounds[i].max;
     }
     return meshes;
+}
+
+QByteArray frontEdgeIndices(const LayerMesh &mesh, QVector3D eye)
+{
+    std::vector<bool> hidden(size_t(mesh.lineCount()), false);
+    for (const EdgeSide &side : mesh.edgeSides) {
+        const QVector3D toEye = eye - side.at;
+        if (QVector3D::dotProduct(side.face1, toEye) < 0 && QVector3D::dotProduct(side.face2, toEye) < 0)
+            hidden[side.line] = true;
+    }
+    QByteArray out;
+    out.reserve(mesh.edgeIndices.size());
+    const auto *lines = reinterpret_cast<const quint32 *>(mesh.edgeIndices.constData());
+    for (size_t i = 0; i < hidden.size(); ++i)
+        if (!hidden[i])
+            out.append(reinterpret_cast<const char *>(lines + 2 * i), 2 * sizeof(quint32));
+    // An eye inside a member sees every face from behind; then nothing is culled.
+    return out.isEmpty() ? mesh.edgeIndices : out;
 }
 
 QList<QVector3D> memberCorners(const Member &m)

@@ -22,6 +22,13 @@ struct EdgeVertex {
     float color[4];
 };
 
+// One member's edge: the line it drew (shared with neighbours that drew the same), a point on
+// it, and the outward normals of the member's two faces that meet there.
+struct EdgeSide {
+    quint32 line;
+    QVector3D at, face1, face2;
+};
+
 // One layer of the model as GPU-ready indexed triangles (filled and hidden-line faces) and
 // lines: each face's corners are stored once, each edge end once a layer.
 struct LayerMesh {
@@ -30,6 +37,7 @@ struct LayerMesh {
     QByteArray faceIndices; // quint32 triangles into faces
     QByteArray edges;       // EdgeVertex, the edges' ends
     QByteArray edgeIndices; // quint32 line segments into edges
+    QList<EdgeSide> edgeSides; // one a member's edge, for frontEdgeIndices
     QVector3D min, max;     // bounds; min > max when the layer is empty
     int triangleCount() const { return int(faceIndices.size() / (3 * sizeof(quint32))); }
     int lineCount() const { return int(edgeIndices.size() / (2 * sizeof(quint32))); }
@@ -53,6 +61,10 @@ QColor memberColor(const shed::Member &m);
 
 // Builds every layer's mesh in one pass over the members.
 std::array<LayerMesh, shed::LayerCount> buildLayerMeshes(const shed::Model &model);
+
+// The lines of `mesh` (as its edgeIndices) less those hidden behind the member they outline:
+// an edge whose two faces both turn away from `eye` is behind that member's own faces.
+QByteArray frontEdgeIndices(const LayerMesh &mesh, QVector3D eye);
 
 // The member's outline in world space: its box corners (8) or profile prism corners.
 QList<QVector3D> memberCorners(const shed::Member &m);

@@ -2,6 +2,7 @@
 #include "TestData.h"
 #include "shed/Reader.h"
 #include "refhost/view3d/ModelView3D.h"
+#include "refhost/view3d/SceneMesh.h"
 #include "shed/Framing.h"
 
 #include <QApplication>
@@ -158,6 +159,50 @@ private Q_SLOTS:
         QVERIFY(differing(whole, framing) > whole.width() * whole.height() / 10);
         view_.setLayerVisible(shed::Layer::Siding, true);
         view_.setLayerVisible(shed::Layer::Roof, true);
+    }
+
+    // Hidden line skips the edges behind their own member: for a box seen from past one
+    // corner, the three edges at the opposite corner, and only those; a rafter's birdsmouth
+    // notch (a concave outline) loses none of the edges that show.
+    void edgesBehindTheirMember()
+    {
+        auto lines = [](const QByteArray &indices, const view3d::LayerMesh &mesh) {
+            QList<std::pair<QVector3D, QVector3D>> out;
+            const auto *v = reinterpret_cast<const view3d::EdgeVertex *>(mesh.edges.constData());
+            const auto *i = reinterpret_cast<const quint32 *>(indices.constData());
+            for (qsizetype k = 0; k + 1 < indices.size() / qsizetype(sizeof(quint32)); k += 2)
+                out.append({QVector3D(v[i[k]].position[0], v[i[k]].position[1], v[i[k]].position[2]),
+                            QVector3D(v[i[k + 1]].position[0], v[i[k + 1]].position[1], v[i[k + 1]].position[2])});
+            return out;
+        };
+        shed::Model model;
+        shed::Member box{};
+        box.kind = shed::MemberKind::Stud;
+        box.layer = shed::Layer::Framing;
+        box.size = QVector3D(10, 20, 30);
+        box.position = QVector3D(100, 0, 0);
+        model.members.append(box);
+        auto mesh = view3d::buildLayerMeshes(model)[int(shed::Layer::Framing)];
+        QCOMPARE(mesh.lineCount(), 12);
+        const auto front = lines(view3d::frontEdgeIndices(mesh, QVector3D(500, 400, 600)), mesh);
+        QCOMPARE(front.size(), 9);
+        for (const auto &[a, b] : front)
+            QVERIFY(a != QVector3D(100, 0, 0) && b != QVector3D(100, 0, 0));
+
+        // An L outline seen from inside its notch: every face around the notch faces the eye.
+        box.profile = {QPointF(0, 0), QPointF(40, 0), QPointF(40, 10), QPointF(10, 10), QPointF(10, 40), QPointF(0, 40)};
+        box.size = QVector3D(40, 40, 2);
+        model.members = {box};
+        mesh = view3d::buildLayerMeshes(model)[int(shed::Layer::Framing)];
+        const QVector3D eye(125, 25, 1); // in the notch, level with the middle of the thickness
+        const auto seen = lines(view3d::frontEdgeIndices(mesh, eye), mesh);
+        auto has = [&](QVector3D a, QVector3D b) {
+            return seen.contains(std::pair(a, b)) || seen.contains(std::pair(b, a));
+        };
+        QVERIFY(has(QVector3D(110, 10, 0), QVector3D(110, 10, 2)));  // the notch's inner corner
+        QVERIFY(has(QVector3D(140, 10, 0), QVector3D(110, 10, 0)));  // the notch's floor, front
+        QVERIFY(!has(QVector3D(100, 0, 0), QVector3D(100, 0, 2)));   // the far outer corner
+        QVERIFY(seen.size() < mesh.lineCount());
     }
 
 private:
