@@ -11,10 +11,7 @@
 #include <QDBusConnectionInterface>
 #include <QDir>
 
-#include <fontconfig/fontconfig.h>
-
 #include <cstdio>
-#include <thread>
 
 using namespace corvelle::refhost;
 
@@ -33,10 +30,6 @@ int main(int argc, char *argv[])
     // The batch build needs no display: it runs before any window system is touched.
     if (isBuildCommand(argc, argv))
         return runBuildCommand(argc, argv);
-    // Fontconfig parses its whole configuration before the window's first text can be
-    // measured, about half of the start-up's instructions; it does so on another core
-    // while Qt connects to the display. (Fontconfig takes its configuration once.)
-    std::jthread fonts([] { FcInit(); });
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("corvelle-host"));
     QApplication::setApplicationDisplayName(QStringLiteral("Corvelle Host"));
@@ -77,7 +70,6 @@ int main(int argc, char *argv[])
     }
 
     Application model(folder);
-    fonts.join();
     HostWindow window(model);
     if (parser.isSet(snapshotOpt))
         window.setSnapshotFile(parser.value(snapshotOpt));

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make ccache qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev dbus dbus-bin dbus-daemon
-          xvfb xauth x11-utils libxcb1-dev libfontconfig-dev pkg-config fonts-dejavu-core fonts-urw-base35
+          xvfb xauth x11-utils libxcb1-dev pkg-config fonts-dejavu-core fonts-urw-base35
           qt6-declarative-dev qt6-quick3d-dev qt6-quick3d-dev-tools qt6-shadertools-dev qml6-module-quick3d
           qml6-module-quick3d-helpers qml6-module-qtquick qml6-module-qtquick-window
           qml6-module-qtqml-workerscript libgl1-mesa-dri mesa-utils
