@@ -182,7 +182,7 @@ ModelView3D::ModelView3D(QWidget *parent) : QWidget(parent), state_(std::make_un
     container_ = QWidget::createWindowContainer(quick_, this);
     container_->setMinimumSize(320, 240);
     container_->setFocusPolicy(Qt::StrongFocus);
-        connect(quick_, &QQuickWindow::frameSwapped, this, &ModelView3D::frameShown, Qt::QueuedConnection);
+    connect(quick_, &QQuickWindow::frameSwapped, this, &ModelView3D::frameShown, Qt::QueuedConnection);
     layout->addWidget(container_, 1);
 
     info_ = new QLabel(tr("Click a member to see what it is."), this);
