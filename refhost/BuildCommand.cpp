@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <malloc.h>
+
 #include <cstdio>
 #include <memory>
 #include <cstring>
@@ -73,10 +75,14 @@ int runBuildCommand(int argc, char *argv[])
     const QString prices = parser.isSet(PricesOpt)
                                ? parser.value(PricesOpt)
                                : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Program Data/prices.csv"));
-    const shed::BuildResult result = shed::build(bytes, shed::loadPrices(prices), false);
+    // The exports are formed first: the glTF scene is the most memory --build holds, and
+    // once it is serialised its many small blocks go back to the system (glibc keeps freed
+    // heap otherwise) before the plans load their fonts on top.
+    const shed::BuildResult result = shed::build(bytes, shed::loadPrices(prices), true);
     if (!result.outputs)
         return fail(result.error);
     shed::BuildOutputs outputs = *result.outputs;
+    malloc_trim(0);
     const QString outDir = parser.value(OutOpt);
     {
         // The plans need fonts, so a GUI application, never a display; only once the file
