@@ -27,6 +27,16 @@ for file in "Q&V_1_Start.mrq" 2dsheds.mrq prices.csv; do
     [ -f "$data/$file" ] || fail "Program Data/$file is missing"
 done
 [ -f "$folder/plugins/libcorvelle-view3d.so" ] || fail "the 3D view's plugin is not beside the programs"
+# An empty or relative search path entry makes the loader look in the working folder.
+for binary in "$build/bin/corvelle" "$build/bin/corvelle-host" "$build/bin/plugins/libcorvelle-view3d.so" \
+              "$folder/corvelle" "$folder/corvelle-host" "$folder/plugins/libcorvelle-view3d.so"; do
+    paths=$(readelf -d "$binary" | sed -n 's/.*(R\(UN\)\{0,1\}PATH).*\[\(.*\)\]$/\2/p')
+    [ -z "$paths" ] && continue
+    IFS=: read -r -a entries <<<"$paths:"
+    for entry in "${entries[@]}"; do
+        case "$entry" in /* | '$ORIGIN'*) ;; *) fail "$binary searches the working folder for libraries ($paths)" ;; esac
+    done
+done
 styles=$(find "$data/2D Sheds" -name 'Shed_1*.KQ' | wc -l)
 [ "$styles" -eq 19 ] || fail "Program Data/2D Sheds holds $styles style drawings, not 19"
 for app in org.corvelle.corvelle org.corvelle.host; do
