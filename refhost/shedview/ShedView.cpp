@@ -13,6 +13,7 @@
 #include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <exception>
@@ -28,6 +29,15 @@ QStandardItem *textItem(const QString &text)
     auto *item = new QStandardItem(text);
     item->setData(text, SortRole);
     item->setEditable(false);
+    return item;
+}
+
+// A note or warning: whole sentences that run past a narrow column, so also a tooltip,
+// escaped, since a warning may quote the data file.
+QStandardItem *sentenceItem(const QString &text)
+{
+    QStandardItem *item = textItem(text);
+    item->setToolTip(Qt::convertFromPlainText(text));
     return item;
 }
 
@@ -174,7 +184,7 @@ void ShedView::fillMaterials()
             note = note.isEmpty() ? tr("not in the total") : tr("%1; not in the total").arg(note);
         materials_->appendRow({textItem(row.item), numberItem(row.quantity, QLocale().toString(row.quantity, 'g', 6)),
                                textItem(row.unit), numberItem(row.unitPrice, money(row.unitPrice)),
-                               numberItem(row.cost, money(row.cost)), textItem(note)});
+                               numberItem(row.cost, money(row.cost)), sentenceItem(note)});
     }
     total_->setText(tr("Total %1").arg(money(takeoff_.total)));
 }
@@ -196,7 +206,7 @@ void ShedView::fillWarnings()
     warnings_->setHorizontalHeaderLabels({tr("From"), tr("Warning")});
     auto add = [&](const QString &from, const QStringList &list) {
         for (const QString &w : list)
-            warnings_->appendRow({textItem(from), textItem(w)});
+            warnings_->appendRow({textItem(from), sentenceItem(w)});
     };
     add(tr("Design"), design_.warnings);
     add(tr("Framing"), model_.warnings);
