@@ -544,8 +544,9 @@ private:
             p_.drawLine(opening[0], opening[2]);
             p_.drawLine(opening[1], opening[3]);
             p_.restore();
-            dimension(d, {de.u0, de.v1}, {de.u1, de.v1}, true, -8);
-            dimension(d, {de.u1, de.v0}, {de.u1, de.v1}, false, -10);
+            // Inside the opening, on white: outside, the figures would sit on the header and studs.
+            dimension(d, {de.u0, de.v1}, {de.u1, de.v1}, true, 16);
+            dimension(d, {de.u1, de.v0}, {de.u1, de.v1}, false, 16);
             notes << QStringLiteral("Door opening %1 wide x %2 high, %3 from the left end%4.")
                          .arg(lengthText(de.u1 - de.u0), lengthText(de.v1 - de.v0), lengthText(de.u0),
                               doors.size() > 1 ? QStringLiteral(", %1 leaves").arg(doors.size()) : QString());
