@@ -114,7 +114,7 @@ void SceneState::updateFrontEdges()
     const QVector3D eye = cameraPosition();
     for (int i = 0; i < shed::LayerCount; ++i)
         if (layerMask_ & (1u << i))
-            frontEdgeGeometry[i]->setLines(frontEdgeIndices(meshes[i], eye));
+            frontEdgeGeometry[i]->setLines(frontEdgeIndices(meshes[i], eye, layerMask_));
 }
 
 void SceneState::notify()

@@ -27,6 +27,13 @@ struct EdgeVertex {
 struct EdgeSide {
     quint32 line;
     QVector3D at, face1, face2;
+    // A sheet lying on the edge (sheathing on a chord, siding on a stud), which hides it from
+    // an eye beyond the sheet's far face (dot(coverNormal, eye) > coverOffset) while the
+    // sheet's layer shows. Depth alone cannot: the edge is a sheet's thickness deep, often
+    // less than a pixel's worth of depth at a slant.
+    int coverLayer = -1;
+    QVector3D coverNormal;
+    float coverOffset = 0;
 };
 
 // One layer of the model as GPU-ready indexed triangles (filled and hidden-line faces) and
@@ -62,9 +69,10 @@ QColor memberColor(const shed::Member &m);
 // Builds every layer's mesh in one pass over the members.
 std::array<LayerMesh, shed::LayerCount> buildLayerMeshes(const shed::Model &model);
 
-// The lines of `mesh` (as its edgeIndices) less those hidden behind the member they outline:
-// an edge whose two faces both turn away from `eye` is behind that member's own faces.
-QByteArray frontEdgeIndices(const LayerMesh &mesh, QVector3D eye);
+// The lines of `mesh` (as its edgeIndices) less those hidden behind the member they outline
+// (an edge whose two faces both turn away from `eye` is behind that member's own faces) and
+// those under a sheet of a layer in `layerMask` that lies on them, seen from its far side.
+QByteArray frontEdgeIndices(const LayerMesh &mesh, QVector3D eye, unsigned layerMask = ~0u);
 
 // The member's outline in world space: its box corners (8) or profile prism corners.
 QList<QVector3D> memberCorners(const shed::Member &m);

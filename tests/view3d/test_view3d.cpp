@@ -203,6 +203,30 @@ private Q_SLOTS:
         QVERIFY(has(QVector3D(140, 10, 0), QVector3D(110, 10, 0)));  // the notch's floor, front
         QVERIFY(!has(QVector3D(100, 0, 0), QVector3D(100, 0, 2)));   // the far outer corner
         QVERIFY(seen.size() < mesh.lineCount());
+
+        // A sheet lying on a stud hides the stud's top edges from above, while the sheet's
+        // layer shows; from below they show. Depth alone leaves them to chance at a slant.
+        box.profile.clear();
+        box.size = QVector3D(10, 20, 30);
+        box.position = QVector3D(0, 0, 0);
+        shed::Member sheet = box;
+        sheet.kind = shed::MemberKind::LiningSheet;
+        sheet.layer = shed::Layer::Lining;
+        sheet.size = QVector3D(40, 0.5f, 60);
+        sheet.position = QVector3D(-15, 20, -15);
+        model.members = {box, sheet};
+        mesh = view3d::buildLayerMeshes(model)[int(shed::Layer::Framing)];
+        const unsigned all = ~0u, noLining = ~(1u << int(shed::Layer::Lining));
+        const QVector3D above(500, 400, 600), below(500, -400, 600);
+        QCOMPARE(lines(view3d::frontEdgeIndices(mesh, above, noLining), mesh).size(), 9);
+        const auto covered = lines(view3d::frontEdgeIndices(mesh, above, all), mesh);
+        QCOMPARE(covered.size(), 5);
+        for (const auto &[a, b] : covered)
+            QVERIFY(a.y() < 20 || b.y() < 20);
+        QCOMPARE(lines(view3d::frontEdgeIndices(mesh, below, all), mesh).size(), 9);
+        // The sheet's own edges lie on its faces: it does not hide them.
+        const auto lining = view3d::buildLayerMeshes(model)[int(shed::Layer::Lining)];
+        QCOMPARE(lines(view3d::frontEdgeIndices(lining, above, all), lining).size(), 9);
     }
 
 private:
