@@ -8,7 +8,10 @@ namespace corvelle {
 QFont WizardFont()
 {
     QFont font;
-    font.setFamilies({QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+    // Nimbus Sans comes as OpenType and as Type 1; Qt takes the Type 1 file unless told the
+    // foundry of the OpenType one, and parsing it costs the first paint about 3 ms.
+    font.setFamilies({QStringLiteral("Nimbus Sans [UKWN]"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
                       QStringLiteral("Helvetica")});
     font.setPointSize(8);
     return font;
