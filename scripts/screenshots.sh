@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Renders every wizard screen, as first shown, to docs/screenshots/screenN.png
 # without a display (offscreen platform), and the 2D screen at two more styles. With
-# --large it also writes screenN-large.png in the Large Fonts layout. Then the host's 3D document in its four
-# shading modes and plan pages (host-3d-MODE.png, plans-pageN.png, style-plan-102.png), and
-# the host's whole window after each path's Finish (host-3d.png, host-2d.png).
+# --large it also writes screenN-large.png in the Large Fonts layout. Then the host's 3D
+# document in its four shading modes and plan pages (host-3d-MODE.png, plans-pageN.png,
+# style-plan-102.png), and the host's whole window after each path's Finish (host-3d.png,
+# host-2d.png).
 # BUILD_DIR selects the build tree (default: build).
 set -euo pipefail
 cd "$(dirname "$0")/.."
