@@ -487,12 +487,10 @@ QByteArray frontEdgeIndices(const LayerMesh &mesh, QVector3D eye, unsigned layer
 
 QList<QVector3D> memberCorners(const Member &m)
 {
-    const Frame f{m.rotation.normalized(), m.position};
+    const Prism prism(m);
     QList<QVector3D> out;
-    for (const QPointF &p : crossSection(m)) {
-        out.append(f.toWorld({float(p.x()), float(p.y()), 0}));
-        out.append(f.toWorld({float(p.x()), float(p.y()), m.size.z()}));
-    }
+    for (qsizetype i = 0; i < prism.size(); ++i)
+        out << prism.near[i] << prism.far[i];
     return out;
 }
 
