@@ -37,7 +37,8 @@ QStandardItem *textItem(const QString &text)
 QStandardItem *sentenceItem(const QString &text)
 {
     QStandardItem *item = textItem(text);
-    item->setToolTip(Qt::convertFromPlainText(text));
+    if (!text.isEmpty()) // an empty one would still show as an empty box
+        item->setToolTip(Qt::convertFromPlainText(text));
     return item;
 }
 
