@@ -33,7 +33,7 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 # The copyright file and the changelog a Debian package carries.
 set(_doc "${CMAKE_BINARY_DIR}/package-doc")
 file(MAKE_DIRECTORY "${_doc}")
-file(WRITE "${_doc}/copyright"
+file(CONFIGURE OUTPUT "${_doc}/copyright" @ONLY CONTENT
 "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/
 Upstream-Name: Corvelle
 
@@ -42,8 +42,9 @@ Copyright: 2026 Corvelle
 License: proprietary
  All rights reserved.
 ")
-string(TIMESTAMP _date "%a, %d %b %Y %H:%M:%S +0000" UTC)
-file(WRITE "${_doc}/changelog"
+# The day only (or SOURCE_DATE_EPOCH's), so a new configure does not remake the package.
+string(TIMESTAMP _date "%a, %d %b %Y 00:00:00 +0000" UTC)
+file(CONFIGURE OUTPUT "${_doc}/changelog" @ONLY CONTENT
 "corvelle (${PROJECT_VERSION}) unstable; urgency=medium
 
   * Release ${PROJECT_VERSION}.

@@ -48,9 +48,11 @@ done
 root="$scratch/root"
 mkdir -p "$root/var/lib/dpkg/updates" "$root/var/lib/dpkg/info"
 touch "$root/var/lib/dpkg/status"
-# Every dependency is a package Debian has (the scratch root has none installed).
+# Every dependency is a package, installed on this machine that runs the programs (the
+# scratch root has none).
 for dependency in $(field Depends | sed -E 's/\([^)]*\)//g; s/\|/,/g; s/[ ,]+/ /g'); do
-    apt-cache show "$dependency" >/dev/null 2>&1 || fail "the dependency $dependency is no Debian package"
+    dpkg-query -W -f='${Status}' "$dependency" 2>/dev/null | grep -q "ok installed" ||
+        fail "the dependency $dependency is not an installed package"
 done
 dpkg --root="$root" --force-depends --log=/dev/null -i "$deb" >"$scratch/dpkg.log" 2>&1 ||
     { cat "$scratch/dpkg.log"; fail "dpkg cannot install the package"; }
@@ -82,6 +84,8 @@ for _ in $(seq 100); do
 done
 document=$(call /Brasswick/Documents Brasswick.Documents.Add | sed -n 's/.*object path "\(.*\)"/\1/p')
 [ -n "$document" ] || fail "Add gave no document"
+call "$document/File" Brasswick.File.LoadSymbol 'string:*\Program Data\2D Sheds\Shed_107.KQ' \
+    boolean:false boolean:true boolean:true >/dev/null || fail "the installed host cannot load a style drawing"
 # The wizard writes the width into the user's folder; the host reads it there.
 printf '12\r\n' >"$user/shedSize.txt"
 call "$document" Brasswick.Document.RunMorvish 'string:*\Program Data\2dsheds.mrq' >/dev/null ||

@@ -20,11 +20,16 @@ for (const { file, members, bounds } of manifest) {
     const id = api.OpenModel(new Uint8Array(readFileSync(file)));
     if (api.GetModelSchema(id) !== 'IFC4')
         faults.push(`schema ${api.GetModelSchema(id)}`);
-    // Every line is read through the schema's own constructor for its entity.
+    // Every line is read through the schema's own constructor for its entity; every
+    // GlobalId is 22 characters of IFC's base 64 (the first of 2 bits) and unique.
     const lines = api.GetAllLines(id);
+    const guids = new Set();
     for (let i = 0; i < lines.size(); ++i) {
         try {
-            api.GetLine(id, lines.get(i));
+            const guid = api.GetLine(id, lines.get(i)).GlobalId?.value;
+            if (guid !== undefined && (!/^[0-3][0-9A-Za-z_$]{21}$/.test(guid) || guids.has(guid)))
+                faults.push(`#${lines.get(i)} has the GlobalId ${guid}, malformed or taken`);
+            guids.add(guid);
         } catch (e) {
             faults.push(`#${lines.get(i)} does not read: ${e.message}`);
         }
