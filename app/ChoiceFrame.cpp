@@ -18,6 +18,12 @@ ChoiceFrame::ChoiceFrame(const QString &caption, QWidget *parent) : QGroupBox(ca
     setAccessibleName(SpokenCaption(caption));
 }
 
+void ChoiceFrame::setPicture(QWidget *picture)
+{
+    picture_ = picture;
+    setAccessibleDescription(picture->accessibleDescription());
+}
+
 bool ChoiceFrame::event(QEvent *event)
 {
     // Before QGroupBox, which takes the space bar for a check box this frame does not have.

@@ -14,8 +14,9 @@ class ChoiceFrame : public QGroupBox {
 public:
     ChoiceFrame(const QString &caption, QWidget *parent);
 
-    // The picture the focus frame is drawn round; without one, round the whole frame.
-    void setPicture(QWidget *picture) { picture_ = picture; }
+    // The picture the focus frame is drawn round (without one, round the whole frame);
+    // the frame takes its accessible description, what choosing it opens.
+    void setPicture(QWidget *picture);
 
     // What Enter, the space bar and the press action do.
     void choose() { Q_EMIT chosen(); }

@@ -79,11 +79,16 @@ void ShowBitmap(QLabel *image, int id)
 
 QString SpokenCaption(const QString &caption)
 {
-    QString spoken = caption.simplified();
+    QString spoken = caption;
+    // The access key's marker (no caption has a literal "&") and the arrows are not spoken.
+    spoken.remove(u'&').remove(QStringLiteral("<<")).remove(QStringLiteral(">>"));
+    spoken = spoken.simplified();
     if (spoken.endsWith(u':'))
         spoken = spoken.chopped(1).trimmed();
     return spoken;
 }
+
+void NameAsSpoken(QPushButton *button) { button->setAccessibleName(SpokenCaption(button->text())); }
 
 void NameBox(QWidget *box, const QString &name)
 {

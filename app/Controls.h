@@ -62,9 +62,13 @@ QLabel *Picture(QWidget *parent, const char *name, const QString &resource, int 
 // the picture's accessible name and description.
 void ShowBitmap(QLabel *image, int id);
 
-// A caption as a screen reader should say it: blanks collapsed, a trailing colon
-// dropped ("Shed  Width" and "Building Width :" become "Shed Width", "Building Width").
+// A caption as a screen reader should say it: no access-key marker, no "<<" or ">>",
+// blanks collapsed, a trailing colon dropped ("<<  &Back" becomes "Back", "Shed  Width"
+// "Shed Width", "Building Width :" "Building Width").
 QString SpokenCaption(const QString &caption);
+
+// A button whose caption carries arrows is named by the rest of it ("Next").
+void NameAsSpoken(QPushButton *button);
 
 // Names a text box or editable list after the label that heads it; the label becomes
 // its buddy, so the label relation points at the box too.

@@ -17,11 +17,9 @@ screen1::screen1(ScreenContext &context)
     Frame1 = Make<ChoiceFrame>(this, "Frame1", QStringLiteral("2D Shed "), 240, 120, 3105, 3255);
     Image2 = Picture(Frame1, "Image2", QStringLiteral(":/pictures/screen1/Image2.svg"), 168, 240, 2184, 2268);
     Frame1->setPicture(Image2);
-    Frame1->setAccessibleDescription(Image2->accessibleDescription());
     Frame2 = Make<ChoiceFrame>(this, "Frame2", QStringLiteral("3D Shed "), 3480, 120, 3105, 3255);
     Image3 = Picture(Frame2, "Image3", QStringLiteral(":/pictures/screen1/Image3.svg"), 180, 240, 2184, 2268);
     Frame2->setPicture(Image3);
-    Frame2->setAccessibleDescription(Image3->accessibleDescription());
 
     Command1 = Make<QPushButton>(this, "Command1", QStringLiteral("Cancel"), 120, 3600, 1125, 345);
     // Not the default button, but Enter still presses it while it has the focus.

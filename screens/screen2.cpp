@@ -32,6 +32,8 @@ screen2::screen2(ScreenContext &context)
 
     Command1 = Make<QPushButton>(Frame1, "Command1", QStringLiteral("<< &Previous "), 600, 2800, 1425, 345);
     Command2 = Make<QPushButton>(Frame1, "Command2", QStringLiteral(" For&ward >>"), 2160, 2800, 1425, 345);
+    NameAsSpoken(Command1);
+    NameAsSpoken(Command2);
 
     Frame2 = Make<QGroupBox>(this, "Frame2", QStringLiteral("Building Width :"), 4560, 120, 2025, 3255);
     Label1 = Make<QLabel>(Frame2, "Label1", QStringLiteral("Shed  Width"), 480, 960, 972, 204);
