@@ -322,7 +322,7 @@ PlanSet::PlanSet(Design design, Model model, MaterialTable materials, StructureR
 namespace {
 
 constexpr int MaterialRowsPerPage = 34;
-constexpr int StructureRowsPerPage = 15;
+constexpr int StructureRowsPerPage = 12;
 
 enum class Page {
     Foundation,
@@ -758,24 +758,27 @@ private:
     void structure(int part)
     {
         const QRectF r = area_.adjusted(8, 8, -8, -8);
-        const double cols[] = {0, 0.13, 0.32, 0.55, 0.63, 0.72, 0.81, 0.88, 1.0};
+        const double cols[] = {0, 0.12, 0.27, 0.58, 0.66, 0.74, 0.82, 0.89, 1.0};
         const char *heads[] = {"Check", "Member", "Size", "Spacing", "Has", "Allowed", "Ratio", "Result"};
         auto colX = [&](int i) { return r.left() + cols[i] * r.width(); };
         double y = r.top();
         p_.save();
         p_.setFont(font(9, true));
         const SiteLoads &l = st_.loads;
-        p_.drawText(QPointF(r.left(), y + 10),
-                    QStringLiteral(
-                        "Design loads: ground snow %1 psf (taken as the roof snow load), roof live %2 psf, floor live "
-                        "%3 psf, dead %4 psf roof and %5 psf floor. Lumber: %6.")
-                        .arg(l.groundSnow)
-                        .arg(l.roofLive)
-                        .arg(l.floorLive)
-                        .arg(l.roofDead)
-                        .arg(l.floorDead)
-                        .arg(speciesName(l.species)));
-        y += 22;
+        const QString loads =
+            QStringLiteral(
+                "Design loads: ground snow %1 psf (taken as the roof snow load), roof live %2 psf, floor live "
+                "%3 psf, dead %4 psf roof and %5 psf floor. Lumber: %6.")
+                .arg(l.groundSnow)
+                .arg(l.roofLive)
+                .arg(l.floorLive)
+                .arg(l.roofDead)
+                .arg(l.floorDead)
+                .arg(speciesName(l.species));
+        const QRectF loadsBox(r.left(), y, r.width(), 40);
+        const QRectF used = p_.boundingRect(loadsBox, Qt::TextWordWrap, loads);
+        p_.drawText(loadsBox, Qt::TextWordWrap, loads);
+        y += used.height() + 8;
         p_.setFont(font(8.5, true));
         for (int i = 0; i < 8; ++i)
             p_.drawText(QRectF(colX(i) + 2, y, colX(i + 1) - colX(i) - 4, 14),
@@ -803,13 +806,18 @@ private:
                             (k >= 3 && k <= 6 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, cells[k]);
             y += 12;
             p_.setFont(font(7));
-            QString under = row.rule;
-            if (!row.suggestion.isEmpty())
-                under += (row.result == Verdict::Fail ? QStringLiteral("  Change: ") : QStringLiteral("  "))
-                         + row.suggestion;
-            p_.drawText(QRectF(colX(1) + 2, y, r.right() - colX(1) - 4, 11), Qt::AlignLeft | Qt::AlignVCenter,
-                        p_.fontMetrics().elidedText(under, Qt::ElideRight, int(r.right() - colX(1) - 4)));
-            y += 14;
+            // The rule, and on a line of its own the change that passes a failure.
+            QStringList under = {row.rule};
+            if (row.result == Verdict::Fail && !row.suggestion.isEmpty())
+                under << QStringLiteral("Change: ") + row.suggestion;
+            else if (!row.suggestion.isEmpty())
+                under[0] += QStringLiteral("  ") + row.suggestion;
+            for (const QString &line : under) {
+                p_.drawText(QRectF(colX(1) + 2, y, r.right() - colX(1) - 4, 11), Qt::AlignLeft | Qt::AlignVCenter,
+                            p_.fontMetrics().elidedText(line, Qt::ElideRight, int(r.right() - colX(1) - 4)));
+                y += 11;
+            }
+            y += 3;
         }
         if (from + StructureRowsPerPage >= st_.rows.size()) {
             p_.drawLine(QPointF(r.left(), y + 1), QPointF(r.right(), y + 1));
@@ -825,9 +833,9 @@ private:
             y += 8;
             for (const QString &n : notes) {
                 const QRectF box(r.left(), y, r.width(), 40);
-                const QRectF used = p_.boundingRect(box, Qt::TextWordWrap, n);
+                const QRectF needed = p_.boundingRect(box, Qt::TextWordWrap, n);
                 p_.drawText(box, Qt::TextWordWrap, n);
-                y += used.height() + 4;
+                y += needed.height() + 4;
             }
         }
         p_.restore();
