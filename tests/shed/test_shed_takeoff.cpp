@@ -241,12 +241,12 @@ void TestShedTakeoff::blockFloorBothDoors()
     // The permit and the deck are the structural check's: 480 sq ft is over both
     // exemptions; a 1/4 in deck has no floor span rating.
     const StructureReport st = checkStructure(m, defaultPrices());
-    QVERIFY(std::any_of(st.rows.begin(), st.rows.end(), [](const CheckRow &r) {
-        return r.check == u"permit" && r.size == u"480 sq ft" && r.result == Verdict::Note;
+    QVERIFY(std::any_of(st.rows.begin(), st.rows.end(), [](const CheckRow &row) {
+        return row.check == u"permit" && row.size == u"480 sq ft" && row.result == Verdict::Note;
     }));
-    QVERIFY(std::any_of(st.rows.begin(), st.rows.end(), [](const CheckRow &r) {
-        return r.check == u"floor deck" && r.size == u"1/4 in plywood" && r.result == Verdict::Fail
-               && r.suggestion.startsWith(u"1/2 in plywood deck");
+    QVERIFY(std::any_of(st.rows.begin(), st.rows.end(), [](const CheckRow &row) {
+        return row.check == u"floor deck" && row.size == u"1/4 in plywood" && row.result == Verdict::Fail
+               && row.suggestion.startsWith(u"1/2 in plywood deck");
     }));
 }
 
