@@ -14,7 +14,7 @@
 
 namespace corvelle::shed {
 
-BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exports)
+BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exports, const SiteLoads &loads)
 {
     BuildResult result;
     ReadResult read = readDesign(shedData);
@@ -24,9 +24,10 @@ BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exp
     }
     BuildOutputs out;
     out.design = *read.design;
-    out.model = buildModel(out.design);
+    out.model = buildModel(out.design, loads);
     out.takeoff = takeoff(out.model, prices);
-    out.warnings = warnings(out.design, out.model) + out.takeoff.warnings;
+    out.structure = checkStructure(out.model, prices);
+    out.warnings = warnings(out.design, out.model) + out.structure.failureSentences() + out.takeoff.warnings;
     if (exports) {
         for (const QString &name : outputNames())
             out.files.append({name, formOutput(out, name)});
@@ -37,8 +38,9 @@ BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exp
 
 QStringList outputNames()
 {
-    return {QStringLiteral("shed.glb"), QStringLiteral("shed.obj"),      QStringLiteral("shed.mtl"),
-            QStringLiteral("shed.ifc"), QStringLiteral("materials.csv"), QStringLiteral("cutlist.csv")};
+    return {QStringLiteral("shed.glb"),      QStringLiteral("shed.obj"),    QStringLiteral("shed.mtl"),
+            QStringLiteral("shed.ifc"),      QStringLiteral("materials.csv"), QStringLiteral("cutlist.csv"),
+            QStringLiteral("structure.csv")};
 }
 
 QByteArray formOutput(const BuildOutputs &o, const QString &name)
@@ -55,6 +57,8 @@ QByteArray formOutput(const BuildOutputs &o, const QString &name)
         return materialsCsv(o.takeoff);
     if (name == u"cutlist.csv")
         return cutListCsv(o.takeoff);
+    if (name == u"structure.csv")
+        return structureCsv(o.structure);
     return {};
 }
 
@@ -63,7 +67,7 @@ QString writeOutputs(const BuildOutputs &outputs, const QString &dir)
     if (!QDir().mkpath(dir))
         return QStringLiteral("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(dir));
     std::vector<std::unique_ptr<QSaveFile>> files;
-    // The six files, each taken from `files` when it is there or formed now; then any
+    // The seven files, each taken from `files` when it is there or formed now; then any
     // further file a caller added (the plans).
     QStringList names = outputNames();
     for (const auto &f : outputs.files) {
@@ -105,6 +109,12 @@ QString summary(const BuildOutputs &o)
             s += QStringLiteral("  %1 %2\n").arg(layerName(Layer(l)), -11).arg(n);
     }
     s += QStringLiteral("Total cost: %1\n").arg(o.takeoff.total, 0, 'f', 2);
+    const int failures = o.structure.failures();
+    s += QStringLiteral("Structure: %1 checks at %2 psf ground snow, %3; %4 failing\n")
+             .arg(o.structure.rows.size())
+             .arg(o.structure.loads.groundSnow)
+             .arg(speciesName(o.structure.loads.species))
+             .arg(failures);
     if (o.warnings.isEmpty())
         s += QStringLiteral("No warnings.\n");
     for (const QString &w : o.warnings)

@@ -63,6 +63,10 @@ int appendView(tinygltf::Model &g, const std::vector<T> &data, int target)
 
 double rounded(double v, double scale) { return std::round(v * scale) / scale; }
 
+QByteArray csvNumber(double v, int decimals) { return QByteArray::number(v, 'f', decimals); }
+
+} // namespace
+
 QByteArray csvField(const QString &text)
 {
     QByteArray f = text.toUtf8();
@@ -72,13 +76,6 @@ QByteArray csvField(const QString &text)
     }
     return f;
 }
-
-QByteArray csvNumber(double v, int decimals)
-{
-    return QByteArray::number(v, 'f', decimals);
-}
-
-} // namespace
 
 Colour layerColour(Layer layer, const QString &outerWallMaterial)
 {

@@ -21,6 +21,8 @@ QByteArray exportIfc(const Model &model);
 // UTF-8 CSV with a header row.
 QByteArray materialsCsv(const Takeoff &takeoff);
 QByteArray cutListCsv(const Takeoff &takeoff);
+// One CSV field, quoted when it holds a comma, a quote or a line break.
+QByteArray csvField(const QString &text);
 
 // The colour a layer is drawn in (linear RGB 0..1); the siding follows OuterWallMaterial.
 struct Colour {

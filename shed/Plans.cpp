@@ -313,23 +313,37 @@ MaterialTable materialTable(const Takeoff &takeoff)
     return t;
 }
 
-PlanSet::PlanSet(Design design, Model model, MaterialTable materials)
-    : design_(std::move(design)), model_(std::move(model)), materials_(std::move(materials))
+PlanSet::PlanSet(Design design, Model model, MaterialTable materials, StructureReport structure)
+    : design_(std::move(design)), model_(std::move(model)), materials_(std::move(materials)),
+      structure_(std::move(structure))
 {
 }
 
 namespace {
 
 constexpr int MaterialRowsPerPage = 34;
+constexpr int StructureRowsPerPage = 12;
 
-enum class Page { Foundation, Floor, FrontWall, BackWall, LeftWall, RightWall, Roof, RoofDetail, Ramp, Materials };
+enum class Page {
+    Foundation,
+    Floor,
+    FrontWall,
+    BackWall,
+    LeftWall,
+    RightWall,
+    Roof,
+    RoofDetail,
+    Ramp,
+    Materials,
+    Structure
+};
 
 struct PageRef {
     Page page;
-    int part = 0; // material list continuation
+    int part = 0; // material list or structural notes continuation
 };
 
-QList<PageRef> pagesOf(const MaterialTable &t)
+QList<PageRef> pagesOf(const MaterialTable &t, const StructureReport &structure)
 {
     QList<PageRef> pages = {{Page::Foundation}, {Page::Floor},    {Page::FrontWall},  {Page::BackWall},
                             {Page::LeftWall},   {Page::RightWall}, {Page::Roof},      {Page::RoofDetail},
@@ -337,6 +351,9 @@ QList<PageRef> pagesOf(const MaterialTable &t)
     const int parts = std::max(1, int((t.rows.size() + MaterialRowsPerPage - 1) / MaterialRowsPerPage));
     for (int i = 0; i < parts; ++i)
         pages.append({Page::Materials, i});
+    const int notes = int((structure.rows.size() + StructureRowsPerPage - 1) / StructureRowsPerPage);
+    for (int i = 0; i < notes; ++i)
+        pages.append({Page::Structure, i});
     return pages;
 }
 
@@ -359,6 +376,8 @@ QString titleOf(const PageRef &r, const Model &model)
     case Page::Ramp: return QStringLiteral("Ramp detail");
     case Page::Materials:
         return r.part == 0 ? QStringLiteral("Material list") : QStringLiteral("Material list (continued)");
+    case Page::Structure:
+        return r.part == 0 ? QStringLiteral("Structural notes") : QStringLiteral("Structural notes (continued)");
     }
     return {};
 }
@@ -374,8 +393,9 @@ QList<const Member *> select(const Model &model, const std::function<bool(const 
 
 class PagePainter {
 public:
-    PagePainter(QPainter &p, QSizeF page, const Design &d, const Model &m, const MaterialTable &t)
-        : p_(p), page_(page), d_(d), m_(m), t_(t)
+    PagePainter(QPainter &p, QSizeF page, const Design &d, const Model &m, const MaterialTable &t,
+                const StructureReport &st)
+        : p_(p), page_(page), d_(d), m_(m), t_(t), st_(st)
     {
         area_ = QRectF(Margin, Margin, page.width() - 2 * Margin - TitleBlockWidth - 8, page.height() - 2 * Margin);
     }
@@ -399,6 +419,9 @@ public:
         case Page::RoofDetail: scale = roofDetail(); break;
         case Page::Ramp: scale = ramp(); break;
         case Page::Materials: materials(ref.part); break;
+        case Page::Structure:
+            structure(ref.part);
+            break;
         }
         titleBlock(titleOf(ref, m_), scale, number, count);
         p_.restore();
@@ -730,6 +753,94 @@ private:
         p_.restore();
     }
 
+    // The design loads, then the check table, each row with its rule and any change
+    // that passes beneath it, then the notes a permit office asks about.
+    void structure(int part)
+    {
+        const QRectF r = area_.adjusted(8, 8, -8, -8);
+        const double cols[] = {0, 0.12, 0.27, 0.58, 0.66, 0.74, 0.82, 0.89, 1.0};
+        const char *heads[] = {"Check", "Member", "Size", "Spacing", "Has", "Allowed", "Ratio", "Result"};
+        auto colX = [&](int i) { return r.left() + cols[i] * r.width(); };
+        double y = r.top();
+        p_.save();
+        p_.setFont(font(9, true));
+        const SiteLoads &l = st_.loads;
+        const QString loads =
+            QStringLiteral(
+                "Design loads: ground snow %1 psf (taken as the roof snow load), roof live %2 psf, floor live "
+                "%3 psf, dead %4 psf roof and %5 psf floor. Lumber: %6.")
+                .arg(l.groundSnow)
+                .arg(l.roofLive)
+                .arg(l.floorLive)
+                .arg(l.roofDead)
+                .arg(l.floorDead)
+                .arg(speciesName(l.species));
+        const QRectF loadsBox(r.left(), y, r.width(), 40);
+        const QRectF used = p_.boundingRect(loadsBox, Qt::TextWordWrap, loads);
+        p_.drawText(loadsBox, Qt::TextWordWrap, loads);
+        y += used.height() + 8;
+        p_.setFont(font(8.5, true));
+        for (int i = 0; i < 8; ++i)
+            p_.drawText(QRectF(colX(i) + 2, y, colX(i + 1) - colX(i) - 4, 14),
+                        (i >= 3 && i <= 6 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
+                        QString::fromLatin1(heads[i]));
+        y += 16;
+        p_.setPen(QPen(Qt::black, 0.6));
+        p_.drawLine(QPointF(r.left(), y - 1), QPointF(r.right(), y - 1));
+        const auto len = [](double v) { return v > 0 ? lengthText(v) : QString(); };
+        const qsizetype from = qsizetype(part) * StructureRowsPerPage;
+        for (qsizetype i = from; i < std::min<qsizetype>(st_.rows.size(), from + StructureRowsPerPage); ++i) {
+            const CheckRow &row = st_.rows[i];
+            const bool slope = row.check == u"roof slope";
+            const QStringList cells = {row.check,
+                                       row.member,
+                                       row.size,
+                                       len(row.spacing),
+                                       slope ? QStringLiteral("%1:12").arg(row.span) : len(row.span),
+                                       slope ? QStringLiteral("%1:12").arg(row.allowed) : len(row.allowed),
+                                       row.ratio > 0 ? QString::number(row.ratio, 'f', 2) : QString(),
+                                       verdictName(row.result)};
+            p_.setFont(font(8, row.result == Verdict::Fail));
+            for (int k = 0; k < 8; ++k)
+                p_.drawText(QRectF(colX(k) + 2, y, colX(k + 1) - colX(k) - 4, 12),
+                            (k >= 3 && k <= 6 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, cells[k]);
+            y += 12;
+            p_.setFont(font(7));
+            // The rule, and on a line of its own the change that passes a failure.
+            QStringList under = {row.rule};
+            if (row.result == Verdict::Fail && !row.suggestion.isEmpty())
+                under << QStringLiteral("Change: ") + row.suggestion;
+            else if (!row.suggestion.isEmpty())
+                under[0] += QStringLiteral("  ") + row.suggestion;
+            for (const QString &line : under) {
+                p_.drawText(QRectF(colX(1) + 2, y, r.right() - colX(1) - 4, 11), Qt::AlignLeft | Qt::AlignVCenter,
+                            p_.fontMetrics().elidedText(line, Qt::ElideRight, int(r.right() - colX(1) - 4)));
+                y += 11;
+            }
+            y += 3;
+        }
+        if (from + StructureRowsPerPage >= st_.rows.size()) {
+            p_.drawLine(QPointF(r.left(), y + 1), QPointF(r.right(), y + 1));
+            QStringList notes = {
+                QStringLiteral("%1 of %2 checks fail.").arg(st_.failures()).arg(st_.rows.size()),
+                QStringLiteral("Permit: one-storey accessory buildings are exempt up to 200 sq ft under the "
+                               "residential code, up to 120 sq ft under the building code and many local "
+                               "amendments; ask the permit office which applies.")};
+            if (d_.trusses)
+                notes << QStringLiteral(
+                    "Trusses: site-built trusses need truss design drawings from their maker or an engineer.");
+            p_.setFont(font(8));
+            y += 8;
+            for (const QString &n : notes) {
+                const QRectF box(r.left(), y, r.width(), 40);
+                const QRectF needed = p_.boundingRect(box, Qt::TextWordWrap, n);
+                p_.drawText(box, Qt::TextWordWrap, n);
+                y += needed.height() + 4;
+            }
+        }
+        p_.restore();
+    }
+
     void titleBlock(const QString &title, const QString &scale, int number, int count)
     {
         const QRectF r(page_.width() - Margin - TitleBlockWidth, Margin, TitleBlockWidth, page_.height() - 2 * Margin);
@@ -791,6 +902,7 @@ private:
     const Design &d_;
     const Model &m_;
     const MaterialTable &t_;
+    const StructureReport &st_;
     QRectF area_;
 };
 
@@ -807,17 +919,18 @@ constexpr double SvgPageGap = 24;
 QStringList PlanSet::pageTitles() const
 {
     QStringList out;
-    for (const PageRef &r : pagesOf(materials_))
+    for (const PageRef &r : pagesOf(materials_, structure_))
         out.append(titleOf(r, model_));
     return out;
 }
 
 void PlanSet::paintPage(QPainter &painter, int index, QSizeF pageSize) const
 {
-    const QList<PageRef> pages = pagesOf(materials_);
+    const QList<PageRef> pages = pagesOf(materials_, structure_);
     if (index < 0 || index >= pages.size())
         return;
-    PagePainter(painter, pageSize, design_, model_, materials_).paint(pages[index], index + 1, int(pages.size()));
+    PagePainter(painter, pageSize, design_, model_, materials_, structure_)
+        .paint(pages[index], index + 1, int(pages.size()));
 }
 
 void PlanSet::print(QPagedPaintDevice &device) const

@@ -2,6 +2,7 @@
 
 #include "shed/Design.h"
 #include "shed/Model.h"
+#include "shed/Structure.h"
 
 #include <QByteArray>
 #include <QLocale>
@@ -13,8 +14,8 @@ class QPainter;
 class QPagedPaintDevice;
 
 // Plans to build from, drawn to a standard architectural scale: foundation, floor framing,
-// the four wall elevations, roof framing, a rafter or truss detail, the ramp and the
-// material list, each page with a title block of the design's values.
+// the four wall elevations, roof framing, a rafter or truss detail, the ramp, the
+// material list and the structural notes, each page with a title block of the design's values.
 namespace corvelle::shed {
 
 // Letter where the locale measures in inches (US, Canada...), A4 elsewhere; always landscape.
@@ -33,7 +34,8 @@ MaterialTable materialTable(const Takeoff &takeoff);
 
 class PlanSet {
 public:
-    PlanSet(Design design, Model model, MaterialTable materials);
+    // With a structural check, a "Structural notes" sheet follows the material list.
+    PlanSet(Design design, Model model, MaterialTable materials, StructureReport structure = {});
 
     QStringList pageTitles() const;
     int pageCount() const { return int(pageTitles().size()); }
@@ -51,6 +53,7 @@ private:
     Design design_;
     Model model_;
     MaterialTable materials_;
+    StructureReport structure_;
 };
 
 // The 2D path's plan of one building style: its drawing is the host's; this is the

@@ -372,8 +372,13 @@ Takeoff takeoff(const Model &model, const PriceTable &prices)
         add({QStringLiteral("asphalt shingles"), std::ceil(sqft / r::BundleSqFt - 1e-9), QStringLiteral("bundle"), shingles.price, 0,
              QStringLiteral("%1 sq ft of roof, %2 % waste, 3 bundles a square").arg(number(roofArea / 144, 0)).arg(r::RoofingWaste * 100)});
         const Price felt = pricer.find(QStringLiteral("roofing underlayment"));
-        add({QStringLiteral("roofing underlayment"), std::ceil(sqft / r::FeltRollSqFt - 1e-9), QStringLiteral("roll"), felt.price, 0,
-             QStringLiteral("No. 15 felt, %1 sq ft a roll").arg(r::FeltRollSqFt)});
+        // Below 4:12 shingles need two layers of underlayment.
+        const int layers = lowestRoofPitch(model.design) < r::DoubleUnderlaymentBelow - 1e-9 ? 2 : 1;
+        add({QStringLiteral("roofing underlayment"), std::ceil(layers * sqft / r::FeltRollSqFt - 1e-9),
+             QStringLiteral("roll"), felt.price, 0,
+             QStringLiteral("No. 15 felt, %1 sq ft a roll%2")
+                 .arg(r::FeltRollSqFt)
+                 .arg(layers > 1 ? QStringLiteral(", two layers below 4:12") : QString())});
     }
     t.total = std::round(t.total * 100) / 100;
 

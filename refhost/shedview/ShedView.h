@@ -3,10 +3,14 @@
 #include "shed/Design.h"
 #include "shed/Model.h"
 #include "shed/Plans.h"
+#include "shed/Structure.h"
 #include "shed/Takeoff.h"
 
 #include <QWidget>
 
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
 class QLabel;
 class QPagedPaintDevice;
 class QSortFilterProxyModel;
@@ -26,7 +30,8 @@ public:
 };
 
 // A shed design as its builder works with it: the 3D view beside the material list with
-// costs, the cut list, the warnings and the price table, which can be edited in place.
+// costs, the cut list, the warnings, the structural check under editable design loads
+// and the price table, which can be edited in place.
 class ShedView : public QWidget, public PlanDocument {
     Q_OBJECT
 public:
@@ -39,6 +44,17 @@ public:
     QWidget *view3d() const { return view3d_; }
     QStandardItemModel *materialsTable() const { return materials_; }
     QStandardItemModel *pricesTable() const { return prices_; }
+    QStandardItemModel *structureTable() const { return structureTable_; }
+    const shed::StructureReport &structure() const { return structure_; }
+    const shed::SiteLoads &loads() const { return loads_; }
+
+    // New design loads: frames the shed again, takes it off and checks it, as editing the
+    // ground snow or the species above the Structure tab does.
+    void setLoads(const shed::SiteLoads &loads);
+    // Draws the members of failing checks in the warning colour.
+    void setShowFailing(bool show);
+    // What a pick in the 3D view adds: the member's check and its verdict.
+    QString pickNote(int member) const;
     QString totalText() const;
 
     // Changes one item's price and takes off again, as editing the price cell does.
@@ -63,14 +79,22 @@ private:
     void fillCuts();
     void fillWarnings();
     void fillPrices();
+    void fillStructure();
+    void showFailing();
     shed::PlanSet plans() const;
 
     shed::Design design_;
     shed::Model model_;
     shed::PriceTable priceTable_;
     shed::Takeoff takeoff_;
+    shed::SiteLoads loads_;
+    shed::StructureReport structure_;
+    QHash<int, int> checkOfMember_; // member index -> its first row in structure_
     QWidget *view3d_;
-    QStandardItemModel *materials_, *cuts_, *warnings_, *prices_;
+    QStandardItemModel *materials_, *cuts_, *warnings_, *prices_, *structureTable_;
+    QDoubleSpinBox *snowBox_;
+    QComboBox *speciesBox_;
+    QCheckBox *failingBox_;
     QLabel *total_;
     bool filling_ = false;
 };

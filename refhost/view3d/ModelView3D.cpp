@@ -200,7 +200,30 @@ ModelView3D::~ModelView3D()
 void ModelView3D::setModel(const shed::Model &model)
 {
     model_ = model;
-    state_->meshes = buildLayerMeshes(model_);
+    warned_.clear();
+    uploadMeshes();
+    Bounds all;
+    for (const LayerMesh &mesh : state_->meshes)
+        all.add(Bounds{mesh.min, mesh.max});
+    state_->sceneCentre = all.centre();
+    state_->sceneRadius = std::max(1.0f, all.radius());
+    fitToView();
+}
+
+void ModelView3D::setWarnedMembers(const QList<int> &members)
+{
+    const QSet<int> warned(members.begin(), members.end());
+    if (warned == warned_)
+        return;
+    warned_ = warned;
+    uploadMeshes();
+    state_->updateFrontEdges();
+    state_->notify();
+}
+
+void ModelView3D::uploadMeshes()
+{
+    state_->meshes = buildLayerMeshes(model_, warned_);
     const auto &meshes = state_->meshes;
     for (int i = 0; i < shed::LayerCount; ++i) {
         state_->faceGeometry[i]->setMesh(meshes[i]);
@@ -209,12 +232,6 @@ void ModelView3D::setModel(const shed::Model &model)
         state_->edgeGeometry[i]->setMesh(meshes[i]);
         state_->frontEdgeGeometry[i]->setMesh(meshes[i]);
     }
-    Bounds all;
-    for (const LayerMesh &mesh : meshes)
-        all.add(Bounds{mesh.min, mesh.max});
-    state_->sceneCentre = all.centre();
-    state_->sceneRadius = std::max(1.0f, all.radius());
-    fitToView();
 }
 
 void ModelView3D::setShading(shed::Shading shading)
@@ -342,6 +359,11 @@ void ModelView3D::pick(QPointF point)
         text += tr(", piece %1 x %2").arg(inches(m.length), inches(m.width));
     else
         text += tr(", %1 x %2 x %3").arg(inches(m.size.x()), inches(m.size.y()), inches(m.size.z()));
+    if (pickNote_) {
+        const QString note = pickNote_(*hit);
+        if (!note.isEmpty())
+            text += QStringLiteral(". ") + note;
+    }
     info_->setText(text);
     Q_EMIT memberPicked(*hit);
 }

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -92,6 +93,10 @@ public:
 
     void setModel(const shed::Model &model);
     const shed::Model &model() const { return model_; }
+    // Members drawn in the warning colour (indices into the model), keeping the camera.
+    void setWarnedMembers(const QList<int> &members);
+    // What a pick adds about the member (its structural check), after what it is.
+    void setPickNote(std::function<QString(int)> note) { pickNote_ = std::move(note); }
 
     void setShading(shed::Shading shading);
     shed::Shading shading() const { return shed::Shading(state_->shading_); }
@@ -126,7 +131,11 @@ protected:
 private:
     Bounds visibleBounds() const;
 
+    void uploadMeshes();
+
     shed::Model model_;
+    QSet<int> warned_;
+    std::function<QString(int)> pickNote_;
     std::unique_ptr<SceneState> state_;
     QQuickView *quick_;
     QWidget *container_;

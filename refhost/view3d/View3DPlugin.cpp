@@ -14,6 +14,14 @@ public:
     {
         return view_.createView(model, shading, parent);
     }
+    void showModel(QWidget *view, const shed::Model *model, const QList<int> &warned) const override
+    {
+        view_.showModel(view, model, warned);
+    }
+    void setPickNote(QWidget *view, std::function<QString(int)> pickNote) const override
+    {
+        view_.setPickNote(view, std::move(pickNote));
+    }
     QImage grabWithScenes(QWidget *widget) const override { return view_.grabWithScenes(widget); }
     void afterNextFrames(QWidget *widget, QObject *context, std::function<void()> done) const override
     {

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTest>
 
 #include <cstdio>
@@ -52,6 +53,24 @@ int main(int argc, char *argv[])
         shown.wait(5000);
         QTest::qWait(100);
         view3d::ModelView3D::grabWithScenes(&view).save(out.filePath(QStringLiteral("host-3d-%1.png").arg(QLatin1String(names[mode - 1]))));
+    }
+    // The Structure tab under a heavy snow load, its failing members in the warning colour.
+    if (auto *tabs = view.findChild<QTabWidget *>()) {
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->tabText(i) == QLatin1String("Structure"))
+                tabs->setCurrentIndex(i);
+        shed::SiteLoads heavy = view.loads();
+        heavy.groundSnow = 80;
+        view.setLoads(heavy);
+        view.setShowFailing(true);
+        view3d->setShading(shed::Shading::Smooth);
+        view3d->setPreset(view3d::ViewPreset::Front);
+        QSignalSpy shown(view3d, &view3d::ModelView3D::frameShown);
+        shown.wait(5000);
+        QTest::qWait(100);
+        view3d::ModelView3D::grabWithScenes(&view).save(out.filePath(QStringLiteral("host-structure.png")));
+        tabs->setCurrentIndex(0);
+        view.setLoads(built.outputs->model.loads);
     }
     // Plan pages at 110 dpi, as a reader sees them on screen.
     const shed::PlanSet plans(built.outputs->design, built.outputs->model, shed::materialTable(view.takeoff()));

@@ -47,7 +47,7 @@ QString write(const QTemporaryDir &dir, const QString &name, const QByteArray &b
     return f.fileName();
 }
 
-const QStringList Outputs = {"shed.glb", "shed.obj", "shed.mtl", "shed.ifc", "materials.csv", "cutlist.csv"};
+const QStringList Outputs = {"shed.glb", "shed.obj", "shed.mtl", "shed.ifc", "materials.csv", "cutlist.csv", "structure.csv"};
 
 // Every roof and floor kind and both framings, doors and ramps at both ends.
 QList<ShedDesign> variants()
@@ -88,6 +88,7 @@ class TestShedBuild : public QObject {
 private Q_SLOTS:
     void buildsTheSixFiles();
     void refusedFileWritesNothing();
+    void structureFileAndDesignLoads();
     void glbPassesTheValidator();
     void ifcPassesTheReaders();
 };
@@ -181,6 +182,40 @@ void TestShedBuild::refusedFileWritesNothing()
     QVERIFY(run.err.contains("cutlist.csv"));
     QVERIFY(glb.open(QIODevice::ReadOnly));
     QCOMPARE(glb.readAll(), before);
+}
+
+// structure.csv with the columns the check promises; --snow and --species change the
+// check and the framing; a bad value is refused in one sentence with status 2, writing
+// nothing.
+void TestShedBuild::structureFileAndDesignLoads()
+{
+    QTemporaryDir dir;
+    ShedDesign d = testing::workedExample();
+    d.JoistType = "1"; // 2x4 lumber: the studs follow it
+    d.StudMaterialLine = "2x4 Studs for walls";
+    d.InnerHeight = "12";
+    const QString file = write(dir, "ShedData.txt", testing::fileOf(d));
+    Run run = host({"--build", file, "--out", dir.filePath("out"), "--snow", "70", "--species", "sp"});
+    QCOMPARE(run.code, 0);
+    QVERIFY2(run.out.contains("Structure: "), qPrintable(run.out));
+    QVERIFY2(run.out.contains("70 psf ground snow, No.2 Southern Pine; 1 failing"), qPrintable(run.out));
+    QFile csv(dir.filePath("out/structure.csv"));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = csv.readAll().split('\n');
+    QCOMPARE(lines[0], QByteArray("check,member,size,spacing_in,span_in,allowed_in,ratio,result,rule,suggestion"));
+    QVERIFY2(lines[1].startsWith("studs,wall studs,2x4,16,144,120,1.2,fail,"), lines[1].constData());
+    QVERIFY(std::any_of(lines.begin(), lines.end(),
+                        [](const QByteArray &l) { return l.startsWith("header,front door header,"); }));
+    QVERIFY(std::any_of(lines.begin(), lines.end(), [](const QByteArray &l) { return l.startsWith("permit,"); }));
+
+    for (const QStringList &bad :
+         {QStringList{"--snow", "151"}, QStringList{"--snow", "deep"}, QStringList{"--species", "oak"}}) {
+        run = host(QStringList{"--build", file, "--out", dir.filePath("refused")} + bad);
+        QCOMPARE(run.code, 2);
+        QCOMPARE(run.err.count('\n'), 1);
+        QVERIFY2(run.err.contains(bad[0]), qPrintable(run.err));
+        QVERIFY(!QFileInfo::exists(dir.filePath("refused")));
+    }
 }
 
 void TestShedBuild::glbPassesTheValidator()
