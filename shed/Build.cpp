@@ -14,7 +14,7 @@
 
 namespace corvelle::shed {
 
-BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exports)
+BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exports, Units units)
 {
     BuildResult result;
     ReadResult read = readDesign(shedData);
@@ -23,9 +23,10 @@ BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exp
         return result;
     }
     BuildOutputs out;
+    out.units = units;
     out.design = *read.design;
     out.model = buildModel(out.design);
-    out.takeoff = takeoff(out.model, prices);
+    out.takeoff = takeoff(out.model, prices, units);
     out.warnings = warnings(out.design, out.model) + out.takeoff.warnings;
     if (exports) {
         for (const QString &name : outputNames())
@@ -52,7 +53,7 @@ QByteArray formOutput(const BuildOutputs &o, const QString &name)
     if (name == u"materials.csv")
         return materialsCsv(o.takeoff);
     if (name == u"cutlist.csv")
-        return cutListCsv(o.takeoff);
+        return cutListCsv(o.takeoff, o.units);
     return {};
 }
 

@@ -16,6 +16,7 @@ namespace corvelle::shed {
 
 // Everything one shed data file turns into.
 struct BuildOutputs {
+    Units units;                                // what the lists and plans write lengths in
     Design design;
     Model model;
     Takeoff takeoff;
@@ -29,7 +30,7 @@ struct BuildResult {
 };
 
 // Reads, frames, takes off and (with `exports`) forms the five files.
-BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exports = true);
+BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exports = true, Units units = {});
 
 // The five files' names, and one file's bytes formed from the outputs.
 QStringList outputNames();

@@ -16,7 +16,8 @@ QByteArray exportObj(const Model &model, const QString &mtlFileName = QStringLit
 QByteArray exportMtl(const Model &model);
 // UTF-8 CSV with a header row.
 QByteArray materialsCsv(const Takeoff &takeoff);
-QByteArray cutListCsv(const Takeoff &takeoff);
+// The cut list's numeric length is `length_in`, or `length_mm` in metric.
+QByteArray cutListCsv(const Takeoff &takeoff, Units units = {});
 
 // The colour a layer is drawn in (linear RGB 0..1); the siding follows OuterWallMaterial.
 struct Colour {

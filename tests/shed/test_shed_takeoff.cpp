@@ -54,6 +54,7 @@ private Q_SLOTS:
     void blockFloorBothDoors();
     void lumberIsPackedIntoStockLengths();
     void priceTableProblems();
+    void metricQuantitiesAndNames();
 };
 
 // 12 x 16 ft (W 144, D 192 in), 6 in slab, 2x6 studs (5.5 deep) at 16 in, 10 ft walls,
@@ -269,8 +270,32 @@ void TestShedTakeoff::lumberIsPackedIntoStockLengths()
     QVERIFY(t.warnings.join(' ').contains("longer than any stock length"));
     // The cut list keeps every distinct piece with its count.
     QCOMPARE(t.cuts.size(), 7);
-    QCOMPARE(feetInches(91.5), QStringLiteral("7' 7-1/2\""));
-    QCOMPARE(feetInches(96 + 0.0625), QStringLiteral("8' 0-1/16\""));
+}
+
+// The same pieces in metric: concrete in m³ by the tenth, priced from the yard; lumber
+// and sheets by trade name with the actual size; the cut list unchanged.
+void TestShedTakeoff::metricQuantitiesAndNames()
+{
+    const Model m = modelOf(testing::workedExample());
+    const Takeoff imperial = takeoff(m, defaultPrices());
+    const Takeoff metric = takeoff(m, defaultPrices(), Units(UnitSystem::Metric));
+    // 165,888 cu in = 2.718 m³; +10 % = 2.990, by the tenth: 3.0.
+    const MaterialRow *mix = row(metric, "ready-mix concrete");
+    QVERIFY(mix);
+    QCOMPARE(mix->quantity, 3.0);
+    QCOMPARE(mix->unit, QStringLiteral("m\u00b3"));
+    QVERIFY(std::abs(mix->unitPrice - row(imperial, "ready-mix concrete")->unitPrice / 0.764554857984) < 0.006);
+    QCOMPARE(mix->inTotal, row(imperial, "ready-mix concrete")->inTotal);
+    QCOMPARE(quantity(metric, "concrete mix 80 lb bag"), 176.0);
+    QVERIFY(row(metric, "concrete mix 80 lb bag")->note.contains("0.017 m\u00b3 a bag"));
+    QCOMPARE(quantity(metric, "2x6 (38 x 140 mm) x 2438 mm"), quantity(imperial, "2x6 x 8 ft"));
+    bool sheet = false;
+    for (const MaterialRow &r : metric.materials)
+        sheet |= r.item.contains("plywood (") && r.item.contains(" 4x8 ft (1219 x 2438 mm)");
+    QVERIFY(sheet);
+    QCOMPARE(metric.cuts.size(), imperial.cuts.size());
+    QCOMPARE(metric.cuts.first().stock, imperial.cuts.first().stock);
+    QCOMPARE(metric.cuts.first().lengthIn, imperial.cuts.first().lengthIn);
 }
 
 void TestShedTakeoff::priceTableProblems()
