@@ -12,8 +12,9 @@
 #include <malloc.h>
 
 #include <cstdio>
-#include <memory>
 #include <cstring>
+#include <memory>
+#include <optional>
 
 namespace corvelle::refhost {
 
@@ -30,10 +31,17 @@ const QCommandLineOption PricesOpt(QStringLiteral("prices"),
                                                   "this program)."),
                                    QStringLiteral("file"));
 
-int fail(const QString &text)
+const QCommandLineOption
+    UnitsOpt(QStringLiteral("units"),
+             QStringLiteral("With --build: write the cut list and plans in <units>, metric or imperial "
+                            "(default: imperial)."),
+             QStringLiteral("units"));
+
+// Exit status 2 is a misused command line, as the shells have it; 1 a file that failed.
+int fail(const QString &text, int status = 1)
 {
     std::fprintf(stderr, "corvelle-host: %s\n", qPrintable(text));
-    return 1;
+    return status;
 }
 
 } // namespace
@@ -47,10 +55,7 @@ bool isBuildCommand(int argc, char *argv[])
     return false;
 }
 
-void addBuildOptions(QCommandLineParser &parser)
-{
-    parser.addOptions({BuildOpt, OutOpt, PricesOpt});
-}
+void addBuildOptions(QCommandLineParser &parser) { parser.addOptions({BuildOpt, OutOpt, PricesOpt, UnitsOpt}); }
 
 int runBuildCommand(int argc, char *argv[])
 {
@@ -62,6 +67,10 @@ int runBuildCommand(int argc, char *argv[])
     parser.addHelpOption();
     addBuildOptions(parser);
     parser.process(*app);
+    const std::optional<shed::Units> units =
+        parser.isSet(UnitsOpt) ? shed::Units::fromName(parser.value(UnitsOpt)) : shed::Units();
+    if (!units)
+        return fail(QStringLiteral("--units takes metric or imperial, not \"%1\".").arg(parser.value(UnitsOpt)), 2);
     if (!parser.isSet(OutOpt))
         return fail(QStringLiteral("--build needs --out DIR, the folder to write the outputs into."));
 
@@ -78,7 +87,7 @@ int runBuildCommand(int argc, char *argv[])
     // The exports are formed first: the glTF scene is the most memory --build holds, and
     // once it is serialised its many small blocks go back to the system (glibc keeps freed
     // heap otherwise) before the plans load their fonts on top.
-    const shed::BuildResult result = shed::build(bytes, shed::loadPrices(prices), true);
+    const shed::BuildResult result = shed::build(bytes, shed::loadPrices(prices), true, *units);
     if (!result.outputs)
         return fail(result.error);
     shed::BuildOutputs outputs = *result.outputs;
@@ -90,8 +99,8 @@ int runBuildCommand(int argc, char *argv[])
         app.reset();
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication gui(argc, argv);
-        const shed::PlanSet plans(outputs.design, outputs.model, shed::materialTable(outputs.takeoff));
-        outputs.files.append({QStringLiteral("plans.pdf"), plans.pdf(shed::planPaper())});
+        const shed::PlanSet plans(outputs.design, outputs.model, shed::materialTable(outputs.takeoff), *units);
+        outputs.files.append({QStringLiteral("plans.pdf"), plans.pdf(plans.paper())});
     }
     const QString problem = shed::writeOutputs(outputs, outDir);
     if (!problem.isEmpty())

@@ -10,6 +10,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDir>
+#include <QSettings>
 
 #include <cstdio>
 
@@ -70,6 +71,8 @@ int main(int argc, char *argv[])
     }
 
     Application model(folder);
+    QSettings settings(QStringLiteral("Corvelle"), QStringLiteral("corvelle-host"));
+    model.rememberUnitsIn(&settings);
     HostWindow window(model);
     if (parser.isSet(snapshotOpt))
         window.setSnapshotFile(parser.value(snapshotOpt));

@@ -16,7 +16,7 @@ namespace corvelle::shed {
 
 // Everything one shed data file turns into.
 struct BuildOutputs {
-    Units units;                                // what the lists and plans write lengths in
+    Units units; // what the lists and plans write lengths in
     Design design;
     Model model;
     Takeoff takeoff;

@@ -335,10 +335,10 @@ QByteArray cutListCsv(const Takeoff &t, Units units)
     // The numeric length in the system's unit: inches to 1/16 in, or millimetres to 0.1 mm.
     QByteArray out = "member,stock,length_" + units.lengthUnit().toLatin1() + ",length,angle_1,angle_2,quantity\n";
     for (const CutRow &c : t.cuts) {
-        out += csvField(c.member) + ',' + csvField(c.stock) + ',' +
-               QByteArray::number(units.lengthValue(c.lengthIn), 'f', units.isMetric() ? 1 : 4) + ',' +
-               csvField(units.length(c.lengthIn)) + ',' + QByteArray::number(c.angle1, 'f', 1) + ',' +
-               QByteArray::number(c.angle2, 'f', 1) + ',' + QByteArray::number(c.quantity) + '\n';
+        out += csvField(c.member) + ',' + csvField(c.stock) + ','
+               + QByteArray::number(units.lengthValue(c.lengthIn), 'f', units.isMetric() ? 1 : 4) + ','
+               + csvField(units.length(c.lengthIn)) + ',' + QByteArray::number(c.angle1, 'f', 1) + ','
+               + QByteArray::number(c.angle2, 'f', 1) + ',' + QByteArray::number(c.quantity) + '\n';
     }
     return out;
 }

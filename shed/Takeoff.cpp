@@ -290,10 +290,11 @@ Takeoff takeoff(const Model &model, const PriceTable &prices, Units units)
             ++boards[length];
         const Price price = pricer.find(stock);
         for (auto it = boards.begin(); it != boards.end(); ++it) {
-            const QString item = units.isMetric() ? QStringLiteral("%1 x %2").arg(units.stock(stock), units.length(it.key()))
-                                                  : QStringLiteral("%1 x %2 ft").arg(stock, number(it.key() / 12));
-            add({item, double(it.value()), QStringLiteral("piece"),
-                 price.price * it.key() / 12, 0, QStringLiteral("cut pieces packed into stock lengths, first-fit decreasing")});
+            const QString item = units.isMetric()
+                                     ? QStringLiteral("%1 x %2").arg(units.stock(stock), units.length(it.key()))
+                                     : QStringLiteral("%1 x %2 ft").arg(stock, number(it.key() / 12));
+            add({item, double(it.value()), QStringLiteral("piece"), price.price * it.key() / 12, 0,
+                 QStringLiteral("cut pieces packed into stock lengths, first-fit decreasing")});
         }
     }
     if (oversize)
@@ -318,14 +319,17 @@ Takeoff takeoff(const Model &model, const PriceTable &prices, Units units)
         // "1/2 in plywood, gussets" reads "1/2 in plywood 4x8 ft, gussets".
         const qsizetype comma = stock.indexOf(QLatin1String(", "));
         const QString name = units.stock(comma < 0 ? stock : stock.left(comma));
-        const QString item = !panel ? units.stock(stock) : QStringLiteral("%1 %2%3").arg(name, size, comma < 0 ? QString() : stock.mid(comma));
+        const QString item = !panel
+                                 ? units.stock(stock)
+                                 : QStringLiteral("%1 %2%3").arg(name, size, comma < 0 ? QString() : stock.mid(comma));
         add({item, double(count), price.unit.isEmpty() ? QStringLiteral("piece") : price.unit,
              price.price, 0, QStringLiteral("whole pieces and cut pieces laid out from them")});
     }
 
     for (const auto &[stock, n] : counted) {
         const Price price = pricer.find(stock);
-        add({units.stock(stock), double(n), price.unit.isEmpty() ? QStringLiteral("each") : price.unit, price.price, 0, QString()});
+        add({units.stock(stock), double(n), price.unit.isEmpty() ? QStringLiteral("each") : price.unit, price.price, 0,
+             QString()});
     }
 
     const auto yards = [](double cubicInches, double waste) {
@@ -352,9 +356,20 @@ Takeoff takeoff(const Model &model, const PriceTable &prices, Units units)
         const QString waste = QStringLiteral("%1 % waste included").arg(r::ConcreteWaste * 100);
         const Price mix = pricer.find(QStringLiteral("ready-mix concrete"));
         const Price bag = pricer.find(QStringLiteral("concrete mix 80 lb bag"));
-        MaterialRow a{QStringLiteral("ready-mix concrete"), bulk(slab, r::ConcreteWaste), bulkUnit, bulkPrice(mix), 0, waste, truck};
-        MaterialRow b{QStringLiteral("concrete mix 80 lb bag"), double(bags), QStringLiteral("bag"), bag.price, 0,
-                      QStringLiteral("%1; %2 a bag").arg(waste, units.volume(r::BagYieldCuFt * 1728)), !truck};
+        MaterialRow a{QStringLiteral("ready-mix concrete"),
+                      bulk(slab, r::ConcreteWaste),
+                      bulkUnit,
+                      bulkPrice(mix),
+                      0,
+                      waste,
+                      truck};
+        MaterialRow b{QStringLiteral("concrete mix 80 lb bag"),
+                      double(bags),
+                      QStringLiteral("bag"),
+                      bag.price,
+                      0,
+                      QStringLiteral("%1; %2 a bag").arg(waste, units.volume(r::BagYieldCuFt * 1728)),
+                      !truck};
         (truck ? b : a).note += QStringLiteral("; alternative, not in the total");
         add(a);
         add(b);
@@ -362,16 +377,21 @@ Takeoff takeoff(const Model &model, const PriceTable &prices, Units units)
     if (gravel > 0) {
         const Price price = pricer.find(QStringLiteral("gravel"));
         add({QStringLiteral("gravel"), bulk(gravel, r::GravelWaste), bulkUnit, bulkPrice(price), 0,
-             QStringLiteral("%1 deep, %2 % for compaction").arg(units.length(r::GravelDepth)).arg(r::GravelWaste * 100)});
+             QStringLiteral("%1 deep, %2 % for compaction")
+                 .arg(units.length(r::GravelDepth))
+                 .arg(r::GravelWaste * 100)});
     }
     if (roofArea > 0) {
         const double sqft = roofArea / 144 * (1 + r::RoofingWaste);
         const Price shingles = pricer.find(QStringLiteral("asphalt shingles"));
-        add({QStringLiteral("asphalt shingles"), std::ceil(sqft / r::BundleSqFt - 1e-9), QStringLiteral("bundle"), shingles.price, 0,
-             QStringLiteral("%1 of roof, %2 % waste, 3 bundles a square").arg(units.area(roofArea)).arg(r::RoofingWaste * 100)});
+        add({QStringLiteral("asphalt shingles"), std::ceil(sqft / r::BundleSqFt - 1e-9), QStringLiteral("bundle"),
+             shingles.price, 0,
+             QStringLiteral("%1 of roof, %2 % waste, 3 bundles a square")
+                 .arg(units.area(roofArea))
+                 .arg(r::RoofingWaste * 100)});
         const Price felt = pricer.find(QStringLiteral("roofing underlayment"));
-        add({QStringLiteral("roofing underlayment"), std::ceil(sqft / r::FeltRollSqFt - 1e-9), QStringLiteral("roll"), felt.price, 0,
-             QStringLiteral("No. 15 felt, %1 a roll").arg(units.area(r::FeltRollSqFt * 144))});
+        add({QStringLiteral("roofing underlayment"), std::ceil(sqft / r::FeltRollSqFt - 1e-9), QStringLiteral("roll"),
+             felt.price, 0, QStringLiteral("No. 15 felt, %1 a roll").arg(units.area(r::FeltRollSqFt * 144))});
     }
     t.total = std::round(t.total * 100) / 100;
 

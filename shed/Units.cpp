@@ -146,6 +146,7 @@ QString Units::stock(const QString &tradeName) const
     const QString rest = comma < 0 ? QString() : tradeName.mid(comma);
     static const QRegularExpression section(QStringLiteral("^(\\d+)x(\\d+)(?: |$)"));
     static const QRegularExpression thickness(QStringLiteral("^(\\d+(?: \\d+/\\d+)?|\\d+/\\d+) in "));
+    static const QRegularExpression inches(QStringLiteral("(\\d+(?:\\.\\d+)?) ?x ?(\\d+(?:\\.\\d+)?) in$"));
     QString size;
     if (const auto m = section.match(name); m.hasMatch()) {
         const double t = dressed(m.captured(1).toInt()), d = dressed(m.captured(2).toInt());
@@ -154,6 +155,8 @@ QString Units::stock(const QString &tradeName) const
     } else if (const auto m = thickness.match(name); m.hasMatch()) {
         if (const double t = fractionValue(m.captured(1)); t > 0)
             size = QStringLiteral("%1 mm").arg(millimetres(t));
+    } else if (const auto m = inches.match(name); m.hasMatch()) {
+        size = this->size(m.captured(1).toDouble(), m.captured(2).toDouble());
     }
     return size.isEmpty() ? tradeName : QStringLiteral("%1 (%2)%3").arg(name, size, rest);
 }

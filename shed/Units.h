@@ -43,7 +43,8 @@ public:
     QString area(double squareInches) const;
     QString volume(double cubicInches) const;
     // A stock's trade name, in metric with its actual size beside it: "2x4 (38 x 89 mm)",
-    // "2x6 PT (38 x 140 mm)", "1/2 in plywood (13 mm)"; other stocks as they are.
+    // "2x6 PT (38 x 140 mm)", "1/2 in plywood (13 mm)", "door leaf 24 x 84 in (610 x 2134 mm)";
+    // other stocks as they are.
     QString stock(const QString &tradeName) const;
 
 private:

@@ -8,6 +8,7 @@ namespace corvelle::view3d {
 class LinkedView3DFactory final : public View3DFactory {
 public:
     QWidget *createView(const shed::Model &model, shed::Shading shading, QWidget *parent) const override;
+    void setUnits(QWidget *view, shed::Units units) const override;
     QImage grabWithScenes(QWidget *widget) const override;
     void afterNextFrames(QWidget *widget, QObject *context, std::function<void()> done) const override;
 };

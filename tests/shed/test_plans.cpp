@@ -106,8 +106,8 @@ private Q_SLOTS:
         QVERIFY2(!imperial.match(text).hasMatch(), qPrintable(imperial.match(text).captured()));
         QVERIFY(text.contains(QLatin1String("Stringer 2x6 PT (38 x 140 mm) cut 2441 mm")));
 
-        // Twice as wide, the roof plan needs 1:200 on A4: A3 at 1:100.
-        d.width *= 2;
+        // 72 ft wide (beyond the wizard's sizes) the plans would need 1:200 on A4: A3 at 1:100.
+        d.width = 72 * 12;
         const PlanSet wide(d, buildModel(d), {}, metric);
         QCOMPARE(wide.paper(), QPageSize::A3);
         QCOMPARE(PlanSet(d, buildModel(d), {}).paper(QLocale(QLocale::German, QLocale::Germany)), QPageSize::A4);

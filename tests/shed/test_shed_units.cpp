@@ -15,13 +15,13 @@ private Q_SLOTS:
         QCOMPARE(u.length(16), QStringLiteral("16\""));
         QCOMPARE(u.length(5.5), QStringLiteral("5-1/2\""));
         QCOMPARE(u.length(0.5), QStringLiteral("1/2\""));
-        QCOMPARE(u.length(0.03), QStringLiteral("0\""));           // under half a sixteenth
+        QCOMPARE(u.length(0.03), QStringLiteral("0\"")); // under half a sixteenth
         QCOMPARE(u.length(0.032), QStringLiteral("1/16\""));
-        QCOMPARE(u.length(23.99), QStringLiteral("24\""));         // under two feet before rounding
+        QCOMPARE(u.length(23.99), QStringLiteral("24\"")); // under two feet before rounding
         QCOMPARE(u.length(24), QStringLiteral("2' 0\""));
         QCOMPARE(u.length(91.5), QStringLiteral("7' 7-1/2\""));
         QCOMPARE(u.length(96.0625), QStringLiteral("8' 0-1/16\""));
-        QCOMPARE(u.length(143.97), QStringLiteral("12' 0\""));     // the nearest sixteenth is a whole foot
+        QCOMPARE(u.length(143.97), QStringLiteral("12' 0\"")); // the nearest sixteenth is a whole foot
         QCOMPARE(u.length(-3.25), QStringLiteral("-3-1/4\""));
         QCOMPARE(feetInches(5.5), QStringLiteral("0' 5-1/2\""));
         QCOMPARE(u.lengthValue(91.5), 91.5);
@@ -32,10 +32,10 @@ private Q_SLOTS:
     {
         const Units u(UnitSystem::Metric);
         QCOMPARE(u.length(96), QStringLiteral("2438 mm"));
-        QCOMPARE(u.length(1.5), QStringLiteral("38 mm"));          // 38.1
-        QCOMPARE(u.length(0.5), QStringLiteral("13 mm"));          // 12.7
-        QCOMPARE(u.length(1.0 / 16), QStringLiteral("2 mm"));      // 1.5875
-        QCOMPARE(u.length(1.0 / 32), QStringLiteral("1 mm"));      // 0.79375
+        QCOMPARE(u.length(1.5), QStringLiteral("38 mm"));     // 38.1
+        QCOMPARE(u.length(0.5), QStringLiteral("13 mm"));     // 12.7
+        QCOMPARE(u.length(1.0 / 16), QStringLiteral("2 mm")); // 1.5875
+        QCOMPARE(u.length(1.0 / 32), QStringLiteral("1 mm")); // 0.79375
         QCOMPARE(u.length(0.49 / 25.4), QStringLiteral("0 mm"));
         QCOMPARE(u.length(-1), QStringLiteral("-25 mm"));
         QCOMPARE(u.size(48, 96), QStringLiteral("1219 x 2438 mm"));
@@ -64,11 +64,16 @@ private Q_SLOTS:
         QCOMPARE(metric.stock(QStringLiteral("2x4")), QStringLiteral("2x4 (38 x 89 mm)"));
         QCOMPARE(metric.stock(QStringLiteral("2x6 PT")), QStringLiteral("2x6 PT (38 x 140 mm)"));
         QCOMPARE(metric.stock(QStringLiteral("4x6 PT")), QStringLiteral("4x6 PT (89 x 140 mm)"));
-        QCOMPARE(metric.stock(QStringLiteral("1/2 in plywood, gussets")), QStringLiteral("1/2 in plywood (13 mm), gussets"));
+        QCOMPARE(metric.stock(QStringLiteral("1/2 in plywood, gussets")),
+                 QStringLiteral("1/2 in plywood (13 mm), gussets"));
         QCOMPARE(metric.stock(QStringLiteral("1 1/2 in wall board")), QStringLiteral("1 1/2 in wall board (38 mm)"));
         // A section the yard does not name, and stocks without a size, stay as they are.
         QCOMPARE(metric.stock(QStringLiteral("2x5")), QStringLiteral("2x5"));
-        QCOMPARE(metric.stock(QStringLiteral("door leaf")), QStringLiteral("door leaf"));
+        QCOMPARE(metric.stock(QStringLiteral("door leaf 24 x 84 in")),
+                 QStringLiteral("door leaf 24 x 84 in (610 x 2134 mm)"));
+        QCOMPARE(metric.stock(QStringLiteral("vinyl lap siding 96x6 in")),
+                 QStringLiteral("vinyl lap siding 96x6 in (2438 x 152 mm)"));
+        QCOMPARE(metric.stock(QStringLiteral("block 8x8x16")), QStringLiteral("block 8x8x16"));
 
         QCOMPARE(Units::fromName(u"metric"), Units(UnitSystem::Metric));
         QCOMPARE(Units::fromName(u"imperial"), Units(UnitSystem::Imperial));
