@@ -93,8 +93,12 @@ QString writeOutputs(const BuildOutputs &outputs, const QString &dir)
 QString summary(const BuildOutputs &o)
 {
     const Design &d = o.design;
-    QString s = QStringLiteral("Shed %1 x %2 ft, walls %3 ft, %4 roof on %5; %6 members:\n")
-                    .arg(d.width / 12).arg(d.depth / 12).arg(d.innerHeight / 12)
+    const Units &u = o.units;
+    const QString size = u.isMetric()
+                             ? QStringLiteral("%1, walls %2").arg(u.size(d.width, d.depth), u.length(d.innerHeight))
+                             : QStringLiteral("%1 x %2 ft, walls %3 ft").arg(d.width / 12).arg(d.depth / 12).arg(d.innerHeight / 12);
+    QString s = QStringLiteral("Shed %1, %2 roof on %3; %4 members:\n")
+                    .arg(size)
                     .arg(d.roof == RoofType::Barn ? QStringLiteral("gambrel") : QStringLiteral("gable"),
                          d.trusses ? QStringLiteral("trusses") : QStringLiteral("rafters"))
                     .arg(o.model.members.size());

@@ -127,6 +127,7 @@ void TestShedBuild::metricUnits()
 
     run = host({"--build", file, "--out", dir.filePath("out"), "--units", "metric"});
     QCOMPARE(run.code, 0);
+    QVERIFY2(run.out.contains("Shed 3658 x 4877 mm, walls 3048 mm"), qPrintable(run.out));
     QFile cuts(dir.filePath("out/cutlist.csv"));
     QVERIFY(cuts.open(QIODevice::ReadOnly));
     const QByteArray cutText = cuts.readAll();
