@@ -93,6 +93,5 @@ constexpr double GravelWaste = 0.10;        // compaction
 constexpr double RoofingWaste = 0.10;       // starter course, ridge cap and cut-off at rakes
 constexpr double BundleSqFt = 100.0 / 3;    // three bundles of shingles to the square
 constexpr double FeltRollSqFt = 400;        // a roll of No. 15 underlayment covers 4 squares
-constexpr double MetricBulkStep = 0.1;      // m³: ready-mix and bulk gravel are sold by the tenth of a cubic metre
 
 } // namespace corvelle::shed::rules

@@ -254,7 +254,8 @@ Takeoff takeoff(const Model &model, const PriceTable &prices, Units units)
     t.warnings = prices.warnings;
     Pricer pricer(prices, t.warnings);
     const auto add = [&](MaterialRow row) {
-        row.cost = std::round(row.quantity * row.unitPrice * 100) / 100;
+        if (row.cost == 0) // a converted row keeps the cost of what is ordered
+            row.cost = std::round(row.quantity * row.unitPrice * 100) / 100;
         if (row.inTotal)
             t.total += row.cost;
         t.materials.append(row);
@@ -335,34 +336,28 @@ Takeoff takeoff(const Model &model, const PriceTable &prices, Units units)
     const auto yards = [](double cubicInches, double waste) {
         return std::ceil(cubicInches / 46656 * (1 + waste) * 4 - 1e-9) / 4; // ordered by the quarter yard
     };
-    // Bulk concrete and gravel in the user's units: cubic yards, or cubic metres ordered
-    // by the metric step and priced from the table's price a yard.
-    const QString bulkUnit = units.isMetric() ? QStringLiteral("m\u00b3") : QStringLiteral("cu yd");
-    const auto bulk = [&](double cubicInches, double waste) {
+    // Bulk concrete and gravel are ordered by the quarter yard whatever the user reads, so
+    // switching units never changes the bill: metric shows the same order in m³ (to 0.01)
+    // at the price a cubic metre, with the cost of the yards.
+    const auto bulk = [&](MaterialRow row) {
         if (!units.isMetric())
-            return yards(cubicInches, waste);
-        const double m3 = cubicInches * std::pow(MillimetresPerInch / 1000, 3) * (1 + waste);
-        return std::ceil(m3 / r::MetricBulkStep - 1e-9) * r::MetricBulkStep;
-    };
-    const auto bulkPrice = [&](const Price &p) {
-        return units.isMetric() ? std::round(p.price / CubicMetresPerCubicYard * 100) / 100 : p.price;
+            return row;
+        row.cost = std::round(row.quantity * row.unitPrice * 100) / 100;
+        row.quantity = std::round(row.quantity * CubicMetresPerCubicYard * 100) / 100;
+        row.unitPrice = std::round(row.unitPrice / CubicMetresPerCubicYard * 100) / 100;
+        row.unit = QStringLiteral("m\u00b3");
+        return row;
     };
     if (slab > 0) {
         const double cubicFeet = slab / 1728 * (1 + r::ConcreteWaste);
         const int bags = int(std::ceil(cubicFeet / r::BagYieldCuFt - 1e-9));
         // Ready-mix for a yard or more, bags below; the other is shown as the alternative.
-        // Decided in yards, so a design orders the same way in either unit system.
-        const bool truck = yards(slab, r::ConcreteWaste) >= 1;
+        const double yd = yards(slab, r::ConcreteWaste);
+        const bool truck = yd >= 1;
         const QString waste = QStringLiteral("%1 % waste included").arg(r::ConcreteWaste * 100);
         const Price mix = pricer.find(QStringLiteral("ready-mix concrete"));
         const Price bag = pricer.find(QStringLiteral("concrete mix 80 lb bag"));
-        MaterialRow a{QStringLiteral("ready-mix concrete"),
-                      bulk(slab, r::ConcreteWaste),
-                      bulkUnit,
-                      bulkPrice(mix),
-                      0,
-                      waste,
-                      truck};
+        MaterialRow a = bulk({QStringLiteral("ready-mix concrete"), yd, QStringLiteral("cu yd"), mix.price, 0, waste, truck});
         MaterialRow b{QStringLiteral("concrete mix 80 lb bag"),
                       double(bags),
                       QStringLiteral("bag"),
@@ -376,10 +371,8 @@ Takeoff takeoff(const Model &model, const PriceTable &prices, Units units)
     }
     if (gravel > 0) {
         const Price price = pricer.find(QStringLiteral("gravel"));
-        add({QStringLiteral("gravel"), bulk(gravel, r::GravelWaste), bulkUnit, bulkPrice(price), 0,
-             QStringLiteral("%1 deep, %2 % for compaction")
-                 .arg(units.length(r::GravelDepth))
-                 .arg(r::GravelWaste * 100)});
+        add(bulk({QStringLiteral("gravel"), yards(gravel, r::GravelWaste), QStringLiteral("cu yd"), price.price, 0,
+                  QStringLiteral("%1 deep, %2 % for compaction").arg(units.length(r::GravelDepth)).arg(r::GravelWaste * 100)}));
     }
     if (roofArea > 0) {
         const double sqft = roofArea / 144 * (1 + r::RoofingWaste);

@@ -53,8 +53,9 @@ struct Takeoff {
     QStringList warnings;
 };
 
-// Quantities and item names in `units`: in metric, lumber and sheets carry their actual
-// sizes in mm beside their trade names, and concrete and gravel are ordered in m³.
+// Item names and bulk quantities in `units`: in metric, lumber and sheets carry their
+// actual sizes in mm beside their trade names, and concrete and gravel show in m³. The
+// same things are bought either way: the total does not depend on the units.
 Takeoff takeoff(const Model &model, const PriceTable &prices, Units units = {});
 
 } // namespace corvelle::shed

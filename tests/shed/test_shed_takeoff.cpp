@@ -272,20 +272,23 @@ void TestShedTakeoff::lumberIsPackedIntoStockLengths()
     QCOMPARE(t.cuts.size(), 7);
 }
 
-// The same pieces in metric: concrete in m³ by the tenth, priced from the yard; lumber
-// and sheets by trade name with the actual size; the cut list unchanged.
+// The same order in metric: concrete shown in m³ at the price a cubic metre, the same
+// cost and total; lumber and sheets by trade name with the actual size; the cut list unchanged.
 void TestShedTakeoff::metricQuantitiesAndNames()
 {
     const Model m = modelOf(testing::workedExample());
     const Takeoff imperial = takeoff(m, defaultPrices());
     const Takeoff metric = takeoff(m, defaultPrices(), Units(UnitSystem::Metric));
-    // 165,888 cu in = 2.718 m³; +10 % = 2.990, by the tenth: 3.0.
+    // 4 cu yd = 3.058 m³.
     const MaterialRow *mix = row(metric, "ready-mix concrete");
     QVERIFY(mix);
-    QCOMPARE(mix->quantity, 3.0);
+    QCOMPARE(mix->quantity, 3.06);
     QCOMPARE(mix->unit, QStringLiteral("m\u00b3"));
     QVERIFY(std::abs(mix->unitPrice - row(imperial, "ready-mix concrete")->unitPrice / 0.764554857984) < 0.006);
+    QCOMPARE(mix->cost, row(imperial, "ready-mix concrete")->cost);
+    QVERIFY(std::abs(mix->quantity * mix->unitPrice - mix->cost) < 0.01 * mix->cost);
     QCOMPARE(mix->inTotal, row(imperial, "ready-mix concrete")->inTotal);
+    QCOMPARE(metric.total, imperial.total);
     QCOMPARE(quantity(metric, "concrete mix 80 lb bag"), 176.0);
     QVERIFY(row(metric, "concrete mix 80 lb bag")->note.contains("0.017 m\u00b3 a bag"));
     QCOMPARE(quantity(metric, "2x6 (38 x 140 mm) x 2438 mm"), quantity(imperial, "2x6 x 8 ft"));
