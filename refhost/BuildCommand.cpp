@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 namespace corvelle::refhost {
 
@@ -42,6 +43,13 @@ const QCommandLineOption SpeciesOpt(QStringLiteral("species"),
                                     QStringLiteral("With --build: the lumber, No.2 spf (default), dfl or sp."),
                                     QStringLiteral("spf|dfl|sp"));
 
+const QCommandLineOption
+    UnitsOpt(QStringLiteral("units"),
+             QStringLiteral("With --build: write the cut list and plans in <units>, metric or imperial "
+                            "(default: imperial)."),
+             QStringLiteral("units"));
+
+// Exit status 2 is a misused command line, as the shells have it; 1 a file that failed.
 int fail(const QString &text, int status = 1)
 {
     std::fprintf(stderr, "corvelle-host: %s\n", qPrintable(text));
@@ -83,7 +91,7 @@ bool isBuildCommand(int argc, char *argv[])
 
 void addBuildOptions(QCommandLineParser &parser)
 {
-    parser.addOptions({BuildOpt, OutOpt, PricesOpt, SnowOpt, SpeciesOpt});
+    parser.addOptions({BuildOpt, OutOpt, PricesOpt, SnowOpt, SpeciesOpt, UnitsOpt});
 }
 
 int runBuildCommand(int argc, char *argv[])
@@ -96,6 +104,10 @@ int runBuildCommand(int argc, char *argv[])
     parser.addHelpOption();
     addBuildOptions(parser);
     parser.process(*app);
+    const std::optional<shed::Units> units =
+        parser.isSet(UnitsOpt) ? shed::Units::fromName(parser.value(UnitsOpt)) : shed::Units();
+    if (!units)
+        return fail(QStringLiteral("--units takes metric or imperial, not \"%1\".").arg(parser.value(UnitsOpt)), 2);
     if (!parser.isSet(OutOpt))
         return fail(QStringLiteral("--build needs --out DIR, the folder to write the outputs into."));
     shed::SiteLoads loads;
@@ -116,7 +128,7 @@ int runBuildCommand(int argc, char *argv[])
     // The exports are formed first: the glTF scene is the most memory --build holds, and
     // once it is serialised its many small blocks go back to the system (glibc keeps freed
     // heap otherwise) before the plans load their fonts on top.
-    const shed::BuildResult result = shed::build(bytes, shed::loadPrices(prices), true, loads);
+    const shed::BuildResult result = shed::build(bytes, shed::loadPrices(prices), true, loads, *units);
     if (!result.outputs)
         return fail(result.error);
     shed::BuildOutputs outputs = *result.outputs;
@@ -129,8 +141,8 @@ int runBuildCommand(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication gui(argc, argv);
         const shed::PlanSet plans(outputs.design, outputs.model, shed::materialTable(outputs.takeoff),
-                                  outputs.structure);
-        outputs.files.append({QStringLiteral("plans.pdf"), plans.pdf(shed::planPaper())});
+                                  outputs.structure, *units);
+        outputs.files.append({QStringLiteral("plans.pdf"), plans.pdf(plans.paper())});
     }
     const QString problem = shed::writeOutputs(outputs, outDir);
     if (!problem.isEmpty())

@@ -14,7 +14,7 @@
 
 namespace corvelle::shed {
 
-BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exports, const SiteLoads &loads)
+BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exports, const SiteLoads &loads, Units units)
 {
     BuildResult result;
     ReadResult read = readDesign(shedData);
@@ -23,9 +23,10 @@ BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exp
         return result;
     }
     BuildOutputs out;
+    out.units = units;
     out.design = *read.design;
     out.model = buildModel(out.design, loads);
-    out.takeoff = takeoff(out.model, prices);
+    out.takeoff = takeoff(out.model, prices, units);
     out.structure = checkStructure(out.model, prices);
     out.warnings = warnings(out.design, out.model) + out.structure.failureSentences() + out.takeoff.warnings;
     if (exports) {
@@ -56,7 +57,7 @@ QByteArray formOutput(const BuildOutputs &o, const QString &name)
     if (name == u"materials.csv")
         return materialsCsv(o.takeoff);
     if (name == u"cutlist.csv")
-        return cutListCsv(o.takeoff);
+        return cutListCsv(o.takeoff, o.units);
     if (name == u"structure.csv")
         return structureCsv(o.structure);
     return {};
@@ -98,8 +99,12 @@ QString writeOutputs(const BuildOutputs &outputs, const QString &dir)
 QString summary(const BuildOutputs &o)
 {
     const Design &d = o.design;
-    QString s = QStringLiteral("Shed %1 x %2 ft, walls %3 ft, %4 roof on %5; %6 members:\n")
-                    .arg(d.width / 12).arg(d.depth / 12).arg(d.innerHeight / 12)
+    const Units &u = o.units;
+    const QString size = u.isMetric()
+                             ? QStringLiteral("%1, walls %2").arg(u.size(d.width, d.depth), u.length(d.innerHeight))
+                             : QStringLiteral("%1 x %2 ft, walls %3 ft").arg(d.width / 12).arg(d.depth / 12).arg(d.innerHeight / 12);
+    QString s = QStringLiteral("Shed %1, %2 roof on %3; %4 members:\n")
+                    .arg(size)
                     .arg(d.roof == RoofType::Barn ? QStringLiteral("gambrel") : QStringLiteral("gable"),
                          d.trusses ? QStringLiteral("trusses") : QStringLiteral("rafters"))
                     .arg(o.model.members.size());

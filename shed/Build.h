@@ -17,6 +17,7 @@ namespace corvelle::shed {
 
 // Everything one shed data file turns into.
 struct BuildOutputs {
+    Units units; // what the lists and plans write lengths in
     Design design;
     Model model;
     Takeoff takeoff;
@@ -32,9 +33,9 @@ struct BuildResult {
 };
 
 // Reads, frames for `loads`, takes off, checks the structure and (with `exports`) forms
-// the seven files.
+// the seven files, the lists in `units`.
 BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exports = true,
-                  const SiteLoads &loads = {});
+                  const SiteLoads &loads = {}, Units units = {});
 
 // The seven files' names, and one file's bytes formed from the outputs.
 QStringList outputNames();

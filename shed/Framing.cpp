@@ -1018,8 +1018,7 @@ bool rampBuilt(const Design &design, bool front)
 QString nominalSection(double thickness, double depth)
 {
     const auto nominal = [](double actual) {
-        static const std::pair<double, int> sizes[] = {{0.75, 1}, {1.5, 2}, {2.5, 3}, {3.5, 4}, {5.5, 6}, {7.25, 8}, {9.25, 10}, {11.25, 12}};
-        for (auto [a, n] : sizes) {
+        for (auto [a, n] : r::DressedSizes) {
             if (std::abs(actual - a) < 0.01)
                 return QString::number(n);
         }

@@ -7,6 +7,14 @@ namespace corvelle::shed::rules {
 // --- Lumber ---------------------------------------------------------------------------
 constexpr double Ply = 1.5;                 // thickness of 2x lumber
 constexpr double SawKerf = 0.125;           // lost at every cut when pieces share a board
+// Dressed (actual) sizes of the nominal sections a yard names lumber by: a "2x4" is
+// 1 1/2 x 3 1/2 in, as the softwood lumber standard dresses it.
+struct DressedSize {
+    double actual;
+    int nominal;
+};
+constexpr DressedSize DressedSizes[] = {{0.75, 1}, {1.5, 2},  {2.5, 3},   {3.5, 4},
+                                        {5.5, 6},  {7.25, 8}, {9.25, 10}, {11.25, 12}};
 // Lengths a yard stocks. Pieces that may be spliced (plates, rims, chords, ridges) are
 // kept to the longest common length; a stud may not be spliced, so a taller one
 // comes from the long special-order lengths.

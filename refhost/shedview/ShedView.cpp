@@ -91,9 +91,9 @@ QString saveFile(const QString &path, const QByteArray &bytes)
     }
 }
 
-ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable prices, QWidget *parent)
+ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable prices, QWidget *parent, shed::Units units)
     : QWidget(parent), design_(std::move(design)), model_(std::move(model)), priceTable_(std::move(prices)),
-      loads_(model_.loads)
+      units_(units), loads_(model_.loads)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -103,6 +103,7 @@ ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable pric
     QString why;
     if (const view3d::View3DFactory *factory = view3d::view3DFactory(&why)) {
         view3d_ = factory->createView(model_, design_.shading, split);
+        factory->setUnits(view3d_, units_);
     } else {
         // The lists, plans and exports do not need the view: they stay.
         auto *missing = new QLabel(tr("The 3D view is not available: %1").arg(why), split);
@@ -299,9 +300,19 @@ void ShedView::setPrice(const QString &item, double price)
         }
 }
 
+void ShedView::setUnits(shed::Units units)
+{
+    if (units == units_)
+        return;
+    units_ = units;
+    if (const view3d::View3DFactory *factory = view3d::loadedView3DFactory())
+        factory->setUnits(view3d_, units_);
+    retakeoff();
+}
+
 void ShedView::retakeoff()
 {
-    takeoff_ = shed::takeoff(model_, priceTable_);
+    takeoff_ = shed::takeoff(model_, priceTable_, units_);
     structure_ = shed::checkStructure(model_, priceTable_);
     fillMaterials();
     fillCuts();
@@ -332,7 +343,8 @@ void ShedView::fillCuts()
     cuts_->clear();
     cuts_->setHorizontalHeaderLabels({tr("Member"), tr("Stock"), tr("Length"), tr("Angle 1"), tr("Angle 2"), tr("Quantity")});
     for (const shed::CutRow &row : takeoff_.cuts)
-        cuts_->appendRow({textItem(row.member), textItem(row.stock), numberItem(row.lengthIn, shed::feetInches(row.lengthIn)),
+        cuts_->appendRow({textItem(row.member), textItem(units_.stock(row.stock)),
+                          numberItem(row.lengthIn, units_.length(row.lengthIn)),
                           numberItem(row.angle1, QStringLiteral("%1\u00b0").arg(row.angle1, 0, 'f', 1)),
                           numberItem(row.angle2, QStringLiteral("%1\u00b0").arg(row.angle2, 0, 'f', 1)),
                           numberItem(row.quantity, QString::number(row.quantity))});
@@ -373,11 +385,20 @@ void ShedView::fillPrices()
 
 shed::PlanSet ShedView::plans() const
 {
-    return shed::PlanSet(design_, model_, shed::materialTable(takeoff_), structure_);
+    return shed::PlanSet(design_, model_, shed::materialTable(takeoff_), structure_, units_);
 }
 
-QByteArray ShedView::plansPdf() const { return plans().pdf(shed::planPaper()); }
-QByteArray ShedView::plansSvg() const { return plans().svg(shed::planPaper()); }
+QByteArray ShedView::plansPdf() const
+{
+    const shed::PlanSet set = plans();
+    return set.pdf(set.paper());
+}
+QByteArray ShedView::plansSvg() const
+{
+    const shed::PlanSet set = plans();
+    return set.svg(set.paper());
+}
+QPageSize::PageSizeId ShedView::planPaper() const { return plans().paper(); }
 void ShedView::printPlans(QPagedPaintDevice &device) const { plans().print(device); }
 
 QString ShedView::exportModel(const QString &path) const
@@ -397,7 +418,7 @@ QString ShedView::exportModel(const QString &path) const
 }
 
 QString ShedView::exportMaterials(const QString &path) const { return saveFile(path, shed::materialsCsv(takeoff_)); }
-QString ShedView::exportCuts(const QString &path) const { return saveFile(path, shed::cutListCsv(takeoff_)); }
+QString ShedView::exportCuts(const QString &path) const { return saveFile(path, shed::cutListCsv(takeoff_, units_)); }
 
 QString ShedView::exportPlans(const QString &path) const
 {

@@ -27,6 +27,8 @@ public:
     virtual QByteArray plansPdf() const = 0;
     virtual QByteArray plansSvg() const = 0;
     virtual void printPlans(QPagedPaintDevice &device) const = 0;
+    // The paper the plans are drawn on, for the printer.
+    virtual QPageSize::PageSizeId planPaper() const = 0;
 };
 
 // A shed design as its builder works with it: the 3D view beside the material list with
@@ -35,7 +37,8 @@ public:
 class ShedView : public QWidget, public PlanDocument {
     Q_OBJECT
 public:
-    ShedView(shed::Design design, shed::Model model, shed::PriceTable prices, QWidget *parent = nullptr);
+    ShedView(shed::Design design, shed::Model model, shed::PriceTable prices, QWidget *parent = nullptr,
+             shed::Units units = {});
 
     const shed::Design &design() const { return design_; }
     const shed::Model &model() const { return model_; }
@@ -57,6 +60,11 @@ public:
     QString pickNote(int member) const;
     QString totalText() const;
 
+    // What the lists, the plans, the exports and the 3D view's pick information write
+    // lengths in; the lists are taken off again in them.
+    void setUnits(shed::Units units);
+    shed::Units units() const { return units_; }
+
     // Changes one item's price and takes off again, as editing the price cell does.
     void setPrice(const QString &item, double price);
 
@@ -69,6 +77,7 @@ public:
     QByteArray plansPdf() const override;
     QByteArray plansSvg() const override;
     void printPlans(QPagedPaintDevice &device) const override;
+    QPageSize::PageSizeId planPaper() const override;
 
 Q_SIGNALS:
     void takeoffChanged();
@@ -86,6 +95,7 @@ private:
     shed::Design design_;
     shed::Model model_;
     shed::PriceTable priceTable_;
+    shed::Units units_;
     shed::Takeoff takeoff_;
     shed::SiteLoads loads_;
     shed::StructureReport structure_;

@@ -29,6 +29,12 @@ void LinkedView3DFactory::setPickNote(QWidget *view, std::function<QString(int)>
         v->setPickNote(std::move(pickNote));
 }
 
+void LinkedView3DFactory::setUnits(QWidget *view, shed::Units units) const
+{
+    if (auto *v = qobject_cast<ModelView3D *>(view))
+        v->setUnits(units);
+}
+
 QImage LinkedView3DFactory::grabWithScenes(QWidget *widget) const { return ModelView3D::grabWithScenes(widget); }
 
 void LinkedView3DFactory::afterNextFrames(QWidget *widget, QObject *context, std::function<void()> done) const

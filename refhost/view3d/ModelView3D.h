@@ -3,6 +3,7 @@
 #include "SceneMesh.h"
 #include "shed/Design.h"
 #include "shed/Model.h"
+#include "shed/Units.h"
 
 #include <QColor>
 #include <QImage>
@@ -112,6 +113,9 @@ public:
     std::optional<int> memberAt(QPointF point) const;
     void pick(QPointF point);
     QString pickedText() const;
+    // What the pick information writes lengths and stock sizes in; a shown pick follows.
+    void setUnits(shed::Units units);
+    shed::Units units() const { return units_; }
 
     QImage renderImage();          // the view's last frame
     // A picture of `widget` with every 3D scene in it: QWidget::grab leaves the scenes'
@@ -130,6 +134,7 @@ protected:
 
 private:
     Bounds visibleBounds() const;
+    void describe(int index);
 
     void uploadMeshes();
 
@@ -142,6 +147,8 @@ private:
     QComboBox *modeBox_;
     std::array<QCheckBox *, shed::LayerCount> layerBoxes_{};
     QLabel *info_;
+    shed::Units units_;
+    int picked_ = -2; // the member the information describes; -1 nothing hit, -2 no pick yet
     QPoint pressPos_, lastPos_;
     bool dragged_ = false;
 };

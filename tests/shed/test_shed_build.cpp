@@ -89,6 +89,7 @@ private Q_SLOTS:
     void buildsTheSixFiles();
     void refusedFileWritesNothing();
     void structureFileAndDesignLoads();
+    void metricUnits();
     void glbPassesTheValidator();
     void ifcPassesTheReaders();
 };
@@ -146,6 +147,34 @@ void TestShedBuild::buildsTheSixFiles()
     const Run help = host({"--build", file, "--help"});
     QCOMPARE(help.code, 0);
     QVERIFY(help.out.contains("--out"));
+}
+
+void TestShedBuild::metricUnits()
+{
+    QTemporaryDir dir;
+    const QString file = write(dir, "ShedData.txt", testing::fileOf(testing::workedExample()));
+    // A unit the option does not know: one sentence, status 2, nothing written.
+    Run run = host({"--build", file, "--out", dir.filePath("out"), "--units", "metres"});
+    QCOMPARE(run.code, 2);
+    QCOMPARE(run.err.count('\n'), 1);
+    QVERIFY2(run.err.contains("metric or imperial"), qPrintable(run.err));
+    QVERIFY(!QFileInfo::exists(dir.filePath("out")));
+
+    run = host({"--build", file, "--out", dir.filePath("out"), "--units", "metric"});
+    QCOMPARE(run.code, 0);
+    QVERIFY2(run.out.contains("Shed 3658 x 4877 mm, walls 3048 mm"), qPrintable(run.out));
+    QFile cuts(dir.filePath("out/cutlist.csv"));
+    QVERIFY(cuts.open(QIODevice::ReadOnly));
+    const QByteArray cutText = cuts.readAll();
+    QVERIFY(cutText.startsWith("member,stock,length_mm,length,angle_1,angle_2,quantity\n"));
+    QVERIFY2(cutText.contains("stud,2x6,2933.7,2934 mm,90.0,90.0,"), cutText.constData()); // 115.5 in
+    QVERIFY(!cutText.contains('"') && !cutText.contains("' "));
+    QFile materials(dir.filePath("out/materials.csv"));
+    QVERIFY(materials.open(QIODevice::ReadOnly));
+    const QByteArray materialText = materials.readAll();
+    QVERIFY(materialText.contains("2x6 (38 x 140 mm) x "));
+    QVERIFY2(materialText.contains(",m\u00b3,"), materialText.constData()); // the slab's concrete
+    QVERIFY(QFileInfo(dir.filePath("out/plans.pdf")).size() > 0);
 }
 
 void TestShedBuild::refusedFileWritesNothing()

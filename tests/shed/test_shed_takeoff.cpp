@@ -55,6 +55,7 @@ private Q_SLOTS:
     void blockFloorBothDoors();
     void lumberIsPackedIntoStockLengths();
     void priceTableProblems();
+    void metricQuantitiesAndNames();
 };
 
 // 12 x 16 ft (W 144, D 192 in), 6 in slab, 2x6 studs (5.5 deep) at 16 in, 10 ft walls,
@@ -281,8 +282,35 @@ void TestShedTakeoff::lumberIsPackedIntoStockLengths()
     QVERIFY(t.warnings.join(' ').contains("longer than any stock length"));
     // The cut list keeps every distinct piece with its count.
     QCOMPARE(t.cuts.size(), 7);
-    QCOMPARE(feetInches(91.5), QStringLiteral("7' 7-1/2\""));
-    QCOMPARE(feetInches(96 + 0.0625), QStringLiteral("8' 0-1/16\""));
+}
+
+// The same order in metric: concrete shown in m³ at the price a cubic metre, the same
+// cost and total; lumber and sheets by trade name with the actual size; the cut list unchanged.
+void TestShedTakeoff::metricQuantitiesAndNames()
+{
+    const Model m = modelOf(testing::workedExample());
+    const Takeoff imperial = takeoff(m, defaultPrices());
+    const Takeoff metric = takeoff(m, defaultPrices(), Units(UnitSystem::Metric));
+    // 4 cu yd = 3.058 m³.
+    const MaterialRow *mix = row(metric, "ready-mix concrete");
+    QVERIFY(mix);
+    QCOMPARE(mix->quantity, 3.06);
+    QCOMPARE(mix->unit, QStringLiteral("m\u00b3"));
+    QVERIFY(std::abs(mix->unitPrice - row(imperial, "ready-mix concrete")->unitPrice / 0.764554857984) < 0.006);
+    QCOMPARE(mix->cost, row(imperial, "ready-mix concrete")->cost);
+    QVERIFY(std::abs(mix->quantity * mix->unitPrice - mix->cost) < 0.01 * mix->cost);
+    QCOMPARE(mix->inTotal, row(imperial, "ready-mix concrete")->inTotal);
+    QCOMPARE(metric.total, imperial.total);
+    QCOMPARE(quantity(metric, "concrete mix 80 lb bag"), 176.0);
+    QVERIFY(row(metric, "concrete mix 80 lb bag")->note.contains("0.017 m\u00b3 a bag"));
+    QCOMPARE(quantity(metric, "2x6 (38 x 140 mm) x 2438 mm"), quantity(imperial, "2x6 x 8 ft"));
+    bool sheet = false;
+    for (const MaterialRow &r : metric.materials)
+        sheet |= r.item.contains("plywood (") && r.item.contains(" 4x8 ft (1219 x 2438 mm)");
+    QVERIFY(sheet);
+    QCOMPARE(metric.cuts.size(), imperial.cuts.size());
+    QCOMPARE(metric.cuts.first().stock, imperial.cuts.first().stock);
+    QCOMPARE(metric.cuts.first().lengthIn, imperial.cuts.first().lengthIn);
 }
 
 void TestShedTakeoff::priceTableProblems()
