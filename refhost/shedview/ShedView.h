@@ -11,6 +11,7 @@ class QLabel;
 class QPagedPaintDevice;
 class QSortFilterProxyModel;
 class QStandardItemModel;
+class QTabWidget;
 class QTableView;
 
 namespace corvelle::refhost {
@@ -26,7 +27,7 @@ public:
 };
 
 // A shed design as its builder works with it: the 3D view beside the material list with
-// costs, the cut list, the warnings and the price table, which can be edited in place.
+// costs, the cut list, the warnings, the design notes and the price table, which can be edited in place.
 class ShedView : public QWidget, public PlanDocument {
     Q_OBJECT
 public:
@@ -70,7 +71,8 @@ private:
     shed::PriceTable priceTable_;
     shed::Takeoff takeoff_;
     QWidget *view3d_;
-    QStandardItemModel *materials_, *cuts_, *warnings_, *prices_;
+    QTabWidget *tabs_;
+    QStandardItemModel *materials_, *cuts_, *warnings_, *notes_, *prices_;
     QLabel *total_;
     bool filling_ = false;
 };

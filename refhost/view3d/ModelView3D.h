@@ -17,6 +17,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QQuickView;
 class QQuick3DGeometry;
@@ -24,6 +25,7 @@ class QQuick3DGeometry;
 namespace corvelle::view3d {
 
 class MeshGeometry;
+class SceneFrame;
 
 enum class ViewPreset { Front, Back, Left, Right, Top, ThreeQuarter };
 
@@ -107,6 +109,15 @@ public:
     std::optional<int> memberAt(QPointF point) const;
     void pick(QPointF point);
     QString pickedText() const;
+    // Names the member at the centre of the view, as Enter does, and tells screen readers.
+    QString describeCentre();
+
+    // What the keys do with the view focused: arrows orbit, Shift+arrows pan, + and -
+    // zoom, Home fits, 1 to 4 set the shading, Enter describes. False for any other key.
+    bool handleKey(QKeyEvent *event);
+    static QString keyHelp();
+    // The widget that holds the keyboard focus for the scene (named "3D view").
+    QWidget *focusTarget() const;
 
     QImage renderImage();          // the view's last frame
     // A picture of `widget` with every 3D scene in it: QWidget::grab leaves the scenes'
@@ -129,6 +140,7 @@ private:
     shed::Model model_;
     std::unique_ptr<SceneState> state_;
     QQuickView *quick_;
+    SceneFrame *frame_;
     QWidget *container_;
     QComboBox *modeBox_;
     std::array<QCheckBox *, shed::LayerCount> layerBoxes_{};
