@@ -85,9 +85,10 @@ ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable pric
     split->addWidget(tabs_);
     // Either side may be made small; neither disappears.
     split->setChildrenCollapsible(false);
+    // The tables get a little more than half: their notes read on a line or two.
     split->setStretchFactor(0, 1);
     split->setStretchFactor(1, 1);
-    split->setSizes({1, 1});
+    split->setSizes({520, 660});
 
     // Ctrl+Tab goes round the side tabs from anywhere in the document, the 3D view included.
     const auto cycle = [this](int step) { tabs_->setCurrentIndex((tabs_->currentIndex() + step + tabs_->count()) % tabs_->count()); };

@@ -426,6 +426,8 @@ QString ModelView3D::keyHelp()
 
 QWidget *ModelView3D::focusTarget() const { return frame_; }
 
+QWindow *ModelView3D::sceneWindow() const { return quick_; }
+
 QString ModelView3D::describeCentre()
 {
     pick(QPointF(quick_->width() / 2.0, quick_->height() / 2.0));
@@ -499,12 +501,13 @@ bool ModelView3D::eventFilter(QObject *watched, QEvent *event)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::KeyPress:
-    case QEvent::KeyRelease:
         // The platform may give the scene's window the keyboard on a click: the keys go
-        // where the focus is, so Tab still leaves the view.
+        // to the view's frame, so Tab still leaves the view.
         frame_->setFocus(Qt::OtherFocusReason);
         QCoreApplication::sendEvent(frame_, event);
         return true;
+    case QEvent::KeyRelease:
+        return true; // after a Tab the focus is elsewhere: the release must not bring it back
     case QEvent::MouseButtonPress: {
         auto *e = static_cast<QMouseEvent *>(event);
         frame_->setFocus(Qt::MouseFocusReason);

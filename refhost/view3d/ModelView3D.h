@@ -20,6 +20,7 @@ class QComboBox;
 class QKeyEvent;
 class QLabel;
 class QQuickView;
+class QWindow;
 class QQuick3DGeometry;
 
 namespace corvelle::view3d {
@@ -124,6 +125,7 @@ public:
     // own windows out.
     static QImage grabWithScenes(QWidget *widget);
     QWidget *sceneWidget() const { return container_; }
+    QWindow *sceneWindow() const;
     void requestFrame();
     SceneState *state() const { return state_.get(); }
 
