@@ -38,7 +38,8 @@ ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable pric
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto *split = new QSplitter(Qt::Horizontal, this);
+    split_ = new QSplitter(Qt::Horizontal, this);
+    QSplitter *split = split_;
     layout->addWidget(split);
 
     QString why;
@@ -85,10 +86,9 @@ ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable pric
     split->addWidget(tabs_);
     // Either side may be made small; neither disappears.
     split->setChildrenCollapsible(false);
-    // The tables get a little more than half: their notes read on a line or two.
     split->setStretchFactor(0, 1);
     split->setStretchFactor(1, 1);
-    split->setSizes({520, 660});
+    connect(split, &QSplitter::splitterMoved, this, [this] { splitMoved_ = true; });
 
     // Ctrl+Tab goes round the side tabs from anywhere in the document, the 3D view included.
     const auto cycle = [this](int step) { tabs_->setCurrentIndex((tabs_->currentIndex() + step + tabs_->count()) % tabs_->count()); };
@@ -106,6 +106,17 @@ ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable pric
 
     fillPrices();
     retakeoff();
+}
+
+void ShedView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // The tables get a little more than half, so their notes read on a line or two, until
+    // the user moves the splitter.
+    if (!splitMoved_) {
+        const int tables = width() * TablesShare / 100;
+        split_->setSizes({width() - tables, tables});
+    }
 }
 
 void ShedView::setPrice(const QString &item, double price)

@@ -11,6 +11,7 @@ class QLabel;
 class QPagedPaintDevice;
 class QSortFilterProxyModel;
 class QStandardItemModel;
+class QSplitter;
 class QTabWidget;
 class QTableView;
 
@@ -58,7 +59,11 @@ public:
 Q_SIGNALS:
     void takeoffChanged();
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
+    static constexpr int TablesShare = 56; // percent of the width, until the splitter is moved
     void retakeoff();
     void fillMaterials();
     void fillCuts();
@@ -71,6 +76,8 @@ private:
     shed::PriceTable priceTable_;
     shed::Takeoff takeoff_;
     QWidget *view3d_;
+    QSplitter *split_;
+    bool splitMoved_ = false;
     QTabWidget *tabs_;
     QStandardItemModel *materials_, *cuts_, *warnings_, *notes_, *prices_;
     QLabel *total_;
