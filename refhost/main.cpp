@@ -26,9 +26,11 @@ int fail(const QString &text)
 
 // The window program's options, with the batch build's for --help.
 struct Options {
-    QCommandLineOption journal{QStringLiteral("journal"), QStringLiteral("Write every received call as a JSON line to <file>."),
+    QCommandLineOption journal{QStringLiteral("journal"),
+                               QStringLiteral("Write every received call as a JSON line to <file>."),
                                QStringLiteral("file")};
-    QCommandLineOption refuse{QStringLiteral("refuse"), QStringLiteral("Answer <member> with an error reply (repeatable)."),
+    QCommandLineOption refuse{QStringLiteral("refuse"),
+                              QStringLiteral("Answer <member> with an error reply (repeatable)."),
                               QStringLiteral("member")};
     QCommandLineOption folder{QStringLiteral("program-folder"),
                               QStringLiteral("Folder that \"*\\\" stands for (default: this program's folder)."),
@@ -63,8 +65,8 @@ bool displayReachable(int argc, char *argv[])
     for (int i = 1; i < argc; ++i)
         if (std::strcmp(argv[i], "-platform") == 0 || std::strncmp(argv[i], "-platform=", 10) == 0)
             return true;
-    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
+           || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
 } // namespace

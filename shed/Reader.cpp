@@ -169,9 +169,11 @@ Design read(const shedfile::Contents &c)
     }
     d.doorThickness = v.positive(49, "door thickness", 1, 6, w);
     if (d.door != Sides::None)
-        d.notes << QStringLiteral("line 49: a door %1 in thick is read as the depth of its jambs; the leaves are built %2 in "
-                                  "thick.")
-                       .arg(d.doorThickness).arg(rules::DoorLeafThickness);
+        d.notes << QStringLiteral(
+                       "line 49: a door %1 in thick is read as the depth of its jambs; the leaves are built %2 in "
+                       "thick.")
+                       .arg(d.doorThickness)
+                       .arg(rules::DoorLeafThickness);
     d.ramp = sides(c.value(50), 50, "the ramp location", w);
     d.rampLength = v.positive(52, "ramp length", 12, 8, w);
     if (d.ramp != Sides::None) {
@@ -200,7 +202,10 @@ Design read(const shedfile::Contents &c)
         if (value <= 3)
             return std::max(0.0, value * 12);
         d.notes << QStringLiteral("line %1: a %2 of %3 ft %4 is read as %3 in, as a builder would.")
-                       .arg(line).arg(QLatin1String(what)).arg(value).arg(QLatin1String(where));
+                       .arg(line)
+                       .arg(QLatin1String(what))
+                       .arg(value)
+                       .arg(QLatin1String(where));
         return value;
     };
     d.overhangX = overhang(58, "roof overhang", "along the width");

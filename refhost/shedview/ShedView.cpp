@@ -91,7 +91,9 @@ ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable pric
     connect(split, &QSplitter::splitterMoved, this, [this] { splitMoved_ = true; });
 
     // Ctrl+Tab goes round the side tabs from anywhere in the document, the 3D view included.
-    const auto cycle = [this](int step) { tabs_->setCurrentIndex((tabs_->currentIndex() + step + tabs_->count()) % tabs_->count()); };
+    const auto cycle = [this](int step) {
+        tabs_->setCurrentIndex((tabs_->currentIndex() + step + tabs_->count()) % tabs_->count());
+    };
     auto *next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this, [cycle] { cycle(1); });
     auto *previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this, [cycle] { cycle(-1); });
     for (QShortcut *s : {next, previous})
@@ -155,8 +157,7 @@ void ShedView::fillMaterials()
         if (!row.inTotal)
             note = note.isEmpty() ? tr("not in the total") : tr("%1; not in the total").arg(note);
         materials_->appendRow({textItem(row.item), numberItem(row.quantity, QLocale().toString(row.quantity, 'g', 6)),
-                               textItem(row.unit), moneyItem(row.unitPrice),
-                               moneyItem(row.cost), sentenceItem(note)});
+                               textItem(row.unit), moneyItem(row.unitPrice), moneyItem(row.cost), sentenceItem(note)});
     }
     total_->setText(tr("Total %1").arg(moneyText(takeoff_.total)));
 }

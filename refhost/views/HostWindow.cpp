@@ -12,13 +12,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QScreen>
 #include <QSettings>
-#include <QMenuBar>
 #include <QStatusBar>
 #include <QTabWidget>
 
@@ -117,14 +117,14 @@ void HostWindow::addExportActions(QMenu *menu)
     QAction *model = menu->addAction(tr("Export &Model..."));
     connect(model, &QAction::triggered, this, [=, this] {
         if (ShedView *v = shed())
-            exporter(QStringLiteral("model"), tr("Export Model"), tr("glTF binary (*.glb);;Wavefront OBJ (*.obj)"), QStringLiteral("shed.glb"),
-                     [v](const QString &p) { return v->exportModel(p); });
+            exporter(QStringLiteral("model"), tr("Export Model"), tr("glTF binary (*.glb);;Wavefront OBJ (*.obj)"),
+                     QStringLiteral("shed.glb"), [v](const QString &p) { return v->exportModel(p); });
     });
     QAction *materials = menu->addAction(tr("Export Material &List..."));
     connect(materials, &QAction::triggered, this, [=, this] {
         if (ShedView *v = shed())
-            exporter(QStringLiteral("materials"), tr("Export Material List"), tr("CSV (*.csv)"), QStringLiteral("materials.csv"),
-                     [v](const QString &p) { return v->exportMaterials(p); });
+            exporter(QStringLiteral("materials"), tr("Export Material List"), tr("CSV (*.csv)"),
+                     QStringLiteral("materials.csv"), [v](const QString &p) { return v->exportMaterials(p); });
     });
     QAction *cuts = menu->addAction(tr("Export C&ut List..."));
     connect(cuts, &QAction::triggered, this, [=, this] {
@@ -135,8 +135,8 @@ void HostWindow::addExportActions(QMenu *menu)
     QAction *exportPlans = menu->addAction(tr("Export &Plans..."));
     connect(exportPlans, &QAction::triggered, this, [=, this] {
         if (PlanDocument *d = plans())
-            exporter(QStringLiteral("plans"), tr("Export Plans"), tr("PDF (*.pdf);;SVG (*.svg)"), QStringLiteral("plans.pdf"),
-                     [d](const QString &p) {
+            exporter(QStringLiteral("plans"), tr("Export Plans"), tr("PDF (*.pdf);;SVG (*.svg)"),
+                     QStringLiteral("plans.pdf"), [d](const QString &p) {
                          const QString suffix = QFileInfo(p).suffix().toLower();
                          if (suffix != QLatin1String("pdf") && suffix != QLatin1String("svg"))
                              return tr("%1: plans are exported as .pdf or .svg").arg(QFileInfo(p).fileName());

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QHash>
 #include <QFileDialog>
+#include <QHash>
 #include <QMainWindow>
 
 #include <functional>
@@ -29,8 +29,8 @@ public:
     DocumentView *activeView() const;
 
     // Asks for the file an export writes: QFileDialog's, or a test's stand-in.
-    using SaveFileChooser = std::function<QString(QWidget *, const QString &caption, const QString &start,
-                                                  const QString &filters)>;
+    using SaveFileChooser =
+        std::function<QString(QWidget *, const QString &caption, const QString &start, const QString &filters)>;
     void setSaveFileChooser(SaveFileChooser chooser) { chooseSaveFile_ = std::move(chooser); }
 
     // Where a save dialog for `kind` starts: `name` in the folder the last file of that kind

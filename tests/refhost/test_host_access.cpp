@@ -213,7 +213,9 @@ private Q_SLOTS:
             split->setSizes({total - share, share});
             QVERIFY2(std::abs(split->sizes()[1] - share) <= 2,
                      qPrintable(QStringLiteral("the splitter does not move freely: %1 of %2 asked, min %3 and %4")
-                                    .arg(split->sizes()[1]).arg(share).arg(split->widget(0)->minimumSizeHint().width())
+                                    .arg(split->sizes()[1])
+                                    .arg(share)
+                                    .arg(split->widget(0)->minimumSizeHint().width())
                                     .arg(split->widget(1)->minimumSizeHint().width())));
             for (int i = 0; i < sideTabs_->count(); ++i) {
                 sideTabs_->setCurrentIndex(i);
@@ -224,7 +226,8 @@ private Q_SLOTS:
                 QCoreApplication::processEvents();
                 QVERIFY(table->model()->rowCount() > 0 || table->accessibleName() == QLatin1String("Warnings"));
                 const QStringList cut = cutCells(table);
-                QVERIFY2(cut.isEmpty(), qPrintable(QStringLiteral("share %1: ").arg(share) + cut.join(QLatin1Char('\n'))));
+                QVERIFY2(cut.isEmpty(),
+                         qPrintable(QStringLiteral("share %1: ").arg(share) + cut.join(QLatin1Char('\n'))));
             }
         }
         split->setSizes(start);
@@ -233,11 +236,12 @@ private Q_SLOTS:
             const QAbstractItemModel *m = table->model();
             for (int c = 0; c < m->columnCount(); ++c) {
                 const QString header = m->headerData(c, Qt::Horizontal).toString();
-                if (header != QLatin1String("Unit price") && header != QLatin1String("Cost") && header != QLatin1String("Price"))
+                if (header != QLatin1String("Unit price") && header != QLatin1String("Cost")
+                    && header != QLatin1String("Price"))
                     continue;
                 for (int r = 0; r < m->rowCount(); ++r) {
-                    const QString text =
-                        qobject_cast<QStyledItemDelegate *>(table->itemDelegate())->displayText(m->index(r, c).data(), QLocale());
+                    const QString text = qobject_cast<QStyledItemDelegate *>(table->itemDelegate())
+                                             ->displayText(m->index(r, c).data(), QLocale());
                     QVERIFY2(text.size() > 3 && text[text.size() - 3] == QLocale().decimalPoint(), qPrintable(text));
                 }
             }

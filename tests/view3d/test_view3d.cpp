@@ -7,12 +7,12 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QLineEdit>
-#include <QVBoxLayout>
 #include <QDir>
+#include <QLineEdit>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
+#include <QVBoxLayout>
 
 using namespace corvelle;
 using corvelle::view3d::ModelView3D;
@@ -154,8 +154,10 @@ private Q_SLOTS:
             const double flat = centreLightness(frame(view_, QStringLiteral("lit-%1-flat").arg(int(preset))));
             view_.setShading(shed::Shading::Smooth);
             const double smooth = centreLightness(frame(view_, QStringLiteral("lit-%1-smooth").arg(int(preset))));
-            QVERIFY2(smooth >= flat / 2,
-                     qPrintable(QStringLiteral("preset %1: smooth %2 against flat %3").arg(int(preset)).arg(smooth).arg(flat)));
+            QVERIFY2(
+                smooth >= flat / 2,
+                qPrintable(
+                    QStringLiteral("preset %1: smooth %2 against flat %3").arg(int(preset)).arg(smooth).arg(flat)));
         }
         view_.setPreset(ViewPreset::ThreeQuarter);
     }
