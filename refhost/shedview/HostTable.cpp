@@ -38,24 +38,40 @@ public:
     }
 };
 
-// Refits the columns whenever the viewport changes size (the splitter or the window moved).
+// Refits the columns whenever the viewport changes size (the splitter or the window moved),
+// and once after a burst of changes to the model (a refill appends its rows one by one).
 class ColumnFitter : public QObject {
 public:
     explicit ColumnFitter(QTableView *view) : QObject(view), view_(view) { view->viewport()->installEventFilter(this); }
 
+    void schedule()
+    {
+        if (pending_)
+            return;
+        pending_ = true;
+        QMetaObject::invokeMethod(this, [this] { fit(); }, Qt::QueuedConnection);
+    }
+
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Resize && watched == view_->viewport() && !fitting_) {
-            fitting_ = true;
-            fitColumns(view_);
-            fitting_ = false;
-        }
+        if (event->type() == QEvent::Resize && watched == view_->viewport())
+            fit();
         return false;
     }
 
 private:
+    void fit()
+    {
+        pending_ = false;
+        if (fitting_) // a scroll bar coming or going resizes the viewport again
+            return;
+        fitting_ = true;
+        fitColumns(view_);
+        fitting_ = false;
+    }
+
     QTableView *view_;
-    bool fitting_ = false; // a scroll bar coming or going resizes the viewport again
+    bool fitting_ = false, pending_ = false;
 };
 
 // The narrowest a column of sentences may be: its longest word on a line of its own.
@@ -84,6 +100,7 @@ QStandardItem *textItem(const QString &text)
     return item;
 }
 
+// Every column may wrap; a sentence is a text item, named for what the column holds.
 QStandardItem *sentenceItem(const QString &text) { return textItem(text); }
 
 QStandardItem *numberItem(double value, const QString &text)
@@ -126,8 +143,8 @@ QTableView *makeTable(QStandardItemModel *model, const QString &accessibleName, 
     view->setWordWrap(true);
     view->setTextElideMode(Qt::ElideNone);
     view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    new ColumnFitter(view);
-    const auto refit = [view] { fitColumns(view); };
+    auto *fitter = new ColumnFitter(view);
+    const auto refit = [fitter] { fitter->schedule(); };
     QObject::connect(model, &QStandardItemModel::modelReset, view, refit);
     QObject::connect(model, &QStandardItemModel::rowsInserted, view, refit);
     QObject::connect(model, &QStandardItemModel::dataChanged, view, refit);
