@@ -49,7 +49,8 @@ public:
         if (pending_)
             return;
         pending_ = true;
-        QMetaObject::invokeMethod(this, [this] { fit(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { fit(); }, Qt::QueuedConnection);
     }
 
     bool eventFilter(QObject *watched, QEvent *event) override
