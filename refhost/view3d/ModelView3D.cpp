@@ -247,7 +247,7 @@ ModelView3D::ModelView3D(QWidget *parent) : QWidget(parent), state_(std::make_un
     frame_->setAccessibleDescription(keyHelp());
     frame_->setToolTip(keyHelp());
     auto *frameLayout = new QVBoxLayout(frame_);
-    frameLayout->setContentsMargins(frame_->contentsMargins());
+    frameLayout->setContentsMargins(0, 0, 0, 0); // the frame's own margins hold the focus colour
     container_ = QWidget::createWindowContainer(quick_, frame_);
     container_->setMinimumSize(320, 240);
     container_->setFocusPolicy(Qt::NoFocus);
