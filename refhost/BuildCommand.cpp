@@ -1,5 +1,6 @@
 #include "BuildCommand.h"
 
+#include "core/ProgramFolder.h"
 #include "shed/Build.h"
 #include "shed/Plans.h"
 
@@ -19,16 +20,18 @@ namespace corvelle::refhost {
 
 namespace {
 
-const QCommandLineOption BuildOpt(QStringLiteral("build"),
-                                  QStringLiteral("Build the shed of the shed data <file> (no window, no bus) and "
-                                                 "write shed.glb, shed.obj, shed.mtl, materials.csv and cutlist.csv."),
-                                  QStringLiteral("file"));
+const QCommandLineOption
+    BuildOpt(QStringLiteral("build"),
+             QStringLiteral("Build the shed of the shed data <file> (no window, no bus) and "
+                            "write shed.glb, shed.obj, shed.mtl, shed.ifc, materials.csv, cutlist.csv and plans.pdf."),
+             QStringLiteral("file"));
 const QCommandLineOption OutOpt(QStringLiteral("out"), QStringLiteral("With --build: the folder to write into (made when missing)."),
                                 QStringLiteral("dir"));
-const QCommandLineOption PricesOpt(QStringLiteral("prices"),
-                                   QStringLiteral("With --build: the price table (default: Program Data/prices.csv beside "
-                                                  "this program)."),
-                                   QStringLiteral("file"));
+const QCommandLineOption
+    PricesOpt(QStringLiteral("prices"),
+              QStringLiteral("With --build: the price table (default: Program Data/prices.csv in the "
+                             "program folder)."),
+              QStringLiteral("file"));
 
 int fail(const QString &text)
 {
@@ -72,9 +75,9 @@ int runBuildCommand(int argc, char *argv[])
     // Read a little past the largest shed data file, so the reader can refuse a huge one.
     const QByteArray bytes = file.read(1 << 20);
 
-    const QString prices = parser.isSet(PricesOpt)
-                               ? parser.value(PricesOpt)
-                               : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Program Data/prices.csv"));
+    const QString prices = parser.isSet(PricesOpt) ? parser.value(PricesOpt)
+                                                   : QDir(programFolder(QCoreApplication::applicationDirPath()))
+                                                         .filePath(QStringLiteral("Program Data/prices.csv"));
     // The exports are formed first: the glTF scene is the most memory --build holds, and
     // once it is serialised its many small blocks go back to the system (glibc keeps freed
     // heap otherwise) before the plans load their fonts on top.

@@ -1,6 +1,7 @@
 // corvelle-host: the reference host drawing application the wizard hands its designs to.
 #include "BuildCommand.h"
 #include "bus/BusContract.h"
+#include "core/ProgramFolder.h"
 #include "refhost/bus/HostAdaptor.h"
 #include "refhost/model/Application.h"
 #include "refhost/views/HostWindow.h"
@@ -33,7 +34,8 @@ struct Options {
                               QStringLiteral("Answer <member> with an error reply (repeatable)."),
                               QStringLiteral("member")};
     QCommandLineOption folder{QStringLiteral("program-folder"),
-                              QStringLiteral("Folder that \"*\\\" stands for (default: this program's folder)."),
+                              QStringLiteral("Folder that \"*\\\" stands for (default: this program's folder, or "
+                                             "the user's own in a system installation)."),
                               QStringLiteral("dir")};
     QCommandLineOption snapshot{QStringLiteral("snapshot"),
                                 QStringLiteral("Save a picture of the window to <file> after each macro, "
@@ -85,6 +87,8 @@ int main(int argc, char *argv[])
         const Options options(parser);
         Q_UNUSED(options);
         parser.parse(QCoreApplication::arguments());
+        if (parser.isSet(QStringLiteral("help-all")))
+            parser.process(QCoreApplication::arguments()); // prints Qt's options too, and exits
         if (parser.isSet(QStringLiteral("help")))
             parser.showHelp();
         if (parser.isSet(QStringLiteral("version")))
@@ -104,7 +108,7 @@ int main(int argc, char *argv[])
                              &snapshotOpt = options.snapshot;
 
     const QString folder = parser.isSet(folderOpt) ? QDir(parser.value(folderOpt)).absolutePath()
-                                                   : QCoreApplication::applicationDirPath();
+                                                   : corvelle::programFolder(QCoreApplication::applicationDirPath());
     if (!QDir(folder).exists())
         return fail(QStringLiteral("the program folder %1 does not exist").arg(folder));
 
