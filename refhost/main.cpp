@@ -14,6 +14,7 @@
 #include <QSettings>
 
 #include <cstdio>
+#include <cstring>
 
 using namespace corvelle::refhost;
 
@@ -25,6 +26,52 @@ int fail(const QString &text)
     return 1;
 }
 
+// The window program's options, with the batch build's for --help.
+struct Options {
+    QCommandLineOption journal{QStringLiteral("journal"),
+                               QStringLiteral("Write every received call as a JSON line to <file>."),
+                               QStringLiteral("file")};
+    QCommandLineOption refuse{QStringLiteral("refuse"),
+                              QStringLiteral("Answer <member> with an error reply (repeatable)."),
+                              QStringLiteral("member")};
+    QCommandLineOption folder{QStringLiteral("program-folder"),
+                              QStringLiteral("Folder that \"*\\\" stands for (default: this program's folder, or "
+                                             "the user's own in a system installation)."),
+                              QStringLiteral("dir")};
+    QCommandLineOption snapshot{QStringLiteral("snapshot"),
+                                QStringLiteral("Save a picture of the window to <file> after each macro, "
+                                               "and again once its 3D views have drawn."),
+                                QStringLiteral("file")};
+
+    explicit Options(QCommandLineParser &parser)
+    {
+        parser.setApplicationDescription(
+            QStringLiteral("Reference host drawing application for Corvelle; owns %1 on the session bus.")
+                .arg(corvelle::bus::Service));
+        parser.addHelpOption();
+        parser.addVersionOption();
+        parser.addOptions({journal, refuse, folder, snapshot});
+        addBuildOptions(parser);
+    }
+};
+
+void setNames()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("corvelle-host"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Corvelle"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CORVELLE_VERSION));
+}
+
+// Whether a window system can be reached; the platform plugin aborts the program otherwise.
+bool displayReachable(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strncmp(argv[i], "-platform=", 10) == 0)
+            return true;
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
+           || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -32,32 +79,34 @@ int main(int argc, char *argv[])
     // The batch build needs no display: it runs before any window system is touched.
     if (isBuildCommand(argc, argv))
         return runBuildCommand(argc, argv);
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("corvelle-host"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Corvelle Host"));
+    {
+        // --help and --version are answered before the window system too. Qt's own
+        // options (-platform ...) are unknown here: they are left to the window program.
+        QCoreApplication early(argc, argv);
+        setNames();
+        QCommandLineParser parser;
+        const Options options(parser);
+        Q_UNUSED(options);
+        parser.parse(QCoreApplication::arguments());
+        if (parser.isSet(QStringLiteral("help-all")))
+            parser.process(QCoreApplication::arguments()); // prints Qt's options too, and exits
+        if (parser.isSet(QStringLiteral("help")))
+            parser.showHelp();
+        if (parser.isSet(QStringLiteral("version")))
+            parser.showVersion();
+    }
+    if (!displayReachable(argc, argv))
+        return fail(QStringLiteral("no display to open a window on (DISPLAY and WAYLAND_DISPLAY are not set); "
+                                   "--build FILE --out DIR needs none."));
 
+    QApplication app(argc, argv);
+    setNames();
+    QApplication::setApplicationDisplayName(QStringLiteral("Corvelle Host"));
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Reference host drawing application for Corvelle; owns %1 on the session bus.").arg(corvelle::bus::Service));
-    parser.addHelpOption();
-    const QCommandLineOption journalOpt(QStringLiteral("journal"),
-                                        QStringLiteral("Write every received call as a JSON line to <file>."),
-                                        QStringLiteral("file"));
-    const QCommandLineOption refuseOpt(QStringLiteral("refuse"),
-                                       QStringLiteral("Answer <member> with an error reply (repeatable)."),
-                                       QStringLiteral("member"));
-    const QCommandLineOption folderOpt(
-        QStringLiteral("program-folder"),
-        QStringLiteral("Folder that \"*\\\" stands for (default: this program's folder, or "
-                       "the user's own in a system installation)."),
-        QStringLiteral("dir"));
-    const QCommandLineOption snapshotOpt(QStringLiteral("snapshot"),
-                                         QStringLiteral("Save a picture of the window to <file> after each macro, "
-                                                        "and again once its 3D views have drawn."),
-                                         QStringLiteral("file"));
-    parser.addOptions({journalOpt, refuseOpt, folderOpt, snapshotOpt});
-    addBuildOptions(parser);
+    const Options options(parser);
     parser.process(app);
+    const QCommandLineOption &journalOpt = options.journal, &refuseOpt = options.refuse, &folderOpt = options.folder,
+                             &snapshotOpt = options.snapshot;
 
     const QString folder = parser.isSet(folderOpt) ? QDir(parser.value(folderOpt)).absolutePath()
                                                    : corvelle::programFolder(QCoreApplication::applicationDirPath());

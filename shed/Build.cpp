@@ -124,6 +124,8 @@ QString summary(const BuildOutputs &o)
         s += QStringLiteral("No warnings.\n");
     for (const QString &w : o.warnings)
         s += QStringLiteral("Warning: %1\n").arg(w);
+    for (const QString &n : o.design.notes)
+        s += QStringLiteral("Note: %1\n").arg(n);
     return s;
 }
 

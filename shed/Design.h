@@ -60,7 +60,8 @@ struct Design {
     bool trusses = true;         // line 61
     Shading shading = Shading::Smooth;
 
-    QStringList warnings;        // what the reader assumed, one sentence each
+    QStringList warnings; // what the reader assumed, one sentence each: a user can act on them
+    QStringList notes;    // how it read values the wizard always writes, one sentence each
 };
 
 } // namespace corvelle::shed

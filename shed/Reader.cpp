@@ -1,6 +1,7 @@
 #include "shed/Reader.h"
 
 #include "core/ShedDataFormat.h"
+#include "shed/Rules.h"
 
 #include <algorithm>
 #include <cmath>
@@ -167,6 +168,12 @@ Design read(const shedfile::Contents &c)
         d.doorHeight = v.text(48).isEmpty() ? 0 : std::max(0.0, v.number(48, "door height") * 12);
     }
     d.doorThickness = v.positive(49, "door thickness", 1, 6, w);
+    if (d.door != Sides::None)
+        d.notes << QStringLiteral(
+                       "line 49: a door %1 in thick is read as the depth of its jambs; the leaves are built %2 in "
+                       "thick.")
+                       .arg(d.doorThickness)
+                       .arg(rules::DoorLeafThickness);
     d.ramp = sides(c.value(50), 50, "the ramp location", w);
     d.rampLength = v.positive(52, "ramp length", 12, 8, w);
     if (d.ramp != Sides::None) {
@@ -189,14 +196,20 @@ Design read(const shedfile::Contents &c)
     d.roofSupportHeight = v.positive(55, "roof support height", 1, 5.5, w);
     d.roofSupportDepth = v.positive(56, "roof support depth", 1, 2.5, w);
     d.roofSupportSpacing = v.positive(57, "roof support spacing", 1, 16, w);
-    // Line 58 says feet, but a 12 ft eave overhang is no shed's: a builder reads inches.
-    const double overhang = v.number(58, "roof overhang");
-    d.overhangX = std::max(0.0, overhang);
-    if (overhang > 3)
-        w << QStringLiteral("line 58: a roof overhang of %1 ft along the width is read as %1 in, as a builder would.").arg(overhang);
-    else
-        d.overhangX = std::max(0.0, overhang * 12);
-    d.overhangZ = std::max(0.0, v.number(59, "rake overhang") * 12);
+    // Lines 58 and 59 say feet, but a 12 ft overhang is no shed's: a builder reads inches.
+    const auto overhang = [&](int line, const char *what, const char *where) {
+        const double value = v.number(line, what);
+        if (value <= 3)
+            return std::max(0.0, value * 12);
+        d.notes << QStringLiteral("line %1: a %2 of %3 ft %4 is read as %3 in, as a builder would.")
+                       .arg(line)
+                       .arg(QLatin1String(what))
+                       .arg(value)
+                       .arg(QLatin1String(where));
+        return value;
+    };
+    d.overhangX = overhang(58, "roof overhang", "along the width");
+    d.overhangZ = overhang(59, "rake overhang", "at the gables");
     d.roofThickness = v.positive(60, "roof sheathing thickness", 1, 0.5, w);
     const QString trusses = v.text(61);
     d.trusses = trusses != u"0";

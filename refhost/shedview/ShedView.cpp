@@ -1,5 +1,6 @@
 #include "ShedView.h"
 
+#include "HostTable.h"
 #include "core/AtomicSave.h"
 #include "refhost/view3dapi/View3DFactory.h"
 #include "shed/Export.h"
@@ -10,76 +11,23 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <exception>
 
 namespace corvelle::refhost {
 
-namespace {
-
-constexpr int SortRole = Qt::UserRole; // numbers sort as numbers, not as their text
-
-QStandardItem *textItem(const QString &text)
-{
-    auto *item = new QStandardItem(text);
-    item->setData(text, SortRole);
-    item->setEditable(false);
-    return item;
-}
-
-// A note or warning: whole sentences that run past a narrow column, so also a tooltip,
-// escaped, since a warning may quote the data file.
-QStandardItem *sentenceItem(const QString &text)
-{
-    QStandardItem *item = textItem(text);
-    if (!text.isEmpty()) // an empty one would still show as an empty box
-        item->setToolTip(Qt::convertFromPlainText(text));
-    return item;
-}
-
-QStandardItem *numberItem(double value, const QString &text)
-{
-    auto *item = new QStandardItem(text);
-    item->setData(value, SortRole);
-    item->setData(int(Qt::AlignRight | Qt::AlignVCenter), Qt::TextAlignmentRole);
-    item->setEditable(false);
-    return item;
-}
-
-QString money(double v) { return QLocale().toString(v, 'f', 2); }
-
-QTableView *sortableTable(QStandardItemModel *model, QWidget *parent)
-{
-    auto *proxy = new QSortFilterProxyModel(parent);
-    proxy->setSourceModel(model);
-    proxy->setSortRole(SortRole);
-    auto *view = new QTableView(parent);
-    view->setModel(proxy);
-    view->setSortingEnabled(true);
-    view->sortByColumn(-1, Qt::AscendingOrder); // the takeoff's own order until a header is clicked
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->verticalHeader()->hide();
-    view->horizontalHeader()->setStretchLastSection(true);
-    view->setAlternatingRowColors(true);
-    view->setWordWrap(false);
-    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
-    // Columns follow their contents whenever the takeoff is refilled.
-    QObject::connect(model, &QStandardItemModel::modelReset, view, &QTableView::resizeColumnsToContents);
-    QObject::connect(model, &QStandardItemModel::rowsInserted, view, &QTableView::resizeColumnsToContents);
-    return view;
-}
-
-} // namespace
+using namespace table;
 
 QString saveFile(const QString &path, const QByteArray &bytes)
 {
@@ -97,7 +45,8 @@ ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable pric
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto *split = new QSplitter(Qt::Horizontal, this);
+    split_ = new QSplitter(Qt::Horizontal, this);
+    QSplitter *split = split_;
     layout->addWidget(split);
 
     QString why;
@@ -115,15 +64,17 @@ ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable pric
     }
     split->addWidget(view3d_);
 
-    auto *tabs = new QTabWidget(split);
+    tabs_ = new QTabWidget(split);
+    tabs_->setObjectName(QStringLiteral("sideTabs"));
     materials_ = new QStandardItemModel(this);
     cuts_ = new QStandardItemModel(this);
     warnings_ = new QStandardItemModel(this);
+    notes_ = new QStandardItemModel(this);
     prices_ = new QStandardItemModel(this);
 
-    auto *materialsPage = new QWidget(tabs);
+    auto *materialsPage = new QWidget(tabs_);
     auto *ml = new QVBoxLayout(materialsPage);
-    ml->addWidget(sortableTable(materials_, materialsPage), 1);
+    ml->addWidget(makeTable(materials_, tr("Materials"), materialsPage), 1);
     total_ = new QLabel(materialsPage);
     total_->setObjectName(QStringLiteral("materialsTotal"));
     QFont bold = total_->font();
@@ -131,15 +82,16 @@ ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable pric
     total_->setFont(bold);
     total_->setAlignment(Qt::AlignRight);
     ml->addWidget(total_);
-    tabs->addTab(materialsPage, tr("Materials"));
-    tabs->addTab(sortableTable(cuts_, tabs), tr("Cut list"));
-    tabs->addTab(sortableTable(warnings_, tabs), tr("Warnings"));
-
+    tabs_->addTab(materialsPage, tr("Materials"));
+    tabs_->addTab(makeTable(cuts_, tr("Cut list"), tabs_), tr("Cut list"));
+    tabs_->addTab(makeTable(warnings_, tr("Warnings"), tabs_), tr("Warnings"));
+    tabs_->addTab(makeTable(notes_, tr("Design notes"), tabs_), tr("Design notes"));
     // The structural check, under the design loads a builder edits above it.
     structureTable_ = new QStandardItemModel(this);
-    auto *structurePage = new QWidget(tabs);
+    auto *structurePage = new QWidget(tabs_);
     auto *sl = new QVBoxLayout(structurePage);
-    auto *loadsRow = new QHBoxLayout;
+    // In a grid, not a row, so the side panel can still narrow to its share.
+    auto *loadsRow = new QGridLayout;
     auto *snowLabel = new QLabel(tr("&Ground snow:"), structurePage);
     snowBox_ = new QDoubleSpinBox(structurePage);
     snowBox_->setObjectName(QStringLiteral("groundSnow"));
@@ -161,19 +113,16 @@ ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable pric
     failingBox_ = new QCheckBox(tr("Show &failing members"), structurePage);
     failingBox_->setObjectName(QStringLiteral("showFailing"));
     failingBox_->setAccessibleName(tr("Show failing members in the warning colour"));
-    loadsRow->addWidget(snowLabel);
-    loadsRow->addWidget(snowBox_);
-    loadsRow->addSpacing(12);
-    loadsRow->addWidget(speciesLabel);
-    loadsRow->addWidget(speciesBox_);
-    loadsRow->addSpacing(12);
-    loadsRow->addWidget(failingBox_);
-    loadsRow->addStretch(1);
+    loadsRow->addWidget(snowLabel, 0, 0);
+    loadsRow->addWidget(snowBox_, 0, 1);
+    loadsRow->addWidget(speciesLabel, 1, 0);
+    loadsRow->addWidget(speciesBox_, 1, 1);
+    loadsRow->addWidget(failingBox_, 2, 0, 1, 2);
+    loadsRow->setColumnStretch(2, 1);
     sl->addLayout(loadsRow);
-    QTableView *structureView = sortableTable(structureTable_, structurePage);
-    structureView->setAccessibleName(tr("Structural checks"));
+    QTableView *structureView = makeTable(structureTable_, tr("Structural checks"), structurePage);
     sl->addWidget(structureView, 1);
-    tabs->addTab(structurePage, tr("Structure"));
+    tabs_->addTab(structurePage, tr("Structure"));
     const auto loadsEdited = [this] {
         shed::SiteLoads l = loads_;
         l.groundSnow = snowBox_->value();
@@ -183,15 +132,26 @@ ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable pric
     connect(snowBox_, &QDoubleSpinBox::valueChanged, this, loadsEdited);
     connect(speciesBox_, &QComboBox::currentIndexChanged, this, loadsEdited);
     connect(failingBox_, &QCheckBox::toggled, this, &ShedView::setShowFailing);
-    QTableView *priceView = sortableTable(prices_, tabs);
+    QTableView *priceView = makeTable(prices_, tr("Prices"), tabs_);
     priceView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                                QAbstractItemView::AnyKeyPressed);
     priceView->setToolTip(tr("Double-click a price to change it; the material list follows."));
-    tabs->addTab(priceView, tr("Prices"));
-    split->addWidget(tabs);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 2);
-    split->setSizes({600, 520});
+    tabs_->addTab(priceView, tr("Prices"));
+    split->addWidget(tabs_);
+    // Either side may be made small; neither disappears.
+    split->setChildrenCollapsible(false);
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 1);
+    connect(split, &QSplitter::splitterMoved, this, [this] { splitMoved_ = true; });
+
+    // Ctrl+Tab goes round the side tabs from anywhere in the document, the 3D view included.
+    const auto cycle = [this](int step) {
+        tabs_->setCurrentIndex((tabs_->currentIndex() + step + tabs_->count()) % tabs_->count());
+    };
+    auto *next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this, [cycle] { cycle(1); });
+    auto *previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this, [cycle] { cycle(-1); });
+    for (QShortcut *s : {next, previous})
+        s->setContext(Qt::WidgetWithChildrenShortcut);
 
     connect(prices_, &QStandardItemModel::itemChanged, this, [this](QStandardItem *item) {
         if (filling_ || item->column() != 2)
@@ -258,7 +218,7 @@ void ShedView::fillStructure()
                                                 tr("Span or height"), tr("Allowed"), tr("Ratio"), tr("Result"),
                                                 tr("Rule"), tr("Change that passes")});
     checkOfMember_.clear();
-    const auto length = [](double v) { return v > 0 ? shed::feetInches(v) : QString(); };
+    const auto length = [this](double v) { return v > 0 ? units_.length(v) : QString(); };
     for (int i = 0; i < structure_.rows.size(); ++i) {
         const shed::CheckRow &row = structure_.rows[i];
         const bool slope = row.check == u"roof slope";
@@ -271,7 +231,7 @@ void ShedView::fillStructure()
         }
         structureTable_->appendRow(
             {textItem(row.check), textItem(row.member), textItem(row.size),
-             numberItem(row.spacing, row.spacing > 0 ? QStringLiteral("%1 in").arg(row.spacing, 0, 'g', 4) : QString()),
+             numberItem(row.spacing, length(row.spacing)),
              numberItem(row.span, slope ? QStringLiteral("%1:12").arg(row.span) : length(row.span)),
              numberItem(row.allowed, slope ? QStringLiteral("%1:12").arg(row.allowed) : length(row.allowed)),
              numberItem(row.ratio, row.ratio > 0 ? QString::number(row.ratio, 'f', 2) : QString()), result,
@@ -282,6 +242,17 @@ void ShedView::fillStructure()
         }
     }
     showFailing();
+}
+
+void ShedView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // The tables get a little more than half, so their notes read on a line or two, until
+    // the user moves the splitter.
+    if (!splitMoved_) {
+        const int tables = width() * TablesShare / 100;
+        split_->setSizes({width() - tables, tables});
+    }
 }
 
 void ShedView::setPrice(const QString &item, double price)
@@ -332,10 +303,9 @@ void ShedView::fillMaterials()
         if (!row.inTotal)
             note = note.isEmpty() ? tr("not in the total") : tr("%1; not in the total").arg(note);
         materials_->appendRow({textItem(row.item), numberItem(row.quantity, QLocale().toString(row.quantity, 'g', 6)),
-                               textItem(row.unit), numberItem(row.unitPrice, money(row.unitPrice)),
-                               numberItem(row.cost, money(row.cost)), sentenceItem(note)});
+                               textItem(row.unit), moneyItem(row.unitPrice), moneyItem(row.cost), sentenceItem(note)});
     }
-    total_->setText(tr("Total %1").arg(money(takeoff_.total)));
+    total_->setText(tr("Total %1").arg(moneyText(takeoff_.total)));
 }
 
 void ShedView::fillCuts()
@@ -363,6 +333,11 @@ void ShedView::fillWarnings()
     add(tr("Structure"), structure_.failureSentences());
     add(tr("Takeoff"), takeoff_.warnings);
     add(tr("Prices"), priceTable_.warnings);
+
+    notes_->clear();
+    notes_->setHorizontalHeaderLabels({tr("Note")});
+    for (const QString &n : design_.notes)
+        notes_->appendRow(sentenceItem(n));
 }
 
 void ShedView::fillPrices()
@@ -374,11 +349,7 @@ void ShedView::fillPrices()
     names.sort(Qt::CaseInsensitive);
     for (const QString &name : names) {
         const shed::Price &p = priceTable_.prices[name];
-        auto *price = new QStandardItem;
-        price->setData(p.price, Qt::EditRole);
-        price->setData(p.price, SortRole);
-        price->setData(int(Qt::AlignRight | Qt::AlignVCenter), Qt::TextAlignmentRole);
-        prices_->appendRow({textItem(name), textItem(p.unit), price});
+        prices_->appendRow({textItem(name), textItem(p.unit), editableMoneyItem(p.price)});
     }
     filling_ = false;
 }

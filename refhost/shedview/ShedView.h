@@ -15,6 +15,8 @@ class QLabel;
 class QPagedPaintDevice;
 class QSortFilterProxyModel;
 class QStandardItemModel;
+class QSplitter;
+class QTabWidget;
 class QTableView;
 
 namespace corvelle::refhost {
@@ -32,8 +34,8 @@ public:
 };
 
 // A shed design as its builder works with it: the 3D view beside the material list with
-// costs, the cut list, the warnings, the structural check under editable design loads
-// and the price table, which can be edited in place.
+// costs, the cut list, the warnings, the design notes, the structural check under
+// editable design loads and the price table, which can be edited in place.
 class ShedView : public QWidget, public PlanDocument {
     Q_OBJECT
 public:
@@ -82,7 +84,11 @@ public:
 Q_SIGNALS:
     void takeoffChanged();
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
+    static constexpr int TablesShare = 56; // percent of the width, until the splitter is moved
     void retakeoff();
     void fillMaterials();
     void fillCuts();
@@ -101,7 +107,11 @@ private:
     shed::StructureReport structure_;
     QHash<int, int> checkOfMember_; // member index -> its first row in structure_
     QWidget *view3d_;
-    QStandardItemModel *materials_, *cuts_, *warnings_, *prices_, *structureTable_;
+    QSplitter *split_;
+    bool splitMoved_ = false;
+    QTabWidget *tabs_;
+    QStandardItemModel *materials_, *cuts_, *warnings_, *notes_, *prices_;
+    QStandardItemModel *structureTable_;
     QDoubleSpinBox *snowBox_;
     QComboBox *speciesBox_;
     QCheckBox *failingBox_;

@@ -2,9 +2,13 @@
 
 #include "MeshGeometry.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -24,6 +28,9 @@ constexpr float OrbitDegreesPerPixel = 0.4f;
 constexpr float WheelStep = 0.85f;     // distance factor per wheel notch
 constexpr float ClickSlopPixels = 4;   // a press that moves less than this is a pick
 constexpr float MaxPitch = 89.5f;      // straight down would lose the up vector
+constexpr float KeyOrbitDegrees = 10;  // an arrow key's turn
+constexpr float KeyPanPixels = 40;     // Shift with an arrow key: a pan of this many pixels
+constexpr int FocusFrameWidth = 2;
 
 float radians(float degrees) { return degrees * float(M_PI) / 180.0f; }
 
@@ -32,6 +39,48 @@ QString capitalised(QString s)
     if (!s.isEmpty())
         s[0] = s[0].toUpper();
     return s;
+}
+
+} // namespace
+
+// The 3D view's place in the window: it takes the keyboard focus, shows it with a frame
+// around the scene, and hands the keys to its view. The scene's own window cannot take
+// part in the widgets' Tab chain, so it never holds the focus.
+class SceneFrame : public QWidget {
+    Q_OBJECT
+public:
+    SceneFrame(ModelView3D *view) : QWidget(view), view_(view)
+    {
+        setObjectName(QStringLiteral("view3dScene"));
+        setFocusPolicy(Qt::StrongFocus);
+        setContentsMargins(FocusFrameWidth, FocusFrameWidth, FocusFrameWidth, FocusFrameWidth);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        const QPalette::ColorRole role = hasFocus() ? QPalette::Highlight : QPalette::Window;
+        p.fillRect(rect(), palette().color(role));
+    }
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (!view_->handleKey(event))
+            QWidget::keyPressEvent(event);
+    }
+
+private:
+    ModelView3D *view_;
+};
+
+namespace {
+
+// A screen reader hears the view as a canvas rather than an unnamed filler.
+QAccessibleInterface *sceneAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("corvelle::view3d::SceneFrame") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Canvas);
+    return nullptr;
 }
 
 } // namespace
@@ -137,18 +186,13 @@ ModelView3D::ModelView3D(QWidget *parent) : QWidget(parent), state_(std::make_un
     modeBox_->setObjectName(QStringLiteral("shadingMode"));
     modeBox_->addItems({tr("Wireframe"), tr("Hidden line"), tr("Flat"), tr("Smooth")});
     modeBox_->setToolTip(tr("Shading mode"));
+    modeBox_->setAccessibleName(tr("Shading mode"));
+    // On Linux a screen reader names a combo box by its label, not its accessible name.
+    auto *modeLabel = new QLabel(tr("&Shading:"), this);
+    modeLabel->setBuddy(modeBox_);
+    bar->addWidget(modeLabel);
     connect(modeBox_, &QComboBox::activated, this, [this](int i) { setShading(shed::Shading(i + 1)); });
     bar->addWidget(modeBox_);
-    const std::pair<ViewPreset, QString> presets[] = {
-        {ViewPreset::Front, tr("Front")}, {ViewPreset::Back, tr("Back")}, {ViewPreset::Left, tr("Left")},
-        {ViewPreset::Right, tr("Right")}, {ViewPreset::Top, tr("Top")}, {ViewPreset::ThreeQuarter, tr("3/4")}};
-    for (const auto &[preset, name] : presets) {
-        auto *b = new QToolButton(this);
-        b->setText(name);
-        b->setToolTip(tr("View from the %1").arg(name.toLower()));
-        connect(b, &QToolButton::clicked, this, [this, p = preset] { setPreset(p); });
-        bar->addWidget(b);
-    }
     auto *fit = new QToolButton(this);
     fit->setText(tr("Fit"));
     fit->setToolTip(tr("Fit the visible layers to the view"));
@@ -157,15 +201,32 @@ ModelView3D::ModelView3D(QWidget *parent) : QWidget(parent), state_(std::make_un
     bar->addStretch(1);
     layout->addLayout(bar);
 
-    auto *layers = new QHBoxLayout;
+    // The presets on a row of their own, and the layers on two: on one row they would
+    // hold the view, and the splitter beside it, wider than the tables can spare.
+    auto *presetBar = new QHBoxLayout;
+    const std::pair<ViewPreset, QString> presets[] = {
+        {ViewPreset::Front, tr("Front")}, {ViewPreset::Back, tr("Back")}, {ViewPreset::Left, tr("Left")},
+        {ViewPreset::Right, tr("Right")}, {ViewPreset::Top, tr("Top")}, {ViewPreset::ThreeQuarter, tr("3/4")}};
+    for (const auto &[preset, name] : presets) {
+        auto *b = new QToolButton(this);
+        b->setText(name);
+        b->setToolTip(tr("View from the %1").arg(name.toLower()));
+        connect(b, &QToolButton::clicked, this, [this, p = preset] { setPreset(p); });
+        presetBar->addWidget(b);
+    }
+    presetBar->addStretch(1);
+    layout->addLayout(presetBar);
+
+    auto *layers = new QGridLayout;
+    constexpr int LayersPerRow = (shed::LayerCount + 1) / 2;
     for (int i = 0; i < shed::LayerCount; ++i) {
         auto *box = new QCheckBox(capitalised(shed::layerName(shed::Layer(i))), this);
         box->setChecked(true);
         connect(box, &QCheckBox::toggled, this, [this, i](bool on) { setLayerVisible(shed::Layer(i), on); });
         layerBoxes_[i] = box;
-        layers->addWidget(box);
+        layers->addWidget(box, i / LayersPerRow, i % LayersPerRow);
     }
-    layers->addStretch(1);
+    layers->setColumnStretch(LayersPerRow, 1);
     layout->addLayout(layers);
 
     // A window of its own in a container: it renders and swaps directly, where a
@@ -177,11 +238,20 @@ ModelView3D::ModelView3D(QWidget *parent) : QWidget(parent), state_(std::make_un
     quick_->rootContext()->setContextProperty(QStringLiteral("scene"), state_.get());
     quick_->setSource(QUrl(QStringLiteral("qrc:/corvelle/view3d/Scene.qml")));
     quick_->installEventFilter(this);
-    container_ = QWidget::createWindowContainer(quick_, this);
+    static const bool accessibleInstalled = (QAccessible::installFactory(sceneAccessible), true);
+    Q_UNUSED(accessibleInstalled);
+    frame_ = new SceneFrame(this);
+    frame_->setAccessibleName(tr("3D view"));
+    frame_->setAccessibleDescription(keyHelp());
+    frame_->setToolTip(keyHelp());
+    auto *frameLayout = new QVBoxLayout(frame_);
+    frameLayout->setContentsMargins(0, 0, 0, 0); // the frame's own margins hold the focus colour
+    container_ = QWidget::createWindowContainer(quick_, frame_);
     container_->setMinimumSize(320, 240);
-    container_->setFocusPolicy(Qt::StrongFocus);
+    container_->setFocusPolicy(Qt::NoFocus);
+    frameLayout->addWidget(container_);
     connect(quick_, &QQuickWindow::frameSwapped, this, &ModelView3D::frameShown, Qt::QueuedConnection);
-    layout->addWidget(container_, 1);
+    layout->addWidget(frame_, 1);
 
     info_ = new QLabel(tr("Click a member to see what it is."), this);
     info_->setObjectName(QStringLiteral("memberInfo"));
@@ -383,6 +453,69 @@ void ModelView3D::setUnits(shed::Units units)
 
 QString ModelView3D::pickedText() const { return info_->text(); }
 
+QString ModelView3D::keyHelp()
+{
+    return tr("Arrow keys turn the shed, Shift with the arrow keys pans, + and - zoom, Home fits it to the view, "
+              "1 to 4 choose the shading mode, Enter describes the member at the centre.");
+}
+
+QWidget *ModelView3D::focusTarget() const { return frame_; }
+
+QWindow *ModelView3D::sceneWindow() const { return quick_; }
+
+QString ModelView3D::describeCentre()
+{
+    pick(QPointF(quick_->width() / 2.0, quick_->height() / 2.0));
+    // Said by a screen reader as the focused view's new description.
+    frame_->setAccessibleDescription(info_->text());
+    QAccessibleEvent event(frame_, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+    return info_->text();
+}
+
+bool ModelView3D::handleKey(QKeyEvent *event)
+{
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        shift ? pan({-KeyPanPixels, 0}) : orbit(KeyOrbitDegrees, 0);
+        return true;
+    case Qt::Key_Right:
+        shift ? pan({KeyPanPixels, 0}) : orbit(-KeyOrbitDegrees, 0);
+        return true;
+    case Qt::Key_Up:
+        shift ? pan({0, -KeyPanPixels}) : orbit(0, KeyOrbitDegrees);
+        return true;
+    case Qt::Key_Down:
+        shift ? pan({0, KeyPanPixels}) : orbit(0, -KeyOrbitDegrees);
+        return true;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: // + unshifted on most layouts
+        zoom(WheelStep);
+        return true;
+    case Qt::Key_Minus:
+        zoom(1 / WheelStep);
+        return true;
+    case Qt::Key_Home:
+        fitToView();
+        return true;
+    case Qt::Key_1:
+    case Qt::Key_2:
+    case Qt::Key_3:
+    case Qt::Key_4:
+        setShading(shed::Shading(event->key() - Qt::Key_0));
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        describeCentre();
+        return true;
+    default:
+        return false;
+    }
+}
+
 QImage ModelView3D::renderImage() { return quick_->grabWindow(); }
 
 QImage ModelView3D::grabWithScenes(QWidget *widget)
@@ -402,8 +535,17 @@ bool ModelView3D::eventFilter(QObject *watched, QEvent *event)
     if (watched != quick_)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
+    case QEvent::KeyPress:
+        // The platform may give the scene's window the keyboard on a click: the keys go
+        // to the view's frame, so Tab still leaves the view.
+        frame_->setFocus(Qt::OtherFocusReason);
+        QCoreApplication::sendEvent(frame_, event);
+        return true;
+    case QEvent::KeyRelease:
+        return true; // after a Tab the focus is elsewhere: the release must not bring it back
     case QEvent::MouseButtonPress: {
         auto *e = static_cast<QMouseEvent *>(event);
+        frame_->setFocus(Qt::MouseFocusReason);
         pressPos_ = lastPos_ = e->position().toPoint();
         dragged_ = false;
         return true;
@@ -442,3 +584,5 @@ bool ModelView3D::eventFilter(QObject *watched, QEvent *event)
 }
 
 } // namespace corvelle::view3d
+
+#include "ModelView3D.moc"

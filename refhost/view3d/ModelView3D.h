@@ -19,13 +19,16 @@
 
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QQuickView;
+class QWindow;
 class QQuick3DGeometry;
 
 namespace corvelle::view3d {
 
 class MeshGeometry;
+class SceneFrame;
 
 enum class ViewPreset { Front, Back, Left, Right, Top, ThreeQuarter };
 
@@ -116,12 +119,22 @@ public:
     // What the pick information writes lengths and stock sizes in; a shown pick follows.
     void setUnits(shed::Units units);
     shed::Units units() const { return units_; }
+    // Names the member at the centre of the view, as Enter does, and tells screen readers.
+    QString describeCentre();
+
+    // What the keys do with the view focused: arrows orbit, Shift+arrows pan, + and -
+    // zoom, Home fits, 1 to 4 set the shading, Enter describes. False for any other key.
+    bool handleKey(QKeyEvent *event);
+    static QString keyHelp();
+    // The widget that holds the keyboard focus for the scene (named "3D view").
+    QWidget *focusTarget() const;
 
     QImage renderImage();          // the view's last frame
     // A picture of `widget` with every 3D scene in it: QWidget::grab leaves the scenes'
     // own windows out.
     static QImage grabWithScenes(QWidget *widget);
     QWidget *sceneWidget() const { return container_; }
+    QWindow *sceneWindow() const;
     void requestFrame();
     SceneState *state() const { return state_.get(); }
 
@@ -143,6 +156,7 @@ private:
     std::function<QString(int)> pickNote_;
     std::unique_ptr<SceneState> state_;
     QQuickView *quick_;
+    SceneFrame *frame_;
     QWidget *container_;
     QComboBox *modeBox_;
     std::array<QCheckBox *, shed::LayerCount> layerBoxes_{};

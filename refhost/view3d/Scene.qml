@@ -20,6 +20,13 @@ Item {
             fieldOfView: scene.fieldOfView
             clipNear: scene.clipNear
             clipFar: scene.clipFar
+
+            // A light from the eye: whatever face the camera sees square on is lit, so no
+            // wall turned away from the sun goes dark (a wall seen from the Left preset did).
+            DirectionalLight {
+                visible: scene.shading === 4
+                brightness: 0.55
+            }
         }
 
         // Smooth shading's sun; its specular part varies across each face. Flat shades are
@@ -27,7 +34,7 @@ Item {
         DirectionalLight {
             visible: scene.shading === 4
             eulerRotation: Qt.vector3d(-50, 200, 0)
-            brightness: 1.0
+            brightness: 0.7
             ambientColor: Qt.rgba(0.32, 0.32, 0.34, 1)
         }
 

@@ -12,18 +12,37 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
 
 #include <functional>
 
 namespace corvelle::refhost {
+
+namespace {
+
+QString folderKey(const QString &kind) { return QStringLiteral("folders/") + kind; }
+
+} // namespace
+
+QString HostWindow::startPath(const QString &kind, const QString &name)
+{
+    const QString folder = QSettings().value(folderKey(kind)).toString();
+    return folder.isEmpty() || !QDir(folder).exists() ? name : QDir(folder).filePath(name);
+}
+
+void HostWindow::rememberFolder(const QString &kind, const QString &path)
+{
+    QSettings().setValue(folderKey(kind), QFileInfo(path).absolutePath());
+}
 
 HostWindow::HostWindow(Application &app, QWidget *parent) : QMainWindow(parent), app_(app)
 {
@@ -84,13 +103,20 @@ HostWindow::HostWindow(Application &app, QWidget *parent) : QMainWindow(parent),
     connect(&app_, &Application::documentClosed, this, &HostWindow::removeView);
     connect(&app_, &Application::activeDocumentChanged, this, &HostWindow::showActive);
     connect(&app_, &Application::raiseRequested, this, &HostWindow::bringToTop);
-    connect(&app_, &Application::activity, this, [this](const QString &status) { statusBar()->showMessage(status); });
+    // What the host last did stays in view: a menu's help texts replace only the
+    // passing messages (such as "Saved ...").
+    summary_ = new QLabel(this);
+    summary_->setObjectName(QStringLiteral("statusSummary"));
+    summary_->setTextFormat(Qt::PlainText);
+    summary_->setMinimumWidth(1); // a long summary is cut rather than widening the window
+    statusBar()->addPermanentWidget(summary_, 1);
+    connect(&app_, &Application::activity, summary_, &QLabel::setText);
     connect(&app_, &Application::macroFinished, this, &HostWindow::saveSnapshot);
     for (Document *doc : app_.documents())
         addView(doc);
     showActive(app_.activeDocument());
 
-    statusBar()->showMessage(tr("Ready: waiting for the wizard on %1").arg(bus::Service));
+    summary_->setText(tr("Ready: waiting for the wizard on %1").arg(bus::Service));
 }
 
 void HostWindow::addExportActions(QMenu *menu)
@@ -98,11 +124,13 @@ void HostWindow::addExportActions(QMenu *menu)
     auto shed = [this] { return activeView() ? activeView()->shedView() : nullptr; };
     auto plans = [this] { return activeView() ? activeView()->planDocument() : nullptr; };
     // Each action asks for a file, writes it through the shed exporters and says how it went.
-    auto exporter = [this](const QString &caption, const QString &filters, const QString &name,
+    // Each kind of file starts in the folder the last one of its kind went to.
+    auto exporter = [this](const QString &kind, const QString &caption, const QString &filters, const QString &name,
                            std::function<QString(const QString &)> write) {
-        const QString path = QFileDialog::getSaveFileName(this, caption, name, filters);
+        const QString path = chooseSaveFile_(this, caption, startPath(kind, name), filters);
         if (path.isEmpty())
             return;
+        rememberFolder(kind, path);
         const QString problem = write(path);
         if (problem.isEmpty())
             statusBar()->showMessage(tr("Saved %1").arg(QDir::toNativeSeparators(path)));
@@ -112,26 +140,27 @@ void HostWindow::addExportActions(QMenu *menu)
     QAction *model = menu->addAction(tr("Export &Model..."));
     connect(model, &QAction::triggered, this, [=, this] {
         if (ShedView *v = shed())
-            exporter(tr("Export Model"), tr("glTF binary (*.glb);;Wavefront OBJ (*.obj);;IFC4 (*.ifc)"),
+            exporter(QStringLiteral("model"), tr("Export Model"),
+                     tr("glTF binary (*.glb);;Wavefront OBJ (*.obj);;IFC4 (*.ifc)"),
                      QStringLiteral("shed.glb"), [v](const QString &p) { return v->exportModel(p); });
     });
     QAction *materials = menu->addAction(tr("Export Material &List..."));
     connect(materials, &QAction::triggered, this, [=, this] {
         if (ShedView *v = shed())
-            exporter(tr("Export Material List"), tr("CSV (*.csv)"), QStringLiteral("materials.csv"),
-                     [v](const QString &p) { return v->exportMaterials(p); });
+            exporter(QStringLiteral("materials"), tr("Export Material List"), tr("CSV (*.csv)"),
+                     QStringLiteral("materials.csv"), [v](const QString &p) { return v->exportMaterials(p); });
     });
-    QAction *cuts = menu->addAction(tr("Export &Cut List..."));
+    QAction *cuts = menu->addAction(tr("Export C&ut List..."));
     connect(cuts, &QAction::triggered, this, [=, this] {
         if (ShedView *v = shed())
-            exporter(tr("Export Cut List"), tr("CSV (*.csv)"), QStringLiteral("cutlist.csv"),
+            exporter(QStringLiteral("cutlist"), tr("Export Cut List"), tr("CSV (*.csv)"), QStringLiteral("cutlist.csv"),
                      [v](const QString &p) { return v->exportCuts(p); });
     });
     QAction *exportPlans = menu->addAction(tr("Export &Plans..."));
     connect(exportPlans, &QAction::triggered, this, [=, this] {
         if (PlanDocument *d = plans())
-            exporter(tr("Export Plans"), tr("PDF (*.pdf);;SVG (*.svg)"), QStringLiteral("plans.pdf"),
-                     [d](const QString &p) {
+            exporter(QStringLiteral("plans"), tr("Export Plans"), tr("PDF (*.pdf);;SVG (*.svg)"),
+                     QStringLiteral("plans.pdf"), [d](const QString &p) {
                          const QString suffix = QFileInfo(p).suffix().toLower();
                          if (suffix != QLatin1String("pdf") && suffix != QLatin1String("svg"))
                              return tr("%1: plans are exported as .pdf or .svg").arg(QFileInfo(p).fileName());

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QFileDialog>
 #include <QHash>
 #include <QMainWindow>
 
+#include <functional>
+
+class QLabel;
 class QMenu;
 class QTabWidget;
 
@@ -24,6 +28,16 @@ public:
 
     DocumentView *activeView() const;
 
+    // Asks for the file an export writes: QFileDialog's, or a test's stand-in.
+    using SaveFileChooser =
+        std::function<QString(QWidget *, const QString &caption, const QString &start, const QString &filters)>;
+    void setSaveFileChooser(SaveFileChooser chooser) { chooseSaveFile_ = std::move(chooser); }
+
+    // Where a save dialog for `kind` starts: `name` in the folder the last file of that kind
+    // went to (QSettings), else `name` alone.
+    static QString startPath(const QString &kind, const QString &name);
+    static void rememberFolder(const QString &kind, const QString &path);
+
 private:
     void addExportActions(QMenu *menu);
     void addView(Document *document);
@@ -36,6 +50,11 @@ private:
     QTabWidget *tabs_;
     QHash<int, DocumentView *> views_;
     QString snapshotFile_;
+    QLabel *summary_;
+    SaveFileChooser chooseSaveFile_ = [](QWidget *parent, const QString &caption, const QString &start,
+                                         const QString &filters) {
+        return QFileDialog::getSaveFileName(parent, caption, start, filters);
+    };
 };
 
 } // namespace corvelle::refhost

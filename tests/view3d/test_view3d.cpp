@@ -5,12 +5,15 @@
 #include "refhost/view3d/SceneMesh.h"
 #include "shed/Framing.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QRegularExpression>
+#include <QLineEdit>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
+#include <QVBoxLayout>
 
 using namespace corvelle;
 using corvelle::view3d::ModelView3D;
@@ -78,6 +81,17 @@ int distinctColours(const QImage &img)
     return int(seen.size());
 }
 
+// The mean brightness of a square in the middle of the picture.
+double centreLightness(const QImage &img)
+{
+    const int half = 12, cx = img.width() / 2, cy = img.height() / 2;
+    double sum = 0;
+    for (int y = cy - half; y < cy + half; ++y)
+        for (int x = cx - half; x < cx + half; ++x)
+            sum += QColor(img.pixel(x, y)).lightnessF();
+    return sum / (4 * half * half);
+}
+
 } // namespace
 
 class TestView3D : public QObject {
@@ -129,6 +143,88 @@ private Q_SLOTS:
         show({shed::Layer::Foundation, shed::Layer::Floor, shed::Layer::Framing, shed::Layer::Lining, shed::Layer::Siding,
               shed::Layer::Roof, shed::Layer::Doors, shed::Layer::Ramps});
         view_.setPreset(ViewPreset::ThreeQuarter);
+    }
+
+    // Smooth shading lights every wall the camera faces: none is darker than half its flat
+    // shade (from the Left preset one was nearly black).
+    void wallsStayLit()
+    {
+        for (ViewPreset preset : {ViewPreset::Front, ViewPreset::Back, ViewPreset::Left, ViewPreset::Right}) {
+            view_.setPreset(preset);
+            view_.setShading(shed::Shading::Flat);
+            const double flat = centreLightness(frame(view_, QStringLiteral("lit-%1-flat").arg(int(preset))));
+            view_.setShading(shed::Shading::Smooth);
+            const double smooth = centreLightness(frame(view_, QStringLiteral("lit-%1-smooth").arg(int(preset))));
+            QVERIFY2(
+                smooth >= flat / 2,
+                qPrintable(
+                    QStringLiteral("preset %1: smooth %2 against flat %3").arg(int(preset)).arg(smooth).arg(flat)));
+        }
+        view_.setPreset(ViewPreset::ThreeQuarter);
+    }
+
+    // The view by keyboard: it takes the focus, the keys turn, pan, zoom, fit, shade and
+    // describe (as the view's description, which screen readers say), and Tab goes on past it, also when the keys
+    // reach the scene's own window.
+    void keyboard()
+    {
+        QWidget window;
+        auto *layout = new QVBoxLayout(&window);
+        ModelView3D view;
+        view.setModel(view_.model());
+        auto *after = new QLineEdit(&window);
+        layout->addWidget(&view);
+        layout->addWidget(after);
+        window.resize(640, 560);
+        window.show();
+        window.activateWindow(); // no window manager does it under Xvfb
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        view.setPreset(ViewPreset::Front);
+        QWidget *scene = view.focusTarget();
+        scene->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(scene->hasFocus());
+
+        view3d::SceneState *s = view.state();
+        const float yaw = s->yaw, pitch = s->pitch, distance = s->distance;
+        const QVector3D target = s->target;
+        QTest::keyClick(scene, Qt::Key_Left);
+        QVERIFY(s->yaw != yaw);
+        QTest::keyClick(scene, Qt::Key_Up);
+        QVERIFY(s->pitch > pitch);
+        QTest::keyClick(scene, Qt::Key_Right, Qt::ShiftModifier);
+        QVERIFY(s->target != target);
+        QTest::keyClick(scene, Qt::Key_Plus);
+        QVERIFY(s->distance < distance);
+        QTest::keyClick(scene, Qt::Key_Minus);
+        QTest::keyClick(scene, Qt::Key_Minus);
+        QVERIFY(s->distance > distance);
+        view.setPreset(ViewPreset::Front);
+        const float fitted = s->distance;
+        QTest::keyClick(scene, Qt::Key_Minus);
+        QTest::keyClick(scene, Qt::Key_Home);
+        QCOMPARE(s->distance, fitted);
+        for (int mode : {1, 3, 2, 4}) {
+            QTest::keyClick(scene, Qt::Key(Qt::Key_0 + mode));
+            QCOMPARE(int(view.shading()), mode);
+        }
+
+        QTest::keyClick(scene, Qt::Key_Return);
+        // The front view's centre is the door.
+        QVERIFY2(view.pickedText().startsWith(QLatin1String("Door leaf")), qPrintable(view.pickedText()));
+        QCOMPARE(QAccessible::queryAccessibleInterface(scene)->text(QAccessible::Description), view.pickedText());
+
+        QTest::keyClick(scene, Qt::Key_Tab);
+        QVERIFY(after->hasFocus());
+        QTest::keyClick(after, Qt::Key_Backtab);
+        QVERIFY(scene->hasFocus());
+        // Keys the platform gives the scene's window go to the view all the same.
+        QWindow *sceneWindow = view.sceneWindow();
+        QVERIFY(sceneWindow);
+        const float before = s->yaw;
+        QTest::keyClick(sceneWindow, Qt::Key_Right);
+        QVERIFY(s->yaw != before);
+        QTest::keyClick(sceneWindow, Qt::Key_Tab);
+        QVERIFY(after->hasFocus());
     }
 
     void layersAndPicking()
