@@ -40,6 +40,12 @@ QString kindName(MemberKind kind)
     case MemberKind::Gusset: return QStringLiteral("gusset");
     case MemberKind::RoofSheet: return QStringLiteral("roof sheet");
     case MemberKind::GravelPad: return QStringLiteral("gravel pad");
+    case MemberKind::Lookout: return QStringLiteral("lookout");
+    case MemberKind::PanelClip: return QStringLiteral("panel clip");
+    case MemberKind::WallSheathing: return QStringLiteral("wall sheathing");
+    case MemberKind::Blocking: return QStringLiteral("blocking");
+    case MemberKind::RampLedger: return QStringLiteral("ramp ledger");
+    case MemberKind::Scab: return QStringLiteral("scab");
     }
     return QStringLiteral("member");
 }
@@ -52,6 +58,7 @@ bool isSheet(const Member &m)
     case MemberKind::SidingPiece:
     case MemberKind::RoofSheet:
     case MemberKind::Gusset:
+    case MemberKind::WallSheathing:
         return true;
     default:
         return false;
@@ -65,6 +72,7 @@ bool isLumber(const Member &m)
     case MemberKind::GravelPad:
     case MemberKind::Block:
     case MemberKind::DoorLeaf:
+    case MemberKind::PanelClip:
         return false;
     default:
         return !isSheet(m);

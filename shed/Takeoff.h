@@ -54,7 +54,11 @@ struct Takeoff {
 
 Takeoff takeoff(const Model &model, const PriceTable &prices);
 
-// 91.5 -> 7' 7-1/2", to the nearest 1/16 in.
+// The one rounding of a length, for the plans, the cut list and the packing alike: to the
+// nearest 1/16 in. A saw line is 1/8 in wide, so a piece within 1/32 in of its length
+// is that piece; rounding up instead would give a sheet and the cut list two figures.
+double cutLength(double inches);
+// 91.5 -> 7' 7-1/2", rounded by cutLength.
 QString feetInches(double inches);
 
 } // namespace corvelle::shed
