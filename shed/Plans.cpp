@@ -513,8 +513,8 @@ private:
                     skids.append((b.lo.z() + b.hi.z()) / 2);
             }
             if (piers.size() > 1) {
-                runningDimension(d, piers, e.v0, true, 44);
-                notes << QStringLiteral("Piers: centres from the left corner along each skid (bottom string).");
+                runningDimension(d, piers, e.v1, true, -14);
+                notes << QStringLiteral("Piers: centres from the left corner along each skid (top string).");
             }
             if (skids.size() > 1) {
                 runningDimension(d, skids, e.u0, false, 44);
@@ -561,7 +561,7 @@ private:
             if (m->kind == MemberKind::Joist)
                 layoutMarks.append(b.lo.x());
         }
-        runningDimension(d, layoutMarks, e.v0, true, 44);
+        runningDimension(d, layoutMarks, e.v1, true, -14);
         const QString stock = joists.first()->stock;
         // The count the material list buys, and the pieces they are cut into.
         const QString deckStock = sheets.isEmpty() ? QString() : sheets.first()->stock;
@@ -574,7 +574,7 @@ private:
                              .arg(stock, lengthText(d_.joistCenters), lengthText(d_.deckThickness))
                              .arg(sheets.size())
                              .arg(bought.isEmpty() ? QStringLiteral("?") : bought),
-                         QStringLiteral("Joist layout from the left corner (bottom string); front at the bottom of the page.")});
+                         QStringLiteral("Joist layout from the left corner (top string); front at the bottom of the page.")});
         return QString::fromLatin1(s.label);
     }
 
@@ -790,11 +790,11 @@ private:
             numberOf.append(int(k) + 1);
         }
         QStringList notes;
-        const QVector3D dir = first->rotation.normalized().rotatedVector({1, 0, 0});
-        QString pitch;
-        const double run = std::hypot(dir.x(), dir.z());
-        if (run > 1e-6 && std::abs(dir.y()) > 1e-6)
-            pitch = QStringLiteral("Pitch %1 in 12; ").arg(std::abs(dir.y()) / run * 12, 0, 'f', 1);
+        const QString pitch = d_.roof == RoofType::Barn
+                                  ? QStringLiteral("Pitch %1 in 12 below the knee, %2 in 12 above; ")
+                                        .arg(rules::GambrelLowerPitch * 12, 0, 'f', 1)
+                                        .arg(rules::GambrelUpperPitch * 12, 0, 'f', 1)
+                                  : QStringLiteral("Pitch %1 in 12; ").arg(rules::GablePitch * 12, 0, 'f', 1);
         notes << pitch + QStringLiteral("lengths are long point to long point, as cut; an angle is between the end cut and the piece's edge.");
         for (qsizetype k = 0; k < lines.size(); ++k)
             notes << QStringLiteral("%1  %2 (%3)").arg(k + 1).arg(lines[k]).arg(counts[k]);
@@ -815,8 +815,9 @@ private:
             QStringList sizes;
             for (auto it = gussets.begin(); it != gussets.end(); ++it)
                 sizes << QStringLiteral("%1 at %2").arg(it.value()).arg(it.key());
-            notes << QStringLiteral("Gussets %1 plywood, cut to the outline shown (%2); gable trusses on the inner face only.")
-                         .arg(lengthText(rules::GussetThickness), sizes.join(QStringLiteral(", ")));
+            notes << QStringLiteral("Gussets %1 plywood on both faces, cut to the outline shown (%2)%3.")
+                         .arg(lengthText(rules::GussetThickness), sizes.join(QStringLiteral(", ")),
+                              trusses ? QStringLiteral("; the gable trusses' on their inner face only") : QString());
             notes << QStringLiteral("Glue each gusset with exterior construction adhesive and nail it with %1 nails at %2 on centre, "
                                     "staggered, %3 from the edges.")
                          .arg(lengthText(rules::GussetNailLength), lengthText(rules::GussetNailSpacing), lengthText(rules::GussetNailEdge));
