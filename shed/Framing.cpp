@@ -8,7 +8,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <array>
 #include <functional>
+#include <map>
+#include <optional>
 
 namespace corvelle::shed {
 
@@ -166,6 +169,7 @@ private:
     void sloped(MemberKind kind, const QString &stock, const Polygon &quad, double z0, double thickness, bool mirror);
     Polygon trussInterior() const;
     void webs(const QList<std::pair<QPointF, QPointF>> &lines, double z0);
+    void placeWebs(double z0);
     static QRectF rectAround(QPointF at, double size = r::GussetSize);
     void gusset(const QRectF &rect, double z0, double z1, int faces); // faces: 1 the z0 side, 2 the z1 side
     // Wall framing in wall coordinates: u along, y up, w across from the outer face.
@@ -188,6 +192,14 @@ private:
     QList<double> wallSupports[4];
     bool barges = false;
     bool hasLookouts = false;
+    Polygon gussetClip; // a frame's outline over the walls, the same for every frame
+    struct WebPiece {
+        Polygon poly;
+        double length, angle1, angle2;
+        std::optional<QRectF> splice; // the gusset joining it to the next piece
+    };
+    QList<WebPiece> webCache;
+    std::map<std::array<double, 4>, Polygon> plates; // gusset outlines by the rectangle they are cut from
     double wallSheathing = 0; // structural wall sheathing's thickness, 0 where the siding is its own
 };
 
@@ -792,6 +804,9 @@ Polygon Framer::trussInterior() const
 
 void Framer::webs(const QList<std::pair<QPointF, QPointF>> &lines, double z0)
 {
+    // Every inner truss is the same: its webs are cut once.
+    if (!webCache.isEmpty())
+        return placeWebs(z0);
     // Each web is cut to the chords it meets; webs that meet at one panel point are cut on
     // the line halving the angle between them, so their ends bear on each other and
     // not over each other (at the peak, a plumb line).
@@ -836,9 +851,8 @@ void Framer::webs(const QList<std::pair<QPointF, QPointF>> &lines, double z0)
                 piece = keepSide(piece, p1, n, -dir);
             if (piece.isEmpty())
                 continue;
-            Member &mb = profileXY(MemberKind::TrussWeb, Layer::Roof, nominalSection(rf.thick, r::WebDepth), piece, z0, rf.thick);
+            WebPiece mb{piece, (hi - lo) / pieces, 90, 90, k > 0 ? std::optional<QRectF>(rectAround(p0)) : std::nullopt};
             // Long point to long point; each end's cut is its longest edge across the web.
-            mb.length = (hi - lo) / pieces;
             double best1 = 0, best2 = 0;
             const double mid = QPointF::dotProduct((p0 + p1) / 2 - a, dir);
             for (qsizetype e = 0; e < piece.size(); ++e) {
@@ -853,9 +867,21 @@ void Framer::webs(const QList<std::pair<QPointF, QPointF>> &lines, double z0)
                     (first ? mb.angle1 : mb.angle2) = angle;
                 }
             }
-            if (k > 0)
-                gusset(rectAround(p0), z0, z0 + rf.thick, 2);
+            webCache.append(mb);
         }
+    }
+    placeWebs(z0);
+}
+
+void Framer::placeWebs(double z0)
+{
+    for (const WebPiece &w : webCache) {
+        Member &mb = profileXY(MemberKind::TrussWeb, Layer::Roof, nominalSection(rf.thick, r::WebDepth), w.poly, z0, rf.thick);
+        mb.length = w.length;
+        mb.angle1 = w.angle1;
+        mb.angle2 = w.angle2;
+        if (w.splice)
+            gusset(*w.splice, z0, z0 + rf.thick, 2);
     }
 }
 
@@ -868,15 +894,21 @@ void Framer::gusset(const QRectF &rect, double z0, double z1, int faces)
 {
     // Clipped to the frame's outline so no plate stands proud of the roof or below the truss.
     // Over the walls only: beyond them the tails drop below the plates.
-    Polygon clip = {{0, plateTop}, {W, plateTop}};
-    clip.append({W, rf.top(W)});
-    const QList<double> corners = {W - rf.xTopKnee, W / 2, rf.xTopKnee};
-    for (double x : corners) {
-        if (rf.gambrel || x == W / 2)
-            clip.append({x, rf.top(x)});
+    if (gussetClip.isEmpty()) {
+        gussetClip = {{0, plateTop}, {W, plateTop}};
+        gussetClip.append({W, rf.top(W)});
+        const QList<double> corners = {W - rf.xTopKnee, W / 2, rf.xTopKnee};
+        for (double x : corners) {
+            if (rf.gambrel || x == W / 2)
+                gussetClip.append({x, rf.top(x)});
+        }
+        gussetClip.append({0, rf.top(0)});
     }
-    clip.append({0, rf.top(0)});
-    const Polygon plate = clipConvex(rectPolygon(rect), clip);
+    const std::array<double, 4> key{rect.x(), rect.y(), rect.width(), rect.height()};
+    auto found = plates.find(key);
+    if (found == plates.end())
+        found = plates.emplace(key, contains(gussetClip, rect) ? rectPolygon(rect) : clipConvex(rectPolygon(rect), gussetClip)).first;
+    const Polygon &plate = found->second;
     if (plate.isEmpty())
         return;
     // Their own row, so the roof's sheet count reads as the roof's.

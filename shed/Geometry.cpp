@@ -64,9 +64,12 @@ Polygon clipConvex(const Polygon &subject, const Polygon &clip)
 {
     constexpr double eps = 1e-9;
     Polygon out = subject;
+    Polygon in;
+    in.reserve(subject.size() + clip.size());
+    out.reserve(subject.size() + clip.size());
     for (qsizetype i = 0; i < clip.size() && !out.isEmpty(); ++i) {
         const QPointF a = clip[i], b = clip[(i + 1) % clip.size()];
-        const Polygon in = out;
+        in.swap(out);
         out.clear();
         for (qsizetype j = 0; j < in.size(); ++j) {
             const QPointF p = in[j], q = in[(j + 1) % in.size()];

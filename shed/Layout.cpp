@@ -29,6 +29,7 @@ QList<double> sheetJoints(const Run &run)
         bool supported;
     };
     std::vector<Node> nodes{{run.start, true}};
+    nodes.reserve(size_t(run.supports.size()) + 8);
     QList<double> sorted = run.supports;
     std::sort(sorted.begin(), sorted.end());
     for (double s : sorted) {
@@ -42,19 +43,20 @@ QList<double> sheetJoints(const Run &run)
             nodes.insert(nodes.begin() + long(i), Node{nodes[i - 1].at + run.piece, false});
     }
 
+    QList<double> edges = run.edges;
+    std::sort(edges.begin(), edges.end());
     const auto pieceCost = [&](double a, double b) {
         double cost = PieceCost + (b - a < run.piece - Eps ? CutSheet : 0);
-        QList<double> cuts{a};
-        for (double e : run.edges) {
-            if (e > a + Eps && e < b - Eps)
-                cuts.append(e);
+        double from = a;
+        for (double e : edges) {
+            if (e > a + Eps && e < b - Eps) {
+                if (e - from < run.minPiece - Eps)
+                    cost += Sliver;
+                from = e;
+            }
         }
-        cuts.append(b);
-        std::sort(cuts.begin(), cuts.end());
-        for (qsizetype k = 1; k < cuts.size(); ++k) {
-            if (cuts[k] - cuts[k - 1] < run.minPiece - Eps)
-                cost += Sliver;
-        }
+        if (b - from < run.minPiece - Eps)
+            cost += Sliver;
         return cost;
     };
     const auto jointCost = [&](const Node &n) {
