@@ -1,13 +1,17 @@
 #include "app/Controls.h"
 
+#include "app/Accessible.h"
+#include "app/PictureTexts.h"
 #include "app/Pictures.h"
 #include "core/Numbers.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QValidator>
 
@@ -44,6 +48,12 @@ public:
     }
 };
 
+void describe(QWidget *image, const PictureText &text)
+{
+    image->setAccessibleName(text.name);
+    image->setAccessibleDescription(text.description);
+}
+
 } // namespace
 
 void KeepOnOneLine(QLineEdit *box)
@@ -57,12 +67,59 @@ QLabel *Picture(QWidget *parent, const char *name, const QString &resource, int 
     auto *image = Make<QLabel>(parent, name, left, top, width, height);
     image->setPixmap(RenderPicture(resource));
     image->setScaledContents(true);
+    describe(image, PictureTextOf(resource));
     return image;
+}
+
+void ShowBitmap(QLabel *image, int id)
+{
+    image->setPixmap(BitmapResource(id));
+    describe(image, BitmapText(id));
+}
+
+QString SpokenCaption(const QString &caption)
+{
+    QString spoken = caption;
+    // The access key's marker (no caption has a literal "&") and the arrows are not spoken.
+    spoken.remove(u'&').remove(QStringLiteral("<<")).remove(QStringLiteral(">>"));
+    spoken = spoken.simplified();
+    if (spoken.endsWith(u':'))
+        spoken = spoken.chopped(1).trimmed();
+    return spoken;
+}
+
+void NameAsSpoken(QPushButton *button) { button->setAccessibleName(SpokenCaption(button->text())); }
+
+void NameBox(QWidget *box, const QString &name)
+{
+    box->setAccessibleName(name);
+    // An editable list's text field is what a screen reader lands on while typing.
+    if (auto *list = qobject_cast<QComboBox *>(box); list && list->lineEdit())
+        list->lineEdit()->setAccessibleName(name);
+}
+
+void NameAfter(QWidget *box, QLabel *label)
+{
+    NameBox(box, SpokenCaption(label->text()));
+    label->setBuddy(box);
+}
+
+void NameStepButtons(QPushButton *down, QPushButton *up, const QWidget *box)
+{
+    down->setAccessibleName(QStringLiteral("Decrease %1").arg(box->accessibleName()));
+    up->setAccessibleName(QStringLiteral("Increase %1").arg(box->accessibleName()));
+}
+
+void HeadedBy(const QGroupBox *frame, std::initializer_list<QRadioButton *> options)
+{
+    for (QRadioButton *option : options)
+        option->setAccessibleDescription(SpokenCaption(frame->title()));
 }
 
 QComboBox *EditableList(QWidget *parent, const char *name, const QString &text, int left, int top, int width,
                         int height)
 {
+    InstallAccessibleInterfaces();
     auto *list = Make<QComboBox>(parent, name, left, top, width, height);
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);

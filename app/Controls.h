@@ -14,8 +14,10 @@
 
 class QButtonGroup;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QObject;
+class QPushButton;
 class QWidget;
 
 namespace corvelle {
@@ -51,9 +53,37 @@ W *Make(QWidget *parent, const char *name, const QString &caption, int left, int
 }
 
 // A picture named by its SVG source (":/pictures/screen3/Image1.svg"; the program
-// holds the image built from it), stretched over its rectangle.
+// holds the image built from it), stretched over its rectangle. Screen readers get
+// what it shows as its accessible name and description.
 QLabel *Picture(QWidget *parent, const char *name, const QString &resource, int left, int top, int width,
                 int height);
+
+// Shows one of the program's numbered bitmaps in a picture, with what it shows as
+// the picture's accessible name and description.
+void ShowBitmap(QLabel *image, int id);
+
+// A caption as a screen reader should say it: no access-key marker, no "<<" or ">>",
+// blanks collapsed, a trailing colon dropped ("<<  &Back" becomes "Back", "Shed  Width"
+// "Shed Width", "Building Width :" "Building Width").
+QString SpokenCaption(const QString &caption);
+
+// A button whose caption carries arrows is named by the rest of it ("Next").
+void NameAsSpoken(QPushButton *button);
+
+// Names a text box or editable list after the label that heads it; the label becomes
+// its buddy, so the label relation points at the box too.
+void NameAfter(QWidget *box, QLabel *label);
+
+// Names a text box or editable list that has no label of its own.
+void NameBox(QWidget *box, const QString &name);
+
+// Names a box's step buttons by what they do to it: "Decrease Shed Width", "Increase Shed Width".
+void NameStepButtons(QPushButton *down, QPushButton *up, const QWidget *box);
+
+// Options that belong to the window, drawn over a frame, are not inside it for a
+// screen reader: each carries the frame's heading as its accessible description, so
+// "Front" on the door screen says "Main Door Location".
+void HeadedBy(const QGroupBox *frame, std::initializer_list<QRadioButton *> options);
 
 // An editable list that shows the given text until an item is chosen. Typed text
 // stays as typed, capitals included, and never becomes an item.

@@ -1,5 +1,6 @@
 #include "app/WizardScreen.h"
 
+#include "app/Controls.h"
 #include "app/FontMode.h"
 #include "app/Keyboard.h"
 #include "app/Twips.h"
@@ -123,6 +124,7 @@ void WizardScreen::makeButtonBar(const ButtonBar &bar)
         auto *b = new QPushButton(caption, this);
         b->setObjectName(QString::fromLatin1(name));
         Place(b, left, top, 1125, 345);
+        NameAsSpoken(b);
         return b;
     };
     Command3 = button("Command3", QStringLiteral("&Cancel"), 120, 3600);

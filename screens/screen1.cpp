@@ -1,11 +1,11 @@
 #include "screens/screen1.h"
 
+#include "app/ChoiceFrame.h"
 #include "app/Controls.h"
 #include "app/Pictures.h"
 #include "app/Twips.h"
 
 #include <QApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -14,15 +14,21 @@ namespace corvelle {
 screen1::screen1(ScreenContext &context)
     : WizardScreen(ScreenId::Screen1, context, QStringLiteral("Choose Your Building Type"))
 {
-    Frame1 = Make<QGroupBox>(this, "Frame1", QStringLiteral("2D Shed "), 240, 120, 3105, 3255);
+    Frame1 = Make<ChoiceFrame>(this, "Frame1", QStringLiteral("2D Shed "), 240, 120, 3105, 3255);
     Image2 = Picture(Frame1, "Image2", QStringLiteral(":/pictures/screen1/Image2.svg"), 168, 240, 2184, 2268);
-    Frame2 = Make<QGroupBox>(this, "Frame2", QStringLiteral("3D Shed "), 3480, 120, 3105, 3255);
+    Frame1->setPicture(Image2);
+    Frame2 = Make<ChoiceFrame>(this, "Frame2", QStringLiteral("3D Shed "), 3480, 120, 3105, 3255);
     Image3 = Picture(Frame2, "Image3", QStringLiteral(":/pictures/screen1/Image3.svg"), 180, 240, 2184, 2268);
+    Frame2->setPicture(Image3);
 
     Command1 = Make<QPushButton>(this, "Command1", QStringLiteral("Cancel"), 120, 3600, 1125, 345);
     // Not the default button, but Enter still presses it while it has the focus.
     Command1->setDefault(false);
     Command1->setAutoDefault(true);
+
+    // The frames come first in the Tab order, but the focus starts on Cancel.
+    setTabSequence({Frame1, Frame2, Command1});
+    Command1->setFocus();
 
     // A move over a picture belongs to the picture alone: passed on to its frame,
     // it would put the default pointer straight back.
@@ -37,6 +43,8 @@ screen1::screen1(ScreenContext &context)
     onMouseMove(Frame2, [this] { Frame2_MouseMove(); });
     onClick(Image2, [this] { Image2_Click(); });
     onClick(Image3, [this] { Image3_Click(); });
+    on(Frame1, &ChoiceFrame::chosen, [this] { Image2_Click(); });
+    on(Frame2, &ChoiceFrame::chosen, [this] { Image3_Click(); });
     on(Command1, &QPushButton::clicked, [this] { Command1_Click(); });
 }
 

@@ -1,14 +1,15 @@
 #pragma once
 
+#include "app/ChoiceFrame.h"
 #include "app/WizardScreen.h"
 
-class QGroupBox;
 class QLabel;
 class QPushButton;
 
 namespace corvelle {
 
-// The fork between the two paths: a click on a picture opens its path.
+// The fork between the two paths: a click on a picture opens its path; so do Enter
+// and the space bar on its frame, which Tab reaches.
 class screen1 : public WizardScreen {
     Q_OBJECT
 public:
@@ -16,9 +17,9 @@ public:
 
     void Form_Load() override;
 
-    QGroupBox *Frame1;     // the 2D path
+    ChoiceFrame *Frame1;   // the 2D path
     QLabel *Image2;        // picture that opens the 2D path
-    QGroupBox *Frame2;     // the 3D path
+    ChoiceFrame *Frame2;   // the 3D path
     QLabel *Image3;        // picture that opens the 3D path
     QPushButton *Command1; // Cancel
 

@@ -1,7 +1,6 @@
 #include "screens/screen2.h"
 
 #include "app/Controls.h"
-#include "app/Pictures.h"
 #include "core/AtomicSave.h"
 #include "core/Numbers.h"
 #include "host/Host.h"
@@ -33,12 +32,16 @@ screen2::screen2(ScreenContext &context)
 
     Command1 = Make<QPushButton>(Frame1, "Command1", QStringLiteral("<< &Previous "), 600, 2800, 1425, 345);
     Command2 = Make<QPushButton>(Frame1, "Command2", QStringLiteral(" For&ward >>"), 2160, 2800, 1425, 345);
+    NameAsSpoken(Command1);
+    NameAsSpoken(Command2);
 
     Frame2 = Make<QGroupBox>(this, "Frame2", QStringLiteral("Building Width :"), 4560, 120, 2025, 3255);
     Label1 = Make<QLabel>(Frame2, "Label1", QStringLiteral("Shed  Width"), 480, 960, 972, 204);
     Text1 = Make<QLineEdit>(Frame2, "Text1", QStringLiteral("12"), 600, 1200, 720, 345);
     Command7 = Make<QPushButton>(Frame2, "Command7", QStringLiteral("-"), 240, 1275, 225, 225);
     Command6 = Make<QPushButton>(Frame2, "Command6", QStringLiteral("+"), 1440, 1275, 225, 225);
+    NameAfter(Text1, Label1);
+    NameStepButtons(Command7, Command6, Text1);
 
     makeButtonBar({.nextCaption = QStringLiteral("&Finish")});
 
@@ -58,7 +61,7 @@ void screen2::Form_Load()
     showStyle();
 }
 
-void screen2::showStyle() { Picture1->setPixmap(BitmapResource(Type2D)); }
+void screen2::showStyle() { ShowBitmap(Picture1, Type2D); }
 
 void screen2::Command5_Click()
 {

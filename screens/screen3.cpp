@@ -47,6 +47,12 @@ screen3::screen3(ScreenContext &context)
     Command9->setEnabled(false);
     Command7 = Make<QPushButton>(this, "Command7", QStringLiteral("+"), 5880, 2760, 252, 252);
     Command7->setEnabled(false);
+    NameAfter(Text1, Label1);
+    NameAfter(Text2, Label2);
+    NameAfter(Text3, Label3);
+    NameStepButtons(Command2, Command1, Text1);
+    NameStepButtons(Command8, Command6, Text2);
+    NameStepButtons(Command9, Command7, Text3);
 
     setTabSequence({Command3, Text1, Text2, Text3, Command5, Command4, Command1, Command2, Command6, Command7,
                     Command8, Command9});

@@ -46,6 +46,10 @@ screen4::screen4(ScreenContext &context)
 
     Combo1 = EditableList(this, "Combo1", QStringLiteral("4 inches"), 2280, 3000, 975, 315);
     Text1 = EditableList(this, "Text1", QStringLiteral("2 rows"), 5400, 3000, 972, 315);
+    // Neither list has a label: each is named by what it holds.
+    NameBox(Combo1, QStringLiteral("Slab Thickness"));
+    NameBox(Text1, QStringLiteral("Block Rows"));
+    HeadedBy(Frame2, {Option1, Option2, Option3, Option4});
 
     TabStopOnSelected({Option1, Option2, Option3, Option4});
     setTabSequence({Command3, Option1, Option2, Option3, Option4, Command4, Command5, Text1, Combo1});

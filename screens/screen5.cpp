@@ -1,7 +1,6 @@
 #include "screens/screen5.h"
 
 #include "app/Controls.h"
-#include "app/Pictures.h"
 #include "app/Twips.h"
 #include "core/ShedDesign.h"
 
@@ -39,6 +38,9 @@ screen5::screen5(ScreenContext &context)
     Frame3 = Make<QGroupBox>(this, "Frame3", QStringLiteral("Inner Height:"), 4560, 120, 2025, 3255);
     Image3 = Picture(Frame3, "Image3", QStringLiteral(":/pictures/screen5/Image3.svg"), 120, 216, 1440, 1656);
     Combo1 = EditableList(Frame3, "Combo1", QStringLiteral("12 feet high"), 480, 2470, 1212, 315);
+    // The list's label is its frame's caption.
+    NameBox(Combo1, SpokenCaption(Frame3->title()));
+    HeadedBy(Frame1, {Option1, Option4, Option5});
 
     // Two groups on one window: each gets its own exclusive set.
     OptionGroup(this, {Option2, Option3});
@@ -58,7 +60,7 @@ void screen5::Form_Load()
         Move(Image2, 240, 480);
         Move(Image3, 240, 480);
     }
-    Image2->setPixmap(BitmapResource(125));
+    ShowBitmap(Image2, 125);
     QStringList heights;
     for (int feet = 8; feet <= 20; ++feet)
         heights << QStringLiteral("%1 feet high").arg(feet);
@@ -69,11 +71,11 @@ void screen5::Form_Load()
     Command5->setFocus();
 }
 
-void screen5::Option1_Click() { Image2->setPixmap(BitmapResource(124)); }
+void screen5::Option1_Click() { ShowBitmap(Image2, 124); }
 
-void screen5::Option4_Click() { Image2->setPixmap(BitmapResource(125)); }
+void screen5::Option4_Click() { ShowBitmap(Image2, 125); }
 
-void screen5::Option5_Click() { Image2->setPixmap(BitmapResource(126)); }
+void screen5::Option5_Click() { ShowBitmap(Image2, 126); }
 
 void screen5::Command5_Click()
 {

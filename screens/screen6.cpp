@@ -1,7 +1,6 @@
 #include "screens/screen6.h"
 
 #include "app/Controls.h"
-#include "app/Pictures.h"
 #include "app/Twips.h"
 #include "core/ShedDesign.h"
 
@@ -40,6 +39,7 @@ screen6::screen6(ScreenContext &context)
     // included, so it would make one group of all seven options.
     OptionGroup(this, {Option2, Option6, Option3});
     OptionGroup(this, {Option1, Option4, Option5, Option7});
+    HeadedBy(Frame1, {Option1, Option4, Option5, Option7});
 
     setTabSequence({Command3, Command5, Command4, Option1, Option4, Option5, Option2, Option3, Option6, Option7});
 
@@ -61,26 +61,26 @@ void screen6::Form_Load()
         Move(Image1, 360, 480);
         Move(Image2, 360, 480);
     }
-    Image1->setPixmap(BitmapResource(122));
+    ShowBitmap(Image1, 122);
     // The focus starts on Next, the first stop after Cancel.
     Command5->setFocus();
 }
 
 void screen6::Option2_Click()
 {
-    Image1->setPixmap(BitmapResource(122));
+    ShowBitmap(Image1, 122);
     setThicknessEnabled(true);
 }
 
 void screen6::Option6_Click()
 {
-    Image1->setPixmap(BitmapResource(122));
+    ShowBitmap(Image1, 122);
     setThicknessEnabled(true);
 }
 
 void screen6::Option3_Click()
 {
-    Image1->setPixmap(BitmapResource(123));
+    ShowBitmap(Image1, 123);
     setThicknessEnabled(false);
 }
 

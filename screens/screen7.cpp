@@ -30,6 +30,7 @@ screen7::screen7(ScreenContext &context)
     Option4 = Make<QRadioButton>(this, "Option4", QStringLiteral("Tin"), 5280, 2760, 720, 372);
 
     TabStopOnSelected({Option1, Option2, Option3, Option4});
+    HeadedBy(Frame2, {Option1, Option2, Option3, Option4});
     setTabSequence({Command3, Option1, Option2, Command5, Command4, Option4, Option3});
 }
 

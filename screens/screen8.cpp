@@ -42,7 +42,11 @@ screen8::screen8(ScreenContext &context)
     Text2 = Make<QLineEdit>(this, "Text2", QStringLiteral("8"), 1800, 3000, 495, 288);
     Text1 = Make<QLineEdit>(this, "Text1", QStringLiteral("6"), 4320, 3000, 495, 288);
 
+    NameAfter(Text2, Label2);
+    NameAfter(Text1, Label1);
+
     TabStopOnSelected({Option1, Option2, Option3, Option4});
+    HeadedBy(Frame2, {Option1, Option2, Option3, Option4});
     setTabSequence({Command3, Option1, Option2, Command5, Command4, Option4, Option3, Text1, Text2});
 
     onGotFocus(Text1, [this] { Text1_GotFocus(); });

@@ -30,6 +30,7 @@ screen9::screen9(ScreenContext &context)
     Option4 = Make<QRadioButton>(this, "Option4", QStringLiteral("Both"), 5280, 2760, 855, 372);
 
     TabStopOnSelected({Option1, Option2, Option3, Option4});
+    HeadedBy(Frame2, {Option1, Option2, Option3, Option4});
     setTabSequence({Command3, Option1, Option2, Command5, Command4, Option4, Option3});
 }
 
@@ -68,6 +69,7 @@ void screen9::Form_Activate()
     // The stop follows the selection, which may have moved, rather than a side
     // that had the focus on an earlier visit and may now be disabled.
     TabStopOnSelected({Option1, Option2, Option3, Option4});
+    HeadedBy(Frame2, {Option1, Option2, Option3, Option4});
 }
 
 void screen9::Command5_Click()

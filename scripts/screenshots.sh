@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Renders every wizard screen, as first shown, to docs/screenshots/screenN.png
 # without a display (offscreen platform), and the 2D screen at two more styles. With
-# --large it also writes screenN-large.png in the Large Fonts layout. Then the host's 3D
+# --large it also writes screenN-large.png in the Large Fonts layout. Also the first screen
+# with a frame focused by the keyboard (screen1-keyboard.png). Then the host's 3D
 # document in its four shading modes and plan pages (host-3d-MODE.png, plans-pageN.png,
 # style-plan-102.png), and the host's whole window after each path's Finish (host-3d.png,
 # host-2d.png).
@@ -25,6 +26,8 @@ for n in $(seq 1 13); do
         "$tool" --screen "$n" --cell-height 17 --out "docs/screenshots/screen$n-large.png"
     fi
 done
+# The first screen with the 2D frame focused from the keyboard.
+"$tool" --screen 1 --cell-height 13 --out docs/screenshots/screen1-keyboard.png Frame1=focus
 # Two more building styles on the 2D screen: Forward six times, and Previous twice.
 "$tool" --screen 2 --cell-height 13 --out docs/screenshots/screen2-style107.png $(printf 'Command2=click %.0s' 1 2 3 4 5 6)
 "$tool" --screen 2 --cell-height 13 --out docs/screenshots/screen2-style118.png Command1=click Command1=click

@@ -7,7 +7,8 @@
 // activation have something to read; design.Field=value changes a field before the
 // screen is created. Control=value presets act on the shown screen through its
 // widgets: an option or check box is clicked ("1"), a box or list gets the text,
-// a button is clicked ("click"). Message boxes are written to stderr, not shown.
+// a button is clicked ("click"), any control takes the focus as by Tab ("focus").
+// Message boxes are written to stderr, not shown.
 
 #include "app/Appearance.h"
 #include "app/FontMode.h"
@@ -107,6 +108,11 @@ bool applyControlPreset(WizardScreen &screen, const QString &name, const QString
     QWidget *control = screen.findChild<QWidget *>(name);
     if (!control)
         return false;
+    if (value == u"focus") {
+        QApplication::setActiveWindow(&screen);
+        control->setFocus(Qt::TabFocusReason);
+        return true;
+    }
     if (auto *button = qobject_cast<QPushButton *>(control)) {
         if (value == u"click")
             button->click();

@@ -1,10 +1,12 @@
 // The keyboard habits every screen shares: which button Enter presses, the arrow
 // keys in option groups, and Esc while a drop-down list is open. Also run under
 // Xvfb with the xcb platform, where focus and activation come from a real server.
+#include "app/ChoiceFrame.h"
 #include "screens/screen1.h"
 #include "screens/screen10.h"
 #include "screens/screen13.h"
 #include "screens/screen2.h"
+#include "screens/screen3.h"
 #include "screens/screen4.h"
 #include "screens/screen5.h"
 #include "screens/screen7.h"
@@ -15,6 +17,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -108,6 +111,67 @@ private Q_SLOTS:
         activate(s1);
         s1->Command1->setFocus(Qt::TabFocusReason);
         QTest::keyClick(s1->Command1, Qt::Key_Return);
+        QCOMPARE(h.exit.statuses, std::vector<int>{0});
+    }
+
+    // The first screen without a mouse: the focus starts on Cancel, Tab goes on to
+    // the 2D frame, the 3D frame and round to Cancel; Enter or the space bar on a
+    // frame opens its path, and Back returns to the frame the user left from.
+    void firstScreenByKeyboardAlone()
+    {
+        Harness h;
+        h.wizard.start();
+        auto *s = activated(h.screen<screen1>(ScreenId::Screen1));
+        const auto focused = [] { return QApplication::focusWidget(); };
+        const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+            QTest::keyClick(focused(), key, modifiers);
+        };
+        QCOMPARE(focused(), static_cast<QWidget *>(s->Command1));
+        // A click on a frame's own area gives it no focus.
+        QTest::mouseClick(s->Frame1, Qt::LeftButton, {}, QPoint(20, 6));
+        QCOMPARE(focused(), static_cast<QWidget *>(s->Command1));
+
+        // The frame with the focus shows it; mouse users, whose clicks never focus
+        // a frame, see the frames as before.
+        const QImage unfocused = s->Frame1->grab().toImage();
+        press(Qt::Key_Tab);
+        QCOMPARE(focused(), static_cast<QWidget *>(s->Frame1));
+        QVERIFY(s->Frame1->grab().toImage() != unfocused);
+        press(Qt::Key_Backtab);
+        QCOMPARE(s->Frame1->grab().toImage(), unfocused);
+
+        QCOMPARE(walk(s->Command1, Qt::Key_Tab, 3), (QList<QWidget *>{s->Command1, s->Frame1, s->Frame2, s->Command1}));
+        QCOMPARE(walk(s->Command1, Qt::Key_Backtab, 3),
+                 (QList<QWidget *>{s->Command1, s->Frame2, s->Frame1, s->Command1}));
+        // Keys a frame does not take change nothing.
+        press(Qt::Key_Tab);
+        press(Qt::Key_A);
+        press(Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(h.visible(), static_cast<WizardScreen *>(s));
+
+        press(Qt::Key_Tab);
+        QCOMPARE(focused(), static_cast<QWidget *>(s->Frame2));
+        press(Qt::Key_Space);
+        auto *size = shown<screen3>(h, ScreenId::Screen3);
+        QVERIFY(size);
+        activate(size);
+        QCOMPARE(focused(), static_cast<QWidget *>(size->Text1)); // typing goes to the width
+        size->Command4->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_Space); // Back
+        QCOMPARE(h.visible(), static_cast<WizardScreen *>(s));
+        activate(s);
+        QCOMPARE(focused(), static_cast<QWidget *>(s->Frame2));
+
+        press(Qt::Key_Backtab);
+        press(Qt::Key_Return);
+        QVERIFY(shown<screen2>(h, ScreenId::Screen2));
+        QVERIFY(!h.ended());
+
+        // Esc still ends the program with a frame focused.
+        h.screen(ScreenId::Screen2)->Command4->click();
+        activate(s);
+        QCOMPARE(focused(), static_cast<QWidget *>(s->Frame1));
+        press(Qt::Key_Escape);
         QCOMPARE(h.exit.statuses, std::vector<int>{0});
     }
 
