@@ -227,6 +227,11 @@ void TestShedGeometry::framedAsABuilderWould()
     // Wall board and wall sheathing: each vertical edge is the wall's end, an opening's
     // side, or lies on an upright (or the header over an opening) behind it.
     const double roL = (d.width - roughOpeningWidth(d)) / 2, roR = roL + roughOpeningWidth(d);
+    QList<const Member *> backers;
+    for (const Member &f : m.members) {
+        if (f.layer == Layer::Framing || f.kind == MemberKind::RimJoist || f.kind == MemberKind::Joist || isFrame(f))
+            backers.append(&f);
+    }
     for (MemberKind kind : {MemberKind::LiningSheet, MemberKind::WallSheathing}) {
         std::map<int, std::pair<double, double>> ends;
         for (const Member &mb : m.members) {
@@ -259,7 +264,8 @@ void TestShedGeometry::framedAsABuilderWould()
                     continue;
                 if (door && (std::abs(u - roL) < tol || std::abs(u - roR) < tol))
                     continue;
-                const bool backed = std::any_of(m.members.begin(), m.members.end(), [&](const Member &f) {
+                const bool backed = std::any_of(backers.begin(), backers.end(), [&](const Member *fp) {
+                    const Member &f = *fp;
                     // Studs, plates, headers; the rims, a joist's end and the gable frame the
                     // sheathing laps over.
                     const auto [jlo, jhi] = bounds(f);
