@@ -622,7 +622,7 @@ private:
         e.add({0, 0});
         e.add({length, 0});
         Scale s;
-        const Drawing d = fit(e, area_, s);
+        const Drawing d = fit(e, area_.adjusted(0, 0, 0, -60), s); // room for the layout string over the notes
         drawMembers(d, framing, proj);
         // The wall's own height, from the bottom plate's underside to the top plate's top.
         const double base = floorTop(d_), top = base + d_.innerHeight;
