@@ -7,8 +7,8 @@
 #include <QLineF>
 
 #include <algorithm>
-#include <cmath>
 #include <array>
+#include <cmath>
 #include <functional>
 #include <map>
 #include <optional>
@@ -448,8 +448,9 @@ void Framer::wall(const Wall &w)
     const auto plate = [&](MemberKind kind, double a, double b, double y, bool upper = false) {
         QList<double> snaps;
         for (double u : centres) {
-            const bool nearLower = std::any_of(lowerSplices.begin(), lowerSplices.end(),
-                                               [&](double s) { return std::abs(s - u) < r::MinPlateSpliceStagger - Eps; });
+            const bool nearLower = std::any_of(lowerSplices.begin(), lowerSplices.end(), [&](double s) {
+                return std::abs(s - u) < r::MinPlateSpliceStagger - Eps;
+            });
             if (!overHeaderEnd(u) && !(upper && nearLower))
                 snaps.append(u);
         }
@@ -497,7 +498,8 @@ void Framer::nailers(const Wall &w, QList<double> uprights, double from, double 
     // butt joint of a board lands on a row.
     const double t = r::Ply;
     const double bottom = (d.floor == FloorType::Wood || d.floor == FloorType::Blocks) ? skidTop
-                        : d.floor == FloorType::Concrete ? d.slabThickness : 0;
+                          : d.floor == FloorType::Concrete                             ? d.slabThickness
+                                                                                       : 0;
     QList<double> rows;
     for (double y = bottom + d.sidingHeight; y < to - t - Eps; y += d.sidingHeight) {
         if (y > from + t)
@@ -707,7 +709,8 @@ void Framer::lookouts()
         const Polygon section = {foot, foot + along * t, top + along * t, top};
         for (double z : {-d.overhangZ + th, D}) {
             for (bool mirror : {false, true}) {
-                Member &mb = profileXY(MemberKind::Lookout, Layer::Roof, stock, mirror ? mirrored(section, W) : section, z, reach);
+                Member &mb = profileXY(MemberKind::Lookout, Layer::Roof, stock, mirror ? mirrored(section, W) : section,
+                                       z, reach);
                 mb.length = reach;
             }
         }
@@ -725,7 +728,8 @@ QList<Polygon> Framer::leftQuads(bool notched) const
     if (notched && !rf.trusses && rf.xTail < -Eps)
         seat = {{0, lower.at(0)}, {0, plateTop}};
     if (!rf.gambrel)
-        return {Polygon{tail} + seat + Polygon{{rf.xEnd, lower.at(rf.xEnd)}, {rf.xEnd, lower.at(rf.xEnd) + hl}, tailTop}};
+        return {Polygon{tail} + seat
+                + Polygon{{rf.xEnd, lower.at(rf.xEnd)}, {rf.xEnd, lower.at(rf.xEnd) + hl}, tailTop}};
     // The knee is mitred: from where the undersides meet to where the tops meet.
     const Line &upper = rf.bottoms[1];
     const QPointF knee(rf.xKnee, lower.at(rf.xKnee));
@@ -751,7 +755,9 @@ void Framer::sloped(MemberKind kind, const QString &stock, const Polygon &quad, 
         // A birdsmouth's cuts lie between the ends: an end cut reaches the piece's first or
         // last point along it.
         double lo = 1e30, hi = -1e30;
-        const auto along = [&](QPointF q) { return (q.x() * axis.x() + q.y() * axis.y()) / std::hypot(axis.x(), axis.y()); };
+        const auto along = [&](QPointF q) {
+            return (q.x() * axis.x() + q.y() * axis.y()) / std::hypot(axis.x(), axis.y());
+        };
         for (const QPointF &q : piece) {
             lo = std::min(lo, along(q));
             hi = std::max(hi, along(q));
@@ -844,14 +850,16 @@ void Framer::webs(const QList<std::pair<QPointF, QPointF>> &lines, double z0)
         const int pieces = int(std::ceil((hi - lo) / r::MaxSplicedPiece - Eps));
         for (int k = 0; k < pieces; ++k) {
             Polygon piece = poly;
-            const QPointF p0 = a + dir * (lo + (hi - lo) * k / pieces), p1 = a + dir * (lo + (hi - lo) * (k + 1) / pieces);
+            const QPointF p0 = a + dir * (lo + (hi - lo) * k / pieces),
+                          p1 = a + dir * (lo + (hi - lo) * (k + 1) / pieces);
             if (k > 0)
                 piece = keepSide(piece, p0, n, dir);
             if (k + 1 < pieces)
                 piece = keepSide(piece, p1, n, -dir);
             if (piece.isEmpty())
                 continue;
-            WebPiece mb{piece, (hi - lo) / pieces, 90, 90, k > 0 ? std::optional<QRectF>(rectAround(p0)) : std::nullopt};
+            WebPiece mb{piece, (hi - lo) / pieces, 90, 90,
+                        k > 0 ? std::optional<QRectF>(rectAround(p0)) : std::nullopt};
             // Long point to long point; each end's cut is its longest edge across the web.
             double best1 = 0, best2 = 0;
             const double mid = QPointF::dotProduct((p0 + p1) / 2 - a, dir);
@@ -876,7 +884,8 @@ void Framer::webs(const QList<std::pair<QPointF, QPointF>> &lines, double z0)
 void Framer::placeWebs(double z0)
 {
     for (const WebPiece &w : webCache) {
-        Member &mb = profileXY(MemberKind::TrussWeb, Layer::Roof, nominalSection(rf.thick, r::WebDepth), w.poly, z0, rf.thick);
+        Member &mb =
+            profileXY(MemberKind::TrussWeb, Layer::Roof, nominalSection(rf.thick, r::WebDepth), w.poly, z0, rf.thick);
         mb.length = w.length;
         mb.angle1 = w.angle1;
         mb.angle2 = w.angle2;
@@ -885,10 +894,7 @@ void Framer::placeWebs(double z0)
     }
 }
 
-QRectF Framer::rectAround(QPointF at, double size)
-{
-    return QRectF(at.x() - size / 2, at.y() - size / 2, size, size);
-}
+QRectF Framer::rectAround(QPointF at, double size) { return QRectF(at.x() - size / 2, at.y() - size / 2, size, size); }
 
 void Framer::gusset(const QRectF &rect, double z0, double z1, int faces)
 {
@@ -907,7 +913,10 @@ void Framer::gusset(const QRectF &rect, double z0, double z1, int faces)
     const std::array<double, 4> key{rect.x(), rect.y(), rect.width(), rect.height()};
     auto found = plates.find(key);
     if (found == plates.end())
-        found = plates.emplace(key, contains(gussetClip, rect) ? rectPolygon(rect) : clipConvex(rectPolygon(rect), gussetClip)).first;
+        found = plates
+                    .emplace(key,
+                             contains(gussetClip, rect) ? rectPolygon(rect) : clipConvex(rectPolygon(rect), gussetClip))
+                    .first;
     const Polygon &plate = found->second;
     if (plate.isEmpty())
         return;
@@ -989,7 +998,9 @@ void Framer::roofFrame(double z, bool endFrame, int index)
                     }
                 }
                 std::sort(m.frame.panelPoints.begin(), m.frame.panelPoints.end(),
-                          [](const QPointF &a, const QPointF &b) { return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y()); });
+                          [](const QPointF &a, const QPointF &b) {
+                              return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y());
+                          });
             }
         }
         const int faces = !endFrame ? 3 : index == 0 ? 2 : 1;
@@ -1079,7 +1090,8 @@ void Framer::sheathing()
         QList<double> below;
         for (double s0 = 0; s0 < slope - Eps; s0 += d.sheetWidth) {
             const double s1 = std::min(slope, s0 + d.sheetWidth);
-            const QList<double> joints = layout::sheetJoints({za, zb, d.sheetLength, supports, d.roofSupportSpacing, {}, below});
+            const QList<double> joints =
+                layout::sheetJoints({za, zb, d.sheetLength, supports, d.roofSupportSpacing, {}, below});
             below = joints;
             QList<double> ends = QList<double>{za} + joints + QList<double>{zb};
             const Polygon quad = quadAt(s0, s1);
@@ -1097,8 +1109,9 @@ void Framer::sheathing()
             for (qsizetype i = 1; i < clipSupports.size(); ++i) {
                 const double mid = (clipSupports[i - 1] + clipSupports[i]) / 2;
                 for (bool mirror : {false, true}) {
-                    Member &mb = profileXY(MemberKind::PanelClip, Layer::Roof, QStringLiteral("panel clip"),
-                                           mirror ? mirrored(clip, W) : clip, mid - r::PanelClipSize / 2, r::PanelClipSize);
+                    Member &mb =
+                        profileXY(MemberKind::PanelClip, Layer::Roof, QStringLiteral("panel clip"),
+                                  mirror ? mirrored(clip, W) : clip, mid - r::PanelClipSize / 2, r::PanelClipSize);
                     mb.length = 0;
                 }
             }
@@ -1188,14 +1201,18 @@ void Framer::siding()
     for (int side = 0; side < 4; ++side) {
         const bool endWall = side < 2;
         const bool opening = (side == 0 && hasFront(d.door)) || (side == 1 && hasRear(d.door));
-        const auto cover = [&](double out, MemberKind kind, const QString &what, const QSizeF &size, bool onStuds, double thick) {
-            const Polygon outline = endWall ? gableOutline(-out, W + out, bottom) : rectPolygon(QRectF(0, bottom, D, plateTop - bottom));
+        const auto cover = [&](double out, MemberKind kind, const QString &what, const QSizeF &size, bool onStuds,
+                               double thick) {
+            const Polygon outline =
+                endWall ? gableOutline(-out, W + out, bottom) : rectPolygon(QRectF(0, bottom, D, plateTop - bottom));
             const QRectF face = boundingRect(outline);
             const double across = side == 0 ? -out : side == 1 ? D + out - thick : side == 2 ? -out : W + out - thick;
-            const QList<QRectF> cells = onStuds ? wallSheets(side, face, size, opening) : tile(face, size, staggered ? size.width() / 2 : 0);
+            const QList<QRectF> cells =
+                onStuds ? wallSheets(side, face, size, opening) : tile(face, size, staggered ? size.width() / 2 : 0);
             for (const QRectF &cell : cells) {
                 for (const QRectF &part : opening ? subtract(cell, door) : QList<QRectF>{cell}) {
-                    const Polygon p = contains(outline, part) ? rectPolygon(part) : clipConvex(rectPolygon(part), outline);
+                    const Polygon p =
+                        contains(outline, part) ? rectPolygon(part) : clipConvex(rectPolygon(part), outline);
                     if (!p.isEmpty() && area(p) > 0.5)
                         planar(kind, Layer::Siding, what, p, !endWall, across, thick);
                 }
@@ -1268,9 +1285,19 @@ void Framer::ramps()
                                 QVector3D(float(rampW), float(ledgerDepth), float(t)), Axis::X);
         ledger.length = rampW;
         for (int i = 0; i < stringers; ++i) {
-            Member mb{MemberKind::RampStringer, Layer::Ramps, stock, QVector3D(float(run), float(rise), float(t)),
-                      turn, {}, slopeLen, 90 - alpha, alpha, 0, profile};
-            placeAt(mb, QVector3D(float(x0 + i * (rampW - t) / (stringers - 1)), 0, float(front ? zLedger - run : zLedger)));
+            Member mb{MemberKind::RampStringer,
+                      Layer::Ramps,
+                      stock,
+                      QVector3D(float(run), float(rise), float(t)),
+                      turn,
+                      {},
+                      slopeLen,
+                      90 - alpha,
+                      alpha,
+                      0,
+                      profile};
+            placeAt(mb, QVector3D(float(x0 + i * (rampW - t) / (stringers - 1)), 0,
+                                  float(front ? zLedger - run : zLedger)));
             m.members.append(mb);
         }
         const QVector3D up(0, float(rise / slopeLen), float((front ? run : -run) / slopeLen));
@@ -1279,8 +1306,17 @@ void Framer::ramps()
         const QVector3D toe(float(front ? x0 : x0 + rampW), 0, float(front ? zLedger - run : zLedger + run));
         for (int i = 0; i < whole + (ripped ? 1 : 0); ++i) {
             const float wide = float(i < whole ? sd6 : last);
-            Member mb{MemberKind::RampDeck, Layer::Ramps, stock, QVector3D(float(rampW), float(t), wide),
-                      QQuaternion::fromAxes(xAxis, normal, up), toe + up * float(firstBoard + i * pitch), rampW, 90, 90, 0, {}};
+            Member mb{MemberKind::RampDeck,
+                      Layer::Ramps,
+                      stock,
+                      QVector3D(float(rampW), float(t), wide),
+                      QQuaternion::fromAxes(xAxis, normal, up),
+                      toe + up * float(firstBoard + i * pitch),
+                      rampW,
+                      90,
+                      90,
+                      0,
+                      {}};
             m.members.append(mb);
         }
     }

@@ -194,7 +194,8 @@ Mesh localMesh(const Member &m)
         return static_cast<unsigned>(mesh.positions.size() - 1);
     };
     // Caps: a fan for a box or a convex outline, ear clipping for a notched one.
-    const QList<std::array<int, 3>> cap = m.profile.isEmpty() ? QList<std::array<int, 3>>{{0, 1, 2}, {0, 2, 3}} : triangulate(p);
+    const QList<std::array<int, 3>> cap =
+        m.profile.isEmpty() ? QList<std::array<int, 3>>{{0, 1, 2}, {0, 2, 3}} : triangulate(p);
     for (float z : {0.0f, t}) {
         const QVector3D normal(0, 0, z > 0 ? 1.0f : -1.0f);
         const unsigned first = static_cast<unsigned>(mesh.positions.size());

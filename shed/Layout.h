@@ -6,12 +6,12 @@
 namespace corvelle::shed::layout {
 
 struct Run {
-    double start = 0, end = 0;  // the run's ends
-    double piece = 96;          // the longest piece: a whole sheet
-    QList<double> supports;     // centres of the members a joint may land on
-    double minPiece = 0;        // narrower pieces are avoided where the supports allow
-    QList<double> edges;        // cuts inside the run (an opening's sides): pieces count from them too
-    QList<double> avoid;        // joints of the course beside, not to be repeated
+    double start = 0, end = 0; // the run's ends
+    double piece = 96;         // the longest piece: a whole sheet
+    QList<double> supports;    // centres of the members a joint may land on
+    double minPiece = 0;       // narrower pieces are avoided where the supports allow
+    QList<double> edges;       // cuts inside the run (an opening's sides): pieces count from them too
+    QList<double> avoid;       // joints of the course beside, not to be repeated
 };
 
 // The joints, in order, strictly between start and end. Fewest pieces first; then no

@@ -40,12 +40,18 @@ QString kindName(MemberKind kind)
     case MemberKind::Gusset: return QStringLiteral("gusset");
     case MemberKind::RoofSheet: return QStringLiteral("roof sheet");
     case MemberKind::GravelPad: return QStringLiteral("gravel pad");
-    case MemberKind::Lookout: return QStringLiteral("lookout");
-    case MemberKind::PanelClip: return QStringLiteral("panel clip");
-    case MemberKind::WallSheathing: return QStringLiteral("wall sheathing");
-    case MemberKind::Blocking: return QStringLiteral("blocking");
-    case MemberKind::RampLedger: return QStringLiteral("ramp ledger");
-    case MemberKind::Scab: return QStringLiteral("scab");
+    case MemberKind::Lookout:
+        return QStringLiteral("lookout");
+    case MemberKind::PanelClip:
+        return QStringLiteral("panel clip");
+    case MemberKind::WallSheathing:
+        return QStringLiteral("wall sheathing");
+    case MemberKind::Blocking:
+        return QStringLiteral("blocking");
+    case MemberKind::RampLedger:
+        return QStringLiteral("ramp ledger");
+    case MemberKind::Scab:
+        return QStringLiteral("scab");
     }
     return QStringLiteral("member");
 }

@@ -1,6 +1,6 @@
 #include "shed/Plans.h"
-#include "shed/PlanDrawing.h"
 #include "shed/Framing.h"
+#include "shed/PlanDrawing.h"
 #include "shed/Rules.h"
 #include "shed/Takeoff.h"
 
@@ -272,7 +272,8 @@ void runningDimension(const Drawing &d, QList<double> at, double fixed, bool hor
         if (horizontal)
             p.rotate(-90);
         const QString text = v == at.first() ? QStringLiteral("0") : lengthText(v - at.first());
-        p.drawText(QRectF(horizontal ? -44 : -40, horizontal ? -8 : -10, 40, 8), Qt::AlignRight | Qt::AlignVCenter, text);
+        p.drawText(QRectF(horizontal ? -44 : -40, horizontal ? -8 : -10, 40, 8), Qt::AlignRight | Qt::AlignVCenter,
+                   text);
         p.restore();
     }
     p.restore();
@@ -570,11 +571,12 @@ private:
             if (!deckStock.isEmpty() && row.value(0).startsWith(deckStock + QLatin1Char(' ')))
                 bought = row.value(1);
         }
-        note(p_, area_, {QStringLiteral("Joists %1 at %2 on centre; deck %3 thick laid across them, %4 pieces cut from %5 sheets.")
-                             .arg(stock, lengthText(d_.joistCenters), lengthText(d_.deckThickness))
-                             .arg(sheets.size())
-                             .arg(bought.isEmpty() ? QStringLiteral("?") : bought),
-                         QStringLiteral("Joist layout from the left corner (top string); front at the bottom of the page.")});
+        note(p_, area_,
+             {QStringLiteral("Joists %1 at %2 on centre; deck %3 thick laid across them, %4 pieces cut from %5 sheets.")
+                  .arg(stock, lengthText(d_.joistCenters), lengthText(d_.deckThickness))
+                  .arg(sheets.size())
+                  .arg(bought.isEmpty() ? QStringLiteral("?") : bought),
+              QStringLiteral("Joist layout from the left corner (top string); front at the bottom of the page.")});
         return QString::fromLatin1(s.label);
     }
 
@@ -638,7 +640,8 @@ private:
         for (const Member *m : framing) {
             const Box3 b = bounds(*m);
             const Extent x = extentOf({m}, proj);
-            const bool upright = m->kind == MemberKind::Stud || m->kind == MemberKind::KingStud || m->kind == MemberKind::JackStud;
+            const bool upright =
+                m->kind == MemberKind::Stud || m->kind == MemberKind::KingStud || m->kind == MemberKind::JackStud;
             if (upright && b.hi.y() <= top + 0.01 && x.u0 > 0.01)
                 marks.append(x.u0);
             if (m->kind == MemberKind::JackStud)
@@ -651,10 +654,11 @@ private:
             }
         }
         runningDimension(d, marks, base, true, 44);
-        QStringList notes{QStringLiteral("Studs %1 x %2 at %3 on centre, laid out from the left corner (the running figures); "
-                                         "%4 members in this wall.")
-                              .arg(lengthText(d_.studThickness), lengthText(d_.studDepth), lengthText(d_.studCenters))
-                              .arg(framing.size())};
+        QStringList notes{
+            QStringLiteral("Studs %1 x %2 at %3 on centre, laid out from the left corner (the running figures); "
+                           "%4 members in this wall.")
+                .arg(lengthText(d_.studThickness), lengthText(d_.studDepth), lengthText(d_.studCenters))
+                .arg(framing.size())};
         std::sort(jacks.begin(), jacks.end(), [](const Extent &a, const Extent &b) { return a.u0 < b.u0; });
         if (jacks.size() >= 2) {
             // The rough opening as framed: between the jacks, from the floor to the header.
@@ -662,7 +666,8 @@ private:
             p_.save();
             p_.setPen(QPen(Qt::black, 0.8, Qt::DashLine));
             p_.setBrush(Qt::NoBrush);
-            const QPolygonF opening = d.at(QPolygonF{QPointF(u0, base), QPointF(u1, base), QPointF(u1, v1), QPointF(u0, v1)});
+            const QPolygonF opening =
+                d.at(QPolygonF{QPointF(u0, base), QPointF(u1, base), QPointF(u1, v1), QPointF(u0, v1)});
             p_.drawPolygon(opening);
             p_.drawLine(opening[0], opening[2]);
             p_.drawLine(opening[1], opening[3]);
@@ -670,12 +675,14 @@ private:
             // Inside the opening, on white: outside, the figures would sit on the header and studs.
             dimension(d, {u0, v1}, {u1, v1}, true, 16);
             dimension(d, {u1, base}, {u1, v1}, false, 16);
-            notes << QStringLiteral("Rough opening %1 wide x %2 high from the floor, %3 from the left corner; header %4 x %5 "
-                                    "on the jacks, its top %6 from the floor%7.")
+            notes << QStringLiteral(
+                         "Rough opening %1 wide x %2 high from the floor, %3 from the left corner; header %4 x %5 "
+                         "on the jacks, its top %6 from the floor%7.")
                          .arg(lengthText(u1 - u0), lengthText(v1 - base), lengthText(u0))
                          .arg(headerPlies)
                          .arg(headerStock, lengthText(header.v1 - base),
-                              doors.size() > 1 ? QStringLiteral("; the door hangs as %1 leaves").arg(doors.size()) : QString());
+                              doors.size() > 1 ? QStringLiteral("; the door hangs as %1 leaves").arg(doors.size())
+                                               : QString());
         } else {
             notes << QStringLiteral("No door in this wall.");
         }
@@ -716,15 +723,17 @@ private:
         QList<double> frames{0};
         for (const Member *m : lumber) {
             const Box3 b = bounds(*m);
-            if ((m->kind == MemberKind::TrussChord || m->kind == MemberKind::Rafter) && b.lo.z() >= -0.01 && b.hi.z() <= d_.depth + 0.01
-                && b.hi.z() - b.lo.z() < 12)
+            if ((m->kind == MemberKind::TrussChord || m->kind == MemberKind::Rafter) && b.lo.z() >= -0.01
+                && b.hi.z() <= d_.depth + 0.01 && b.hi.z() - b.lo.z() < 12)
                 frames.append(b.lo.z());
         }
         runningDimension(d, frames, e.u0, false, 44);
-        note(p_, area_, {QStringLiteral("%1 at %2 on centre; overhang %3 at the eaves, %4 at the gables.")
-                             .arg(hasTrusses(m_) ? QStringLiteral("Trusses") : QStringLiteral("Rafters"),
-                                  lengthText(d_.roofSupportSpacing), lengthText(d_.overhangX), lengthText(d_.overhangZ)),
-                         QStringLiteral("Frame layout from the front wall (left string); walls dashed; roof sheets in grey; front at the bottom.")});
+        note(p_, area_,
+             {QStringLiteral("%1 at %2 on centre; overhang %3 at the eaves, %4 at the gables.")
+                  .arg(hasTrusses(m_) ? QStringLiteral("Trusses") : QStringLiteral("Rafters"),
+                       lengthText(d_.roofSupportSpacing), lengthText(d_.overhangX), lengthText(d_.overhangZ)),
+              QStringLiteral("Frame layout from the front wall (left string); walls dashed; roof sheets in grey; front "
+                             "at the bottom.")});
         return QString::fromLatin1(s.label);
     }
 
@@ -795,7 +804,9 @@ private:
                                         .arg(rules::GambrelLowerPitch * 12, 0, 'f', 1)
                                         .arg(rules::GambrelUpperPitch * 12, 0, 'f', 1)
                                   : QStringLiteral("Pitch %1 in 12; ").arg(rules::GablePitch * 12, 0, 'f', 1);
-        notes << pitch + QStringLiteral("lengths are long point to long point, as cut; an angle is between the end cut and the piece's edge.");
+        notes << pitch
+                     + QStringLiteral("lengths are long point to long point, as cut; an angle is between the end cut "
+                                      "and the piece's edge.");
         for (qsizetype k = 0; k < lines.size(); ++k)
             notes << QStringLiteral("%1  %2 (%3)").arg(k + 1).arg(lines[k]).arg(counts[k]);
         if (trusses) {
@@ -804,7 +815,8 @@ private:
             for (const QPointF &q : m_.frame.panelPoints)
                 at << QStringLiteral("%1 / %2").arg(lengthText(q.x()), lengthText(q.y() - bcTop));
             if (!at.isEmpty())
-                notes << QStringLiteral("Panel points, from the left heel / above the bottom chord: %1.").arg(at.join(QStringLiteral(", ")));
+                notes << QStringLiteral("Panel points, from the left heel / above the bottom chord: %1.")
+                             .arg(at.join(QStringLiteral(", ")));
         }
         QMap<QString, int> gussets;
         for (const Member *m : set) {
@@ -818,12 +830,15 @@ private:
             notes << QStringLiteral("Gussets %1 plywood on both faces, cut to the outline shown (%2)%3.")
                          .arg(lengthText(rules::GussetThickness), sizes.join(QStringLiteral(", ")),
                               trusses ? QStringLiteral("; the gable trusses' on their inner face only") : QString());
-            notes << QStringLiteral("Glue each gusset with exterior construction adhesive and nail it with %1 nails at %2 on centre, "
+            notes << QStringLiteral("Glue each gusset with exterior construction adhesive and nail it with %1 nails at "
+                                    "%2 on centre, "
                                     "staggered, %3 from the edges.")
-                         .arg(lengthText(rules::GussetNailLength), lengthText(rules::GussetNailSpacing), lengthText(rules::GussetNailEdge));
+                         .arg(lengthText(rules::GussetNailLength), lengthText(rules::GussetNailSpacing),
+                              lengthText(rules::GussetNailEdge));
         }
         if (!trusses && m_.frame.seatLength > 0)
-            notes << QStringLiteral("Birdsmouth: level seat %1, heel cut plumb %2 deep; ties in the lower third of the rise at every "
+            notes << QStringLiteral("Birdsmouth: level seat %1, heel cut plumb %2 deep; ties in the lower third of the "
+                                    "rise at every "
                                     "pair, nailed to both rafters' faces; ridge board and plates in section.")
                          .arg(lengthText(m_.frame.seatLength), lengthText(m_.frame.seatDepth));
 
@@ -856,7 +871,8 @@ private:
             }
             QPointF spot = c;
             for (const QPointF &t : tries) {
-                if (std::none_of(plates.begin(), plates.end(), [&](const QPolygonF &g) { return g.containsPoint(t, Qt::OddEvenFill); })) {
+                if (std::none_of(plates.begin(), plates.end(),
+                                 [&](const QPolygonF &g) { return g.containsPoint(t, Qt::OddEvenFill); })) {
                     spot = t;
                     break;
                 }
@@ -911,9 +927,11 @@ private:
                              .arg(m->angle1, 0, 'f', 1)
                              .arg(lengthText(rip))
                              .arg(m->angle2, 0, 'f', 1);
-                notes << QStringLiteral("Ledger bolted through the siding to the %1; the deck runs over it to the wall, "
-                                        "its last board ripped to fit, flush with the floor.")
-                             .arg(d_.floor == FloorType::Concrete ? QStringLiteral("slab's edge") : QStringLiteral("rim joist"));
+                notes << QStringLiteral(
+                             "Ledger bolted through the siding to the %1; the deck runs over it to the wall, "
+                             "its last board ripped to fit, flush with the floor.")
+                             .arg(d_.floor == FloorType::Concrete ? QStringLiteral("slab's edge")
+                                                                  : QStringLiteral("rim joist"));
                 break;
             }
         note(p_, area_, notes);

@@ -103,23 +103,27 @@ private Q_SLOTS:
             const QString text = pdfText(PlanSet(d, model, materialTable(takeoff)).pdf(QPageSize::Letter));
             if (text.isEmpty())
                 QSKIP("pdftotext is not installed");
-            static const QRegularExpression piece(QStringLiteral("\\d+\\s+([a-z ]+?) (\\d+x\\d+(?: PT)?) cut (.+?), ends"));
+            static const QRegularExpression piece(
+                QStringLiteral("\\d+\\s+([a-z ]+?) (\\d+x\\d+(?: PT)?) cut (.+?), ends"));
             int pieces = 0;
             for (auto it = piece.globalMatch(text); it.hasNext(); ++pieces) {
                 const auto match = it.next();
-                const QString listed = match.captured(1) + QLatin1Char(' ') + match.captured(2) + QLatin1Char(' ') + match.captured(3);
+                const QString listed =
+                    match.captured(1) + QLatin1Char(' ') + match.captured(2) + QLatin1Char(' ') + match.captured(3);
                 QVERIFY2(cut.contains(listed), qPrintable(listed));
             }
             QVERIFY2(pieces >= 3, qPrintable(text.right(3000)));
             static const QRegularExpression stringer(QStringLiteral("Stringer (\\S+ PT) cut (.+?) long point"));
             const auto s = stringer.match(text);
             QVERIFY(s.hasMatch());
-            QVERIFY2(cut.contains(QStringLiteral("ramp stringer ") + s.captured(1) + QLatin1Char(' ') + s.captured(2)), qPrintable(s.captured(0)));
+            QVERIFY2(cut.contains(QStringLiteral("ramp stringer ") + s.captured(1) + QLatin1Char(' ') + s.captured(2)),
+                     qPrintable(s.captured(0)));
             static const QRegularExpression deck(QStringLiteral("pieces cut from (\\d+) sheets"));
             const auto dk = deck.match(text);
             QVERIFY(dk.hasMatch());
-            const auto row = std::find_if(takeoff.materials.begin(), takeoff.materials.end(),
-                                          [](const MaterialRow &r) { return r.item.startsWith(QLatin1String("1/4 in plywood")); });
+            const auto row = std::find_if(takeoff.materials.begin(), takeoff.materials.end(), [](const MaterialRow &r) {
+                return r.item.startsWith(QLatin1String("1/4 in plywood"));
+            });
             QVERIFY(row != takeoff.materials.end());
             QCOMPARE(dk.captured(1).toDouble(), row->quantity);
         }

@@ -52,10 +52,7 @@ struct Extent {
 
 using corvelle::shed::geometry::bounds;
 
-bool isFrame(const Member &m)
-{
-    return m.kind == MemberKind::TrussChord || m.kind == MemberKind::Rafter;
-}
+bool isFrame(const Member &m) { return m.kind == MemberKind::TrussChord || m.kind == MemberKind::Rafter; }
 
 // Which wall a wall sheet or an upright lies in (0 front, 1 back, 2 left, 3 right), by
 // its thin axis; -1 for anything else. `u` is the position along the wall.
@@ -202,7 +199,8 @@ void TestShedGeometry::framedAsABuilderWould()
         const auto [lo, hi] = bounds(mb);
         for (double z : {double(lo.z()), double(hi.z())}) {
             const bool edge = std::abs(z + d.overhangZ) < tol || std::abs(z - d.depth - d.overhangZ) < tol;
-            QVERIFY2(edge || onFrame(z), qPrintable(QStringLiteral("roof sheet joint at z = %1 between frames").arg(z)));
+            QVERIFY2(edge || onFrame(z),
+                     qPrintable(QStringLiteral("roof sheet joint at z = %1 between frames").arg(z)));
         }
     }
 
@@ -270,7 +268,8 @@ void TestShedGeometry::framedAsABuilderWould()
                     // sheathing laps over.
                     const auto [jlo, jhi] = bounds(f);
                     if (f.kind == MemberKind::Joist && w < 2 && (w == 0 ? jlo.z() < 3 : jhi.z() > d.depth - 3))
-                        return u > jlo.x() && u < jhi.x() && std::min(jhi.y(), shi.y()) - std::max(jlo.y(), slo.y()) > 0.5;
+                        return u > jlo.x() && u < jhi.x()
+                               && std::min(jhi.y(), shi.y()) - std::max(jlo.y(), slo.y()) > 0.5;
                     if (f.layer != Layer::Framing && f.kind != MemberKind::RimJoist && !isFrame(f))
                         return false;
                     double f0, f1;
@@ -281,7 +280,11 @@ void TestShedGeometry::framedAsABuilderWould()
                     return std::min(fhi.y(), shi.y()) - std::max(flo.y(), slo.y()) > 0.5;
                 });
                 QVERIFY2(backed, qPrintable(QStringLiteral("%1 joint in wall %2 at %3, %4..%5 high, on nothing")
-                                                .arg(kindName(kind)).arg(w).arg(u).arg(slo.y()).arg(shi.y())));
+                                                .arg(kindName(kind))
+                                                .arg(w)
+                                                .arg(u)
+                                                .arg(slo.y())
+                                                .arg(shi.y())));
             }
         }
     }
@@ -310,7 +313,8 @@ void TestShedGeometry::framedAsABuilderWould()
         const bool door = (w == 0 && hasFront(d.door)) || (w == 1 && hasRear(d.door));
         for (double a : splices(cuts)) {
             for (double b : splices(below))
-                QVERIFY2(std::abs(a - b) >= 24 - tol, qPrintable(QStringLiteral("wall %1: plate splices at %2 and %3").arg(w).arg(a).arg(b)));
+                QVERIFY2(std::abs(a - b) >= 24 - tol,
+                         qPrintable(QStringLiteral("wall %1: plate splices at %2 and %3").arg(w).arg(a).arg(b)));
         }
         for (double a : splices(cuts) + splices(below)) {
             QVERIFY2(!door || (std::abs(a - (roL - 1.5)) > 1.5 && std::abs(a - (roR + 1.5)) > 1.5),
@@ -340,14 +344,17 @@ void TestShedGeometry::framedAsABuilderWould()
             held[order[i]] = true;
         for (size_t j = i + 1; j < order.size() && boxes[order[j]].lo.x() <= a.hi.x() + g; ++j) {
             const Box &b = boxes[order[j]];
-            if (b.lo.y() <= a.hi.y() + g && a.lo.y() <= b.hi.y() + g && b.lo.z() <= a.hi.z() + g && a.lo.z() <= b.hi.z() + g)
+            if (b.lo.y() <= a.hi.y() + g && a.lo.y() <= b.hi.y() + g && b.lo.z() <= a.hi.z() + g
+                && a.lo.z() <= b.hi.z() + g)
                 held[order[i]] = held[order[j]] = true;
         }
     }
     for (size_t i = 0; i < boxes.size(); ++i) {
         QVERIFY2(held[i], qPrintable(QStringLiteral("%1 at %2,%3,%4 touches nothing")
                                          .arg(kindName(MemberKind(boxes[i].kind)))
-                                         .arg(boxes[i].lo.x()).arg(boxes[i].lo.y()).arg(boxes[i].lo.z())));
+                                         .arg(boxes[i].lo.x())
+                                         .arg(boxes[i].lo.y())
+                                         .arg(boxes[i].lo.z())));
     }
 }
 
