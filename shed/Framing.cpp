@@ -2,13 +2,17 @@
 
 #include "Geometry.h"
 #include "Headers.h"
+#include "Layout.h"
 #include "Rules.h"
 
 #include <QLineF>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
+#include <map>
+#include <optional>
 
 namespace corvelle::shed {
 
@@ -146,9 +150,12 @@ private:
     void walls();
     void wall(const Wall &w);
     void gableStuds(const Wall &w);
+    void nailers(const Wall &w, QList<double> uprights, double from, double to, double headerTop);
     void roof();
     void roofFrame(double z, bool endFrame, int index);
+    void lookouts();
     void sheathing();
+    QList<QRectF> wallSheets(int side, const QRectF &area, QSizeF sheet, bool opening) const;
     void lining();
     void siding();
     void doors();
@@ -159,10 +166,13 @@ private:
     Member &planar(MemberKind kind, Layer layer, const QString &stock, const Polygon &uv, bool sidePlane,
                    double across, double thickness);
     Member &profileXY(MemberKind kind, Layer layer, const QString &stock, const Polygon &poly, double z0, double thickness);
-    QList<Polygon> leftQuads() const;
+    QList<Polygon> leftQuads(bool notched = false) const;
     void sloped(MemberKind kind, const QString &stock, const Polygon &quad, double z0, double thickness, bool mirror);
-    void web(QPointF a, QPointF b, double z0, QPointF chordAtB);
-    void gusset(QPointF at, double z0, double z1);
+    Polygon trussInterior() const;
+    void webs(const QList<std::pair<QPointF, QPointF>> &lines, double z0);
+    void placeWebs(double z0);
+    static QRectF rectAround(QPointF at, double size = r::GussetSize);
+    void gusset(const QRectF &rect, double z0, double z1, int faces); // faces: 1 the z0 side, 2 the z1 side
     // Wall framing in wall coordinates: u along, y up, w across from the outer face.
     Member &wallMember(const Wall &w, MemberKind kind, const QString &stock, double u0, double u1, double y0, double y1,
                        double w0, double w1, bool vertical);
@@ -180,6 +190,20 @@ private:
     QString studStock, plateStock, bottomStock;
     Roof rf;
     QList<double> frameZ;
+    // Centres of the upright members of each wall along it (studs, kings, jacks, and
+    // the cripples over an opening): where wall board may join.
+    QList<double> wallSupports[4];
+    bool barges = false;
+    bool hasLookouts = false;
+    Polygon gussetClip; // a frame's outline over the walls, the same for every frame
+    struct WebPiece {
+        Polygon poly;
+        double length, angle1, angle2;
+        std::optional<QRectF> splice; // the gusset joining it to the next piece
+    };
+    QList<WebPiece> webCache;
+    std::map<std::array<double, 4>, Polygon> plates; // gusset outlines by the rectangle they are cut from
+    double wallSheathing = 0; // structural wall sheathing's thickness, 0 where the siding is its own
 };
 
 Member &Framer::lumber(MemberKind kind, Layer layer, const QString &stock, QVector3D min, QVector3D extent, Axis axis)
@@ -314,23 +338,41 @@ void Framer::floorFrame()
         for (auto [a, b] : splitRun(0, W, joistCentres))
             lumber(MemberKind::RimJoist, Layer::Floor, joistStock, QVector3D(a, skidTop, z), QVector3D(b - a, jh, jw), Axis::X);
     }
+    // Joists that butt over a skid bear on half of it each: a scab across the joint, on the
+    // side toward the shed's middle, ties them and carries both onto the skid.
     const auto joistRun = [&](MemberKind kind, double x) {
-        for (auto [a, b] : splitRun(jw, D - jw, skidCentres))
+        for (auto [a, b] : splitRun(jw, D - jw, skidCentres)) {
             lumber(kind, Layer::Floor, joistStock, QVector3D(x, skidTop, a), QVector3D(jw, jh, b - a), Axis::Z);
+            if (b < D - jw - Eps) {
+                const double sx = x + jw / 2 < W / 2 ? x + jw : x - jw;
+                lumber(MemberKind::Scab, Layer::Floor, joistStock, QVector3D(sx, skidTop, b - r::ScabLength / 2),
+                       QVector3D(jw, jh, r::ScabLength), Axis::Z);
+            }
+        }
     };
     joistRun(MemberKind::RimJoist, 0);
     joistRun(MemberKind::RimJoist, W - jw);
     for (double c : joistCentres)
         joistRun(MemberKind::Joist, c - jw / 2);
 
-    // The deck: whole sheets across the joists, rows staggered by half a sheet.
+    // The deck: sheets across the joists, every end joint centred on a joist, rows
+    // breaking on different joists.
     const QString deckStock = fraction(d.deckThickness) + QStringLiteral(" in plywood");
     m.sheetSizes.insert(deckStock, QSizeF(d.sheetWidth, d.sheetLength));
-    for (const QRectF &cell : tile(QRectF(0, 0, W, D), QSizeF(d.sheetLength, d.sheetWidth), d.sheetLength / 2)) {
-        Member &sheet = lumber(MemberKind::DeckSheet, Layer::Floor, deckStock, QVector3D(cell.left(), joistTop, cell.top()),
-                               QVector3D(cell.width(), d.deckThickness, cell.height()), Axis::X);
-        sheet.length = std::max(cell.width(), cell.height());
-        sheet.width = std::min(cell.width(), cell.height());
+    QList<double> supports = joistCentres;
+    supports.prepend(jw / 2);
+    supports.append(W - jw / 2);
+    QList<double> below;
+    for (double z = 0; z < D - Eps; z += d.sheetWidth) {
+        const double z1 = std::min(D, z + d.sheetWidth);
+        below = layout::sheetJoints({0, W, d.sheetLength, supports, d.joistCenters, {}, below});
+        const QList<double> ends = QList<double>{0} + below + QList<double>{W};
+        for (qsizetype i = 1; i < ends.size(); ++i) {
+            Member &sheet = lumber(MemberKind::DeckSheet, Layer::Floor, deckStock, QVector3D(ends[i - 1], joistTop, z),
+                                   QVector3D(ends[i] - ends[i - 1], d.deckThickness, z1 - z), Axis::X);
+            sheet.length = std::max(ends[i] - ends[i - 1], z1 - z);
+            sheet.width = std::min(ends[i] - ends[i - 1], z1 - z);
+        }
     }
 }
 
@@ -390,11 +432,37 @@ void Framer::wall(const Wall &w)
     }
     for (const Slot &s : slots)
         wallMember(w, s.kind, studStock, s.u, s.u + t, studBottom, studTop, 0, sd, true);
+    QList<double> &supports = wallSupports[w.side];
+    for (const Slot &s : slots)
+        supports.append(s.u + t / 2);
+    if (w.door) {
+        supports.append(roL - t / 2);
+        supports.append(roR + t / 2);
+        // Over the opening a joint lands on a cripple or, without one, on the header.
+        for (double u : cripples)
+            supports.append(u + t / 2);
+    }
 
-    // Plates: the bottom plate is cut out at the door; joints over studs.
-    const auto plate = [&](MemberKind kind, double a, double b, double y) {
-        for (auto [p, q] : splitRun(a, b, centres))
+    // Plates: the bottom plate is cut out at the door; joints over studs, never over a
+    // header's end; the upper top plate's joints stand clear of the lower one's.
+    const auto overHeaderEnd = [&](double u) {
+        return w.door && ((u > roL - 2 * t - Eps && u < roL + Eps) || (u > roR - Eps && u < roR + 2 * t + Eps));
+    };
+    QList<double> lowerSplices;
+    const auto plate = [&](MemberKind kind, double a, double b, double y, bool upper = false) {
+        QList<double> snaps;
+        for (double u : centres) {
+            const bool nearLower = std::any_of(lowerSplices.begin(), lowerSplices.end(), [&](double s) {
+                return std::abs(s - u) < r::MinPlateSpliceStagger - Eps;
+            });
+            if (!overHeaderEnd(u) && !(upper && nearLower))
+                snaps.append(u);
+        }
+        for (auto [p, q] : splitRun(a, b, snaps)) {
             wallMember(w, kind, kind == MemberKind::BottomPlate ? bottomStock : plateStock, p, q, y, y + t, 0, sd, false);
+            if (kind == MemberKind::TopPlate && !upper && q < b - Eps)
+                lowerSplices.append(q);
+        }
     };
     if (w.door) {
         plate(MemberKind::BottomPlate, w.start, roL, base);
@@ -403,7 +471,7 @@ void Framer::wall(const Wall &w)
         plate(MemberKind::BottomPlate, w.start, w.end, base);
     }
     plate(MemberKind::TopPlate, w.start, w.end, plateTop - 2 * t);
-    plate(MemberKind::TopPlate, w.upperStart, w.upperEnd, plateTop - t);
+    plate(MemberKind::TopPlate, w.upperStart, w.upperEnd, plateTop - t, true);
 
     if (w.door) {
         for (int j = 0; j < hc.jacks; ++j) {
@@ -436,8 +504,48 @@ void Framer::wall(const Wall &w)
                 wallMember(w, MemberKind::Cripple, studStock, u, u + t, headerTop, studTop, 0, sd, true);
         }
     }
+    if (d.siding == Siding::Vertical) {
+        QList<double> lefts;
+        for (const Slot &s : slots)
+            lefts.append(s.u);
+        nailers(w, lefts, studBottom, studTop, headerTop);
+    }
     if (endWall)
         gableStuds(w);
+}
+
+void Framer::nailers(const Wall &w, QList<double> uprights, double from, double to, double headerTop)
+{
+    // Vertical boards are nailed to rows of flat blocking no more than 2 ft apart, and each
+    // butt joint of a board lands on a row.
+    const double t = r::Ply;
+    const double bottom = (d.floor == FloorType::Wood || d.floor == FloorType::Blocks) ? skidTop
+                          : d.floor == FloorType::Concrete                             ? d.slabThickness
+                                                                                       : 0;
+    QList<double> rows;
+    for (double y = bottom + d.sidingHeight; y < to - t - Eps; y += d.sidingHeight) {
+        if (y > from + t)
+            rows.append(y);
+    }
+    QList<double> all = QList<double>{from} + rows + QList<double>{to};
+    std::sort(all.begin(), all.end());
+    for (qsizetype i = 1; i < all.size(); ++i) {
+        const int extra = int(std::ceil((all[i] - all[i - 1]) / r::MaxNailerSpacing - Eps)) - 1;
+        for (int k = 1; k <= extra; ++k)
+            rows.append(all[i - 1] + (all[i] - all[i - 1]) * k / (extra + 1));
+    }
+    std::sort(uprights.begin(), uprights.end());
+    const double roL = roughLeft(), roR = roL + roW;
+    for (double y : rows) {
+        for (qsizetype i = 1; i < uprights.size(); ++i) {
+            const double u0 = uprights[i - 1] + t, u1 = uprights[i];
+            if (u1 - u0 < t)
+                continue;
+            if (w.door && u0 < roR + t + Eps && u1 > roL - t - Eps && y < headerTop + t)
+                continue; // the opening, its jacks and header
+            wallMember(w, MemberKind::Blocking, studStock, u0, u1, y - t / 2, y + t / 2, 0, sd, false);
+        }
+    }
 }
 
 void Framer::gableStuds(const Wall &w)
@@ -546,6 +654,8 @@ void Framer::roof()
     if (!rf.trusses) {
         rf.seat = std::min(sd, r::MaxSeatCutShare * vertical(lowPitch) / lowPitch);
         first = {rf.seat, plateTop, lowPitch};
+        m.frame.seatLength = rf.seat;
+        m.frame.seatDepth = rf.seat * lowPitch;
     }
     rf.xTail = -d.overhangX;
     rf.xEnd = rf.trusses ? W / 2 : W / 2 - t / 2;
@@ -570,14 +680,17 @@ void Framer::roof()
     for (int i = 0; i < frameZ.size(); ++i)
         roofFrame(frameZ[i], i == 0 || i == frameZ.size() - 1, i);
 
-    // Barge rafters carry the rake overhang's edge.
-    if (d.overhangZ >= th) {
+    // Barge rafters carry the rake overhang's edge, held by a ladder of lookouts nailed
+    // to the gable frame's face at the rafter spacing.
+    barges = d.overhangZ >= th;
+    if (barges) {
         for (double z : {-d.overhangZ, D + d.overhangZ - th}) {
             for (const Polygon &quad : leftQuads()) {
                 for (bool mirror : {false, true})
                     sloped(MemberKind::Rafter, nominalSection(th, rf.depth), quad, z, th, mirror);
             }
         }
+        lookouts();
     }
     if (!rf.trusses) {
         QList<double> centres;
@@ -591,18 +704,59 @@ void Framer::roof()
     sheathing();
 }
 
-QList<Polygon> Framer::leftQuads() const
+void Framer::lookouts()
+{
+    const double th = rf.thick, t = r::Ply, reach = d.overhangZ - th;
+    if (reach < t)
+        return;
+    hasLookouts = true;
+    const QString stock = nominalSection(t, r::LookoutDepth);
+    // Along the left half's top from the tail to the ridge, one at each end and the rest at
+    // the rafter spacing measured up the slope; mirrored for the right half.
+    QList<double> xs;
+    const double pr = rf.pitchAt(rf.xEnd - t);
+    const double stop = rf.xEnd - t - r::LookoutDepth * pr / std::sqrt(1 + pr * pr);
+    double x = rf.xTail;
+    while (x < stop - Eps) {
+        xs.append(x);
+        const double k = std::sqrt(1 + rf.pitchAt(x + t / 2) * rf.pitchAt(x + t / 2));
+        x += d.roofSupportSpacing / k;
+    }
+    xs.append(stop);
+    for (double x0 : xs) {
+        const double p = rf.pitchAt(x0 + t / 2), k = std::sqrt(1 + p * p);
+        const QPointF along(1 / k, p / k), down(p / k, -1 / k);
+        // Square to the slope, its top flush with the frames' tops.
+        const QPointF top(x0, rf.top(x0)), foot = top + down * r::LookoutDepth;
+        const Polygon section = {foot, foot + along * t, top + along * t, top};
+        for (double z : {-d.overhangZ + th, D}) {
+            for (bool mirror : {false, true}) {
+                Member &mb = profileXY(MemberKind::Lookout, Layer::Roof, stock, mirror ? mirrored(section, W) : section,
+                                       z, reach);
+                mb.length = reach;
+            }
+        }
+    }
+}
+
+QList<Polygon> Framer::leftQuads(bool notched) const
 {
     const Line &lower = rf.bottoms[0];
     const double hl = rf.verticals[0];
     const QPointF tail(rf.xTail, lower.at(rf.xTail)), tailTop(rf.xTail, lower.at(rf.xTail) + hl);
+    // A rafter bears on the plate through a birdsmouth: a heel cut plumb at the wall's
+    // face and a level seat to where its underside crosses the plate's top.
+    Polygon seat;
+    if (notched && !rf.trusses && rf.xTail < -Eps)
+        seat = {{0, lower.at(0)}, {0, plateTop}};
     if (!rf.gambrel)
-        return {{tail, {rf.xEnd, lower.at(rf.xEnd)}, {rf.xEnd, lower.at(rf.xEnd) + hl}, tailTop}};
+        return {Polygon{tail} + seat
+                + Polygon{{rf.xEnd, lower.at(rf.xEnd)}, {rf.xEnd, lower.at(rf.xEnd) + hl}, tailTop}};
     // The knee is mitred: from where the undersides meet to where the tops meet.
     const Line &upper = rf.bottoms[1];
     const QPointF knee(rf.xKnee, lower.at(rf.xKnee));
     const QPointF topKnee(rf.xTopKnee, lower.at(rf.xTopKnee) + hl);
-    return {{tail, knee, topKnee, tailTop},
+    return {Polygon{tail} + seat + Polygon{knee, topKnee, tailTop},
             {knee, {rf.xEnd, upper.at(rf.xEnd)}, {rf.xEnd, upper.at(rf.xEnd) + rf.verticals[1]}, topKnee}};
 }
 
@@ -620,14 +774,26 @@ void Framer::sloped(MemberKind kind, const QString &stock, const Polygon &quad, 
         // The long edges run along the member; the ends are the other two edges.
         const QPointF bottom = quad[1] - quad[0];
         const QPointF axis = mirror ? QPointF(-bottom.x(), bottom.y()) : bottom;
+        // A birdsmouth's cuts lie between the ends: an end cut reaches the piece's first or
+        // last point along it.
+        double lo = 1e30, hi = -1e30;
+        const auto along = [&](QPointF q) {
+            return (q.x() * axis.x() + q.y() * axis.y()) / std::hypot(axis.x(), axis.y());
+        };
+        for (const QPointF &q : piece) {
+            lo = std::min(lo, along(q));
+            hi = std::max(hi, along(q));
+        }
         double longest = 0;
         QList<double> ends;
         for (qsizetype k = 0; k < piece.size(); ++k) {
-            const QPointF e = piece[(k + 1) % piece.size()] - piece[k];
+            const QPointF u = piece[k], v = piece[(k + 1) % piece.size()];
+            const QPointF e = v - u;
             const double angle = cutAngle(e, axis);
+            const double a0 = std::min(along(u), along(v)), a1 = std::max(along(u), along(v));
             if (angle < 1)
                 longest = std::max(longest, std::hypot(e.x(), e.y()));
-            else
+            else if (a0 < lo + 0.01 || a1 > hi - 0.01)
                 ends.append(angle);
         }
         mb.length = longest;
@@ -638,45 +804,154 @@ void Framer::sloped(MemberKind kind, const QString &stock, const Polygon &quad, 
     }
 }
 
-void Framer::web(QPointF a, QPointF b, double z0, QPointF chordAtB)
+// Keeps the part of `p` on the side of the line through `at` along `along` that
+// `inside` points to.
+Polygon keepSide(const Polygon &p, QPointF at, QPointF along, QPointF inside)
 {
-    const QPointF dir = b - a;
-    const double len = std::hypot(dir.x(), dir.y());
-    const QPointF n(-dir.y() / len * r::WebDepth / 2, dir.x() / len * r::WebDepth / 2);
-    // A web longer than a spliced piece may be is made of pieces joined by gussets.
-    const int pieces = int(std::ceil(len / r::MaxSplicedPiece - Eps));
-    for (int i = 0; i < pieces; ++i) {
-        const QPointF p = a + dir * (double(i) / pieces), q = a + dir * (double(i + 1) / pieces);
-        Member &mb = profileXY(MemberKind::TrussWeb, Layer::Roof, nominalSection(rf.thick, r::WebDepth),
-                               {p - n, q - n, q + n, p + n}, z0, rf.thick);
-        mb.length = len / pieces;
-        mb.angle1 = i == 0 ? cutAngle(QPointF(1, 0), dir) : 90;
-        mb.angle2 = i == pieces - 1 ? cutAngle(chordAtB, dir) : 90;
-        if (i > 0)
-            gusset(p, z0, z0 + rf.thick);
+    const double l = std::hypot(along.x(), along.y());
+    const QPointF u = along / l * 1e4;
+    QPointF n = inside - along / l * ((inside.x() * along.x() + inside.y() * along.y()) / l);
+    n = n / std::hypot(n.x(), n.y()) * 1e4;
+    Polygon half = {at - u, at + u, at + u + n, at - u + n};
+    if (area(half) < 0)
+        std::reverse(half.begin(), half.end());
+    return clipConvex(p, half);
+}
+
+QPointF unit(QPointF v) { return v / std::hypot(v.x(), v.y()); }
+
+Polygon Framer::trussInterior() const
+{
+    const double bcTop = plateTop + rf.depth;
+    Polygon p = {{0, bcTop}, {W, bcTop}};
+    const QList<double> corners = rf.breaks(W);
+    for (qsizetype i = corners.size() - 1; i >= 0; --i)
+        p.append({corners[i], rf.underside(corners[i])});
+    return p;
+}
+
+void Framer::webs(const QList<std::pair<QPointF, QPointF>> &lines, double z0)
+{
+    // Every inner truss is the same: its webs are cut once.
+    if (!webCache.isEmpty())
+        return placeWebs(z0);
+    // Each web is cut to the chords it meets; webs that meet at one panel point are cut on
+    // the line halving the angle between them, so their ends bear on each other and
+    // not over each other (at the peak, a plumb line).
+    const Polygon inside = trussInterior();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const auto [a, b] = lines[i];
+        const QPointF dir = unit(b - a);
+        const QPointF n(-dir.y() * r::WebDepth / 2, dir.x() * r::WebDepth / 2);
+        const QPointF ea = a - dir * 24, eb = b + dir * 24;
+        Polygon poly = clipConvex({ea - n, eb - n, eb + n, ea + n}, inside);
+        for (qsizetype j = 0; j < lines.size(); ++j) {
+            if (j == i)
+                continue;
+            for (const auto &[end, other] : {std::pair{a, b}, std::pair{b, a}}) {
+                for (const auto &[oend, oother] : {lines[j], std::pair{lines[j].second, lines[j].first}}) {
+                    if (QLineF(end, oend).length() > 1)
+                        continue;
+                    const QPointF di = unit(other - end), dj = unit(oother - oend);
+                    QPointF bis = di + dj;
+                    if (std::hypot(bis.x(), bis.y()) < 1e-6)
+                        bis = QPointF(-di.y(), di.x());
+                    poly = keepSide(poly, end, bis, di);
+                }
+            }
+        }
+        if (poly.isEmpty())
+            continue;
+        // A web longer than a spliced piece may be is made of pieces joined by gussets.
+        double lo = 1e30, hi = -1e30;
+        for (const QPointF &q : poly) {
+            const double s = QPointF::dotProduct(q - a, dir);
+            lo = std::min(lo, s);
+            hi = std::max(hi, s);
+        }
+        const int pieces = int(std::ceil((hi - lo) / r::MaxSplicedPiece - Eps));
+        for (int k = 0; k < pieces; ++k) {
+            Polygon piece = poly;
+            const QPointF p0 = a + dir * (lo + (hi - lo) * k / pieces),
+                          p1 = a + dir * (lo + (hi - lo) * (k + 1) / pieces);
+            if (k > 0)
+                piece = keepSide(piece, p0, n, dir);
+            if (k + 1 < pieces)
+                piece = keepSide(piece, p1, n, -dir);
+            if (piece.isEmpty())
+                continue;
+            WebPiece mb{piece, (hi - lo) / pieces, 90, 90,
+                        k > 0 ? std::optional<QRectF>(rectAround(p0)) : std::nullopt};
+            // Long point to long point; each end's cut is its longest edge across the web.
+            double best1 = 0, best2 = 0;
+            const double mid = QPointF::dotProduct((p0 + p1) / 2 - a, dir);
+            for (qsizetype e = 0; e < piece.size(); ++e) {
+                const QPointF u = piece[e], v = piece[(e + 1) % piece.size()];
+                const double angle = cutAngle(v - u, dir), len = QLineF(u, v).length();
+                if (angle < 1)
+                    continue;
+                const bool first = QPointF::dotProduct((u + v) / 2 - a, dir) < mid;
+                double &best = first ? best1 : best2;
+                if (len > best) {
+                    best = len;
+                    (first ? mb.angle1 : mb.angle2) = angle;
+                }
+            }
+            webCache.append(mb);
+        }
+    }
+    placeWebs(z0);
+}
+
+void Framer::placeWebs(double z0)
+{
+    for (const WebPiece &w : webCache) {
+        Member &mb =
+            profileXY(MemberKind::TrussWeb, Layer::Roof, nominalSection(rf.thick, r::WebDepth), w.poly, z0, rf.thick);
+        mb.length = w.length;
+        mb.angle1 = w.angle1;
+        mb.angle2 = w.angle2;
+        if (w.splice)
+            gusset(*w.splice, z0, z0 + rf.thick, 2);
     }
 }
 
-void Framer::gusset(QPointF at, double z0, double z1)
+QRectF Framer::rectAround(QPointF at, double size) { return QRectF(at.x() - size / 2, at.y() - size / 2, size, size); }
+
+void Framer::gusset(const QRectF &rect, double z0, double z1, int faces)
 {
     // Clipped to the frame's outline so no plate stands proud of the roof or below the truss.
     // Over the walls only: beyond them the tails drop below the plates.
-    Polygon clip = {{0, plateTop}, {W, plateTop}};
-    clip.append({W, rf.top(W)});
-    const QList<double> corners = {W - rf.xTopKnee, W / 2, rf.xTopKnee};
-    for (double x : corners) {
-        if (rf.gambrel || x == W / 2)
-            clip.append({x, rf.top(x)});
+    if (gussetClip.isEmpty()) {
+        gussetClip = {{0, plateTop}, {W, plateTop}};
+        gussetClip.append({W, rf.top(W)});
+        const QList<double> corners = {W - rf.xTopKnee, W / 2, rf.xTopKnee};
+        for (double x : corners) {
+            if (rf.gambrel || x == W / 2)
+                gussetClip.append({x, rf.top(x)});
+        }
+        gussetClip.append({0, rf.top(0)});
     }
-    clip.append({0, rf.top(0)});
-    const double g = r::GussetSize / 2;
-    const Polygon plate = clipConvex(rectPolygon(QRectF(at.x() - g, at.y() - g, 2 * g, 2 * g)), clip);
+    const std::array<double, 4> key{rect.x(), rect.y(), rect.width(), rect.height()};
+    auto found = plates.find(key);
+    if (found == plates.end())
+        found = plates
+                    .emplace(key,
+                             contains(gussetClip, rect) ? rectPolygon(rect) : clipConvex(rectPolygon(rect), gussetClip))
+                    .first;
+    const Polygon &plate = found->second;
     if (plate.isEmpty())
         return;
     // Their own row, so the roof's sheet count reads as the roof's.
     const QString stock = fraction(r::GussetThickness) + QStringLiteral(" in plywood, gussets");
     m.sheetSizes.insert(stock, QSizeF(48, 96));
-    for (double z : {z0 - r::GussetThickness, z1}) {
+    // Both faces of an inner frame; a gable frame on its inner face, the outer being sheathed.
+    QList<double> at;
+    if (faces & 1)
+        at.append(z0 - r::GussetThickness);
+    if (faces & 2)
+        at.append(z1);
+    for (double z : at) {
         Member &mb = profileXY(MemberKind::Gusset, Layer::Roof, stock, plate, z, r::GussetThickness);
         mb.length = std::max(mb.size.x(), mb.size.y());
         mb.width = std::min(mb.size.x(), mb.size.y());
@@ -693,7 +968,7 @@ void Framer::roofFrame(double z, bool endFrame, int index)
     const QPointF knee(rf.xKnee, lower.at(rf.xKnee));
 
     // Chords or rafters of the left half, mirrored for the right.
-    const QList<Polygon> quads = leftQuads();
+    const QList<Polygon> quads = leftQuads(true);
     for (const Polygon &q : quads) {
         sloped(chord, stock, q, z, th, false);
         sloped(chord, stock, q, z, th, true);
@@ -713,33 +988,56 @@ void Framer::roofFrame(double z, bool endFrame, int index)
             webs = {{{W / 3, bcTop}, {W / 4, rf.underside(W / 4)}}, {{W / 3, bcTop}, {W / 2, peakY}}};
             joints = {W / 3, 2 * W / 3};
         }
-        for (auto [a, b] : splitRun(0, W, joints))
+        QList<QPointF> nodes = {{0, bcTop}, {W, bcTop}, {W / 2, peakY}};
+        for (auto [a, b] : splitRun(0, W, joints)) {
             lumber(MemberKind::TrussChord, Layer::Roof, stock, QVector3D(a, plateTop, z), QVector3D(b - a, rf.depth, th), Axis::X);
+            if (b < W - Eps)
+                nodes.append({b, plateTop + rf.depth / 2}); // a splice
+        }
+        if (rf.gambrel) {
+            nodes.append(knee);
+            nodes.append({W - knee.x(), knee.y()});
+        }
+        // A gable frame carries studs instead of webs.
         if (!endFrame) {
-            QList<QPointF> nodes = {{0, bcTop}, {W, bcTop}, {W / 2, peakY}};
+            QList<std::pair<QPointF, QPointF>> lines;
             for (auto [a, b] : webs) {
-                const QPointF chordDir(1, rf.pitchAt(b.x() - 1e-3));
-                web(a, b, z, chordDir);
+                lines.append({a, b});
+                if (std::abs(a.x() - W / 2) > Eps || std::abs(b.x() - W / 2) > Eps)
+                    lines.append({{W - a.x(), a.y()}, {W - b.x(), b.y()}});
+            }
+            this->webs(lines, z);
+            for (auto [a, b] : lines) {
                 nodes.append(a);
                 nodes.append(b);
-                if (std::abs(a.x() - W / 2) > Eps || std::abs(b.x() - W / 2) > Eps) {
-                    const QPointF ma(W - a.x(), a.y()), mbp(W - b.x(), b.y());
-                    web(ma, mbp, z, QPointF(1, rf.pitchAt(mbp.x() + 1e-3)));
-                    nodes.append(ma);
-                    nodes.append(mbp);
+            }
+            if (m.frame.panelPoints.isEmpty()) {
+                for (auto [a, b] : lines) {
+                    for (const QPointF &q : {a, b}) {
+                        if (std::none_of(m.frame.panelPoints.begin(), m.frame.panelPoints.end(),
+                                         [&](const QPointF &o) { return QLineF(o, q).length() < 1; }))
+                            m.frame.panelPoints.append(q);
+                    }
                 }
+                std::sort(m.frame.panelPoints.begin(), m.frame.panelPoints.end(),
+                          [](const QPointF &a, const QPointF &b) {
+                              return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y());
+                          });
             }
-            if (rf.gambrel) {
-                nodes.append(knee);
-                nodes.append({W - knee.x(), knee.y()});
-            }
-            QList<QPointF> unique;
-            for (const QPointF &p : nodes) {
-                if (std::none_of(unique.begin(), unique.end(), [&](const QPointF &q) { return QLineF(p, q).length() < 1; }))
-                    unique.append(p);
-            }
-            for (const QPointF &p : unique)
-                gusset(p, z, z + th);
+        }
+        const int faces = !endFrame ? 3 : index == 0 ? 2 : 1;
+        // Heels: the top chord's seat on the bottom chord is long; its plate runs along it.
+        const double heel = r::HeelGussetLength;
+        gusset(QRectF(0, plateTop, heel, heel), z, z + th, faces);
+        gusset(QRectF(W - heel, plateTop, heel, heel), z, z + th, faces);
+        QList<QPointF> unique;
+        for (const QPointF &p : nodes) {
+            if (std::none_of(unique.begin(), unique.end(), [&](const QPointF &q) { return QLineF(p, q).length() < 1; }))
+                unique.append(p);
+        }
+        for (const QPointF &p : unique) {
+            if (std::abs(p.y() - bcTop) > Eps || (p.x() > Eps && p.x() < W - Eps))
+                gusset(rectAround(p), z, z + th, faces);
         }
         return;
     }
@@ -747,28 +1045,32 @@ void Framer::roofFrame(double z, bool endFrame, int index)
     // Rafter frames: gambrels are gusseted at the knee; interior pairs are tied.
     if (rf.gambrel && !endFrame) {
         for (const QPointF &k : {QPointF((knee + topKnee) / 2), QPointF(W - (knee.x() + topKnee.x()) / 2, (knee.y() + topKnee.y()) / 2)})
-            gusset(k, z, z + th);
+            gusset(rectAround(k), z, z + th, 3);
     }
-    const int every = std::max(1, int(std::floor(r::MaxTieSpacing / d.roofSupportSpacing + Eps)));
-    if (endFrame || index % every != 0)
+    // Every pair but the gable ones (their studs hold them) is tied low, in the lower third
+    // of the rise, the tie lapping both rafters' faces.
+    if (endFrame)
         return;
-    const double tz = z + th + (rf.gambrel ? r::GussetThickness : 0);
+    const double tz = z + th;
     const QString tieStock = nominalSection(r::Ply, r::TieDepth);
-    if (rf.gambrel) {
-        Member &tie = lumber(MemberKind::CollarTie, Layer::Roof, tieStock, QVector3D(rf.xKnee, knee.y() - r::TieDepth, tz),
-                             QVector3D(W - 2 * rf.xKnee, r::TieDepth, r::Ply), Axis::X);
-        tie.length = W - 2 * rf.xKnee;
-        return;
-    }
     const double y = plateTop + (peakY - plateTop) * r::TieRiseShare;
-    const Line topLine{lower.x0, lower.y0 + rf.verticals[0], lower.pitch};
-    const double xa = std::max(0.0, topLine.xAt(y)), xb = std::max(0.0, topLine.xAt(y + r::TieDepth));
+    // Where the rafters' tops cross a height: the tie's ends, cut to the rafters' slope.
+    const auto topAt = [&](double yy) {
+        double a = 0, b = W / 2;
+        for (int k = 0; k < 50; ++k) {
+            const double mid = (a + b) / 2;
+            (rf.top(mid) < yy ? a : b) = mid;
+        }
+        return a;
+    };
+    const double xa = rf.top(0) < y ? topAt(y) : 0, xb = rf.top(0) < y + r::TieDepth ? topAt(y + r::TieDepth) : 0;
     if (xb >= W / 2 - r::Ply)
         return;
     Member &tie = profileXY(MemberKind::CollarTie, Layer::Roof, tieStock,
                             {{xa, y}, {W - xa, y}, {W - xb, y + r::TieDepth}, {xb, y + r::TieDepth}}, tz, r::Ply);
     tie.length = W - 2 * xa;
-    tie.angle1 = tie.angle2 = xa > 0 ? cutAngle(QPointF(1, lower.pitch), QPointF(1, 0)) : 90;
+    tie.angle1 = tie.angle2 = xa > 0 ? cutAngle(QPointF(1, rf.pitchAt(xa)), QPointF(1, 0)) : 90;
+    Q_UNUSED(index);
 }
 
 void Framer::sheathing()
@@ -788,18 +1090,52 @@ void Framer::sheathing()
     } else {
         planes = {{rf.xTail, W / 2, lowTop}};
     }
+    // Sheets run along the depth with their end joints centred on a frame, staggered
+    // course to course; the first and last sheet of a course are cut. Along the edges
+    // between courses a clip holds the sheets together midway between supports.
+    const double th = rf.thick, za = -d.overhangZ, zb = D + d.overhangZ;
+    QList<double> supports;
+    for (double z : frameZ)
+        supports.append(z + th / 2);
+    QList<double> clipSupports = supports;
+    if (barges) {
+        clipSupports.prepend(za + th / 2);
+        clipSupports.append(zb - th / 2);
+    }
     for (const Plane &p : planes) {
         const double k = std::sqrt(1 + p.top.pitch * p.top.pitch);
         const double slope = (p.xb - p.xa) * k, tv = d.roofThickness * k;
-        const QRectF area(-d.overhangZ, 0, D + 2 * d.overhangZ, slope);
-        for (const QRectF &cell : tile(area, QSizeF(d.sheetLength, d.sheetWidth), d.sheetLength / 2)) {
-            const double x0 = p.xa + cell.top() / k, x1 = p.xa + cell.bottom() / k;
-            const Polygon quad = {{x0, p.top.at(x0)}, {x1, p.top.at(x1)}, {x1, p.top.at(x1) + tv}, {x0, p.top.at(x0) + tv}};
-            for (bool mirror : {false, true}) {
-                Member &mb = profileXY(MemberKind::RoofSheet, Layer::Roof, stock, mirror ? mirrored(quad, W) : quad,
-                                       cell.left(), cell.width());
-                mb.length = std::max(cell.width(), cell.height());
-                mb.width = std::min(cell.width(), cell.height());
+        const auto quadAt = [&](double s0, double s1) {
+            const double x0 = p.xa + s0 / k, x1 = p.xa + s1 / k;
+            return Polygon{{x0, p.top.at(x0)}, {x1, p.top.at(x1)}, {x1, p.top.at(x1) + tv}, {x0, p.top.at(x0) + tv}};
+        };
+        QList<double> below;
+        for (double s0 = 0; s0 < slope - Eps; s0 += d.sheetWidth) {
+            const double s1 = std::min(slope, s0 + d.sheetWidth);
+            const QList<double> joints =
+                layout::sheetJoints({za, zb, d.sheetLength, supports, d.roofSupportSpacing, {}, below});
+            below = joints;
+            QList<double> ends = QList<double>{za} + joints + QList<double>{zb};
+            const Polygon quad = quadAt(s0, s1);
+            for (qsizetype i = 1; i < ends.size(); ++i) {
+                for (bool mirror : {false, true}) {
+                    Member &mb = profileXY(MemberKind::RoofSheet, Layer::Roof, stock, mirror ? mirrored(quad, W) : quad,
+                                           ends[i - 1], ends[i] - ends[i - 1]);
+                    mb.length = std::max(ends[i] - ends[i - 1], s1 - s0);
+                    mb.width = std::min(ends[i] - ends[i - 1], s1 - s0);
+                }
+            }
+            if (s0 < Eps)
+                continue;
+            const Polygon clip = quadAt(s0 - r::PanelClipSize / 2, s0 + r::PanelClipSize / 2);
+            for (qsizetype i = 1; i < clipSupports.size(); ++i) {
+                const double mid = (clipSupports[i - 1] + clipSupports[i]) / 2;
+                for (bool mirror : {false, true}) {
+                    Member &mb =
+                        profileXY(MemberKind::PanelClip, Layer::Roof, QStringLiteral("panel clip"),
+                                  mirror ? mirrored(clip, W) : clip, mid - r::PanelClipSize / 2, r::PanelClipSize);
+                    mb.length = 0;
+                }
             }
         }
     }
@@ -809,14 +1145,38 @@ void Framer::sheathing()
 
 Polygon Framer::gableOutline(double xFrom, double xTo, double yBase) const
 {
-    Polygon p = {{xFrom, yBase}, {xTo, yBase}, {xTo, rf.top(W)}};
+    // Under the lookouts where the rake has them: they rest on the gable frame's face.
+    const auto top = [&](double x) {
+        const double p = rf.pitchAt(std::clamp(x, 1.0, W - 1.0));
+        return rf.top(x) - (hasLookouts ? r::LookoutDepth * std::sqrt(1 + p * p) : 0);
+    };
+    Polygon p = {{xFrom, yBase}, {xTo, yBase}, {xTo, top(W)}};
     QList<double> corners = {W / 2};
     if (rf.gambrel)
         corners = {W - rf.xTopKnee, W / 2, rf.xTopKnee};
     for (double x : corners)
-        p.append({x, rf.top(x)});
-    p.append({xFrom, rf.top(0)});
+        p.append({x, top(x)});
+    p.append({xFrom, top(0)});
     return p;
+}
+
+QList<QRectF> Framer::wallSheets(int side, const QRectF &area, QSizeF sheet, bool opening) const
+{
+    // Upright sheets in courses from the floor; every vertical joint centred on an upright
+    // member, no piece narrower than a stud bay beside an opening or a corner where the
+    // layout allows it.
+    layout::Run run{area.left(), area.right(), sheet.width(), wallSupports[side], d.studCenters - r::Ply, {}, {}};
+    if (opening)
+        run.edges = {roughLeft(), roughLeft() + roW};
+    const QList<double> joints = layout::sheetJoints(run);
+    const QList<double> ends = QList<double>{area.left()} + joints + QList<double>{area.right()};
+    QList<QRectF> cells;
+    for (double y = area.top(); y < area.bottom() - Eps; y += sheet.height()) {
+        const double y1 = std::min(area.bottom(), y + sheet.height());
+        for (qsizetype i = 1; i < ends.size(); ++i)
+            cells.append(QRectF(QPointF(ends[i - 1], y), QPointF(ends[i], y1)));
+    }
+    return cells;
 }
 
 void Framer::lining()
@@ -834,7 +1194,7 @@ void Framer::lining()
                                     : QRectF(sd + lt, base, D - 2 * (sd + lt), plateTop - base);
         const bool opening = (side == 0 && hasFront(d.door)) || (side == 1 && hasRear(d.door));
         const double across = side == 0 ? sd : side == 1 ? D - sd - lt : side == 2 ? sd : W - sd - lt;
-        for (const QRectF &cell : tile(area, sheet, 0)) {
+        for (const QRectF &cell : wallSheets(side, area, sheet, opening)) {
             for (const QRectF &piece : opening ? subtract(cell, door) : QList<QRectF>{cell})
                 planar(MemberKind::LiningSheet, Layer::Lining, stock, rectPolygon(piece), !endWall, across, lt);
         }
@@ -847,25 +1207,42 @@ void Framer::siding()
     static const char *const names[] = {"vinyl lap siding", "vertical board siding", "plywood siding panel", "metal siding panel"};
     const QString stock = QStringLiteral("%1 %2x%3 in").arg(QLatin1String(names[int(d.siding)])).arg(d.sidingWidth).arg(d.sidingHeight);
     m.sheetSizes.insert(stock, QSizeF(std::min(d.sidingWidth, d.sidingHeight), std::max(d.sidingWidth, d.sidingHeight)));
-    // Lap boards and panels break joints course to course; vertical boards and metal do not.
-    const bool staggered = d.siding == Siding::Vinyl || d.siding == Siding::Plywood;
+    // Plywood panels nailed to the studs are the wall's bracing; anything else goes over
+    // structural sheathing, its joints on studs like the panels'.
+    const bool panels = d.siding == Siding::Plywood;
+    const double ws = wallSheathing = panels ? 0 : r::WallSheathingThickness;
+    const QString sheathingStock = fraction(ws) + QStringLiteral(" in OSB");
+    if (!panels)
+        m.sheetSizes.insert(sheathingStock, QSizeF(48, 96));
+    // Lap boards break joints course to course; vertical boards and metal do not.
+    const bool staggered = d.siding == Siding::Vinyl;
     const QSizeF piece(d.sidingWidth, d.sidingHeight);
     const double bottom = (d.floor == FloorType::Wood || d.floor == FloorType::Blocks) ? skidTop
                         : d.floor == FloorType::Concrete ? d.slabThickness : 0;
     const QRectF door(roughLeft(), base, roW, roH);
     for (int side = 0; side < 4; ++side) {
         const bool endWall = side < 2;
-        const Polygon outline = endWall ? gableOutline(-st, W + st, bottom) : rectPolygon(QRectF(0, bottom, D, plateTop - bottom));
-        const QRectF face = boundingRect(outline);
         const bool opening = (side == 0 && hasFront(d.door)) || (side == 1 && hasRear(d.door));
-        const double across = side == 0 ? -st : side == 1 ? D : side == 2 ? -st : W;
-        for (const QRectF &cell : tile(face, piece, staggered ? piece.width() / 2 : 0)) {
-            for (const QRectF &part : opening ? subtract(cell, door) : QList<QRectF>{cell}) {
-                const Polygon p = contains(outline, part) ? rectPolygon(part) : clipConvex(rectPolygon(part), outline);
-                if (!p.isEmpty() && area(p) > 0.5)
-                    planar(MemberKind::SidingPiece, Layer::Siding, stock, p, !endWall, across, st);
+        const auto cover = [&](double out, MemberKind kind, const QString &what, const QSizeF &size, bool onStuds,
+                               double thick) {
+            const Polygon outline =
+                endWall ? gableOutline(-out, W + out, bottom) : rectPolygon(QRectF(0, bottom, D, plateTop - bottom));
+            const QRectF face = boundingRect(outline);
+            const double across = side == 0 ? -out : side == 1 ? D + out - thick : side == 2 ? -out : W + out - thick;
+            const QList<QRectF> cells =
+                onStuds ? wallSheets(side, face, size, opening) : tile(face, size, staggered ? size.width() / 2 : 0);
+            for (const QRectF &cell : cells) {
+                for (const QRectF &part : opening ? subtract(cell, door) : QList<QRectF>{cell}) {
+                    const Polygon p =
+                        contains(outline, part) ? rectPolygon(part) : clipConvex(rectPolygon(part), outline);
+                    if (!p.isEmpty() && area(p) > 0.5)
+                        planar(kind, Layer::Siding, what, p, !endWall, across, thick);
+                }
             }
-        }
+        };
+        if (!panels)
+            cover(ws, MemberKind::WallSheathing, sheathingStock, QSizeF(48, 96), true, ws);
+        cover(ws + st, MemberKind::SidingPiece, stock, piece, panels, st);
     }
 }
 
@@ -890,39 +1267,78 @@ void Framer::doors()
 
 void Framer::ramps()
 {
-    const double st = d.sidingThickness, L = d.rampLength, t = r::Ply;
-    const double rise = std::max(0.5, base - t); // the deck boards bring it up to the floor
+    const double st = d.sidingThickness + wallSheathing, L = d.rampLength, t = r::Ply, sd6 = 5.5;
     const double rampW = d.doorWidth + 2 * r::RampSideMargin;
     const double x0 = W / 2 - rampW / 2;
-    const QString stock = nominalSection(t, 5.5) + QStringLiteral(" PT");
-    const double slopeLen = std::hypot(L, rise);
-    const double hv = 5.5 * slopeLen / L;
-    Polygon profile = rise > hv ? Polygon{{0, rise - hv}, {L * (1 - hv / rise), 0}, {L, 0}, {0, rise}}
-                                : Polygon{{0, 0}, {L, 0}, {0, rise}};
-    const double alpha = degrees(std::atan2(rise, L));
+    const QString stock = nominalSection(t, sd6) + QStringLiteral(" PT");
+    // The stringers hang on a ledger bolted through the siding to the rim or the slab's
+    // edge; the deck boards' top meets the floor's top at the wall, so the stringers' top
+    // stands a board's thickness (measured plumb) below it.
+    const double run = L - t; // from the toe to the ledger's face
+    double rise = std::max(0.5, base - t);
+    for (int i = 0; i < 5; ++i)
+        rise = std::max(0.5, (base - t * std::hypot(run, rise) / run) / (1 + t / run));
+    const double slopeLen = std::hypot(run, rise);
+    const double hv = sd6 * slopeLen / run;
+    // Full depth from the ledger down to where the bottom edge meets the ground, then a
+    // taper rip to nothing at the toe.
+    Polygon profile = rise > hv ? Polygon{{0, rise - hv}, {run * (1 - hv / rise), 0}, {run, 0}, {0, rise}}
+                                : Polygon{{0, 0}, {run, 0}, {0, rise}};
+    const double alpha = degrees(std::atan2(rise, run));
     const int stringers = int(std::ceil(rampW / r::MaxStringerSpacing - Eps)) + 1;
-    // The first board starts far enough up the slope that its thickness stays over the toe.
-    const double firstBoard = t * rise / L;
-    const int boards = int(std::floor((slopeLen - firstBoard + r::RampDeckGap) / (5.5 + r::RampDeckGap)));
+    // The first board starts far enough up the slope that its thickness stays over the toe;
+    // the last, ripped to what is left, reaches the wall.
+    const double firstBoard = t * rise / run;
+    const double boardsRun = slopeLen - firstBoard + t * slopeLen / run; // on over the ledger to the wall
+    const double pitch = sd6 + r::RampDeckGap;
+    const int whole = int(std::floor((boardsRun + r::RampDeckGap) / pitch + Eps));
+    const double last = boardsRun - whole * pitch;
+    const bool ripped = last > 1;
     for (bool front : {true, false}) {
         if (!rampBuilt(d, front))
             continue;
         const QQuaternion turn = front ? QQuaternion::fromAxes({0, 0, -1}, {0, 1, 0}, {1, 0, 0})
                                        : QQuaternion::fromAxes({0, 0, 1}, {0, 1, 0}, {-1, 0, 0});
         const double zWall = front ? -st : D + st;
+        const double zLedger = front ? zWall - t : zWall + t;
+        const double ledgerDepth = std::min(sd6, rise); // ripped where the floor is low
+        Member &ledger = lumber(MemberKind::RampLedger, Layer::Ramps, stock,
+                                QVector3D(float(x0), float(rise - ledgerDepth), float(std::min(zWall, zLedger))),
+                                QVector3D(float(rampW), float(ledgerDepth), float(t)), Axis::X);
+        ledger.length = rampW;
         for (int i = 0; i < stringers; ++i) {
-            Member mb{MemberKind::RampStringer, Layer::Ramps, stock, QVector3D(float(L), float(rise), float(t)),
-                      turn, {}, slopeLen, 90 - alpha, alpha, 0, profile};
-            placeAt(mb, QVector3D(float(x0 + i * (rampW - t) / (stringers - 1)), 0, float(front ? zWall - L : zWall)));
+            Member mb{MemberKind::RampStringer,
+                      Layer::Ramps,
+                      stock,
+                      QVector3D(float(run), float(rise), float(t)),
+                      turn,
+                      {},
+                      slopeLen,
+                      90 - alpha,
+                      alpha,
+                      0,
+                      profile};
+            placeAt(mb, QVector3D(float(x0 + i * (rampW - t) / (stringers - 1)), 0,
+                                  float(front ? zLedger - run : zLedger)));
             m.members.append(mb);
         }
-        const QVector3D up(0, float(rise / slopeLen), float((front ? L : -L) / slopeLen));
-        const QVector3D normal(0, float(L / slopeLen), float((front ? -rise : rise) / slopeLen));
+        const QVector3D up(0, float(rise / slopeLen), float((front ? run : -run) / slopeLen));
+        const QVector3D normal(0, float(run / slopeLen), float((front ? -rise : rise) / slopeLen));
         const QVector3D xAxis(front ? 1.0f : -1.0f, 0, 0);
-        const QVector3D toe(float(front ? x0 : x0 + rampW), 0, float(front ? zWall - L : zWall + L));
-        for (int i = 0; i < boards; ++i) {
-            Member mb{MemberKind::RampDeck, Layer::Ramps, stock, QVector3D(float(rampW), float(t), 5.5f),
-                      QQuaternion::fromAxes(xAxis, normal, up), toe + up * float(firstBoard + i * (5.5 + r::RampDeckGap)), rampW, 90, 90, 0, {}};
+        const QVector3D toe(float(front ? x0 : x0 + rampW), 0, float(front ? zLedger - run : zLedger + run));
+        for (int i = 0; i < whole + (ripped ? 1 : 0); ++i) {
+            const float wide = float(i < whole ? sd6 : last);
+            Member mb{MemberKind::RampDeck,
+                      Layer::Ramps,
+                      stock,
+                      QVector3D(float(rampW), float(t), wide),
+                      QQuaternion::fromAxes(xAxis, normal, up),
+                      toe + up * float(firstBoard + i * pitch),
+                      rampW,
+                      90,
+                      90,
+                      0,
+                      {}};
             m.members.append(mb);
         }
     }

@@ -21,15 +21,55 @@ QPointF intersect(const QPointF &p, const QPointF &q, const QPointF &a, const QP
     return p + (q - p) * t;
 }
 
+bool insideTriangle(QPointF p, QPointF a, QPointF b, QPointF c)
+{
+    return cross(a, b, p) >= 0 && cross(b, c, p) >= 0 && cross(c, a, p) >= 0;
+}
+
 } // namespace
+
+QList<std::array<int, 3>> triangulate(const Polygon &p)
+{
+    QList<int> idx;
+    for (int i = 0; i < p.size(); ++i)
+        idx.append(i);
+    if (area(p) < 0)
+        std::reverse(idx.begin(), idx.end());
+    QList<std::array<int, 3>> tris;
+    while (idx.size() > 3) {
+        bool clipped = false;
+        for (qsizetype i = 0, n = idx.size(); i < n; ++i) {
+            const int ia = idx[(i + n - 1) % n], ib = idx[i], ic = idx[(i + 1) % n];
+            if (cross(p[ia], p[ib], p[ic]) <= 0)
+                continue; // reflex or degenerate corner
+            const bool empty = std::none_of(idx.begin(), idx.end(), [&](int j) {
+                return j != ia && j != ib && j != ic && insideTriangle(p[j], p[ia], p[ib], p[ic]);
+            });
+            if (!empty)
+                continue;
+            tris.append({ia, ib, ic});
+            idx.removeAt(i);
+            clipped = true;
+            break;
+        }
+        if (!clipped)
+            break; // not simple: fan what is left rather than lose the member
+    }
+    for (qsizetype i = 1; i + 1 < idx.size(); ++i)
+        tris.append({idx[0], idx[i], idx[i + 1]});
+    return tris;
+}
 
 Polygon clipConvex(const Polygon &subject, const Polygon &clip)
 {
     constexpr double eps = 1e-9;
     Polygon out = subject;
+    Polygon in;
+    in.reserve(subject.size() + clip.size());
+    out.reserve(subject.size() + clip.size());
     for (qsizetype i = 0; i < clip.size() && !out.isEmpty(); ++i) {
         const QPointF a = clip[i], b = clip[(i + 1) % clip.size()];
-        const Polygon in = out;
+        in.swap(out);
         out.clear();
         for (qsizetype j = 0; j < in.size(); ++j) {
             const QPointF p = in[j], q = in[(j + 1) % in.size()];
@@ -153,17 +193,20 @@ Mesh localMesh(const Member &m)
         mesh.normals.push_back(normal);
         return static_cast<unsigned>(mesh.positions.size() - 1);
     };
-    // Caps: a fan, since every profile is convex.
+    // Caps: a fan for a box or a convex outline, ear clipping for a notched one.
+    const QList<std::array<int, 3>> cap =
+        m.profile.isEmpty() ? QList<std::array<int, 3>>{{0, 1, 2}, {0, 2, 3}} : triangulate(p);
     for (float z : {0.0f, t}) {
         const QVector3D normal(0, 0, z > 0 ? 1.0f : -1.0f);
         const unsigned first = static_cast<unsigned>(mesh.positions.size());
         for (const QPointF &q : p)
             vertex(q, z, normal);
-        for (unsigned i = 1; i + 1 < n; ++i) {
+        for (const auto &tri : cap) {
+            const unsigned a = first + unsigned(tri[0]), b = first + unsigned(tri[1]), c = first + unsigned(tri[2]);
             if (z > 0)
-                mesh.indices.insert(mesh.indices.end(), {first, first + i, first + i + 1});
+                mesh.indices.insert(mesh.indices.end(), {a, b, c});
             else
-                mesh.indices.insert(mesh.indices.end(), {first, first + i + 1, first + i});
+                mesh.indices.insert(mesh.indices.end(), {a, c, b});
         }
     }
     for (unsigned i = 0; i < n; ++i) {

@@ -7,6 +7,7 @@
 #include <QRectF>
 #include <QVector3D>
 
+#include <array>
 #include <utility>
 #include <vector>
 
@@ -41,5 +42,8 @@ struct Mesh {
 };
 Mesh localMesh(const Member &m);
 Polygon outline(const Member &m); // the profile, or the box's face
+// Triangles (indices into `p`) of a simple polygon of either winding, by ear clipping:
+// profiles are small (a birdsmouth rafter, a gable sheet).
+QList<std::array<int, 3>> triangulate(const Polygon &p);
 
 } // namespace corvelle::shed::geometry

@@ -42,6 +42,18 @@ QString kindName(MemberKind kind)
     case MemberKind::GravelPad: return QStringLiteral("gravel pad");
     case MemberKind::HeaderSpacer:
         return QStringLiteral("header spacer");
+    case MemberKind::Lookout:
+        return QStringLiteral("lookout");
+    case MemberKind::PanelClip:
+        return QStringLiteral("panel clip");
+    case MemberKind::WallSheathing:
+        return QStringLiteral("wall sheathing");
+    case MemberKind::Blocking:
+        return QStringLiteral("blocking");
+    case MemberKind::RampLedger:
+        return QStringLiteral("ramp ledger");
+    case MemberKind::Scab:
+        return QStringLiteral("scab");
     }
     return QStringLiteral("member");
 }
@@ -55,6 +67,7 @@ bool isSheet(const Member &m)
     case MemberKind::RoofSheet:
     case MemberKind::Gusset:
     case MemberKind::HeaderSpacer:
+    case MemberKind::WallSheathing:
         return true;
     default:
         return false;
@@ -68,6 +81,7 @@ bool isLumber(const Member &m)
     case MemberKind::GravelPad:
     case MemberKind::Block:
     case MemberKind::DoorLeaf:
+    case MemberKind::PanelClip:
         return false;
     default:
         return !isSheet(m);

@@ -48,6 +48,7 @@ enum class MemberKind {
     RoofSheet,
     GravelPad,
     HeaderSpacer, // plywood between a header's plies
+    Lookout, PanelClip, WallSheathing, Blocking, RampLedger, Scab,
 };
 QString kindName(MemberKind kind); // "stud", "king stud", ...
 
@@ -66,7 +67,7 @@ struct Member {
     double width = 0;    // sheet pieces only: the piece's other side in its own plane; 0 for lumber
     // Optional outline for cut sheets and angled lumber: a prism of `size.z()`
     // thickness over this polygon in the local XY plane. Empty = the box. The
-    // polygon is convex and counter-clockwise, so a fan triangulates it.
+    // polygon is simple and counter-clockwise; a notched one (a birdsmouth) is concave.
     QList<QPointF> profile;
 };
 
@@ -74,10 +75,19 @@ struct Member {
 bool isLumber(const Member &m);   // cut from stock lengths: plates, studs, joists, rafters...
 bool isSheet(const Member &m);    // cut from whole sheets or pieces: deck, lining, siding, roof, gussets
 
+// What the roof detail sheet needs that the members' shapes do not say, in the plane of
+// a frame: x from the left wall's outer face, y up from the ground.
+struct FrameFacts {
+    QList<QPointF> panelPoints;  // truss joints where webs meet the chords
+    double seatLength = 0;       // a rafter's birdsmouth: its level seat
+    double seatDepth = 0;        // and the depth of its plumb heel cut
+};
+
 struct Model {
     Design design;               // what the model was built from
     SiteLoads loads;             // what its headers were chosen for
     QList<Member> members;
+    FrameFacts frame;
     QStringList warnings;        // framing decisions a builder should know about
     // Whole-sheet size (width, length) in inches for every sheet stock in `members`.
     QHash<QString, QSizeF> sheetSizes;

@@ -1,9 +1,13 @@
 #include "shed/Plans.h"
+#include "shed/Framing.h"
 #include "shed/PlanDrawing.h"
+#include "shed/Rules.h"
 #include "shed/Takeoff.h"
 
 #include <QBuffer>
 #include <QFont>
+#include <QFontMetricsF>
+#include <QMap>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
@@ -161,6 +165,17 @@ using Projection = std::function<QPointF(QVector3D)>;
 
 QPolygonF outline(const Member &m, const Projection &proj)
 {
+    // Seen face on, a profile keeps its notches (a rafter's birdsmouth).
+    if (m.profile.size() >= 3) {
+        const QQuaternion r = m.rotation.normalized();
+        const QPointF depth = proj(m.position + r.rotatedVector(QVector3D(0, 0, m.size.z()))) - proj(m.position);
+        if (std::hypot(depth.x(), depth.y()) < 1e-3) {
+            QPolygonF face;
+            for (const QPointF &q : m.profile)
+                face.append(proj(m.position + r.rotatedVector(QVector3D(float(q.x()), float(q.y()), 0))));
+            return face;
+        }
+    }
     QList<QPointF> pts;
     for (const QVector3D &c : corners(m))
         pts.append(proj(c));
@@ -224,6 +239,38 @@ void dimension(const Drawing &d, QPointF a, QPointF b, bool horizontal, double o
     dimensionLine(d.p, d.at(a), d.at(b), horizontal, offset, label.isEmpty() ? d.units.length(len) : label);
 }
 
+// A running dimension string for layout: every mark measured from the first (the named
+// corner), as a builder hooks the tape there and marks the plate.
+void runningDimension(const Drawing &d, QList<double> at, double fixed, bool horizontal, double offset)
+{
+    std::sort(at.begin(), at.end());
+    at.erase(std::unique(at.begin(), at.end(), [](double a, double b) { return std::abs(a - b) < 0.05; }), at.end());
+    if (at.size() < 2)
+        return;
+    QPainter &p = d.p;
+    p.save();
+    p.setPen(QPen(Qt::black, 0.45));
+    p.setFont(font(6));
+    const auto page = [&](double v) { return horizontal ? d.at({v, fixed}) : d.at({fixed, v}); };
+    const QPointF a = page(at.first()), b = page(at.last());
+    const QPointF shift = horizontal ? QPointF(0, offset) : QPointF(-offset, 0);
+    p.drawLine(a + shift, b + shift);
+    for (double v : at) {
+        const QPointF q = page(v) + shift;
+        const QPointF tick = horizontal ? QPointF(0, 3) : QPointF(3, 0);
+        p.drawLine(q - tick, q + tick);
+        p.save();
+        p.translate(q);
+        if (horizontal)
+            p.rotate(-90);
+        const QString text = v == at.first() ? QStringLiteral("0") : d.units.length(v - at.first());
+        p.drawText(QRectF(horizontal ? -44 : -40, horizontal ? -8 : -10, 40, 8), Qt::AlignRight | Qt::AlignVCenter,
+                   text);
+        p.restore();
+    }
+    p.restore();
+}
+
 QColor fillFor(const Member &m)
 {
     switch (m.kind) {
@@ -273,8 +320,30 @@ Extent extentOf(const QList<const Member *> &members, const Projection &proj)
     return e;
 }
 
-void note(QPainter &p, QRectF area, const QStringList &lines)
+// Note lines broken at blanks to the drawing's width.
+QStringList wrapped(const QStringList &lines, double width)
 {
+    const QFontMetricsF metrics(font(8));
+    QStringList out;
+    for (const QString &line : lines) {
+        QString current;
+        for (const QString &word : line.split(QLatin1Char(' '))) {
+            const QString next = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
+            if (!current.isEmpty() && metrics.horizontalAdvance(next) > width - 12) {
+                out << current;
+                current = QStringLiteral("    ") + word;
+            } else {
+                current = next;
+            }
+        }
+        out << current;
+    }
+    return out;
+}
+
+void note(QPainter &p, QRectF area, const QStringList &text)
+{
+    const QStringList lines = wrapped(text, area.width());
     p.save();
     p.setFont(font(8));
     double y = area.bottom() - 12 * lines.size();
@@ -452,6 +521,23 @@ private:
         dimension(d, {0, e.v0}, {d_.width, e.v0}, true, 22);
         dimension(d, {e.u0, 0}, {e.u0, d_.depth}, false, 22);
         if (layer == Layer::Foundation) {
+            // Pier and skid centres from the front left corner.
+            QList<double> piers{0}, skids{0};
+            for (const Member *m : members) {
+                const Box3 b = bounds(*m);
+                if (m->kind == MemberKind::Block && b.lo.y() < 0.01 && b.lo.z() < 12)
+                    piers.append((b.lo.x() + b.hi.x()) / 2);
+                if (m->kind == MemberKind::Skid)
+                    skids.append((b.lo.z() + b.hi.z()) / 2);
+            }
+            if (piers.size() > 1) {
+                runningDimension(d, piers, e.v1, true, -14);
+                notes << QStringLiteral("Piers: centres from the left corner along each skid (top string).");
+            }
+            if (skids.size() > 1) {
+                runningDimension(d, skids, e.u0, false, 44);
+                notes << QStringLiteral("Skids: centres from the front (left string).");
+            }
             switch (d_.floor) {
             case FloorType::Gravel: notes << QStringLiteral("Gravel pad, level and compacted, under the whole shed."); break;
             case FloorType::Concrete:
@@ -487,12 +573,27 @@ private:
         drawMembers(d, joists, plan);
         dimension(d, {e.u0, e.v0}, {e.u1, e.v0}, true, 22);
         dimension(d, {e.u0, e.v0}, {e.u0, e.v1}, false, 22);
+        QList<double> layoutMarks{0};
+        for (const Member *m : joists) {
+            const Box3 b = bounds(*m);
+            if (m->kind == MemberKind::Joist)
+                layoutMarks.append(b.lo.x());
+        }
+        runningDimension(d, layoutMarks, e.v1, true, -14);
         const QString stock = joists.first()->stock;
-        note(p_, area_, {QStringLiteral("Joists %1 at %2 on centre; %3 deck sheets %4 thick laid across them.")
-                             .arg(u_.stock(stock), u_.length(d_.joistCenters))
-                             .arg(sheets.size())
-                             .arg(u_.length(d_.deckThickness)),
-                         QStringLiteral("Front at the bottom of the page.")});
+        // The count the material list buys, and the pieces they are cut into.
+        const QString deckStock = sheets.isEmpty() ? QString() : sheets.first()->stock;
+        QString bought;
+        for (const QStringList &row : t_.rows) {
+            if (!deckStock.isEmpty() && row.value(0).startsWith(deckStock + QLatin1Char(' ')))
+                bought = row.value(1);
+        }
+        note(p_, area_,
+             {QStringLiteral("Joists %1 at %2 on centre; deck %3 thick laid across them, %4 pieces cut from %5 sheets.")
+                  .arg(u_.stock(stock), u_.length(d_.joistCenters), u_.length(d_.deckThickness))
+                  .arg(sheets.size())
+                  .arg(bought.isEmpty() ? QStringLiteral("?") : bought),
+              QStringLiteral("Joist layout from the left corner (top string); front at the bottom of the page.")});
         return QString::fromLatin1(s.label);
     }
 
@@ -540,36 +641,68 @@ private:
         e.add({0, 0});
         e.add({length, 0});
         Scale s;
-        const Drawing d = fit(e, area_, s);
+        const Drawing d = fit(e, area_.adjusted(0, 0, 0, -60), s); // room for the layout string over the notes
         drawMembers(d, framing, proj);
-        const double base = framing.isEmpty() ? 0 : e.v0;
+        // The wall's own height, from the bottom plate's underside to the top plate's top.
+        const double base = floorTop(d_), top = base + d_.innerHeight;
         dimension(d, {0, base}, {length, base}, true, 22);
         if (!framing.isEmpty())
-            dimension(d, {e.u0, e.v0}, {e.u0, e.v1}, false, 22);
-        QStringList notes{QStringLiteral("Studs %1 at %2 on centre; %3 members in this wall.")
-                              .arg(u_.size(d_.studThickness, d_.studDepth), u_.length(d_.studCenters))
-                              .arg(framing.size())};
-        if (!doors.isEmpty()) {
-            // A pair of leaves is one opening.
-            const Extent de = extentOf(doors, proj);
+            dimension(d, {e.u0, base}, {e.u0, top}, false, 22, u_.length(d_.innerHeight) + QStringLiteral(" wall"));
+        // Stud layout: every upright's near edge from the left corner.
+        QList<double> marks{0};
+        QList<Extent> jacks;
+        Extent header;
+        int headerPlies = 0;
+        QString headerStock;
+        for (const Member *m : framing) {
+            const Box3 b = bounds(*m);
+            const Extent x = extentOf({m}, proj);
+            const bool upright =
+                m->kind == MemberKind::Stud || m->kind == MemberKind::KingStud || m->kind == MemberKind::JackStud;
+            if (upright && b.hi.y() <= top + 0.01 && x.u0 > 0.01)
+                marks.append(x.u0);
+            if (m->kind == MemberKind::JackStud)
+                jacks.append(x);
+            if (m->kind == MemberKind::Header) {
+                header.add({x.u0, x.v0});
+                header.add({x.u1, x.v1});
+                ++headerPlies;
+                headerStock = m->stock;
+            }
+        }
+        runningDimension(d, marks, base, true, 44);
+        QStringList notes{
+            QStringLiteral("Studs %1 x %2 at %3 on centre, laid out from the left corner (the running figures); "
+                           "%4 members in this wall.")
+                .arg(u_.length(d_.studThickness), u_.length(d_.studDepth), u_.length(d_.studCenters))
+                .arg(framing.size())};
+        std::sort(jacks.begin(), jacks.end(), [](const Extent &a, const Extent &b) { return a.u0 < b.u0; });
+        if (jacks.size() >= 2) {
+            // The rough opening as framed: between the jacks, from the floor to the header.
+            const double u0 = jacks.first().u1, u1 = jacks.last().u0, v1 = jacks.first().v1;
             p_.save();
             p_.setPen(QPen(Qt::black, 0.8, Qt::DashLine));
             p_.setBrush(Qt::NoBrush);
-            const QPolygonF opening = d.at(QPolygonF{QPointF(de.u0, de.v0), QPointF(de.u1, de.v0),
-                                                     QPointF(de.u1, de.v1), QPointF(de.u0, de.v1)});
+            const QPolygonF opening =
+                d.at(QPolygonF{QPointF(u0, base), QPointF(u1, base), QPointF(u1, v1), QPointF(u0, v1)});
             p_.drawPolygon(opening);
             p_.drawLine(opening[0], opening[2]);
             p_.drawLine(opening[1], opening[3]);
             p_.restore();
             // Inside the opening, on white: outside, the figures would sit on the header and studs.
-            dimension(d, {de.u0, de.v1}, {de.u1, de.v1}, true, 16);
-            dimension(d, {de.u1, de.v0}, {de.u1, de.v1}, false, 16);
-            notes << QStringLiteral("Door opening %1 wide x %2 high, %3 from the left end%4.")
-                         .arg(u_.length(de.u1 - de.u0), u_.length(de.v1 - de.v0), u_.length(de.u0),
-                              doors.size() > 1 ? QStringLiteral(", %1 leaves").arg(doors.size()) : QString());
-        }
-        if (doors.isEmpty())
+            dimension(d, {u0, v1}, {u1, v1}, true, 16);
+            dimension(d, {u1, base}, {u1, v1}, false, 16);
+            notes << QStringLiteral(
+                         "Rough opening %1 wide x %2 high from the floor, %3 from the left corner; header %4 x %5 "
+                         "on the jacks, its top %6 from the floor%7.")
+                         .arg(u_.length(u1 - u0), u_.length(v1 - base), u_.length(u0))
+                         .arg(headerPlies)
+                         .arg(headerStock, u_.length(header.v1 - base),
+                              doors.size() > 1 ? QStringLiteral("; the door hangs as %1 leaves").arg(doors.size())
+                                               : QString());
+        } else {
             notes << QStringLiteral("No door in this wall.");
+        }
         note(p_, area_, notes);
         return QString::fromLatin1(s.label);
     }
@@ -603,14 +736,26 @@ private:
             dimension(d, {all.u0, all.v1}, {all.u1, all.v1}, true, -16);
             dimension(d, {all.u1, all.v0}, {all.u1, all.v1}, false, -16);
         }
-        note(p_, area_, {QStringLiteral("%1 at %2 on centre; overhang %3 at the eaves, %4 at the gables.")
-                             .arg(hasTrusses(m_) ? QStringLiteral("Trusses") : QStringLiteral("Rafters"),
-                                  u_.length(d_.roofSupportSpacing), u_.length(d_.overhangX), u_.length(d_.overhangZ)),
-                         QStringLiteral("Walls dashed; roof sheets in grey; front at the bottom.")});
+        // Frame layout: each frame's front face from the front wall.
+        QList<double> frames{0};
+        for (const Member *m : lumber) {
+            const Box3 b = bounds(*m);
+            if ((m->kind == MemberKind::TrussChord || m->kind == MemberKind::Rafter) && b.lo.z() >= -0.01
+                && b.hi.z() <= d_.depth + 0.01 && b.hi.z() - b.lo.z() < 12)
+                frames.append(b.lo.z());
+        }
+        runningDimension(d, frames, e.u0, false, 44);
+        note(p_, area_,
+             {QStringLiteral("%1 at %2 on centre; overhang %3 at the eaves, %4 at the gables.")
+                  .arg(hasTrusses(m_) ? QStringLiteral("Trusses") : QStringLiteral("Rafters"),
+                       u_.length(d_.roofSupportSpacing), u_.length(d_.overhangX), u_.length(d_.overhangZ)),
+              QStringLiteral("Frame layout from the front wall (left string); walls dashed; roof sheets in grey; front "
+                             "at the bottom.")});
         return QString::fromLatin1(s.label);
     }
 
-    // One rafter pair or truss as it stands, each piece labelled with its cut.
+    // One rafter pair or truss as it stands, each piece numbered with its cut, and what a
+    // builder needs to assemble it: panel points, gussets and their nailing, the seat cut.
     QString roofDetail()
     {
         const bool trusses = hasTrusses(m_);
@@ -632,44 +777,126 @@ private:
             return {};
         }
         const Box3 fb = bounds(*first);
+        const auto inFrame = [&](const Box3 &b) { return b.lo.z() < fb.hi.z() + 2 && b.hi.z() > fb.lo.z() - 2; };
         const QList<const Member *> set = select(m_, [&](const Member &m) {
-            if (m.layer != Layer::Roof || m.kind == MemberKind::RoofSheet)
+            if (m.layer != Layer::Roof || m.kind == MemberKind::RoofSheet || m.kind == MemberKind::PanelClip)
                 return false;
             const Box3 b = bounds(m);
-            return b.lo.z() < fb.hi.z() + 2 && b.hi.z() > fb.lo.z() - 2 && (b.hi.z() - b.lo.z()) < 12;
+            return inFrame(b) && (b.hi.z() - b.lo.z()) < 12;
+        });
+        // What a rafter pair bears on, in section: the ridge board and the side walls' plates.
+        const QList<const Member *> context = select(m_, [&](const Member &m) {
+            if (m.kind != MemberKind::RidgeBoard && m.kind != MemberKind::TopPlate)
+                return false;
+            const Box3 b = bounds(m);
+            return inFrame(b) && b.hi.z() - b.lo.z() >= 12 && b.hi.x() - b.lo.x() < 12;
         });
         const Projection side = [](QVector3D p) { return QPointF(p.x(), p.y()); };
-        Extent e = extentOf(set, side);
-        Scale s;
-        QRectF room = area_;
-        room.setBottom(area_.bottom() - 14 * 8);
-        const Drawing d = fit(e, room, s);
-        drawMembers(d, set, side);
-        dimension(d, {e.u0, e.v0}, {e.u1, e.v0}, true, 22);
-        dimension(d, {e.u0, e.v0}, {e.u0, e.v1}, false, 22);
-        QStringList notes;
-        int n = 0;
-        p_.save();
-        p_.setFont(font(7.5, true));
+
+        // Identical pieces share a number.
+        QList<const Member *> pieces;
+        QList<int> numberOf;
+        QStringList lines;
+        QList<int> counts;
         for (const Member *m : set) {
             if (!isLumber(*m) || m->length <= 0)
                 continue;
-            ++n;
-            const QPointF c = outline(*m, side).boundingRect().center();
-            p_.drawText(d.at(c) + QPointF(-3, 3), QString::number(n));
-            if (notes.size() < 7)
-                notes << QStringLiteral("%1  %2 %3: cut %4, ends %5\u00b0 and %6\u00b0")
-                             .arg(n)
-                             .arg(kindName(m->kind), u_.stock(m->stock), u_.length(m->length))
-                             .arg(m->angle1, 0, 'f', 1)
-                             .arg(m->angle2, 0, 'f', 1);
+            const QString line = QStringLiteral("%1 %2 cut %3, ends %4\u00b0 and %5\u00b0")
+                                     .arg(kindName(m->kind), u_.stock(m->stock), u_.length(m->length))
+                                     .arg(m->angle1, 0, 'f', 1)
+                                     .arg(m->angle2, 0, 'f', 1);
+            qsizetype k = lines.indexOf(line);
+            if (k < 0) {
+                lines.append(line);
+                counts.append(0);
+                k = lines.size() - 1;
+            }
+            ++counts[k];
+            pieces.append(m);
+            numberOf.append(int(k) + 1);
+        }
+        QStringList notes;
+        const QString pitch = d_.roof == RoofType::Barn
+                                  ? QStringLiteral("Pitch %1 in 12 below the knee, %2 in 12 above; ")
+                                        .arg(rules::GambrelLowerPitch * 12, 0, 'f', 1)
+                                        .arg(rules::GambrelUpperPitch * 12, 0, 'f', 1)
+                                  : QStringLiteral("Pitch %1 in 12; ").arg(rules::GablePitch * 12, 0, 'f', 1);
+        notes << pitch
+                     + QStringLiteral("lengths are long point to long point, as cut; an angle is between the end cut "
+                                      "and the piece's edge.");
+        for (qsizetype k = 0; k < lines.size(); ++k)
+            notes << QStringLiteral("%1  %2 (%3)").arg(k + 1).arg(lines[k]).arg(counts[k]);
+        if (trusses) {
+            QStringList at;
+            const double bcTop = fb.lo.y() + d_.roofSupportHeight;
+            for (const QPointF &q : m_.frame.panelPoints)
+                at << QStringLiteral("%1 / %2").arg(u_.length(q.x()), u_.length(q.y() - bcTop));
+            if (!at.isEmpty())
+                notes << QStringLiteral("Panel points, from the left heel / above the bottom chord: %1.")
+                             .arg(at.join(QStringLiteral(", ")));
+        }
+        QMap<QString, int> gussets;
+        for (const Member *m : set) {
+            if (m->kind == MemberKind::Gusset)
+                ++gussets[QStringLiteral("%1 x %2").arg(u_.length(m->size.x()), u_.length(m->size.y()))];
+        }
+        if (!gussets.isEmpty()) {
+            QStringList sizes;
+            for (auto it = gussets.begin(); it != gussets.end(); ++it)
+                sizes << QStringLiteral("%1 at %2").arg(it.value()).arg(it.key());
+            notes << QStringLiteral("Gussets %1 plywood on both faces, cut to the outline shown (%2)%3.")
+                         .arg(u_.length(rules::GussetThickness), sizes.join(QStringLiteral(", ")),
+                              trusses ? QStringLiteral("; the gable trusses' on their inner face only") : QString());
+            notes << QStringLiteral("Glue each gusset with exterior construction adhesive and nail it with %1 nails at "
+                                    "%2 on centre, "
+                                    "staggered, %3 from the edges.")
+                         .arg(u_.length(rules::GussetNailLength), u_.length(rules::GussetNailSpacing),
+                              u_.length(rules::GussetNailEdge));
+        }
+        if (!trusses && m_.frame.seatLength > 0)
+            notes << QStringLiteral("Birdsmouth: level seat %1, heel cut plumb %2 deep; ties in the lower third of the "
+                                    "rise at every "
+                                    "pair, nailed to both rafters' faces; ridge board and plates in section.")
+                         .arg(u_.length(m_.frame.seatLength), u_.length(m_.frame.seatDepth));
+
+        Extent e = extentOf(set + context, side);
+        Scale s;
+        QRectF room = area_;
+        room.setBottom(area_.bottom() - 12 * wrapped(notes, area_.width()).size() - 6);
+        const Drawing d = fit(e, room, s);
+        drawMembers(d, context, side);
+        drawMembers(d, set, side);
+        dimension(d, {e.u0, e.v0}, {e.u1, e.v0}, true, 22);
+        dimension(d, {e.u0, e.v0}, {e.u0, e.v1}, false, 22);
+        // Each number inside its piece, clear of the gussets over it.
+        QList<QPolygonF> plates;
+        for (const Member *m : set) {
+            if (m->kind == MemberKind::Gusset)
+                plates.append(outline(*m, side));
+        }
+        p_.save();
+        p_.setFont(font(7.5, true));
+        for (qsizetype i = 0; i < pieces.size(); ++i) {
+            const QPolygonF poly = outline(*pieces[i], side);
+            QPointF c;
+            for (const QPointF &q : poly)
+                c += q / double(poly.size());
+            QList<QPointF> tries = {c};
+            for (double f : {0.35, 0.6, 0.8}) {
+                for (const QPointF &q : poly)
+                    tries.append(c + (q - c) * f);
+            }
+            QPointF spot = c;
+            for (const QPointF &t : tries) {
+                if (std::none_of(plates.begin(), plates.end(),
+                                 [&](const QPolygonF &g) { return g.containsPoint(t, Qt::OddEvenFill); })) {
+                    spot = t;
+                    break;
+                }
+            }
+            p_.drawText(d.at(spot) + QPointF(-3, 3), QString::number(numberOf[i]));
         }
         p_.restore();
-        const QVector3D dir = first->rotation.normalized().rotatedVector({1, 0, 0});
-        const double run = std::hypot(dir.x(), dir.z());
-        if (run > 1e-6 && std::abs(dir.y()) > 1e-6)
-            notes.prepend(u_.isMetric() ? QStringLiteral("Pitch %1\u00b0").arg(std::atan(std::abs(dir.y()) / run) * 180 / M_PI, 0, 'f', 1)
-                                        : QStringLiteral("Pitch %1 in 12").arg(std::abs(dir.y()) / run * 12, 0, 'f', 1));
         note(p_, area_, notes);
         return QString::fromLatin1(s.label);
     }
@@ -704,10 +931,24 @@ private:
         QStringList notes{QStringLiteral("Side view (left) and plan (right); ramp on the %1.").arg(sidesName(d_.ramp))};
         for (const Member *m : members)
             if (m->kind == MemberKind::RampStringer) {
-                notes << QStringLiteral("Stringer %1 cut %2, ends %3\u00b0 and %4\u00b0")
+                // The taper rip is the level edge the stringer stands on at the toe.
+                double rip = 0;
+                for (qsizetype i = 0; i < m->profile.size(); ++i) {
+                    const QPointF a = m->profile[i], b = m->profile[(i + 1) % m->profile.size()];
+                    if (std::abs(a.y()) < 1e-6 && std::abs(b.y()) < 1e-6)
+                        rip = std::abs(b.x() - a.x());
+                }
+                notes << QStringLiteral("Stringer %1 cut %2 long point, top end %3\u00b0 (plumb against the ledger); "
+                                        "taper rip from the full depth to nothing at the toe, %4 long (%5\u00b0).")
                              .arg(u_.stock(m->stock), u_.length(m->length))
                              .arg(m->angle1, 0, 'f', 1)
+                             .arg(u_.length(rip))
                              .arg(m->angle2, 0, 'f', 1);
+                notes << QStringLiteral(
+                             "Ledger bolted through the siding to the %1; the deck runs over it to the wall, "
+                             "its last board ripped to fit, flush with the floor.")
+                             .arg(d_.floor == FloorType::Concrete ? QStringLiteral("slab's edge")
+                                                                  : QStringLiteral("rim joist"));
                 break;
             }
         note(p_, area_, notes);

@@ -20,7 +20,10 @@ constexpr DressedSize DressedSizes[] = {{0.75, 1}, {1.5, 2},  {2.5, 3},   {3.5, 
 // comes from the long special-order lengths.
 constexpr double StockLengths[] = {96, 120, 144, 168, 192};
 constexpr double LongStockLengths[] = {216, 240};
-constexpr double MaxSplicedPiece = 192;
+// A board's ends come checked and out of square: each board gives up this much before
+// its first cut, so a 12 ft piece is not cut from a 12 ft board.
+constexpr double EndTrim = 0.5;
+constexpr double MaxSplicedPiece = 192 - EndTrim;
 
 // --- Foundation and floor ---------------------------------------------------------------
 constexpr double GravelDepth = 4;           // compacted gravel base under a gravel-floor shed
@@ -38,12 +41,27 @@ constexpr double MaxSpanDeepJoist = 96;
 constexpr double PermitExemptResidential = 200;
 constexpr double PermitExemptBuilding = 120;
 
+// Joists butted over a skid are scabbed: a 2 ft piece of joist stock nailed across the
+// joint, a foot each side, standing on the skid too.
+constexpr double ScabLength = 24;
+
 // --- Walls --------------------------------------------------------------------------------
 constexpr int TopPlates = 2;                // double top plate, the upper lapping the corners
 // Bearing walls carrying a roof and ceiling only: studs of 2x4 or 2x6 up to 10 ft between
 // lateral supports at 24 in centres at most (residential code Table R602.3(5)).
 constexpr double MaxBearingStudHeight = 120;
 constexpr double MaxBearingStudSpacing = 24;
+// The upper top plate's splices stand at least this far from the lower plate's, and no
+// splice of either falls over a header's end, so the plates tie the wall together.
+constexpr double MinPlateSpliceStagger = 24;
+
+// Vinyl, vertical board and metal siding brace nothing: the walls are sheathed first with
+// 7/16 in OSB (the thinnest wall-sheathing panel rated for studs at 24 in), nailed to the
+// studs with its joints on them. Plywood panel siding nailed the same way is its own.
+constexpr double WallSheathingThickness = 7.0 / 16;
+// Vertical boards are nailed to framing, not to the sheathing alone: rows of blocking
+// between the studs at most 2 ft apart, one under every butt joint.
+constexpr double MaxNailerSpacing = 24;
 
 // --- Doors ----------------------------------------------------------------------------------
 constexpr double RoughWidthPlay = 2;        // rough opening: the door plus room for jambs and shims
@@ -73,19 +91,37 @@ constexpr double GambrelKneeShare = 0.3;
 constexpr double MaxSeatCutShare = 1.0 / 3;
 // A ridge board is one size deeper than the rafters so their whole plumb cut bears on it.
 constexpr double RidgeExtraDepth = 1.75;
-// Rafters on a ridge board push the walls apart unless tied: ties in the lower third of
-// the rise, no more than 4 ft apart. (Collar ties high up only keep the ridge together.)
-constexpr double MaxTieSpacing = 48;
+// Rafters on a ridge board push the walls apart unless tied: a tie at every pair, in the
+// lower third of the rise, nailed to both rafters' faces. (Collar ties high up only keep
+// the ridge together.) The gable pairs stand on their studs and need none.
 constexpr double TieRiseShare = 1.0 / 3;
 constexpr double TieDepth = 3.5;            // 2x4 ties
+// The code's limit on rafter-tie spacing (residential code R802.5.2), which the
+// structural check holds the framing to; a tie at every pair is well inside it.
+constexpr double MaxTieSpacing = 48;
 constexpr double WebDepth = 3.5;            // truss webs are 4 in nominal stock of the chords' thickness
 constexpr double GussetThickness = 0.5;     // 1/2 in plywood gussets on both faces of every joint
 constexpr double GussetSize = 12;
+// Gussets are glued and nailed from each face: 6d (2 in) nails at 3 in centres, staggered,
+// kept 3/4 in from the plate's edges so the plywood does not split.
+constexpr double GussetNailLength = 2;
+constexpr double GussetNailSpacing = 3;
+constexpr double GussetNailEdge = 0.75;
+// A heel joint is long: the top chord lies along the bottom chord for a foot or more, so
+// its plates run 2 ft along the bottom chord and up to the top chord's back.
+constexpr double HeelGussetLength = 24;
 constexpr double MinGableStud = 2;          // shorter gable studs are left out
 // Asphalt shingles need a slope of 2:12 at least, and two layers of underlayment below
 // 4:12 (residential code R905.2.2 and R905.1.1).
 constexpr double MinShinglePitch = 2.0 / 12;
 constexpr double DoubleUnderlaymentBelow = 4.0 / 12;
+// The rake overhang is framed as a ladder: 2x4 lookouts on edge at the rafter spacing,
+// nailed through the barge rafter and to the gable frame's face, their tops flush.
+constexpr double LookoutDepth = 3.5;
+// Roof sheets break their end joints on a frame, course to course on different frames;
+// the long edges between courses, which fall between frames, get one H clip midway
+// between each pair of supports (the sheathing makers' rule for spans of 16 to 24 in).
+constexpr double PanelClipSize = 1;
 
 // --- Takeoff ------------------------------------------------------------------------------------
 constexpr double ConcreteWaste = 0.10;      // spillage, uneven base and form bulge

@@ -374,9 +374,9 @@ void Checker::rafters()
         add(rr);
     }
 
-    // Rafter ties keep the walls from spreading: at most 4 ft apart, in the lower third.
-    const int every = std::max(1, int(std::floor(r::MaxTieSpacing / s + Eps)));
-    const double tieSpacing = every * s;
+    // Rafter ties keep the walls from spreading: at most 4 ft apart, in the lower third;
+    // the framing ties every pair.
+    const double tieSpacing = s;
     CheckRow tr{
         QStringLiteral("ties"),
         gambrel ? QStringLiteral("knee ties") : QStringLiteral("rafter ties"),

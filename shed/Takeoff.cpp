@@ -23,13 +23,11 @@ const char *const DefaultPricesCsv =
 #include "prices_default.inc"
     ;
 
-double sixteenths(double inches) { return std::ceil(inches * 16 - 1e-6) / 16; }
-
 // --- Lumber: pieces packed into stock lengths, first-fit decreasing ---------------------
 
 struct Board {
     double capacity;
-    double used = 0;
+    double used = r::EndTrim;
     int pieces = 0;
     bool fits(double piece) const { return used + (pieces ? r::SawKerf : 0) + piece <= capacity + 1e-9; }
     void add(double piece)
@@ -49,12 +47,12 @@ QList<double> packLumber(QList<double> pieces, bool &oversize)
         auto it = std::find_if(boards.begin(), boards.end(), [&](const Board &b) { return b.fits(piece); });
         if (it == boards.end()) {
             double capacity = std::end(r::StockLengths)[-1];
-            if (piece > capacity) {
+            if (piece + r::EndTrim > capacity + 1e-9) {
                 const double *longer = std::find_if(std::begin(r::LongStockLengths), std::end(r::LongStockLengths),
-                                                    [&](double l) { return l >= piece; });
+                                                    [&](double l) { return l >= piece + r::EndTrim - 1e-9; });
                 if (longer == std::end(r::LongStockLengths)) {
                     oversize = true;
-                    capacity = std::ceil(piece / 24) * 24;
+                    capacity = std::ceil((piece + r::EndTrim) / 24) * 24;
                 } else {
                     capacity = *longer;
                 }
@@ -268,7 +266,7 @@ Takeoff takeoff(const Model &model, const PriceTable &prices, Units units)
     double slab = 0, gravel = 0, roofArea = 0;        // cubic inches, square inches
     for (const Member &m : model.members) {
         if (isLumber(m)) {
-            const double length = sixteenths(m.length);
+            const double length = cutLength(m.length);
             lumber[m.stock].append(length);
             ++cuts[{m.stock, kindName(m.kind), length, m.angle1, m.angle2}];
         } else if (isSheet(m)) {
@@ -312,7 +310,8 @@ Takeoff takeoff(const Model &model, const PriceTable &prices, Units units)
                 cut.append(p);
         }
         count += packSheets(cut, whole);
-        const bool panel = stock.contains(QLatin1String("plywood")) || stock.contains(QLatin1String("wall board"));
+        const bool panel = stock.contains(QLatin1String("plywood")) || stock.contains(QLatin1String("wall board"))
+                           || stock.contains(QLatin1String("OSB"));
         const Price price = pricer.find(stock);
         QString size = QStringLiteral("%1x%2 ft").arg(number(whole.width() / 12), number(whole.height() / 12));
         if (units.isMetric())

@@ -86,6 +86,8 @@ std::optional<Units> Units::fromName(QStringView name)
 
 QString Units::name() const { return isMetric() ? QStringLiteral("metric") : QStringLiteral("imperial"); }
 
+double cutLength(double inches) { return std::round(inches * 16) / 16; }
+
 QString feetInches(double inches)
 {
     const QString sign = inches < 0 ? QStringLiteral("-") : QString();

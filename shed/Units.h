@@ -51,7 +51,12 @@ private:
     UnitSystem system_;
 };
 
-// Always feet and inches, to the nearest 1/16 in: 91.5 -> 7' 7-1/2".
+// The one rounding of a length, for the plans, the cut list and the packing alike: to the
+// nearest 1/16 in. A saw line is 1/8 in wide, so a piece within 1/32 in of its length
+// is that piece; rounding up instead would give a sheet and the cut list two figures.
+double cutLength(double inches);
+
+// Always feet and inches, rounded by cutLength: 91.5 -> 7' 7-1/2".
 QString feetInches(double inches);
 
 constexpr double MillimetresPerInch = 25.4;

@@ -1,5 +1,7 @@
 #include "SceneMesh.h"
 
+#include "shed/Geometry.h"
+
 #include <QHash>
 #include <QPointF>
 
@@ -82,52 +84,6 @@ double signedArea(const QList<QPointF> &poly)
         a += p.x() * q.y() - q.x() * p.y();
     }
     return a / 2;
-}
-
-bool insideTriangle(QPointF p, QPointF a, QPointF b, QPointF c)
-{
-    auto cross = [](QPointF o, QPointF u, QPointF v) {
-        return (u.x() - o.x()) * (v.y() - o.y()) - (u.y() - o.y()) * (v.x() - o.x());
-    };
-    return cross(a, b, p) >= 0 && cross(b, c, p) >= 0 && cross(c, a, p) >= 0;
-}
-
-// Ear clipping: profiles are small simple polygons (a birdsmouth rafter, a gable sheet).
-QList<std::array<int, 3>> triangulate(const QList<QPointF> &polyIn)
-{
-    QList<int> idx;
-    for (int i = 0; i < polyIn.size(); ++i)
-        idx.append(i);
-    if (signedArea(polyIn) < 0)
-        std::reverse(idx.begin(), idx.end());
-    QList<std::array<int, 3>> tris;
-    int guard = 0;
-    while (idx.size() > 3 && guard++ < 1000) {
-        bool clipped = false;
-        for (qsizetype i = 0, n = idx.size(); i < n; ++i) {
-            const int ia = idx[(i + n - 1) % n], ib = idx[i], ic = idx[(i + 1) % n];
-            const QPointF a = polyIn[ia], b = polyIn[ib], c = polyIn[ic];
-            if ((b.x() - a.x()) * (c.y() - a.y()) - (b.y() - a.y()) * (c.x() - a.x()) <= 0)
-                continue; // reflex or degenerate corner
-            bool empty = true;
-            for (int j : idx)
-                if (j != ia && j != ib && j != ic && insideTriangle(polyIn[j], a, b, c)) {
-                    empty = false;
-                    break;
-                }
-            if (!empty)
-                continue;
-            tris.append({ia, ib, ic});
-            idx.removeAt(i);
-            clipped = true;
-            break;
-        }
-        if (!clipped)
-            break; // not simple: fan what is left rather than lose the member
-    }
-    for (qsizetype i = 1; i + 1 < idx.size(); ++i)
-        tris.append({idx[0], idx[i], idx[i + 1]});
-    return tris;
 }
 
 // An edge end: where it is (to 1/256 in) and its colour, so members that meet share it.
@@ -421,7 +377,7 @@ void addMember(MeshWriter &w, Bounds &bounds, const Member &m, qsizetype index, 
     }
 
     // Faces on the same outline: hidden-line mode pushes them back in depth when drawing.
-    const QList<std::array<int, 3>> cap = triangulate(prism.outline);
+    const QList<std::array<int, 3>> cap = shed::geometry::triangulate(prism.outline);
     const QVector3D nearNormal = w.face(prism.near, cap, -prism.front, color);
     const QVector3D farNormal = w.face(prism.far, cap, prism.front, color);
     static const QList<std::array<int, 3>> quad = {{0, 1, 2}, {0, 2, 3}};

@@ -4,6 +4,7 @@
 #include "shed/PlanDrawing.h"
 #include "shed/Plans.h"
 #include "shed/Reader.h"
+#include "shed/Takeoff.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -104,13 +105,59 @@ private Q_SLOTS:
         // No feet and inches left anywhere (stock trade names aside).
         static const QRegularExpression imperial(QStringLiteral("\\d+' \\d|\\d\"|\\bsq ft\\b"));
         QVERIFY2(!imperial.match(text).hasMatch(), qPrintable(imperial.match(text).captured()));
-        QVERIFY(text.contains(QLatin1String("Stringer 2x6 PT (38 x 140 mm) cut 2441 mm")));
+        // The stringer is cut to the ledger under the floor: 94-5/8 in long point.
+        QVERIFY(text.contains(QLatin1String("Stringer 2x6 PT (38 x 140 mm) cut 2403 mm long point")));
 
         // 72 ft wide (beyond the wizard's sizes) the plans would need 1:200 on A4: A3 at 1:100.
         d.width = 72 * 12;
         const PlanSet wide(d, buildModel(d), {}, {}, metric);
         QCOMPARE(wide.paper(), QPageSize::A3);
         QCOMPARE(PlanSet(d, buildModel(d), {}).paper(QLocale(QLocale::German, QLocale::Germany)), QPageSize::A4);
+    }
+
+    // Each length a sheet gives is a length the cut list gives for that piece, for a
+    // truss and a rafter roof; the floor note counts what the material list buys.
+    void sheetsAgreeWithTheCutList()
+    {
+        for (bool trusses : {true, false}) {
+            Design d = *readDesign(corvelle::testing::sampleShedData()).design;
+            d.trusses = trusses;
+            d.roof = trusses ? RoofType::Gable : RoofType::Barn;
+            d.floor = FloorType::Blocks;
+            d.blockRows = 2;
+            d.ramp = d.door = Sides::Both;
+            const Model model = buildModel(d);
+            const Takeoff takeoff = corvelle::shed::takeoff(model, defaultPrices());
+            QStringList cut;
+            for (const CutRow &row : takeoff.cuts)
+                cut << row.member + QLatin1Char(' ') + row.stock + QLatin1Char(' ') + Units().length(row.lengthIn);
+            const QString text = pdfText(PlanSet(d, model, materialTable(takeoff)).pdf(QPageSize::Letter));
+            if (text.isEmpty())
+                QSKIP("pdftotext is not installed");
+            static const QRegularExpression piece(
+                QStringLiteral("\\d+\\s+([a-z ]+?) (\\d+x\\d+(?: PT)?) cut (.+?), ends"));
+            int pieces = 0;
+            for (auto it = piece.globalMatch(text); it.hasNext(); ++pieces) {
+                const auto match = it.next();
+                const QString listed =
+                    match.captured(1) + QLatin1Char(' ') + match.captured(2) + QLatin1Char(' ') + match.captured(3);
+                QVERIFY2(cut.contains(listed), qPrintable(listed));
+            }
+            QVERIFY2(pieces >= 3, qPrintable(text.right(3000)));
+            static const QRegularExpression stringer(QStringLiteral("Stringer (\\S+ PT) cut (.+?) long point"));
+            const auto s = stringer.match(text);
+            QVERIFY(s.hasMatch());
+            QVERIFY2(cut.contains(QStringLiteral("ramp stringer ") + s.captured(1) + QLatin1Char(' ') + s.captured(2)),
+                     qPrintable(s.captured(0)));
+            static const QRegularExpression deck(QStringLiteral("pieces cut from (\\d+) sheets"));
+            const auto dk = deck.match(text);
+            QVERIFY(dk.hasMatch());
+            const auto row = std::find_if(takeoff.materials.begin(), takeoff.materials.end(), [](const MaterialRow &r) {
+                return r.item.startsWith(QLatin1String("1/4 in plywood"));
+            });
+            QVERIFY(row != takeoff.materials.end());
+            QCOMPARE(dk.captured(1).toDouble(), row->quantity);
+        }
     }
 
     void stylePlanAtItsWidth()

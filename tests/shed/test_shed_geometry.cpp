@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include <map>
+#include <numeric>
 
 using namespace corvelle::shed;
 
@@ -49,6 +50,29 @@ struct Extent {
     QVector3D lo, hi;
 };
 
+using corvelle::shed::geometry::bounds;
+
+bool isFrame(const Member &m) { return m.kind == MemberKind::TrussChord || m.kind == MemberKind::Rafter; }
+
+// Which wall a wall sheet or an upright lies in (0 front, 1 back, 2 left, 3 right), by
+// its thin axis; -1 for anything else. `u` is the position along the wall.
+int wallOf(const Design &d, const Member &m, double &u0, double &u1)
+{
+    const auto [lo, hi] = bounds(m);
+    const double ex = hi.x() - lo.x(), ez = hi.z() - lo.z();
+    // A stud is thinner along the wall than across it; a plate or a sheet the reverse.
+    const bool upright = ex <= d.studDepth + 0.01 && ez <= d.studDepth + 0.01;
+    // Sheets: an end wall's lie in the model's XY plane, a side wall's are turned.
+    const bool alongX = isSheet(m) ? m.rotation.isIdentity() : upright ? ez > ex : ez < ex;
+    if (std::min(ex, ez) > 8)
+        return -1;
+    u0 = alongX ? lo.x() : lo.z();
+    u1 = alongX ? hi.x() : hi.z();
+    if (alongX)
+        return lo.z() < d.depth / 2 ? 0 : 1;
+    return lo.x() < d.width / 2 ? 2 : 3;
+}
+
 } // namespace
 
 class TestShedGeometry : public QObject {
@@ -56,6 +80,8 @@ class TestShedGeometry : public QObject {
 private Q_SLOTS:
     void invariants_data();
     void invariants();
+    void framedAsABuilderWould_data() { invariants_data(); }
+    void framedAsABuilderWould();
 };
 
 void TestShedGeometry::invariants_data()
@@ -90,7 +116,7 @@ void TestShedGeometry::invariants()
     const Model m = buildModel(d);
     QVERIFY(!m.members.isEmpty());
     const double slack = 0.01;
-    const double rampReach = d.rampLength + d.sidingThickness;
+    const double rampReach = d.rampLength + d.sidingThickness + 7.0 / 16; // over the wall sheathing
     for (const Member &mb : m.members) {
         const auto [lo, hi] = corvelle::shed::geometry::bounds(mb);
         const QString what = kindName(mb.kind) + QStringLiteral(" at %1,%2,%3").arg(lo.x()).arg(lo.y()).arg(lo.z());
@@ -146,6 +172,189 @@ void TestShedGeometry::invariants()
             QVERIFY2(gap <= d.studCenters + (door ? t : 0) + 0.01,
                      qPrintable(QStringLiteral("wall %1: a gap of %2 in at %3").arg(side).arg(gap).arg(centres[i])));
         }
+    }
+}
+
+// Every sheet joint on framing, every member held by another, plate splices staggered.
+void TestShedGeometry::framedAsABuilderWould()
+{
+    QFETCH(Design, design);
+    const Design &d = design;
+    const Model m = buildModel(d);
+    const double tol = 0.02;
+
+    // Roof sheets: across the depth, an end is a rake edge or centred on a frame.
+    QList<double> frameCentres;
+    for (const Member &mb : m.members) {
+        const auto [lo, hi] = bounds(mb);
+        if (isFrame(mb) && hi.z() - lo.z() < 12)
+            frameCentres.append((lo.z() + hi.z()) / 2);
+    }
+    const auto onFrame = [&](double z) {
+        return std::any_of(frameCentres.begin(), frameCentres.end(), [&](double c) { return std::abs(c - z) < tol; });
+    };
+    for (const Member &mb : m.members) {
+        if (mb.kind != MemberKind::RoofSheet)
+            continue;
+        const auto [lo, hi] = bounds(mb);
+        for (double z : {double(lo.z()), double(hi.z())}) {
+            const bool edge = std::abs(z + d.overhangZ) < tol || std::abs(z - d.depth - d.overhangZ) < tol;
+            QVERIFY2(edge || onFrame(z),
+                     qPrintable(QStringLiteral("roof sheet joint at z = %1 between frames").arg(z)));
+        }
+    }
+
+    // Deck: every end joint centred on a joist or rim.
+    QList<double> joists;
+    for (const Member &mb : m.members) {
+        const auto [lo, hi] = bounds(mb);
+        if ((mb.kind == MemberKind::Joist || mb.kind == MemberKind::RimJoist) && hi.x() - lo.x() < 2)
+            joists.append((lo.x() + hi.x()) / 2);
+    }
+    for (const Member &mb : m.members) {
+        if (mb.kind != MemberKind::DeckSheet)
+            continue;
+        const auto [lo, hi] = bounds(mb);
+        for (double x : {double(lo.x()), double(hi.x())}) {
+            const bool edge = x < tol || x > d.width - tol;
+            QVERIFY2(edge || std::any_of(joists.begin(), joists.end(), [&](double c) { return std::abs(c - x) < tol; }),
+                     qPrintable(QStringLiteral("deck joint at x = %1 off the joists").arg(x)));
+        }
+    }
+
+    // Wall board and wall sheathing: each vertical edge is the wall's end, an opening's
+    // side, or lies on an upright (or the header over an opening) behind it.
+    const double roL = (d.width - roughOpeningWidth(d)) / 2, roR = roL + roughOpeningWidth(d);
+    QList<const Member *> backers;
+    for (const Member &f : m.members) {
+        if (f.layer == Layer::Framing || f.kind == MemberKind::RimJoist || f.kind == MemberKind::Joist || isFrame(f))
+            backers.append(&f);
+    }
+    for (MemberKind kind : {MemberKind::LiningSheet, MemberKind::WallSheathing}) {
+        std::map<int, std::pair<double, double>> ends;
+        for (const Member &mb : m.members) {
+            double u0, u1;
+            const int w = mb.kind == kind ? wallOf(d, mb, u0, u1) : -1;
+            if (w < 0)
+                continue;
+            auto it = ends.try_emplace(w, u0, u1).first;
+            it->second = {std::min(it->second.first, u0), std::max(it->second.second, u1)};
+        }
+        for (const Member &sheet : m.members) {
+            double s0, s1;
+            const int w = sheet.kind == kind ? wallOf(d, sheet, s0, s1) : -1;
+            if (w < 0)
+                continue;
+            const auto [slo, shi] = bounds(sheet);
+            const bool door = (w == 0 && hasFront(d.door)) || (w == 1 && hasRear(d.door));
+            // A piece cut to the gable has sloped edges: only its upright ones are joints.
+            QList<double> edges = {s0, s1};
+            if (!sheet.profile.isEmpty() && w < 2) {
+                edges.clear();
+                for (qsizetype i = 0; i < sheet.profile.size(); ++i) {
+                    const QPointF a = sheet.profile[i], b = sheet.profile[(i + 1) % sheet.profile.size()];
+                    if (std::abs(a.x() - b.x()) < 1e-6)
+                        edges.append(sheet.position.x() + a.x());
+                }
+            }
+            for (double u : edges) {
+                if (std::abs(u - ends[w].first) < tol || std::abs(u - ends[w].second) < tol)
+                    continue;
+                if (door && (std::abs(u - roL) < tol || std::abs(u - roR) < tol))
+                    continue;
+                const bool backed = std::any_of(backers.begin(), backers.end(), [&](const Member *fp) {
+                    const Member &f = *fp;
+                    // Studs, plates, headers; the rims, a joist's end and the gable frame the
+                    // sheathing laps over.
+                    const auto [jlo, jhi] = bounds(f);
+                    if (f.kind == MemberKind::Joist && w < 2 && (w == 0 ? jlo.z() < 3 : jhi.z() > d.depth - 3))
+                        return u > jlo.x() && u < jhi.x()
+                               && std::min(jhi.y(), shi.y()) - std::max(jlo.y(), slo.y()) > 0.5;
+                    if (f.layer != Layer::Framing && f.kind != MemberKind::RimJoist && !isFrame(f))
+                        return false;
+                    double f0, f1;
+                    const double bearing = isFrame(f) ? 0 : 0.5; // a gable chord's splice carries both
+                    if (wallOf(d, f, f0, f1) != w || u < f0 + bearing - 0.01 || u > f1 - bearing + 0.01)
+                        return false;
+                    const auto [flo, fhi] = bounds(f);
+                    return std::min(fhi.y(), shi.y()) - std::max(flo.y(), slo.y()) > 0.5;
+                });
+                QVERIFY2(backed, qPrintable(QStringLiteral("%1 joint in wall %2 at %3, %4..%5 high, on nothing")
+                                                .arg(kindName(kind))
+                                                .arg(w)
+                                                .arg(u)
+                                                .arg(slo.y())
+                                                .arg(shi.y())));
+            }
+        }
+    }
+
+    // Top plates: the upper layer's splices stand 24 in or more from the lower's, and
+    // neither falls over a header's end.
+    std::map<int, QList<double>> lower, upper;
+    const double plateTop = floorTop(d) + d.innerHeight;
+    for (const Member &mb : m.members) {
+        double u0, u1;
+        const int w = mb.kind == MemberKind::TopPlate ? wallOf(d, mb, u0, u1) : -1;
+        const auto [lo, hi] = bounds(mb);
+        if (w < 0 || hi.y() < plateTop - 3.01 || lo.y() > plateTop)
+            continue; // a gable's mid-height plate
+        (lo.y() > plateTop - 1.51 ? upper : lower)[w] << u0 << u1;
+    }
+    for (auto &[w, cuts] : upper) {
+        const QList<double> below = lower[w];
+        const auto splices = [](QList<double> c) {
+            std::sort(c.begin(), c.end());
+            QList<double> out;
+            for (qsizetype i = 1; i + 1 < c.size(); i += 2)
+                out.append(c[i]);
+            return out;
+        };
+        const bool door = (w == 0 && hasFront(d.door)) || (w == 1 && hasRear(d.door));
+        for (double a : splices(cuts)) {
+            for (double b : splices(below))
+                QVERIFY2(std::abs(a - b) >= 24 - tol,
+                         qPrintable(QStringLiteral("wall %1: plate splices at %2 and %3").arg(w).arg(a).arg(b)));
+        }
+        for (double a : splices(cuts) + splices(below)) {
+            QVERIFY2(!door || (std::abs(a - (roL - 1.5)) > 1.5 && std::abs(a - (roR + 1.5)) > 1.5),
+                     qPrintable(QStringLiteral("wall %1: a plate splice at %2 over a header's end").arg(w).arg(a)));
+        }
+    }
+
+    // Nothing floats: every member's box touches another's, or the ground.
+    struct Box {
+        QVector3D lo, hi;
+        int kind;
+    };
+    std::vector<Box> boxes;
+    boxes.reserve(size_t(m.members.size()));
+    for (const Member &mb : m.members) {
+        const auto [lo, hi] = bounds(mb);
+        boxes.push_back({lo, hi, int(mb.kind)});
+    }
+    std::vector<size_t> order(boxes.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return boxes[a].lo.x() < boxes[b].lo.x(); });
+    std::vector<bool> held(boxes.size(), false);
+    const float g = 0.05f;
+    for (size_t i = 0; i < order.size(); ++i) {
+        const Box &a = boxes[order[i]];
+        if (a.lo.y() < g)
+            held[order[i]] = true;
+        for (size_t j = i + 1; j < order.size() && boxes[order[j]].lo.x() <= a.hi.x() + g; ++j) {
+            const Box &b = boxes[order[j]];
+            if (b.lo.y() <= a.hi.y() + g && a.lo.y() <= b.hi.y() + g && b.lo.z() <= a.hi.z() + g
+                && a.lo.z() <= b.hi.z() + g)
+                held[order[i]] = held[order[j]] = true;
+        }
+    }
+    for (size_t i = 0; i < boxes.size(); ++i) {
+        QVERIFY2(held[i], qPrintable(QStringLiteral("%1 at %2,%3,%4 touches nothing")
+                                         .arg(kindName(MemberKind(boxes[i].kind)))
+                                         .arg(boxes[i].lo.x())
+                                         .arg(boxes[i].lo.y())
+                                         .arg(boxes[i].lo.z())));
     }
 }
 

@@ -93,26 +93,33 @@ void TestShedTakeoff::workedExample()
 
     // Trusses: at 0, then edges 16k - 1.25 for k = 1..11, and 189.5: 13 bottom chords.
     // Webs: 11 inner trusses x 4 Fink webs = 44; the gable-end trusses have studs instead.
-    // Gussets: 7 joints (2 heels, peak, 2 bottom third points, 2 mid-chord) x 2 faces x 11.
+    // Gussets: 7 joints (2 heels, peak, 2 bottom third points, 2 mid-chord) x 2 faces x 11,
+    // and the two gable trusses' heels and peak on their inner face: 154 + 2 x 3 = 160.
     QCOMPARE(boxes(m, MemberKind::TrussChord), 13);
     QCOMPARE(m.count(MemberKind::TrussChord), 13 * 3);
     QCOMPARE(m.count(MemberKind::TrussWeb), 44);
-    QCOMPARE(m.count(MemberKind::Gusset), 154);
+    QCOMPARE(m.count(MemberKind::Gusset), 160);
 
     // Roof sheathing, per slope: 84 in run x sqrt(1.25) = 93.9 in up the slope, 216 in
-    // along the ridge with the rake overhangs. Row 1 (48 up): 96 + 96 + 24; row 2
-    // (45.9 up), staggered 48: 48 + 96 + 72. Both slopes: 4 whole sheets; cut pieces
-    // 2 x 96x45.9 (a sheet each), 2 x 72x45.9 (a sheet each, leaving 48x24), 2 x 48x45.9
-    // (together on one sheet), 2 x 24x48 (into the two 48x24 leftovers): 4 + 5 = 9.
+    // along the ridge (-12 to 204) with the rake overhangs; end joints on truss centres
+    // (16k). Row 1 (48 up): joints at 80 and 176: 92 + 96 + 28; row 2 (45.9 up), on other
+    // trusses, 64 and 160: 76 + 96 + 44. Both slopes: 2 whole sheets; 2 x 92x48,
+    // 2 x 96x45.9 and 2 x 76x45.9 a sheet each (6); 2 x 28x48 and 2 x 44x45.9 side by side
+    // on 2: 2 + 6 + 2 = 10 (one more than joints off the trusses took).
     QCOMPARE(m.count(MemberKind::RoofSheet), 12);
-    QCOMPARE(quantity(t, "1/2 in plywood 4x8 ft"), 9.0);
-    // 154 gussets of at most 12 x 12 in, 32 to a sheet: 5 sheets.
-    QCOMPARE(quantity(t, "1/2 in plywood 4x8 ft, gussets"), 5.0);
+    QCOMPARE(quantity(t, "1/2 in plywood 4x8 ft"), 10.0);
+    // 48 heel gussets (2 heels x 2 faces x 11, and the gable trusses' 2 x 2), each a
+    // trapezoid in a 24 x 23-5/8 in box, 8 to a sheet: 6 sheets; the other 112 of at most
+    // 12 x 12 in, 32 to a sheet: 4 sheets. 10.
+    QCOMPARE(quantity(t, "1/2 in plywood 4x8 ft, gussets"), 10.0);
 
-    // Lining: end walls 133 x 120 (5.5..138.5) in columns 48, 48, 37 and rows 96, 24:
-    // 6 cells, the front's two door cells split in two each: 8 + 6; sides 180 x 120:
-    // 4 columns x 2 rows, 8 each. 30 pieces.
-    QCOMPARE(m.count(MemberKind::LiningSheet), 30);
+    // Lining, rows 96 and 24 high, every upright joint centred on a stud: the back wall
+    // (5.5..138.5) breaks on the studs at 48 and 96: 3 columns, 6 pieces. The front breaks
+    // at 32 and 112, a stud bay clear of the opening (47..97), and over it on the cripple
+    // at 80: columns 5.5-32, 32-80, 80-112, 112-138.5; the door cuts the two middle ones'
+    // lower pieces in two (15 in beside the door, 33 and 17 over it): 6 + 4 = 10. Sides
+    // (6..186) on the studs at 48, 96, 144: 4 columns x 2 rows, 8 each. 6 + 10 + 16 = 32.
+    QCOMPARE(m.count(MemberKind::LiningSheet), 32);
     // Door 48 in wide: two leaves.
     QCOMPARE(m.count(MemberKind::DoorLeaf), 2);
     // A 6 in slab under an 8 ft ramp: no slope warning; 192 sq ft: no permit warning.
@@ -165,11 +172,11 @@ void TestShedTakeoff::gravelBarnOnRafters()
 
     // Rafter frames at 0, 16k - 1.25 (k = 1..7) and 117.5: 9 frames of 4 rafters (lower
     // and upper, both sides) = 36, plus 2 barge frames of 4 at the rake edges: 44.
-    // Knee gussets on the 7 inner frames: 2 knees x 2 faces x 7 = 28. Ties no more than
-    // 48 in apart: every 3rd frame (16 in spacing) among the inner ones: frames 3 and 6.
+    // Knee gussets on the 7 inner frames: 2 knees x 2 faces x 7 = 28. A tie at every inner
+    // pair (the gable pairs stand on their studs): 7.
     QCOMPARE(m.count(MemberKind::Rafter), 44);
     QCOMPARE(m.count(MemberKind::Gusset), 28);
-    QCOMPARE(m.count(MemberKind::CollarTie), 2);
+    QCOMPARE(m.count(MemberKind::CollarTie), 7);
     // Ridge board from -12 to 132 = 144 in: one piece.
     QCOMPARE(m.count(MemberKind::RidgeBoard), 1);
     QCOMPARE(m.count(MemberKind::TrussChord), 0);
