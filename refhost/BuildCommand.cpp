@@ -14,18 +14,19 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <optional>
-#include <cstring>
 
 namespace corvelle::refhost {
 
 namespace {
 
-const QCommandLineOption BuildOpt(QStringLiteral("build"),
-                                  QStringLiteral("Build the shed of the shed data or project (.shed) <file> (no window, no bus) and "
-                                                 "write shed.glb, shed.obj, shed.mtl, materials.csv and cutlist.csv."),
-                                  QStringLiteral("file"));
+const QCommandLineOption
+    BuildOpt(QStringLiteral("build"),
+             QStringLiteral("Build the shed of the shed data or project (.shed) <file> (no window, no bus) and "
+                            "write shed.glb, shed.obj, shed.mtl, materials.csv and cutlist.csv."),
+             QStringLiteral("file"));
 const QCommandLineOption OutOpt(QStringLiteral("out"), QStringLiteral("With --build: the folder to write into (made when missing)."),
                                 QStringLiteral("dir"));
 const QCommandLineOption PricesOpt(QStringLiteral("prices"),
@@ -114,8 +115,9 @@ int runBuildCommand(int argc, char *argv[])
         return fail(problem);
     std::fputs(qPrintable(shed::summary(outputs)), stdout);
     if (project && !project->windows.isEmpty())
-        std::printf("Windows are not framed yet: the %d window(s) of the project are not in the model, lists or plans.\n",
-                    int(project->windows.size()));
+        std::printf(
+            "Windows are not framed yet: the %d window(s) of the project are not in the model, lists or plans.\n",
+            int(project->windows.size()));
     return 0;
 }
 

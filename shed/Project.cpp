@@ -68,7 +68,10 @@ public:
 
     QString field(const Field &f) const
     {
-        return dataFile_ ? QStringLiteral("%1 line %2 (%3)").arg(shedfile::FileName).arg(lineOf(f.member)).arg(QLatin1String(f.name))
+        return dataFile_ ? QStringLiteral("%1 line %2 (%3)")
+                               .arg(shedfile::FileName)
+                               .arg(lineOf(f.member))
+                               .arg(QLatin1String(f.name))
                          : QStringLiteral("The project's \"design\" key \"%1\"").arg(QLatin1String(f.name));
     }
 
@@ -80,7 +83,10 @@ struct Refused {
     QString sentence;
 };
 
-[[noreturn]] void refuse(const QString &where, const QString &problem) { throw Refused{where + QStringLiteral(": ") + problem + QLatin1Char('.')}; }
+[[noreturn]] void refuse(const QString &where, const QString &problem)
+{
+    throw Refused{where + QStringLiteral(": ") + problem + QLatin1Char('.')};
+}
 
 // A value as a refusal quotes it: on one line and short, whatever the file held.
 QString quoted(const QString &text)
@@ -127,8 +133,11 @@ void checkRanges(const ShedDesign &d, const Source &src)
     const auto within = [&](const char *name, double low, double high, const char *unit) {
         const double v = number(name);
         if (v < low || v > high)
-            refuse(src.field(field(name)),
-                   QStringLiteral("%1 is outside the wizard's range, %2 to %3 %4").arg(quoted(d.*field(name).member)).arg(low).arg(high).arg(QLatin1String(unit)));
+            refuse(src.field(field(name)), QStringLiteral("%1 is outside the wizard's range, %2 to %3 %4")
+                                               .arg(quoted(d.*field(name).member))
+                                               .arg(low)
+                                               .arg(high)
+                                               .arg(QLatin1String(unit)));
         return v;
     };
     const auto oneOf = [&](const char *name, std::initializer_list<const char *> choices) {
@@ -139,7 +148,8 @@ void checkRanges(const ShedDesign &d, const Source &src)
                 return;
             names << quoted(QLatin1String(c));
         }
-        refuse(src.field(f), QStringLiteral("%1 is none of %2").arg(quoted(d.*f.member), names.join(QStringLiteral(", "))));
+        refuse(src.field(f),
+               QStringLiteral("%1 is none of %2").arg(quoted(d.*f.member), names.join(QStringLiteral(", "))));
     };
 
     // The size screen: 8 to 50 ft on the ground, 8 to 20 ft high; the studs screen's
@@ -164,9 +174,13 @@ void checkRanges(const ShedDesign &d, const Source &src)
     if (d.MainDoorLocation != u"None") {
         // The door screen: at least 3 x 6 ft, narrower than the shed, lower than its walls.
         if (within("MainDoorWidth", 3, 50, "ft") >= width)
-            refuse(src.field(field("MainDoorWidth")), QStringLiteral("a door %1 ft wide does not fit a shed %2 ft wide").arg(d.MainDoorWidth, d.ShedWidth));
+            refuse(
+                src.field(field("MainDoorWidth")),
+                QStringLiteral("a door %1 ft wide does not fit a shed %2 ft wide").arg(d.MainDoorWidth, d.ShedWidth));
         if (within("MainDoorHeight", 6, 20, "ft") >= inner)
-            refuse(src.field(field("MainDoorHeight")), QStringLiteral("a door %1 ft high does not fit walls %2 ft high").arg(d.MainDoorHeight, d.InnerHeight));
+            refuse(
+                src.field(field("MainDoorHeight")),
+                QStringLiteral("a door %1 ft high does not fit walls %2 ft high").arg(d.MainDoorHeight, d.InnerHeight));
     }
     oneOf("RampLocation", {"None", "Front", "Rear", "Both"});
     oneOf("RoofType", {"Gable", "Barn"});
@@ -194,7 +208,9 @@ QJsonObject objectAt(const QJsonObject &o, const QString &key, bool required)
     if (v.isUndefined() && !required)
         return {};
     if (!v.isObject())
-        refuse(QStringLiteral("The project"), QStringLiteral("the key \"%1\" is %2").arg(key, v.isUndefined() ? QStringLiteral("missing") : QStringLiteral("not an object")));
+        refuse(QStringLiteral("The project"),
+               QStringLiteral("the key \"%1\" is %2")
+                   .arg(key, v.isUndefined() ? QStringLiteral("missing") : QStringLiteral("not an object")));
     return v.toObject();
 }
 
@@ -204,7 +220,8 @@ Project readJson(const QByteArray &bytes)
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parsed);
     if (parsed.error != QJsonParseError::NoError) {
         const int line = int(bytes.left(parsed.offset).count('\n')) + 1;
-        refuse(QStringLiteral("The project file line %1").arg(line), QStringLiteral("it is not JSON (%1)").arg(parsed.errorString()));
+        refuse(QStringLiteral("The project file line %1").arg(line),
+               QStringLiteral("it is not JSON (%1)").arg(parsed.errorString()));
     }
     if (!doc.isObject())
         refuse(QStringLiteral("The project file"), QStringLiteral("it is not a JSON object"));
@@ -212,14 +229,17 @@ Project readJson(const QByteArray &bytes)
     const QJsonValue format = root.value(QStringLiteral("format"));
     if (format.toString() != ProjectFormat)
         refuse(QStringLiteral("The file's key \"format\""),
-               format.isUndefined() ? QStringLiteral("it is missing, so this is not a project file")
-                                    : QStringLiteral("it is not \"%1\", so this is not a project file").arg(ProjectFormat));
+               format.isUndefined()
+                   ? QStringLiteral("it is missing, so this is not a project file")
+                   : QStringLiteral("it is not \"%1\", so this is not a project file").arg(ProjectFormat));
     const QJsonValue version = root.value(QStringLiteral("version"));
     if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble()) || version.toDouble() < 1)
         refuse(QStringLiteral("The project's key \"version\""), QStringLiteral("it is not a version number"));
     if (version.toDouble() > ProjectVersion)
         refuse(QStringLiteral("The project's key \"version\""),
-               QStringLiteral("version %1 is newer than this program reads (%2)").arg(version.toDouble()).arg(ProjectVersion));
+               QStringLiteral("version %1 is newer than this program reads (%2)")
+                   .arg(version.toDouble())
+                   .arg(ProjectVersion));
 
     Project p;
     const Source src(false);
@@ -227,7 +247,8 @@ Project readJson(const QByteArray &bytes)
     for (const Field &f : Fields) {
         const QJsonValue v = design.value(QLatin1String(f.name));
         if (!v.isString())
-            refuse(src.field(f), v.isUndefined() ? QStringLiteral("it is missing") : QStringLiteral("it is not a text"));
+            refuse(src.field(f),
+                   v.isUndefined() ? QStringLiteral("it is missing") : QStringLiteral("it is not a text"));
         p.design.*f.member = v.toString();
     }
     // Each text must come back from the data file's line unchanged: nothing cut from a
@@ -235,7 +256,9 @@ Project readJson(const QByteArray &bytes)
     const ShedDesign back = carried(p.design);
     for (const Field &f : Fields) {
         if (back.*f.member != p.design.*f.member)
-            refuse(src.field(f), QStringLiteral("%1 does not fit line %2 of the shed data file").arg(quoted(p.design.*f.member)).arg(lineOf(f.member)));
+            refuse(src.field(f), QStringLiteral("%1 does not fit line %2 of the shed data file")
+                                     .arg(quoted(p.design.*f.member))
+                                     .arg(lineOf(f.member)));
     }
     checkRanges(p.design, src);
 
@@ -305,7 +328,8 @@ bool isProjectFile(const QByteArray &bytes)
 {
     // A project file is a JSON object; a shed data file starts with the shed's width.
     qsizetype first = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    while (first < bytes.size() && (bytes[first] == ' ' || bytes[first] == '\t' || bytes[first] == '\r' || bytes[first] == '\n'))
+    while (first < bytes.size()
+           && (bytes[first] == ' ' || bytes[first] == '\t' || bytes[first] == '\r' || bytes[first] == '\n'))
         ++first;
     return first < bytes.size() && bytes[first] == '{';
 }
@@ -330,7 +354,8 @@ ProjectRead readProject(const QByteArray &bytes)
     ProjectRead result;
     if (bytes.size() > MaxProjectBytes) {
         result.error = QStringLiteral("The file is %1 bytes, more than the %2 MB a project file may be; it is not one.")
-                           .arg(bytes.size()).arg(MaxProjectBytes / (1024 * 1024));
+                           .arg(bytes.size())
+                           .arg(MaxProjectBytes / (1024 * 1024));
         return result;
     }
     try {
@@ -358,13 +383,14 @@ QByteArray formProject(const Project &project)
     QJsonObject prices;
     for (auto it = project.prices.begin(); it != project.prices.end(); ++it)
         prices.insert(it.key(), it.value());
-    const QJsonObject root{{QStringLiteral("format"), ProjectFormat},
-                           {QStringLiteral("version"), ProjectVersion},
-                           {QStringLiteral("design"), design},
-                           {QStringLiteral("windows"), windows},
-                           {QStringLiteral("loads"), QJsonObject{{QStringLiteral("groundSnowPsf"), project.loads.groundSnowPsf},
-                                                                 {QStringLiteral("species"), project.loads.species}}},
-                           {QStringLiteral("prices"), prices}};
+    const QJsonObject root{
+        {QStringLiteral("format"), ProjectFormat},
+        {QStringLiteral("version"), ProjectVersion},
+        {QStringLiteral("design"), design},
+        {QStringLiteral("windows"), windows},
+        {QStringLiteral("loads"), QJsonObject{{QStringLiteral("groundSnowPsf"), project.loads.groundSnowPsf},
+                                              {QStringLiteral("species"), project.loads.species}}},
+        {QStringLiteral("prices"), prices}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -395,7 +421,8 @@ QString exportDataFile(const Project &project, const QString &path, QString *not
     if (note) {
         note->clear();
         if (!project.windows.isEmpty())
-            *note = QStringLiteral("A shed data file has no place for windows: the %1 window(s) of this design are not in it.")
+            *note = QStringLiteral(
+                        "A shed data file has no place for windows: the %1 window(s) of this design are not in it.")
                         .arg(project.windows.size());
     }
     return save(path, formDataFile(project));
@@ -406,7 +433,8 @@ void applyPriceEdits(PriceTable &table, const QMap<QString, double> &edits)
     for (auto it = edits.begin(); it != edits.end(); ++it) {
         const auto known = table.prices.find(it.key());
         if (known == table.prices.end())
-            table.warnings << QStringLiteral("The price edit for %1 names no item of the price table; it is left out.").arg(quoted(it.key()));
+            table.warnings << QStringLiteral("The price edit for %1 names no item of the price table; it is left out.")
+                                  .arg(quoted(it.key()));
         else
             known->price = it.value();
     }

@@ -29,7 +29,7 @@ struct Window {
     double center = 0; // from the wall's left end, as seen from outside that wall
     double width = 0;
     double height = 0;
-    double sill = 0;   // above the floor's top
+    double sill = 0; // above the floor's top
 
     bool operator==(const Window &) const = default;
 };

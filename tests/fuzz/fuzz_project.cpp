@@ -10,7 +10,8 @@ using namespace corvelle::shed;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const ProjectRead read = readProject(QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)));
+    const ProjectRead read =
+        readProject(QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)));
     if (!read.project) {
         if (read.error.isEmpty() || read.error.contains(QLatin1Char('\n')))
             std::abort();
@@ -18,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     const QByteArray dataFile = formDataFile(*read.project);
     const ProjectRead again = readProject(formProject(*read.project));
-    if (!again.project || formDataFile(*again.project) != dataFile || again.project->windows != read.project->windows ||
-        again.project->prices != read.project->prices || !(again.project->loads == read.project->loads))
+    if (!again.project || formDataFile(*again.project) != dataFile || again.project->windows != read.project->windows
+        || again.project->prices != read.project->prices || !(again.project->loads == read.project->loads))
         std::abort();
     if (!readDesign(dataFile).design)
         std::abort();

@@ -132,8 +132,8 @@ void TestProject::refusals_data()
                                       << "\"ShedDepth\"";
     QTest::newRow("line end in a value") << with("\"Cobalt\"", "\"Cob\\r\\nalt\"") << "\"OuterWallMaterial\"";
     QTest::newRow("unknown choice") << with("\"RoofType\": \"Gable\"", "\"RoofType\": \"Dome\"") << "\"RoofType\"";
-    QTest::newRow("door wider than shed") << with("\"MainDoorWidth\": \"4\"", "\"MainDoorWidth\": \"12\"")
-                                          << "\"MainDoorWidth\"";
+    QTest::newRow("door wider than shed")
+        << with("\"MainDoorWidth\": \"4\"", "\"MainDoorWidth\": \"12\"") << "\"MainDoorWidth\"";
     QTest::newRow("window wall") << with("\"wall\": \"left\"", "\"wall\": \"roof\"") << "window 1";
     QTest::newRow("window width") << with("\"width\": 30", "\"width\": -30") << "window 2";
     QTest::newRow("snow load") << with("\"groundSnowPsf\": 55", "\"groundSnowPsf\": 500") << "\"groundSnowPsf\"";

@@ -210,7 +210,8 @@ void TestShedBuild::buildsAProjectFile()
     project.windows = {{shed::WindowWall::Right, 48, 24, 36, 40}};
     project.prices = {{QStringLiteral("2x6"), 10}};
     const Run fromData = host({"--build", write(dir, "ShedData.txt", data), "--out", dir.filePath("data")});
-    const Run fromProject = host({"--build", write(dir, "my shed.shed", shed::formProject(project)), "--out", dir.filePath("project")});
+    const Run fromProject =
+        host({"--build", write(dir, "my shed.shed", shed::formProject(project)), "--out", dir.filePath("project")});
     QCOMPARE(fromData.code, 0);
     QVERIFY2(fromProject.code == 0, qPrintable(fromProject.err));
     QVERIFY2(fromProject.out.contains("Windows are not framed yet: the 1 window(s)"), qPrintable(fromProject.out));
@@ -225,7 +226,8 @@ void TestShedBuild::buildsAProjectFile()
 
     // A refused project names its key in one line and writes nothing.
     project.loads.species = QStringLiteral("oak");
-    const Run refused = host({"--build", write(dir, "bad.shed", shed::formProject(project)), "--out", dir.filePath("bad")});
+    const Run refused =
+        host({"--build", write(dir, "bad.shed", shed::formProject(project)), "--out", dir.filePath("bad")});
     QCOMPARE(refused.code, 1);
     QVERIFY2(refused.err.contains("\"species\"") && refused.err.count('\n') == 1, qPrintable(refused.err));
     QVERIFY(!QFileInfo::exists(dir.filePath("bad")));
