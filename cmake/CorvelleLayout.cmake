@@ -13,6 +13,26 @@ set(CORVELLE_INSTALL_PROGRAMDIR "lib/corvelle" CACHE STRING
     "Program folder of the installed programs, relative to the prefix")
 set(CORVELLE_INSTALL_DATADIR "${CORVELLE_INSTALL_PROGRAMDIR}/Program Data")
 
+# Under /usr (the Debian package, or a system install) no user may write into the
+# program folder, so the installation carries the marker that makes each user's own
+# $XDG_DATA_HOME/corvelle the programs' folder (core/ProgramFolder.h). In build/bin and
+# under any other prefix the programs keep the folder they stand in.
+set(CORVELLE_PER_USER_FOLDER AUTO CACHE STRING
+    "Installed programs keep their files in each user's data folder: AUTO (under the /usr prefix), ON or OFF")
+install(CODE "
+    set(per_user \"${CORVELLE_PER_USER_FOLDER}\")
+    if(per_user STREQUAL \"AUTO\")
+        set(per_user OFF)
+        if(CMAKE_INSTALL_PREFIX STREQUAL \"/usr\")
+            set(per_user ON)
+        endif()
+    endif()
+    if(per_user)
+        file(WRITE \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CORVELLE_INSTALL_PROGRAMDIR}/per-user-folder\"
+             \"Each user's program folder is \\$XDG_DATA_HOME/corvelle (~/.local/share/corvelle).\\n\")
+    endif()
+")
+
 # corvelle_install_program(target): installs the program into the program folder
 # and a relative link to it into bin/.
 function(corvelle_install_program target)

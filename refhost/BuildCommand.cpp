@@ -1,5 +1,6 @@
 #include "BuildCommand.h"
 
+#include "core/ProgramFolder.h"
 #include "shed/Build.h"
 #include "shed/Plans.h"
 #include "shed/Project.h"
@@ -25,14 +26,15 @@ namespace {
 const QCommandLineOption
     BuildOpt(QStringLiteral("build"),
              QStringLiteral("Build the shed of the shed data or project (.shed) <file> (no window, no bus) and "
-                            "write shed.glb, shed.obj, shed.mtl, materials.csv and cutlist.csv."),
+                            "write shed.glb, shed.obj, shed.mtl, shed.ifc, materials.csv, cutlist.csv and plans.pdf."),
              QStringLiteral("file"));
 const QCommandLineOption OutOpt(QStringLiteral("out"), QStringLiteral("With --build: the folder to write into (made when missing)."),
                                 QStringLiteral("dir"));
-const QCommandLineOption PricesOpt(QStringLiteral("prices"),
-                                   QStringLiteral("With --build: the price table (default: Program Data/prices.csv beside "
-                                                  "this program)."),
-                                   QStringLiteral("file"));
+const QCommandLineOption
+    PricesOpt(QStringLiteral("prices"),
+              QStringLiteral("With --build: the price table (default: Program Data/prices.csv in the "
+                             "program folder)."),
+              QStringLiteral("file"));
 
 int fail(const QString &text)
 {
@@ -86,9 +88,9 @@ int runBuildCommand(int argc, char *argv[])
         bytes = shed::formDataFile(*project);
     }
 
-    const QString prices = parser.isSet(PricesOpt)
-                               ? parser.value(PricesOpt)
-                               : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Program Data/prices.csv"));
+    const QString prices = parser.isSet(PricesOpt) ? parser.value(PricesOpt)
+                                                   : QDir(programFolder(QCoreApplication::applicationDirPath()))
+                                                         .filePath(QStringLiteral("Program Data/prices.csv"));
     // The exports are formed first: the glTF scene is the most memory --build holds, and
     // once it is serialised its many small blocks go back to the system (glibc keeps freed
     // heap otherwise) before the plans load their fonts on top.

@@ -1,6 +1,7 @@
 // corvelle-host: the reference host drawing application the wizard hands its designs to.
 #include "BuildCommand.h"
 #include "bus/BusContract.h"
+#include "core/ProgramFolder.h"
 #include "refhost/bus/HostAdaptor.h"
 #include "refhost/model/Application.h"
 #include "refhost/views/HostWindow.h"
@@ -44,9 +45,11 @@ int main(int argc, char *argv[])
     const QCommandLineOption refuseOpt(QStringLiteral("refuse"),
                                        QStringLiteral("Answer <member> with an error reply (repeatable)."),
                                        QStringLiteral("member"));
-    const QCommandLineOption folderOpt(QStringLiteral("program-folder"),
-                                       QStringLiteral("Folder that \"*\\\" stands for (default: this program's folder)."),
-                                       QStringLiteral("dir"));
+    const QCommandLineOption folderOpt(
+        QStringLiteral("program-folder"),
+        QStringLiteral("Folder that \"*\\\" stands for (default: this program's folder, or "
+                       "the user's own in a system installation)."),
+        QStringLiteral("dir"));
     const QCommandLineOption snapshotOpt(QStringLiteral("snapshot"),
                                          QStringLiteral("Save a picture of the window to <file> after each macro, "
                                                         "and again once its 3D views have drawn."),
@@ -56,7 +59,7 @@ int main(int argc, char *argv[])
     parser.process(app);
 
     const QString folder = parser.isSet(folderOpt) ? QDir(parser.value(folderOpt)).absolutePath()
-                                                   : QCoreApplication::applicationDirPath();
+                                                   : corvelle::programFolder(QCoreApplication::applicationDirPath());
     if (!QDir(folder).exists())
         return fail(QStringLiteral("the program folder %1 does not exist").arg(folder));
 

@@ -2,7 +2,7 @@
 # Builds and runs the benchmarks; every figure is a ratio against a baseline measured in the same run.
 #   RUNS=N         runs of each timed benchmark (default: 31 for start-up, 30 for the others)
 #   BASELINE=DIR   a build/bin of an earlier commit: its wizard is timed and its first 3D pass
-#                  counted in the same run, for before/after ratios
+#                  counted in the same run, for before/after ratios, and its host's --build peak memory
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh -DCORVELLE_BUILD_BENCHMARKS=ON
@@ -41,7 +41,7 @@ echo "== 3D launch against corvelle-host (private bus)"
 QT_QPA_PLATFORM=offscreen dbus-run-session -- "$bin/bench_host_launch" "${RUNS:-30}"
 
 echo "== Shed model: the largest design against the 8 x 10 ft shed"
-"$bin/bench_shed" "${RUNS:-21}"
+CORVELLE_BASELINE_HOST=${BASELINE:+"$BASELINE/corvelle-host"} "$bin/bench_shed" "${RUNS:-21}"
 
 echo "== Host start-up to the first painted pixel against a bare QMainWindow (private bus)"
 DISPLAY=":$(head -n1 "$tmp/display")" dbus-run-session -- \

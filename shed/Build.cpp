@@ -37,8 +37,8 @@ BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exp
 
 QStringList outputNames()
 {
-    return {QStringLiteral("shed.glb"), QStringLiteral("shed.obj"), QStringLiteral("shed.mtl"), QStringLiteral("materials.csv"),
-            QStringLiteral("cutlist.csv")};
+    return {QStringLiteral("shed.glb"), QStringLiteral("shed.obj"),      QStringLiteral("shed.mtl"),
+            QStringLiteral("shed.ifc"), QStringLiteral("materials.csv"), QStringLiteral("cutlist.csv")};
 }
 
 QByteArray formOutput(const BuildOutputs &o, const QString &name)
@@ -49,6 +49,8 @@ QByteArray formOutput(const BuildOutputs &o, const QString &name)
         return exportObj(o.model, QStringLiteral("shed.mtl"));
     if (name == u"shed.mtl")
         return exportMtl(o.model);
+    if (name == u"shed.ifc")
+        return exportIfc(o.model);
     if (name == u"materials.csv")
         return materialsCsv(o.takeoff);
     if (name == u"cutlist.csv")
@@ -61,7 +63,7 @@ QString writeOutputs(const BuildOutputs &outputs, const QString &dir)
     if (!QDir().mkpath(dir))
         return QStringLiteral("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(dir));
     std::vector<std::unique_ptr<QSaveFile>> files;
-    // The five files, each taken from `files` when it is there or formed now; then any
+    // The six files, each taken from `files` when it is there or formed now; then any
     // further file a caller added (the plans).
     QStringList names = outputNames();
     for (const auto &f : outputs.files) {

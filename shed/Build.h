@@ -20,7 +20,7 @@ struct BuildOutputs {
     Model model;
     Takeoff takeoff;
     QStringList warnings;                       // the design's, then the price table's
-    QList<std::pair<QString, QByteArray>> files; // shed.glb, shed.obj, shed.mtl, materials.csv, cutlist.csv
+    QList<std::pair<QString, QByteArray>> files; // shed.glb, shed.obj, shed.mtl, shed.ifc, materials.csv, cutlist.csv
 };
 
 struct BuildResult {
@@ -28,17 +28,17 @@ struct BuildResult {
     QString error; // the reader's one sentence when the file is refused
 };
 
-// Reads, frames, takes off and (with `exports`) forms the five files.
+// Reads, frames, takes off and (with `exports`) forms the six files.
 BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exports = true);
 
-// The five files' names, and one file's bytes formed from the outputs.
+// The six files' names, and one file's bytes formed from the outputs.
 QStringList outputNames();
 QByteArray formOutput(const BuildOutputs &outputs, const QString &name);
 
-// Writes the five files into `dir` (made when missing), each from `files` when it holds
-// it, else formed in turn so only one is held at a time; then any other file in `files`. All are written to temporary files first and
-// replace the old ones only when every one was written, so a failure leaves the folder
-// as it was. Returns the failure as a sentence, or an empty text.
+// Writes the six files into `dir` (made when missing), each from `files` when it holds
+// it, else formed in turn so only one is held at a time; then any other file in `files`. All are written to temporary
+// files first and replace the old ones only when every one was written, so a failure leaves the folder as it was.
+// Returns the failure as a sentence, or an empty text.
 QString writeOutputs(const BuildOutputs &outputs, const QString &dir);
 
 // A few lines for a terminal: size, members by layer, total cost, warnings.

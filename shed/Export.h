@@ -14,6 +14,10 @@ QByteArray exportGlb(const Model &model);
 // Wavefront OBJ (metres, one object per member, a material per layer) and its MTL.
 QByteArray exportObj(const Model &model, const QString &mtlFileName = QStringLiteral("shed.mtl"));
 QByteArray exportMtl(const Model &model);
+// IFC4 (STEP): project, site, building, one storey; each member the IFC element it is,
+// an extruded solid in metres with Pset_Corvelle (Kind, Layer, Stock, LengthIn); a group
+// and a presentation layer for each layer.
+QByteArray exportIfc(const Model &model);
 // UTF-8 CSV with a header row.
 QByteArray materialsCsv(const Takeoff &takeoff);
 QByteArray cutListCsv(const Takeoff &takeoff);

@@ -4,6 +4,7 @@
 #include "app/Services.h"
 #include "app/Wizard.h"
 #include "app/WizardScreen.h"
+#include "core/ProgramFolder.h"
 #include "core/ShedDesign.h"
 #include "host/Host.h"
 #include "screens/ScreenFactory.h"
@@ -25,8 +26,9 @@ int main(int argc, char *argv[])
     QtExitService exit;
     FontProbe fonts;
     Wizard wizard(exit, messages);
-    ScreenContext context{design, wizard, messages, fonts, QCoreApplication::applicationDirPath(),
-                          [] { return std::make_unique<DBusHost>(); }};
+    ScreenContext context{design, wizard, messages, fonts, programFolder(QCoreApplication::applicationDirPath()), [] {
+                              return std::make_unique<DBusHost>();
+                          }};
     wizard.setFactory([&context](ScreenId id) { return MakeScreen(id, context); });
     wizard.start();
     if (wizard.hasEnded())

@@ -71,9 +71,9 @@ double median(int runs, const std::function<void()> &work)
 }
 
 // Peak resident memory (kB) of one corvelle-host --build run.
-long peakKb(const QString &file, const QString &out)
+long peakKb(const QByteArray &exe, const QString &file, const QString &out)
 {
-    const QByteArray exe = CORVELLE_HOST, f = file.toLocal8Bit(), o = out.toLocal8Bit();
+    const QByteArray f = file.toLocal8Bit(), o = out.toLocal8Bit();
     char *argv[] = {const_cast<char *>(exe.constData()), const_cast<char *>("--build"), const_cast<char *>(f.constData()),
                     const_cast<char *>("--out"), const_cast<char *>(o.constData()), nullptr};
     posix_spawn_file_actions_t actions;
@@ -92,8 +92,8 @@ long peakKb(const QString &file, const QString &out)
 
 struct Figures {
     qsizetype members = 0;
-    double model = 0, exports = 0;
-    long peak = 0;
+    double model = 0, exports = 0, ifc = 0, glb = 0;
+    long peak = 0, basePeak = 0;
 };
 
 Figures measure(bool largest, int runs, const QTemporaryDir &dir)
@@ -115,19 +115,35 @@ Figures measure(bool largest, int runs, const QTemporaryDir &dir)
         bytesOut = shed::exportGlb(model).size() + shed::exportObj(model).size() + shed::exportMtl(model).size() +
                    shed::materialsCsv(takeoff).size() + shed::cutListCsv(takeoff).size();
     });
+    qsizetype ifcBytes = 0;
+    f.ifc = median(runs, [&] { ifcBytes = shed::exportIfc(model).size(); });
+    f.glb = median(runs, [&] { (void)shed::exportGlb(model); });
     const QString file = dir.filePath(largest ? "largest.txt" : "small.txt");
     QFile out(file);
     out.open(QIODevice::WriteOnly);
     out.write(bytes);
     out.close();
-    std::vector<long> peaks;
-    for (int i = 0; i < std::max(3, runs / 5); ++i)
-        peaks.push_back(peakKb(file, dir.filePath(largest ? "out-largest" : "out-small")));
+    // With CORVELLE_BASELINE_HOST (an earlier build's corvelle-host), its --build peak is
+    // measured alternately in the same run.
+    const QByteArray baseline = qgetenv("CORVELLE_BASELINE_HOST");
+    std::vector<long> peaks, basePeaks;
+    for (int i = 0; i < std::max(3, runs / 5); ++i) {
+        peaks.push_back(peakKb(CORVELLE_HOST, file, dir.filePath(largest ? "out-largest" : "out-small")));
+        if (!baseline.isEmpty())
+            basePeaks.push_back(peakKb(baseline, file, dir.filePath(largest ? "base-largest" : "base-small")));
+    }
     std::sort(peaks.begin(), peaks.end());
     f.peak = peaks[peaks.size() / 2];
+    if (!basePeaks.empty()) {
+        std::sort(basePeaks.begin(), basePeaks.end());
+        f.basePeak = basePeaks[basePeaks.size() / 2];
+    }
     std::printf("  %-16s %6lld members  model+takeoff %7.2f ms  exports %7.2f ms (%lld bytes)  --build peak %ld kB\n",
                 largest ? "50 x 50 ft" : "8 x 10 ft", static_cast<long long>(f.members), f.model, f.exports,
                 static_cast<long long>(bytesOut), f.peak);
+    std::printf("  %-16s IFC export %7.2f ms (%lld bytes), glTF export %7.2f ms%s\n", "", f.ifc,
+                static_cast<long long>(ifcBytes), f.glb,
+                f.basePeak ? qPrintable(QStringLiteral(", baseline host's --build peak %1 kB").arg(f.basePeak)) : "");
     return f;
 }
 
@@ -144,7 +160,11 @@ int main(int argc, char *argv[])
                 "--build peak memory x%.2f (target under x1.5)\n",
                 double(large.members) / small.members, large.model / small.model, large.exports / small.exports,
                 double(large.peak) / small.peak);
-    std::printf("Largest against its targets: model+takeoff %.2f ms of 10 ms, exports %.2f ms of 100 ms\n", large.model,
-                large.exports);
+    std::printf("Largest against its targets: model+takeoff %.2f ms of 10 ms, exports %.2f ms of 100 ms, "
+                "IFC export %.2f ms of 200 ms (x%.2f the glTF export)\n",
+                large.model, large.exports, large.ifc, large.ifc / large.glb);
+    if (large.basePeak)
+        std::printf("Largest --build peak memory against the baseline host: x%.2f (target under x1.5)\n",
+                    double(large.peak) / large.basePeak);
     return 0;
 }

@@ -250,7 +250,9 @@ QString ShedView::exportModel(const QString &path) const
         const QString problem = saveFile(info.dir().filePath(mtl), shed::exportMtl(model_));
         return problem.isEmpty() ? saveFile(path, shed::exportObj(model_, mtl)) : problem;
     }
-    return tr("%1: the model is exported as .glb or .obj").arg(info.fileName());
+    if (suffix == QLatin1String("ifc"))
+        return saveFile(path, shed::exportIfc(model_));
+    return tr("%1: the model is exported as .glb, .obj or .ifc").arg(info.fileName());
 }
 
 QString ShedView::exportMaterials(const QString &path) const { return saveFile(path, shed::materialsCsv(takeoff_)); }

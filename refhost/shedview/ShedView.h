@@ -45,7 +45,7 @@ public:
     void setPrice(const QString &item, double price);
 
     // Exports by file suffix; an empty text on success, else what went wrong.
-    QString exportModel(const QString &path) const;      // .glb, .obj (+ .mtl beside it)
+    QString exportModel(const QString &path) const;      // .glb, .obj (+ .mtl beside it), .ifc
     QString exportMaterials(const QString &path) const;  // .csv
     QString exportCuts(const QString &path) const;       // .csv
     QString exportPlans(const QString &path) const;      // .pdf, .svg

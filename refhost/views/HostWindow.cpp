@@ -89,8 +89,8 @@ void HostWindow::addExportActions(QMenu *menu)
     QAction *model = menu->addAction(tr("Export &Model..."));
     connect(model, &QAction::triggered, this, [=, this] {
         if (ShedView *v = shed())
-            exporter(tr("Export Model"), tr("glTF binary (*.glb);;Wavefront OBJ (*.obj)"), QStringLiteral("shed.glb"),
-                     [v](const QString &p) { return v->exportModel(p); });
+            exporter(tr("Export Model"), tr("glTF binary (*.glb);;Wavefront OBJ (*.obj);;IFC4 (*.ifc)"),
+                     QStringLiteral("shed.glb"), [v](const QString &p) { return v->exportModel(p); });
     });
     QAction *materials = menu->addAction(tr("Export Material &List..."));
     connect(materials, &QAction::triggered, this, [=, this] {

@@ -102,6 +102,8 @@ private Q_SLOTS:
         QVERIFY(view.exportModel(dir.filePath(QStringLiteral("my shed.obj"))).isEmpty());
         QVERIFY(readAll(dir.filePath(QStringLiteral("my shed.obj"))).contains("mtllib my shed.mtl"));
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("my shed.mtl"))));
+        QVERIFY(view.exportModel(dir.filePath(QStringLiteral("shed.IFC"))).isEmpty());
+        QVERIFY(readAll(dir.filePath(QStringLiteral("shed.IFC"))).contains("FILE_SCHEMA(('IFC4'));"));
         QVERIFY(view.exportMaterials(dir.filePath(QStringLiteral("m.csv"))).isEmpty());
         QCOMPARE(readAll(dir.filePath(QStringLiteral("m.csv"))), shed::materialsCsv(view.takeoff())); // the edited prices
         QVERIFY(readAll(dir.filePath(QStringLiteral("m.csv"))).contains("21.50")); // 10 ft of 2x6 at the new price

@@ -1,9 +1,10 @@
-// corvelle-host --build end to end: the five files, the refusals that write nothing,
-// and the .glb through the Khronos glTF validator.
+// corvelle-host --build end to end: the six files, the refusals that write nothing,
+// the .glb through the Khronos glTF validator and the .ifc through two IFC readers.
 #include "ShedFiles.h"
 
 #include "shed/Build.h"
 #include "shed/Export.h"
+#include "shed/Geometry.h"
 #include "shed/Project.h"
 
 #include <QDir>
@@ -47,20 +48,53 @@ QString write(const QTemporaryDir &dir, const QString &name, const QByteArray &b
     return f.fileName();
 }
 
-const QStringList Outputs = {"shed.glb", "shed.obj", "shed.mtl", "materials.csv", "cutlist.csv"};
+const QStringList Outputs = {"shed.glb", "shed.obj", "shed.mtl", "shed.ifc", "materials.csv", "cutlist.csv"};
+
+// Every roof and floor kind and both framings, doors and ramps at both ends.
+QList<ShedDesign> variants()
+{
+    QList<ShedDesign> all;
+    for (const char *roof : {"Gable", "Barn"}) {
+        for (const char *trusses : {"0", "1"}) {
+            for (const char *floor : {"0", "1", "2", "3"}) {
+                ShedDesign d = testing::workedExample();
+                d.RoofType = roof;
+                d.Trusses = trusses;
+                d.FloorType = floor;
+                d.BlockRows = floor[0] == '3' ? "2" : "0";
+                d.MainDoorLocation = "Both";
+                d.RampLocation = floor[0] == '0' ? "None" : "Both";
+                all.append(d);
+            }
+        }
+    }
+    return all;
+}
+
+QString runTool(const QString &program, const QStringList &args, bool &ok, const QProcessEnvironment &env = {})
+{
+    QProcess p;
+    if (!env.isEmpty())
+        p.setProcessEnvironment(env);
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, args);
+    ok = p.waitForFinished(300000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    return QString::fromUtf8(p.readAll());
+}
 
 } // namespace
 
 class TestShedBuild : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void buildsTheFiveFiles();
+    void buildsTheSixFiles();
     void refusedFileWritesNothing();
     void glbPassesTheValidator();
+    void ifcPassesTheReaders();
     void buildsAProjectFile();
 };
 
-void TestShedBuild::buildsTheFiveFiles()
+void TestShedBuild::buildsTheSixFiles()
 {
     QTemporaryDir dir;
     const QString file = write(dir, "ShedData.txt", testing::fileOf(testing::workedExample()));
@@ -156,26 +190,14 @@ void TestShedBuild::glbPassesTheValidator()
     if (!QFileInfo::exists(QStringLiteral(GLTF_VALIDATOR_DIR)))
         QFAIL("the glTF validator is not installed: scripts/test.sh installs it under build/npm");
     QTemporaryDir dir;
-    // Every roof and floor kind and both framings, doors and ramps at both ends.
     QStringList files;
     int n = 0;
-    for (const char *roof : {"Gable", "Barn"}) {
-        for (const char *trusses : {"0", "1"}) {
-            for (const char *floor : {"0", "1", "2", "3"}) {
-                ShedDesign d = testing::workedExample();
-                d.RoofType = roof;
-                d.Trusses = trusses;
-                d.FloorType = floor;
-                d.BlockRows = floor[0] == '3' ? "2" : "0";
-                d.MainDoorLocation = "Both";
-                d.RampLocation = floor[0] == '0' ? "None" : "Both";
-                const shed::BuildResult r = shed::build(testing::fileOf(d), shed::defaultPrices());
-                QVERIFY2(r.outputs, qPrintable(r.error));
-                const QByteArray glb = r.outputs->files.first().second;
-                QCOMPARE(glb.left(4), QByteArray("glTF"));
-                files << write(dir, QStringLiteral("shed%1.glb").arg(n++), glb);
-            }
-        }
+    for (const ShedDesign &d : variants()) {
+        const shed::BuildResult r = shed::build(testing::fileOf(d), shed::defaultPrices());
+        QVERIFY2(r.outputs, qPrintable(r.error));
+        const QByteArray glb = r.outputs->files.first().second;
+        QCOMPARE(glb.left(4), QByteArray("glTF"));
+        files << write(dir, QStringLiteral("shed%1.glb").arg(n++), glb);
     }
     // One node per member named by its kind, with its extras.
     const shed::BuildResult r = shed::build(testing::fileOf(testing::workedExample()), shed::defaultPrices());
@@ -231,6 +253,51 @@ void TestShedBuild::buildsAProjectFile()
     QCOMPARE(refused.code, 1);
     QVERIFY2(refused.err.contains("\"species\"") && refused.err.count('\n') == 1, qPrintable(refused.err));
     QVERIFY(!QFileInfo::exists(dir.filePath("bad")));
+}
+
+void TestShedBuild::ifcPassesTheReaders()
+{
+    if (!QFileInfo::exists(QStringLiteral(WEB_IFC_DIR)))
+        QFAIL("web-ifc is not installed: scripts/test.sh installs it under build/npm");
+    if (QStringLiteral(IFC_CHECK).isEmpty())
+        QFAIL("ifc_check was not built: it needs libifcplusplus-dev (scripts/deps.sh)");
+    QTemporaryDir dir;
+    QJsonArray manifest;
+    QStringList counted;
+    int n = 0;
+    for (const ShedDesign &d : variants()) {
+        const shed::BuildResult r = shed::build(testing::fileOf(d), shed::defaultPrices(), false);
+        QVERIFY2(r.outputs, qPrintable(r.error));
+        const shed::Model &model = r.outputs->model;
+        QVector3D lo(1e9f, 1e9f, 1e9f), hi(-1e9f, -1e9f, -1e9f);
+        for (const shed::Member &m : model.members) {
+            const auto [a, b] = shed::geometry::bounds(m);
+            for (int k = 0; k < 3; ++k) {
+                lo[k] = std::min(lo[k], a[k]);
+                hi[k] = std::max(hi[k], b[k]);
+            }
+        }
+        const QString file = write(dir, QStringLiteral("shed%1.ifc").arg(n++), shed::exportIfc(model));
+        QJsonArray bounds;
+        for (const QVector3D &v : {lo, hi}) {
+            for (int k = 0; k < 3; ++k)
+                bounds.append(v[k] * 0.0254);
+        }
+        manifest.append(QJsonObject{{"file", file}, {"members", model.members.size()}, {"bounds", bounds}});
+        counted << QStringLiteral("%1=%2").arg(file).arg(model.members.size());
+    }
+    const QString manifestFile = write(dir, QStringLiteral("manifest.json"), QJsonDocument(manifest).toJson());
+    bool ok = false;
+    QString report = runTool("node", {WEB_IFC_SCRIPT, WEB_IFC_DIR, manifestFile}, ok);
+    QVERIFY2(ok && report.contains(QStringLiteral("%1 passed, 0 failed").arg(n)), qPrintable(report));
+    // IFC++ sets an en_US locale before it reads, and stops where there is none: the
+    // C.UTF-8 locale under that name stands in.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QVERIFY(QDir(dir.path()).mkdir("locale"));
+    QVERIFY(QFile::link(QStringLiteral("/usr/lib/locale/C.utf8"), dir.filePath("locale/en_US.utf8")));
+    env.insert("LOCPATH", dir.filePath("locale"));
+    report = runTool(IFC_CHECK, counted, ok, env);
+    QVERIFY2(ok && report.contains(QStringLiteral("%1 passed, 0 failed").arg(n)), qPrintable(report));
 }
 
 QTEST_GUILESS_MAIN(TestShedBuild)
