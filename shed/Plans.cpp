@@ -782,7 +782,7 @@ private:
         y += 16;
         p_.setPen(QPen(Qt::black, 0.6));
         p_.drawLine(QPointF(r.left(), y - 1), QPointF(r.right(), y - 1));
-        const auto len = [](double v) { return v > 0 ? lengthText(v) : QString(); };
+        const auto len = [this](double v) { return v > 0 ? u_.length(v) : QString(); };
         const qsizetype from = qsizetype(part) * StructureRowsPerPage;
         for (qsizetype i = from; i < std::min<qsizetype>(st_.rows.size(), from + StructureRowsPerPage); ++i) {
             const CheckRow &row = st_.rows[i];
@@ -938,7 +938,7 @@ QPageSize::PageSizeId PlanSet::paper(const QLocale &locale) const
     const QSizeF a4 = landscapePoints(QPageSize::A4);
     QPicture picture;
     QPainter painter(&picture);
-    const QList<PageRef> pages = pagesOf(materials_);
+    const QList<PageRef> pages = pagesOf(materials_, structure_);
     for (qsizetype i = 0; i < pages.size(); ++i) {
         PagePainter page(painter, a4, design_, model_, materials_, structure_, units_);
         page.paint(pages[i], int(i + 1), int(pages.size()));

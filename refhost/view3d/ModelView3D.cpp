@@ -367,7 +367,7 @@ void ModelView3D::describe(int index)
     else
         text += tr(", %1").arg(u.size(m.size.x(), m.size.y(), m.size.z()));
     if (pickNote_) {
-        const QString note = pickNote_(*hit);
+        const QString note = pickNote_(index);
         if (!note.isEmpty())
             text += QStringLiteral(". ") + note;
     }
