@@ -4,7 +4,7 @@
 # kept corpus and crash inputs under tests/fuzz/. Prints runs, executions a second (also as a
 # share of an empty target's rate, measured in the same run) and findings per target; exits 1
 # when any target found a fault (saved under build-fuzz/findings/).
-#   scripts/fuzz.sh [--runs N] [target...]      targets: numbers writer readers shed (default: all)
+#   scripts/fuzz.sh [--runs N] [target...]      targets: numbers writer readers shed project (default: all)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=10000000

@@ -5,6 +5,7 @@
 #include "shed/Build.h"
 #include "shed/Export.h"
 #include "shed/Geometry.h"
+#include "shed/Project.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -92,6 +93,7 @@ private Q_SLOTS:
     void metricUnits();
     void glbPassesTheValidator();
     void ifcPassesTheReaders();
+    void buildsAProjectFile();
 };
 
 void TestShedBuild::buildsTheSixFiles()
@@ -283,6 +285,38 @@ void TestShedBuild::glbPassesTheValidator()
     const QString report = QString::fromUtf8(node.readAll());
     QVERIFY2(node.exitStatus() == QProcess::NormalExit && node.exitCode() == 0, qPrintable(report));
     QVERIFY2(report.contains(QStringLiteral("%1 passed, 0 failed").arg(files.size())), qPrintable(report));
+}
+
+void TestShedBuild::buildsAProjectFile()
+{
+    // The same shed as its data file, with a window and a dearer 2x6.
+    QTemporaryDir dir;
+    const QByteArray data = testing::fileOf(testing::workedExample());
+    shed::Project project = *shed::readProject(data).project;
+    project.windows = {{shed::WindowWall::Right, 48, 24, 36, 40}};
+    project.prices = {{QStringLiteral("2x6"), 10}};
+    const Run fromData = host({"--build", write(dir, "ShedData.txt", data), "--out", dir.filePath("data")});
+    const Run fromProject =
+        host({"--build", write(dir, "my shed.shed", shed::formProject(project)), "--out", dir.filePath("project")});
+    QCOMPARE(fromData.code, 0);
+    QVERIFY2(fromProject.code == 0, qPrintable(fromProject.err));
+    QVERIFY2(fromProject.out.contains("Windows are not framed yet: the 1 window(s)"), qPrintable(fromProject.out));
+    QVERIFY(!fromData.out.contains("Windows"));
+    QFile a(dir.filePath("data/shed.obj")), b(dir.filePath("project/shed.obj"));
+    QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    QCOMPARE(b.readAll(), a.readAll());
+    const auto total = [](const QString &out) {
+        return QStringView(out).mid(out.indexOf("Total cost: ") + 12).split('\n').first().toDouble();
+    };
+    QVERIFY2(total(fromProject.out) > total(fromData.out) + 100, qPrintable(fromProject.out));
+
+    // A refused project names its key in one line and writes nothing.
+    project.loads.species = QStringLiteral("oak");
+    const Run refused =
+        host({"--build", write(dir, "bad.shed", shed::formProject(project)), "--out", dir.filePath("bad")});
+    QCOMPARE(refused.code, 1);
+    QVERIFY2(refused.err.contains("\"species\"") && refused.err.count('\n') == 1, qPrintable(refused.err));
+    QVERIFY(!QFileInfo::exists(dir.filePath("bad")));
 }
 
 void TestShedBuild::ifcPassesTheReaders()

@@ -1,0 +1,443 @@
+#include "shed/Project.h"
+
+#include "core/AtomicSave.h"
+#include "core/Failure.h"
+#include "core/ShedDataFormat.h"
+#include "shed/Reader.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+
+#include <cmath>
+#include <cstdlib>
+#include <initializer_list>
+
+namespace corvelle::shed {
+
+namespace {
+
+using D = ShedDesign;
+
+struct Field {
+    const char *name;
+    QString D::*member;
+};
+
+// The record's fields the data file carries, in file order. JoistHeight, StudWidth and
+// PlywoodSheetSize are left out: the writer sets them from the others.
+constexpr Field Fields[] = {
+    {"ShedWidth", &D::ShedWidth},
+    {"ShedDepth", &D::ShedDepth},
+    {"ShedHeight", &D::ShedHeight},
+    {"FloorType", &D::FloorType},
+    {"JoistType", &D::JoistType},
+    {"FloorHeight", &D::FloorHeight},
+    {"BlockRows", &D::BlockRows},
+    {"StudCenters", &D::StudCenters},
+    {"InnerHeight", &D::InnerHeight},
+    {"StudMaterialLine", &D::StudMaterialLine},
+    {"InWallType", &D::InWallType},
+    {"SheetrockThickness", &D::SheetrockThickness},
+    {"SidingWidth", &D::SidingWidth},
+    {"SidingHeight", &D::SidingHeight},
+    {"SidingName", &D::SidingName},
+    {"OuterWallMaterial", &D::OuterWallMaterial},
+    {"MainDoorLocation", &D::MainDoorLocation},
+    {"MainDoorWidth", &D::MainDoorWidth},
+    {"MainDoorHeight", &D::MainDoorHeight},
+    {"RampLocation", &D::RampLocation},
+    {"RoofType", &D::RoofType},
+    {"Trusses", &D::Trusses},
+    {"ShadingMode", &D::ShadingMode},
+};
+
+int lineOf(QString D::*member)
+{
+    for (const shedfile::LineRule &r : shedfile::rules())
+        if (r.field == member)
+            return r.line;
+    return 0;
+}
+
+// Where a refused value came from: a key of the project file or a line of the data file.
+class Source {
+public:
+    explicit Source(bool dataFile) : dataFile_(dataFile) {}
+
+    QString field(const Field &f) const
+    {
+        return dataFile_ ? QStringLiteral("%1 line %2 (%3)")
+                               .arg(shedfile::FileName)
+                               .arg(lineOf(f.member))
+                               .arg(QLatin1String(f.name))
+                         : QStringLiteral("The project's \"design\" key \"%1\"").arg(QLatin1String(f.name));
+    }
+
+private:
+    bool dataFile_;
+};
+
+struct Refused {
+    QString sentence;
+};
+
+[[noreturn]] void refuse(const QString &where, const QString &problem)
+{
+    throw Refused{where + QStringLiteral(": ") + problem + QLatin1Char('.')};
+}
+
+// A value as a refusal quotes it: on one line and short, whatever the file held.
+QString quoted(const QString &text)
+{
+    constexpr qsizetype Longest = 40;
+    QString shown = text.left(Longest);
+    for (QChar &c : shown) {
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = QLatin1Char('?');
+    }
+    if (text.size() > Longest)
+        shown += QStringLiteral("...");
+    return QLatin1Char('"') + shown + QLatin1Char('"');
+}
+
+// The texts as the data file carries them: formed into its lines and read back.
+ShedDesign carried(const ShedDesign &design)
+{
+    ShedDesign d = design;
+    const shedfile::Check check = shedfile::check(shedfile::form(d));
+    ShedDesign out = design;
+    for (const Field &f : Fields)
+        out.*f.member = check.contents.value(lineOf(f.member));
+    return out;
+}
+
+// The wizard's own ranges, each held as its screens hold it.
+void checkRanges(const ShedDesign &d, const Source &src)
+{
+    const auto field = [](const char *name) -> const Field & {
+        for (const Field &f : Fields)
+            if (qstrcmp(f.name, name) == 0)
+                return f;
+        std::abort();
+    };
+    const auto number = [&](const char *name) {
+        const Field &f = field(name);
+        bool ok = false;
+        const double v = (d.*f.member).toDouble(&ok);
+        if (!ok || !std::isfinite(v))
+            refuse(src.field(f), QStringLiteral("%1 is not a number").arg(quoted(d.*f.member)));
+        return v;
+    };
+    const auto within = [&](const char *name, double low, double high, const char *unit) {
+        const double v = number(name);
+        if (v < low || v > high)
+            refuse(src.field(field(name)), QStringLiteral("%1 is outside the wizard's range, %2 to %3 %4")
+                                               .arg(quoted(d.*field(name).member))
+                                               .arg(low)
+                                               .arg(high)
+                                               .arg(QLatin1String(unit)));
+        return v;
+    };
+    const auto oneOf = [&](const char *name, std::initializer_list<const char *> choices) {
+        const Field &f = field(name);
+        QStringList names;
+        for (const char *c : choices) {
+            if (d.*f.member == QLatin1String(c))
+                return;
+            names << quoted(QLatin1String(c));
+        }
+        refuse(src.field(f),
+               QStringLiteral("%1 is none of %2").arg(quoted(d.*f.member), names.join(QStringLiteral(", "))));
+    };
+
+    // The size screen: 8 to 50 ft on the ground, 8 to 20 ft high; the studs screen's
+    // list of inner heights.
+    const double width = within("ShedWidth", 8, 50, "ft");
+    within("ShedDepth", 8, 50, "ft");
+    within("ShedHeight", 8, 20, "ft");
+    const double inner = within("InnerHeight", 8, 20, "ft");
+    oneOf("FloorType", {"0", "1", "2", "3"});
+    oneOf("BlockRows", {"0", "1", "2", "3"});
+    // The slab list: 4 to 12 in; 0 for every other floor.
+    within("FloorHeight", 0, 12, "in");
+    oneOf("JoistType", {"1", "2"});
+    oneOf("StudCenters", {"12", "16", "24"});
+    oneOf("InWallType", {"0", "1"});
+    oneOf("SheetrockThickness", {".25", ".5", ".75", ".625"});
+    oneOf("SidingName", {"Vinyl", "Vertical", "Plywood", "Tin"});
+    oneOf("OuterWallMaterial", {"Cobalt", "Steel", "Oak", "Aluminum"});
+    within("SidingWidth", 0.5, 8, "ft");
+    within("SidingHeight", 0.5, 8, "ft");
+    oneOf("MainDoorLocation", {"None", "Front", "Rear", "Both"});
+    if (d.MainDoorLocation != u"None") {
+        // The door screen: at least 3 x 6 ft, narrower than the shed, lower than its walls.
+        if (within("MainDoorWidth", 3, 50, "ft") >= width)
+            refuse(
+                src.field(field("MainDoorWidth")),
+                QStringLiteral("a door %1 ft wide does not fit a shed %2 ft wide").arg(d.MainDoorWidth, d.ShedWidth));
+        if (within("MainDoorHeight", 6, 20, "ft") >= inner)
+            refuse(
+                src.field(field("MainDoorHeight")),
+                QStringLiteral("a door %1 ft high does not fit walls %2 ft high").arg(d.MainDoorHeight, d.InnerHeight));
+    }
+    oneOf("RampLocation", {"None", "Front", "Rear", "Both"});
+    oneOf("RoofType", {"Gable", "Barn"});
+    oneOf("Trusses", {"0", "1"});
+    oneOf("ShadingMode", {"1", "2", "3", "4"});
+}
+
+// A JSON number that must be finite and within [low, high].
+double jsonNumber(const QJsonObject &o, const QString &key, const QString &where, double low, double high)
+{
+    const QJsonValue v = o.value(key);
+    if (v.isUndefined())
+        refuse(where, QStringLiteral("the key %1 is missing").arg(quoted(key)));
+    if (!v.isDouble())
+        refuse(where, QStringLiteral("%1 is not a number").arg(quoted(key)));
+    const double x = v.toDouble();
+    if (!std::isfinite(x) || x < low || x > high)
+        refuse(where, QStringLiteral("%1 is %2, outside %3 to %4").arg(quoted(key)).arg(x).arg(low).arg(high));
+    return x;
+}
+
+QJsonObject objectAt(const QJsonObject &o, const QString &key, bool required)
+{
+    const QJsonValue v = o.value(key);
+    if (v.isUndefined() && !required)
+        return {};
+    if (!v.isObject())
+        refuse(QStringLiteral("The project"),
+               QStringLiteral("the key \"%1\" is %2")
+                   .arg(key, v.isUndefined() ? QStringLiteral("missing") : QStringLiteral("not an object")));
+    return v.toObject();
+}
+
+Project readJson(const QByteArray &bytes)
+{
+    QJsonParseError parsed;
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parsed);
+    if (parsed.error != QJsonParseError::NoError) {
+        const int line = int(bytes.left(parsed.offset).count('\n')) + 1;
+        refuse(QStringLiteral("The project file line %1").arg(line),
+               QStringLiteral("it is not JSON (%1)").arg(parsed.errorString()));
+    }
+    if (!doc.isObject())
+        refuse(QStringLiteral("The project file"), QStringLiteral("it is not a JSON object"));
+    const QJsonObject root = doc.object();
+    const QJsonValue format = root.value(QStringLiteral("format"));
+    if (format.toString() != ProjectFormat)
+        refuse(QStringLiteral("The file's key \"format\""),
+               format.isUndefined()
+                   ? QStringLiteral("it is missing, so this is not a project file")
+                   : QStringLiteral("it is not \"%1\", so this is not a project file").arg(ProjectFormat));
+    const QJsonValue version = root.value(QStringLiteral("version"));
+    if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble()) || version.toDouble() < 1)
+        refuse(QStringLiteral("The project's key \"version\""), QStringLiteral("it is not a version number"));
+    if (version.toDouble() > ProjectVersion)
+        refuse(QStringLiteral("The project's key \"version\""),
+               QStringLiteral("version %1 is newer than this program reads (%2)")
+                   .arg(version.toDouble())
+                   .arg(ProjectVersion));
+
+    Project p;
+    const Source src(false);
+    const QJsonObject design = objectAt(root, QStringLiteral("design"), true);
+    for (const Field &f : Fields) {
+        const QJsonValue v = design.value(QLatin1String(f.name));
+        if (!v.isString())
+            refuse(src.field(f),
+                   v.isUndefined() ? QStringLiteral("it is missing") : QStringLiteral("it is not a text"));
+        p.design.*f.member = v.toString();
+    }
+    // Each text must come back from the data file's line unchanged: nothing cut from a
+    // 12-character field, no blanks lost, no character the file cannot hold.
+    const ShedDesign back = carried(p.design);
+    for (const Field &f : Fields) {
+        if (back.*f.member != p.design.*f.member)
+            refuse(src.field(f), QStringLiteral("%1 does not fit line %2 of the shed data file")
+                                     .arg(quoted(p.design.*f.member))
+                                     .arg(lineOf(f.member)));
+    }
+    checkRanges(p.design, src);
+
+    const QJsonValue windows = root.value(QStringLiteral("windows"));
+    if (!windows.isUndefined() && !windows.isArray())
+        refuse(QStringLiteral("The project's key \"windows\""), QStringLiteral("it is not a list"));
+    const QJsonArray list = windows.toArray();
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const QString where = QStringLiteral("The project's window %1").arg(i + 1);
+        if (!list[i].isObject())
+            refuse(where, QStringLiteral("it is not an object"));
+        const QJsonObject w = list[i].toObject();
+        Window window;
+        const QString wall = w.value(QStringLiteral("wall")).toString();
+        bool known = false;
+        for (WindowWall each : {WindowWall::Front, WindowWall::Rear, WindowWall::Left, WindowWall::Right}) {
+            if (wall == wallName(each)) {
+                window.wall = each;
+                known = true;
+            }
+        }
+        if (!known)
+            refuse(where, QStringLiteral("\"wall\" is none of \"front\", \"rear\", \"left\" and \"right\""));
+        // Within the largest shed the wizard draws; whether it fits its wall is the framing's to say.
+        constexpr double Largest = 50 * 12;
+        window.center = jsonNumber(w, QStringLiteral("center"), where, 0, Largest);
+        window.width = jsonNumber(w, QStringLiteral("width"), where, 1, Largest);
+        window.height = jsonNumber(w, QStringLiteral("height"), where, 1, Largest);
+        window.sill = jsonNumber(w, QStringLiteral("sill"), where, 0, Largest);
+        p.windows.append(window);
+    }
+
+    const QJsonObject loads = objectAt(root, QStringLiteral("loads"), false);
+    const QString loadsWhere = QStringLiteral("The project's key \"loads\"");
+    if (loads.contains(QStringLiteral("groundSnowPsf")))
+        // The ground snow loads the structure check accepts.
+        p.loads.groundSnowPsf = jsonNumber(loads, QStringLiteral("groundSnowPsf"), loadsWhere, 0, 150);
+    if (loads.contains(QStringLiteral("species"))) {
+        p.loads.species = loads.value(QStringLiteral("species")).toString();
+        if (p.loads.species != u"spf" && p.loads.species != u"dfl" && p.loads.species != u"sp")
+            refuse(loadsWhere, QStringLiteral("\"species\" is none of \"spf\", \"dfl\" and \"sp\""));
+    }
+
+    const QJsonObject prices = objectAt(root, QStringLiteral("prices"), false);
+    for (auto it = prices.begin(); it != prices.end(); ++it) {
+        const double price = jsonNumber(prices, it.key(), QStringLiteral("The project's key \"prices\""), 0, 1e6);
+        p.prices.insert(it.key(), price);
+    }
+    return p;
+}
+
+Project readDataFile(const QByteArray &bytes)
+{
+    const shedfile::Check check = shedfile::check(bytes);
+    if (!check.ok())
+        throw Refused{check.error.endsWith(QLatin1Char('.')) ? check.error : check.error + QLatin1Char('.')};
+    Project p;
+    for (const Field &f : Fields)
+        p.design.*f.member = check.contents.value(lineOf(f.member));
+    checkRanges(p.design, Source(true));
+    return p;
+}
+
+} // namespace
+
+bool isProjectFile(const QByteArray &bytes)
+{
+    // A project file is a JSON object; a shed data file starts with the shed's width.
+    qsizetype first = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    while (first < bytes.size()
+           && (bytes[first] == ' ' || bytes[first] == '\t' || bytes[first] == '\r' || bytes[first] == '\n'))
+        ++first;
+    return first < bytes.size() && bytes[first] == '{';
+}
+
+QString wallName(WindowWall wall)
+{
+    switch (wall) {
+    case WindowWall::Front:
+        return QStringLiteral("front");
+    case WindowWall::Rear:
+        return QStringLiteral("rear");
+    case WindowWall::Left:
+        return QStringLiteral("left");
+    case WindowWall::Right:
+        return QStringLiteral("right");
+    }
+    return {};
+}
+
+ProjectRead readProject(const QByteArray &bytes)
+{
+    ProjectRead result;
+    if (bytes.size() > MaxProjectBytes) {
+        result.error = QStringLiteral("The file is %1 bytes, more than the %2 MB a project file may be; it is not one.")
+                           .arg(bytes.size())
+                           .arg(MaxProjectBytes / (1024 * 1024));
+        return result;
+    }
+    try {
+        const qsizetype bom = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+        result.project = isProjectFile(bytes) ? readJson(bytes.mid(bom)) : readDataFile(bytes);
+    } catch (const Refused &r) {
+        result.error = r.sentence;
+    }
+    return result;
+}
+
+QByteArray formProject(const Project &project)
+{
+    const ShedDesign d = carried(project.design);
+    QJsonObject design;
+    for (const Field &f : Fields)
+        design.insert(QLatin1String(f.name), d.*f.member);
+    QJsonArray windows;
+    for (const Window &w : project.windows)
+        windows.append(QJsonObject{{QStringLiteral("wall"), wallName(w.wall)},
+                                   {QStringLiteral("center"), w.center},
+                                   {QStringLiteral("width"), w.width},
+                                   {QStringLiteral("height"), w.height},
+                                   {QStringLiteral("sill"), w.sill}});
+    QJsonObject prices;
+    for (auto it = project.prices.begin(); it != project.prices.end(); ++it)
+        prices.insert(it.key(), it.value());
+    const QJsonObject root{
+        {QStringLiteral("format"), ProjectFormat},
+        {QStringLiteral("version"), ProjectVersion},
+        {QStringLiteral("design"), design},
+        {QStringLiteral("windows"), windows},
+        {QStringLiteral("loads"), QJsonObject{{QStringLiteral("groundSnowPsf"), project.loads.groundSnowPsf},
+                                              {QStringLiteral("species"), project.loads.species}}},
+        {QStringLiteral("prices"), prices}};
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+QByteArray formDataFile(const Project &project)
+{
+    ShedDesign d = project.design;
+    return shedfile::form(d);
+}
+
+namespace {
+
+QString save(const QString &path, const QByteArray &bytes)
+{
+    try {
+        SaveFileAtomically(path, bytes);
+    } catch (const Failure &f) {
+        return QStringLiteral("%1 was not saved, and the earlier file is kept: %2.").arg(f.target(), f.reason());
+    }
+    return {};
+}
+
+} // namespace
+
+QString saveProject(const Project &project, const QString &path) { return save(path, formProject(project)); }
+
+QString exportDataFile(const Project &project, const QString &path, QString *note)
+{
+    if (note) {
+        note->clear();
+        if (!project.windows.isEmpty())
+            *note = QStringLiteral(
+                        "A shed data file has no place for windows: the %1 window(s) of this design are not in it.")
+                        .arg(project.windows.size());
+    }
+    return save(path, formDataFile(project));
+}
+
+void applyPriceEdits(PriceTable &table, const QMap<QString, double> &edits)
+{
+    for (auto it = edits.begin(); it != edits.end(); ++it) {
+        const auto known = table.prices.find(it.key());
+        if (known == table.prices.end())
+            table.warnings << QStringLiteral("The price edit for %1 names no item of the price table; it is left out.")
+                                  .arg(quoted(it.key()));
+        else
+            known->price = it.value();
+    }
+}
+
+} // namespace corvelle::shed
