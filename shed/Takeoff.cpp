@@ -1,6 +1,7 @@
 #include "shed/Takeoff.h"
 
 #include "shed/Framing.h"
+#include "shed/Hardware.h"
 #include "shed/Rules.h"
 
 #include <QFile>
@@ -375,6 +376,8 @@ Takeoff takeoff(const Model &model, const PriceTable &prices)
         add({QStringLiteral("roofing underlayment"), std::ceil(sqft / r::FeltRollSqFt - 1e-9), QStringLiteral("roll"), felt.price, 0,
              QStringLiteral("No. 15 felt, %1 sq ft a roll").arg(r::FeltRollSqFt)});
     }
+    for (const HardwareCount &h : countHardware(model))
+        add({h.item, h.quantity, h.unit, pricer.find(h.item).price, 0, h.note});
     t.total = std::round(t.total * 100) / 100;
 
     for (const auto &[key, n] : cuts) {
