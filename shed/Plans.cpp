@@ -320,7 +320,8 @@ PlanSet::PlanSet(Design design, Model model, MaterialTable materials)
 
 namespace {
 
-constexpr int MaterialRowsPerPage = 34;
+// As many 13 pt rows as the drawing area holds under the header with the total below.
+constexpr int MaterialRowsPerPage = 38;
 
 enum class Page { Foundation, Floor, FrontWall, BackWall, LeftWall, RightWall, Roof, RoofDetail, Ramp, Materials };
 
