@@ -12,9 +12,11 @@
 
 #include <malloc.h>
 
+#include <cmath>
 #include <cstdio>
-#include <memory>
 #include <cstring>
+#include <memory>
+#include <optional>
 
 namespace corvelle::refhost {
 
@@ -23,7 +25,8 @@ namespace {
 const QCommandLineOption
     BuildOpt(QStringLiteral("build"),
              QStringLiteral("Build the shed of the shed data <file> (no window, no bus) and "
-                            "write shed.glb, shed.obj, shed.mtl, shed.ifc, materials.csv, cutlist.csv and plans.pdf."),
+                            "write shed.glb, shed.obj, shed.mtl, shed.ifc, materials.csv, cutlist.csv, "
+                            "structure.csv and plans.pdf."),
              QStringLiteral("file"));
 const QCommandLineOption OutOpt(QStringLiteral("out"), QStringLiteral("With --build: the folder to write into (made when missing)."),
                                 QStringLiteral("dir"));
@@ -33,10 +36,46 @@ const QCommandLineOption
                              "program folder)."),
               QStringLiteral("file"));
 
-int fail(const QString &text)
+const QCommandLineOption SnowOpt(QStringLiteral("snow"),
+                                 QStringLiteral("With --build: the ground snow load in psf, 0 to 150 (default 30)."),
+                                 QStringLiteral("psf"));
+const QCommandLineOption SpeciesOpt(QStringLiteral("species"),
+                                    QStringLiteral("With --build: the lumber, No.2 spf (default), dfl or sp."),
+                                    QStringLiteral("spf|dfl|sp"));
+
+const QCommandLineOption
+    UnitsOpt(QStringLiteral("units"),
+             QStringLiteral("With --build: write the cut list and plans in <units>, metric or imperial "
+                            "(default: imperial)."),
+             QStringLiteral("units"));
+
+// Exit status 2 is a misused command line, as the shells have it; 1 a file that failed.
+int fail(const QString &text, int status = 1)
 {
     std::fprintf(stderr, "corvelle-host: %s\n", qPrintable(text));
-    return 1;
+    return status;
+}
+
+// The design loads from the options; a bad value is refused with one sentence.
+bool readLoads(const QCommandLineParser &parser, shed::SiteLoads *loads, QString *error)
+{
+    if (parser.isSet(SnowOpt)) {
+        bool ok = false;
+        const double snow = parser.value(SnowOpt).toDouble(&ok);
+        if (!ok || !std::isfinite(snow) || snow < shed::MinGroundSnow || snow > shed::MaxGroundSnow) {
+            *error = QStringLiteral("--snow takes the ground snow load in psf, from %1 to %2, not \"%3\".")
+                         .arg(shed::MinGroundSnow)
+                         .arg(shed::MaxGroundSnow)
+                         .arg(parser.value(SnowOpt));
+            return false;
+        }
+        loads->groundSnow = snow;
+    }
+    if (parser.isSet(SpeciesOpt) && !shed::speciesFromCode(parser.value(SpeciesOpt), &loads->species)) {
+        *error = QStringLiteral("--species takes spf, dfl or sp, not \"%1\".").arg(parser.value(SpeciesOpt));
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -52,7 +91,7 @@ bool isBuildCommand(int argc, char *argv[])
 
 void addBuildOptions(QCommandLineParser &parser)
 {
-    parser.addOptions({BuildOpt, OutOpt, PricesOpt});
+    parser.addOptions({BuildOpt, OutOpt, PricesOpt, SnowOpt, SpeciesOpt, UnitsOpt});
 }
 
 int runBuildCommand(int argc, char *argv[])
@@ -65,8 +104,16 @@ int runBuildCommand(int argc, char *argv[])
     parser.addHelpOption();
     addBuildOptions(parser);
     parser.process(*app);
+    const std::optional<shed::Units> units =
+        parser.isSet(UnitsOpt) ? shed::Units::fromName(parser.value(UnitsOpt)) : shed::Units();
+    if (!units)
+        return fail(QStringLiteral("--units takes metric or imperial, not \"%1\".").arg(parser.value(UnitsOpt)), 2);
     if (!parser.isSet(OutOpt))
         return fail(QStringLiteral("--build needs --out DIR, the folder to write the outputs into."));
+    shed::SiteLoads loads;
+    QString refused;
+    if (!readLoads(parser, &loads, &refused))
+        return fail(refused, 2);
 
     const QString path = parser.value(BuildOpt);
     QFile file(path);
@@ -81,7 +128,7 @@ int runBuildCommand(int argc, char *argv[])
     // The exports are formed first: the glTF scene is the most memory --build holds, and
     // once it is serialised its many small blocks go back to the system (glibc keeps freed
     // heap otherwise) before the plans load their fonts on top.
-    const shed::BuildResult result = shed::build(bytes, shed::loadPrices(prices), true);
+    const shed::BuildResult result = shed::build(bytes, shed::loadPrices(prices), true, loads, *units);
     if (!result.outputs)
         return fail(result.error);
     shed::BuildOutputs outputs = *result.outputs;
@@ -93,8 +140,9 @@ int runBuildCommand(int argc, char *argv[])
         app.reset();
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication gui(argc, argv);
-        const shed::PlanSet plans(outputs.design, outputs.model, shed::materialTable(outputs.takeoff));
-        outputs.files.append({QStringLiteral("plans.pdf"), plans.pdf(shed::planPaper())});
+        const shed::PlanSet plans(outputs.design, outputs.model, shed::materialTable(outputs.takeoff),
+                                  outputs.structure, *units);
+        outputs.files.append({QStringLiteral("plans.pdf"), plans.pdf(plans.paper())});
     }
     const QString problem = shed::writeOutputs(outputs, outDir);
     if (!problem.isEmpty())

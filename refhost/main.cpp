@@ -11,6 +11,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDir>
+#include <QSettings>
 
 #include <cstdio>
 
@@ -73,6 +74,8 @@ int main(int argc, char *argv[])
     }
 
     Application model(folder);
+    QSettings settings(QStringLiteral("Corvelle"), QStringLiteral("corvelle-host"));
+    model.rememberUnitsIn(&settings);
     HostWindow window(model);
     if (parser.isSet(snapshotOpt))
         window.setSnapshotFile(parser.value(snapshotOpt));

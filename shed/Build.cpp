@@ -14,7 +14,7 @@
 
 namespace corvelle::shed {
 
-BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exports)
+BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exports, const SiteLoads &loads, Units units)
 {
     BuildResult result;
     ReadResult read = readDesign(shedData);
@@ -23,10 +23,12 @@ BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exp
         return result;
     }
     BuildOutputs out;
+    out.units = units;
     out.design = *read.design;
-    out.model = buildModel(out.design);
-    out.takeoff = takeoff(out.model, prices);
-    out.warnings = warnings(out.design, out.model) + out.takeoff.warnings;
+    out.model = buildModel(out.design, loads);
+    out.takeoff = takeoff(out.model, prices, units);
+    out.structure = checkStructure(out.model, prices);
+    out.warnings = warnings(out.design, out.model) + out.structure.failureSentences() + out.takeoff.warnings;
     if (exports) {
         for (const QString &name : outputNames())
             out.files.append({name, formOutput(out, name)});
@@ -37,8 +39,9 @@ BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exp
 
 QStringList outputNames()
 {
-    return {QStringLiteral("shed.glb"), QStringLiteral("shed.obj"),      QStringLiteral("shed.mtl"),
-            QStringLiteral("shed.ifc"), QStringLiteral("materials.csv"), QStringLiteral("cutlist.csv")};
+    return {QStringLiteral("shed.glb"),      QStringLiteral("shed.obj"),    QStringLiteral("shed.mtl"),
+            QStringLiteral("shed.ifc"),      QStringLiteral("materials.csv"), QStringLiteral("cutlist.csv"),
+            QStringLiteral("structure.csv")};
 }
 
 QByteArray formOutput(const BuildOutputs &o, const QString &name)
@@ -54,7 +57,9 @@ QByteArray formOutput(const BuildOutputs &o, const QString &name)
     if (name == u"materials.csv")
         return materialsCsv(o.takeoff);
     if (name == u"cutlist.csv")
-        return cutListCsv(o.takeoff);
+        return cutListCsv(o.takeoff, o.units);
+    if (name == u"structure.csv")
+        return structureCsv(o.structure);
     return {};
 }
 
@@ -63,7 +68,7 @@ QString writeOutputs(const BuildOutputs &outputs, const QString &dir)
     if (!QDir().mkpath(dir))
         return QStringLiteral("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(dir));
     std::vector<std::unique_ptr<QSaveFile>> files;
-    // The six files, each taken from `files` when it is there or formed now; then any
+    // The seven files, each taken from `files` when it is there or formed now; then any
     // further file a caller added (the plans).
     QStringList names = outputNames();
     for (const auto &f : outputs.files) {
@@ -94,8 +99,12 @@ QString writeOutputs(const BuildOutputs &outputs, const QString &dir)
 QString summary(const BuildOutputs &o)
 {
     const Design &d = o.design;
-    QString s = QStringLiteral("Shed %1 x %2 ft, walls %3 ft, %4 roof on %5; %6 members:\n")
-                    .arg(d.width / 12).arg(d.depth / 12).arg(d.innerHeight / 12)
+    const Units &u = o.units;
+    const QString size = u.isMetric()
+                             ? QStringLiteral("%1, walls %2").arg(u.size(d.width, d.depth), u.length(d.innerHeight))
+                             : QStringLiteral("%1 x %2 ft, walls %3 ft").arg(d.width / 12).arg(d.depth / 12).arg(d.innerHeight / 12);
+    QString s = QStringLiteral("Shed %1, %2 roof on %3; %4 members:\n")
+                    .arg(size)
                     .arg(d.roof == RoofType::Barn ? QStringLiteral("gambrel") : QStringLiteral("gable"),
                          d.trusses ? QStringLiteral("trusses") : QStringLiteral("rafters"))
                     .arg(o.model.members.size());
@@ -105,6 +114,12 @@ QString summary(const BuildOutputs &o)
             s += QStringLiteral("  %1 %2\n").arg(layerName(Layer(l)), -11).arg(n);
     }
     s += QStringLiteral("Total cost: %1\n").arg(o.takeoff.total, 0, 'f', 2);
+    const int failures = o.structure.failures();
+    s += QStringLiteral("Structure: %1 checks at %2 psf ground snow, %3; %4 failing\n")
+             .arg(o.structure.rows.size())
+             .arg(o.structure.loads.groundSnow)
+             .arg(speciesName(o.structure.loads.species))
+             .arg(failures);
     if (o.warnings.isEmpty())
         s += QStringLiteral("No warnings.\n");
     for (const QString &w : o.warnings)

@@ -2,6 +2,7 @@
 
 #include "shed/Design.h"
 #include "shed/Model.h"
+#include "shed/Structure.h"
 #include "shed/Takeoff.h"
 
 #include <QByteArray>
@@ -16,11 +17,14 @@ namespace corvelle::shed {
 
 // Everything one shed data file turns into.
 struct BuildOutputs {
+    Units units; // what the lists and plans write lengths in
     Design design;
     Model model;
     Takeoff takeoff;
-    QStringList warnings;                       // the design's, then the price table's
-    QList<std::pair<QString, QByteArray>> files; // shed.glb, shed.obj, shed.mtl, shed.ifc, materials.csv, cutlist.csv
+    StructureReport structure; // every load-bearing member checked
+    QStringList warnings;      // the design's, the structure's failures, then the price table's
+    // shed.glb, shed.obj, shed.mtl, shed.ifc, materials.csv, cutlist.csv, structure.csv
+    QList<std::pair<QString, QByteArray>> files;
 };
 
 struct BuildResult {
@@ -28,20 +32,22 @@ struct BuildResult {
     QString error; // the reader's one sentence when the file is refused
 };
 
-// Reads, frames, takes off and (with `exports`) forms the six files.
-BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exports = true);
+// Reads, frames for `loads`, takes off, checks the structure and (with `exports`) forms
+// the seven files, the lists in `units`.
+BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exports = true,
+                  const SiteLoads &loads = {}, Units units = {});
 
-// The six files' names, and one file's bytes formed from the outputs.
+// The seven files' names, and one file's bytes formed from the outputs.
 QStringList outputNames();
 QByteArray formOutput(const BuildOutputs &outputs, const QString &name);
 
-// Writes the six files into `dir` (made when missing), each from `files` when it holds
+// Writes the seven files into `dir` (made when missing), each from `files` when it holds
 // it, else formed in turn so only one is held at a time; then any other file in `files`. All are written to temporary
 // files first and replace the old ones only when every one was written, so a failure leaves the folder as it was.
 // Returns the failure as a sentence, or an empty text.
 QString writeOutputs(const BuildOutputs &outputs, const QString &dir);
 
-// A few lines for a terminal: size, members by layer, total cost, warnings.
+// A few lines for a terminal: size, members by layer, total cost, structural failures, warnings.
 QString summary(const BuildOutputs &outputs);
 
 } // namespace corvelle::shed

@@ -63,6 +63,10 @@ int appendView(tinygltf::Model &g, const std::vector<T> &data, int target)
 
 double rounded(double v, double scale) { return std::round(v * scale) / scale; }
 
+QByteArray csvNumber(double v, int decimals) { return QByteArray::number(v, 'f', decimals); }
+
+} // namespace
+
 QByteArray csvField(const QString &text)
 {
     QByteArray f = text.toUtf8();
@@ -72,13 +76,6 @@ QByteArray csvField(const QString &text)
     }
     return f;
 }
-
-QByteArray csvNumber(double v, int decimals)
-{
-    return QByteArray::number(v, 'f', decimals);
-}
-
-} // namespace
 
 Colour layerColour(Layer layer, const QString &outerWallMaterial)
 {
@@ -330,13 +327,15 @@ QByteArray materialsCsv(const Takeoff &t)
     return out;
 }
 
-QByteArray cutListCsv(const Takeoff &t)
+QByteArray cutListCsv(const Takeoff &t, Units units)
 {
-    QByteArray out = "member,stock,length_in,length,angle_1,angle_2,quantity\n";
+    // The numeric length in the system's unit: inches to 1/16 in, or millimetres to 0.1 mm.
+    QByteArray out = "member,stock,length_" + units.lengthUnit().toLatin1() + ",length,angle_1,angle_2,quantity\n";
     for (const CutRow &c : t.cuts) {
-        out += csvField(c.member) + ',' + csvField(c.stock) + ',' + QByteArray::number(c.lengthIn, 'f', 4) + ',' +
-               csvField(feetInches(c.lengthIn)) + ',' + QByteArray::number(c.angle1, 'f', 1) + ',' +
-               QByteArray::number(c.angle2, 'f', 1) + ',' + QByteArray::number(c.quantity) + '\n';
+        out += csvField(c.member) + ',' + csvField(c.stock) + ','
+               + QByteArray::number(units.lengthValue(c.lengthIn), 'f', units.isMetric() ? 1 : 4) + ','
+               + csvField(units.length(c.lengthIn)) + ',' + QByteArray::number(c.angle1, 'f', 1) + ','
+               + QByteArray::number(c.angle2, 'f', 1) + ',' + QByteArray::number(c.quantity) + '\n';
     }
     return out;
 }

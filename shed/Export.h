@@ -20,7 +20,10 @@ QByteArray exportMtl(const Model &model);
 QByteArray exportIfc(const Model &model);
 // UTF-8 CSV with a header row.
 QByteArray materialsCsv(const Takeoff &takeoff);
-QByteArray cutListCsv(const Takeoff &takeoff);
+// The cut list's numeric length is `length_in`, or `length_mm` in metric.
+QByteArray cutListCsv(const Takeoff &takeoff, Units units = {});
+// One CSV field, quoted when it holds a comma, a quote or a line break.
+QByteArray csvField(const QString &text);
 
 // The colour a layer is drawn in (linear RGB 0..1); the siding follows OuterWallMaterial.
 struct Colour {

@@ -1,6 +1,7 @@
 #include "Framing.h"
 
 #include "Geometry.h"
+#include "Headers.h"
 #include "Rules.h"
 
 #include <QLineF>
@@ -114,7 +115,7 @@ QList<std::pair<double, double>> splitRun(double a, double b, const QList<double
 
 class Framer {
 public:
-    explicit Framer(const Design &design) : d(design) {}
+    Framer(const Design &design, const SiteLoads &loads) : d(design), loads_(loads) {}
     Model build();
 
 private:
@@ -170,10 +171,12 @@ private:
     Polygon gableOutline(double xFrom, double xTo, double yBase) const;
 
     const Design &d;
+    const SiteLoads &loads_;
     Model m;
     double W = 0, D = 0, H = 0, sd = 0;
     double base = 0, plateTop = 0, skidTop = 0;
     double roW = 0, roH = 0, header = 0;
+    headers::Choice hc;
     QString studStock, plateStock, bottomStock;
     Roof rf;
     QList<double> frameZ;
@@ -349,6 +352,7 @@ void Framer::wall(const Wall &w)
     const bool endWall = w.side < 2;
     const double roL = roughLeft(), roR = roL + roW;
     const double headerTop = base + roH + header;
+    const double jt = hc.jacks * t; // the jack studs' width at each end
 
     // Stud positions (left edges along the wall), corners and layout first.
     struct Slot {
@@ -362,8 +366,8 @@ void Framer::wall(const Wall &w)
         slots.append({W - sd - t, MemberKind::Stud});
     }
     if (w.door) {
-        slots.append({roL - 2 * t, MemberKind::KingStud});
-        slots.append({roR + t, MemberKind::KingStud});
+        slots.append({roL - jt - t, MemberKind::KingStud});
+        slots.append({roR + jt, MemberKind::KingStud});
     }
     const auto taken = [&](double u) {
         return std::any_of(slots.begin(), slots.end(), [&](const Slot &s) { return std::abs(s.u - u) < t - Eps; });
@@ -377,8 +381,8 @@ void Framer::wall(const Wall &w)
             continue;
         // Inside the jacks a layout stud becomes a cripple over the header; one within a
         // stud's width of a king is replaced by it (`taken`).
-        if (w.door && u + t > roL - t + Eps && u < roR + t - Eps) {
-            if (u >= roL - t - Eps && u + t <= roR + t + Eps)
+        if (w.door && u + t > roL - jt + Eps && u < roR + jt - Eps) {
+            if (u >= roL - jt - Eps && u + t <= roR + jt + Eps)
                 cripples.append(u);
             continue;
         }
@@ -402,13 +406,31 @@ void Framer::wall(const Wall &w)
     plate(MemberKind::TopPlate, w.upperStart, w.upperEnd, plateTop - t);
 
     if (w.door) {
-        for (double u : {roL - t, roR})
-            wallMember(w, MemberKind::JackStud, studStock, u, u + t, studBottom, base + roH, 0, sd, true);
-        // Plies on edge across the wall's depth, resting on the jacks.
-        const QString headerStock = nominalSection(t, header);
-        const int plies = std::max(2, int(std::floor(sd / t)));
-        for (int i = 0; i < plies; ++i)
-            wallMember(w, MemberKind::Header, headerStock, roL - t, roR + t, base + roH, headerTop, i * t, (i + 1) * t, false);
+        for (int j = 0; j < hc.jacks; ++j) {
+            for (double u : {roL - (j + 1) * t, roR + j * t})
+                wallMember(w, MemberKind::JackStud, studStock, u, u + t, studBottom, base + roH, 0, sd, true);
+        }
+        // Plies on edge across the wall's depth, resting on the jacks, with plywood
+        // spacers between them so the header is as thick as the wall.
+        const int gaps = hc.plies - 1;
+        const double gap = gaps > 0 && hc.spacer / gaps >= 0.25 - Eps ? hc.spacer / gaps : 0;
+        const QString spacerStock = fraction(gap > 0 ? gap : hc.spacer) + QStringLiteral(" in plywood, header spacers");
+        double across = 0;
+        for (int i = 0; i < hc.plies; ++i) {
+            wallMember(w, MemberKind::Header, hc.stock, roL - jt, roR + jt, base + roH, headerTop, across,
+                       across + hc.thickness, false);
+            across += hc.thickness;
+            const double fill = i + 1 < hc.plies ? (gap > 0 ? gap : (i == 0 ? hc.spacer : 0)) : 0;
+            if (fill > Eps && hc.spacer > Eps) {
+                Member &spacer = wallMember(w, MemberKind::HeaderSpacer, spacerStock, roL - jt, roR + jt, base + roH,
+                                            headerTop, across, across + fill, false);
+                spacer.layer = Layer::Framing;
+                spacer.length = roW + 2 * jt;
+                spacer.width = header;
+                m.sheetSizes.insert(spacerStock, QSizeF(48, 96));
+                across += fill;
+            }
+        }
         if (studTop - headerTop > 1 - Eps) {
             for (double u : cripples)
                 wallMember(w, MemberKind::Cripple, studStock, u, u + t, headerTop, studTop, 0, sd, true);
@@ -909,6 +931,7 @@ void Framer::ramps()
 Model Framer::build()
 {
     m.design = d;
+    m.loads = loads_;
     // Most members are siding pieces: reserve for them and the frame once.
     const double covered = 2 * (d.width + d.depth) * (d.innerHeight + d.width / 2);
     m.members.reserve(qsizetype(covered / std::max(1.0, d.sidingWidth * d.sidingHeight) * 1.3) + 600);
@@ -927,9 +950,17 @@ Model Framer::build()
     // Door: the rough opening, kept inside the corners and under the top plates.
     roW = roughOpeningWidth(d);
     roH = d.doorHeight + r::RoughHeightPlay;
-    header = headerDepth(roW);
-    if (header == 0)
-        header = std::end(r::Headers)[-1].depth;
+    // The header the table gives for the opening, or an engineered one beyond it.
+    hc = headers::choose(roW, W, loads_.groundSnow, sd);
+    header = hc.depth;
+    if (hc.engineered)
+        m.warnings.append(
+            QStringLiteral("The door's rough opening is %1 in wide: beyond the header table at %2 psf ground "
+                           "snow on a %3 ft wide shed; an engineered header (LVL) is drawn, to be sized by its "
+                           "maker or an engineer.")
+                .arg(roW)
+                .arg(loads_.groundSnow)
+                .arg(W / 12));
     if (d.door != Sides::None) {
         const double room = H - r::TopPlates * r::Ply - header;
         if (roH > room + Eps) {
@@ -977,15 +1008,6 @@ double roughOpeningWidth(const Design &design)
     return std::min(design.doorWidth + r::RoughWidthPlay, widest);
 }
 
-double headerDepth(double span)
-{
-    for (const r::HeaderRule &h : r::Headers) {
-        if (span <= h.maxSpan + Eps)
-            return h.depth;
-    }
-    return 0;
-}
-
 bool rampBuilt(const Design &design, bool front)
 {
     if (design.floor == FloorType::Gravel)
@@ -996,8 +1018,7 @@ bool rampBuilt(const Design &design, bool front)
 QString nominalSection(double thickness, double depth)
 {
     const auto nominal = [](double actual) {
-        static const std::pair<double, int> sizes[] = {{0.75, 1}, {1.5, 2}, {2.5, 3}, {3.5, 4}, {5.5, 6}, {7.25, 8}, {9.25, 10}, {11.25, 12}};
-        for (auto [a, n] : sizes) {
+        for (auto [a, n] : r::DressedSizes) {
             if (std::abs(actual - a) < 0.01)
                 return QString::number(n);
         }
@@ -1021,9 +1042,11 @@ QString fraction(double inches)
     return whole ? QStringLiteral("%1 %2").arg(whole).arg(part) : part;
 }
 
-Model buildModel(const Design &design)
+Model buildModel(const Design &design, const SiteLoads &loads) { return Framer(design, loads).build(); }
+
+double lowestRoofPitch(const Design &design)
 {
-    return Framer(design).build();
+    return design.roof == RoofType::Barn ? std::min(r::GambrelLowerPitch, r::GambrelUpperPitch) : r::GablePitch;
 }
 
 } // namespace corvelle::shed

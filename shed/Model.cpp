@@ -40,6 +40,8 @@ QString kindName(MemberKind kind)
     case MemberKind::Gusset: return QStringLiteral("gusset");
     case MemberKind::RoofSheet: return QStringLiteral("roof sheet");
     case MemberKind::GravelPad: return QStringLiteral("gravel pad");
+    case MemberKind::HeaderSpacer:
+        return QStringLiteral("header spacer");
     }
     return QStringLiteral("member");
 }
@@ -52,6 +54,7 @@ bool isSheet(const Member &m)
     case MemberKind::SidingPiece:
     case MemberKind::RoofSheet:
     case MemberKind::Gusset:
+    case MemberKind::HeaderSpacer:
         return true;
     default:
         return false;

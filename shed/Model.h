@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Design.h"
+#include "Loads.h"
 
 #include <QHash>
 #include <QList>
@@ -20,12 +21,33 @@ constexpr int LayerCount = 8;
 QString layerName(Layer layer); // "foundation", "floor", ...
 
 enum class MemberKind {
-    Slab, Block, Skid, Joist, RimJoist, DeckSheet,
-    BottomPlate, TopPlate, Stud, KingStud, JackStud, Header, Cripple,
-    LiningSheet, SidingPiece, DoorLeaf,
-    RampStringer, RampDeck,
-    Rafter, RidgeBoard, CollarTie, TrussChord, TrussWeb, Gusset, RoofSheet,
+    Slab,
+    Block,
+    Skid,
+    Joist,
+    RimJoist,
+    DeckSheet,
+    BottomPlate,
+    TopPlate,
+    Stud,
+    KingStud,
+    JackStud,
+    Header,
+    Cripple,
+    LiningSheet,
+    SidingPiece,
+    DoorLeaf,
+    RampStringer,
+    RampDeck,
+    Rafter,
+    RidgeBoard,
+    CollarTie,
+    TrussChord,
+    TrussWeb,
+    Gusset,
+    RoofSheet,
     GravelPad,
+    HeaderSpacer, // plywood between a header's plies
 };
 QString kindName(MemberKind kind); // "stud", "king stud", ...
 
@@ -54,6 +76,7 @@ bool isSheet(const Member &m);    // cut from whole sheets or pieces: deck, lini
 
 struct Model {
     Design design;               // what the model was built from
+    SiteLoads loads;             // what its headers were chosen for
     QList<Member> members;
     QStringList warnings;        // framing decisions a builder should know about
     // Whole-sheet size (width, length) in inches for every sheet stock in `members`.

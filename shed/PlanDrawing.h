@@ -7,9 +7,6 @@ class QPainter;
 
 namespace corvelle::shed {
 
-// A length on a plan: feet and inches, or inches alone under a foot (5-1/2").
-QString lengthText(double inches);
-
 // A dimension line between two page points (points), `offset` off them: below or left
 // when positive, above or right when negative; tick marks and the text along it.
 void dimensionLine(QPainter &p, QPointF a, QPointF b, bool horizontal, double offset, const QString &text);

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
+#include <QPicture>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -23,27 +24,37 @@ constexpr double Margin = 24;          // page edge to the border, points
 constexpr double TitleBlockWidth = 190;
 constexpr double DimensionRoom = 54;   // around a drawing for its dimension lines
 
-// Architectural scales, largest first: paper inches per foot.
+// Drawing scales, largest first: paper length per model length, and the scale's name.
 struct Scale {
-    double inchesPerFoot;
+    double ratio;
     const char *label;
 };
-constexpr Scale Scales[] = {{1.5, "1 1/2\" = 1'-0\""}, {1, "1\" = 1'-0\""},     {0.75, "3/4\" = 1'-0\""},
-                            {0.5, "1/2\" = 1'-0\""},   {0.375, "3/8\" = 1'-0\""}, {0.25, "1/4\" = 1'-0\""},
-                            {0.1875, "3/16\" = 1'-0\""}, {0.125, "1/8\" = 1'-0\""}, {0.09375, "3/32\" = 1'-0\""},
-                            {0.0625, "1/16\" = 1'-0\""}};
+// Architectural scales, in paper inches to the foot.
+constexpr Scale ImperialScales[] = {
+    {1.5 / 12, "1 1/2\" = 1'-0\""}, {1.0 / 12, "1\" = 1'-0\""},      {0.75 / 12, "3/4\" = 1'-0\""},
+    {0.5 / 12, "1/2\" = 1'-0\""},   {0.375 / 12, "3/8\" = 1'-0\""},  {0.25 / 12, "1/4\" = 1'-0\""},
+    {0.1875 / 12, "3/16\" = 1'-0\""}, {0.125 / 12, "1/8\" = 1'-0\""}, {0.09375 / 12, "3/32\" = 1'-0\""},
+    {0.0625 / 12, "1/16\" = 1'-0\""}};
+// The metric scales of building plans: details at 1:20, plans and elevations at 1:50 or 1:100.
+constexpr Scale MetricScales[] = {{1.0 / 20, "1:20"}, {1.0 / 50, "1:50"}, {1.0 / 100, "1:100"}};
 
-// The largest scale at which an extent (model inches) fits the room (points).
-Scale scaleFor(QSizeF extent, QSizeF room)
+double pointsPerModelInch(const Scale &s) { return s.ratio * PointsPerInch; }
+
+// The largest scale at which an extent (model inches) fits the room (points); the
+// smallest, with `fits` false, when none does.
+Scale scaleFor(QSizeF extent, QSizeF room, Units units, bool &fits)
 {
-    for (const Scale &s : Scales) {
-        const double k = s.inchesPerFoot / 12 * PointsPerInch;
-        if (extent.width() * k <= room.width() && extent.height() * k <= room.height())
-            return s;
-    }
-    return Scales[std::size(Scales) - 1];
+    const auto pick = [&](const auto &scales) {
+        for (const Scale &s : scales) {
+            const double k = pointsPerModelInch(s);
+            if (extent.width() * k <= room.width() && extent.height() * k <= room.height())
+                return s;
+        }
+        fits = false;
+        return std::end(scales)[-1];
+    };
+    return units.isMetric() ? pick(MetricScales) : pick(ImperialScales);
 }
-double pointsPerModelInch(const Scale &s) { return s.inchesPerFoot / 12 * PointsPerInch; }
 
 QFont font(double size, bool bold = false)
 {
@@ -64,11 +75,11 @@ QString sidesName(Sides s)
     return {};
 }
 
-QString floorName(const Design &d)
+QString floorName(const Design &d, Units u)
 {
     switch (d.floor) {
     case FloorType::Gravel: return QStringLiteral("gravel");
-    case FloorType::Concrete: return QStringLiteral("concrete slab %1 thick").arg(lengthText(d.slabThickness));
+    case FloorType::Concrete: return QStringLiteral("concrete slab %1 thick").arg(u.length(d.slabThickness));
     case FloorType::Wood: return QStringLiteral("wood on skids");
     case FloorType::Blocks: return QStringLiteral("wood on %1 rows of blocks").arg(d.blockRows);
     }
@@ -163,6 +174,7 @@ struct Drawing {
     QPainter &p;
     double k;            // points per model inch
     QPointF origin;      // page point of (u, v) = (0, 0)
+    Units units;         // what its dimensions are written in
 
     QPointF at(QPointF uv) const { return {origin.x() + uv.x() * k, origin.y() - uv.y() * k}; }
     QPolygonF at(const QPolygonF &poly) const
@@ -175,26 +187,6 @@ struct Drawing {
 };
 
 } // namespace
-
-QString lengthText(double inches)
-{
-    const QString sign = inches < 0 ? QStringLiteral("-") : QString();
-    const double v = std::abs(inches);
-    // Under two feet builders read inches: 16" on centre, 5-1/2", 1/2".
-    if (v < 24) {
-        const long sixteenths = std::lround(v * 16);
-        long whole = sixteenths / 16, num = sixteenths % 16, den = 16;
-        while (num && num % 2 == 0) {
-            num /= 2;
-            den /= 2;
-        }
-        QString text = whole || !num ? QString::number(whole) : QString();
-        if (num)
-            text += QStringLiteral("%1%2/%3").arg(whole ? QStringLiteral("-") : QString()).arg(num).arg(den);
-        return sign + text + QLatin1Char('"');
-    }
-    return sign + feetInches(v);
-}
 
 void dimensionLine(QPainter &p, QPointF pa, QPointF pb, bool horizontal, double offset, const QString &text)
 {
@@ -229,7 +221,7 @@ namespace {
 void dimension(const Drawing &d, QPointF a, QPointF b, bool horizontal, double offset, const QString &label = {})
 {
     const double len = horizontal ? std::abs(b.x() - a.x()) : std::abs(b.y() - a.y());
-    dimensionLine(d.p, d.at(a), d.at(b), horizontal, offset, label.isEmpty() ? lengthText(len) : label);
+    dimensionLine(d.p, d.at(a), d.at(b), horizontal, offset, label.isEmpty() ? d.units.length(len) : label);
 }
 
 QColor fillFor(const Member &m)
@@ -295,8 +287,10 @@ void note(QPainter &p, QRectF area, const QStringList &lines)
 
 } // namespace
 
-QPageSize::PageSizeId planPaper(const QLocale &locale)
+QPageSize::PageSizeId planPaper(const QLocale &locale, Units units)
 {
+    if (units.isMetric())
+        return QPageSize::A4;
     return locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
 }
 
@@ -313,8 +307,9 @@ MaterialTable materialTable(const Takeoff &takeoff)
     return t;
 }
 
-PlanSet::PlanSet(Design design, Model model, MaterialTable materials)
-    : design_(std::move(design)), model_(std::move(model)), materials_(std::move(materials))
+PlanSet::PlanSet(Design design, Model model, MaterialTable materials, StructureReport structure, Units units)
+    : design_(std::move(design)), model_(std::move(model)), materials_(std::move(materials)),
+      structure_(std::move(structure)), units_(units)
 {
 }
 
@@ -322,15 +317,28 @@ namespace {
 
 // As many 13 pt rows as the drawing area holds under the header with the total below.
 constexpr int MaterialRowsPerPage = 38;
+constexpr int StructureRowsPerPage = 12;
 
-enum class Page { Foundation, Floor, FrontWall, BackWall, LeftWall, RightWall, Roof, RoofDetail, Ramp, Materials };
+enum class Page {
+    Foundation,
+    Floor,
+    FrontWall,
+    BackWall,
+    LeftWall,
+    RightWall,
+    Roof,
+    RoofDetail,
+    Ramp,
+    Materials,
+    Structure
+};
 
 struct PageRef {
     Page page;
-    int part = 0; // material list continuation
+    int part = 0; // material list or structural notes continuation
 };
 
-QList<PageRef> pagesOf(const MaterialTable &t)
+QList<PageRef> pagesOf(const MaterialTable &t, const StructureReport &structure)
 {
     QList<PageRef> pages = {{Page::Foundation}, {Page::Floor},    {Page::FrontWall},  {Page::BackWall},
                             {Page::LeftWall},   {Page::RightWall}, {Page::Roof},      {Page::RoofDetail},
@@ -338,6 +346,9 @@ QList<PageRef> pagesOf(const MaterialTable &t)
     const int parts = std::max(1, int((t.rows.size() + MaterialRowsPerPage - 1) / MaterialRowsPerPage));
     for (int i = 0; i < parts; ++i)
         pages.append({Page::Materials, i});
+    const int notes = int((structure.rows.size() + StructureRowsPerPage - 1) / StructureRowsPerPage);
+    for (int i = 0; i < notes; ++i)
+        pages.append({Page::Structure, i});
     return pages;
 }
 
@@ -360,6 +371,8 @@ QString titleOf(const PageRef &r, const Model &model)
     case Page::Ramp: return QStringLiteral("Ramp detail");
     case Page::Materials:
         return r.part == 0 ? QStringLiteral("Material list") : QStringLiteral("Material list (continued)");
+    case Page::Structure:
+        return r.part == 0 ? QStringLiteral("Structural notes") : QStringLiteral("Structural notes (continued)");
     }
     return {};
 }
@@ -375,8 +388,9 @@ QList<const Member *> select(const Model &model, const std::function<bool(const 
 
 class PagePainter {
 public:
-    PagePainter(QPainter &p, QSizeF page, const Design &d, const Model &m, const MaterialTable &t)
-        : p_(p), page_(page), d_(d), m_(m), t_(t)
+    PagePainter(QPainter &p, QSizeF page, const Design &d, const Model &m, const MaterialTable &t,
+                const StructureReport &st, Units units)
+        : p_(p), page_(page), d_(d), m_(m), t_(t), st_(st), u_(units)
     {
         area_ = QRectF(Margin, Margin, page.width() - 2 * Margin - TitleBlockWidth - 8, page.height() - 2 * Margin);
     }
@@ -400,6 +414,9 @@ public:
         case Page::RoofDetail: scale = roofDetail(); break;
         case Page::Ramp: scale = ramp(); break;
         case Page::Materials: materials(ref.part); break;
+        case Page::Structure:
+            structure(ref.part);
+            break;
         }
         titleBlock(titleOf(ref, m_), scale, number, count);
         p_.restore();
@@ -410,11 +427,11 @@ private:
     Drawing fit(const Extent &e, QRectF room, Scale &scale) const
     {
         const QRectF inner = room.adjusted(DimensionRoom, DimensionRoom * 0.6, -DimensionRoom * 0.6, -DimensionRoom);
-        scale = scaleFor(e.size(), inner.size());
+        scale = scaleFor(e.size(), inner.size(), u_, fits_);
         const double k = pointsPerModelInch(scale);
         const QPointF centre = inner.center();
         const double u = (e.u0 + e.u1) / 2, v = (e.v0 + e.v1) / 2;
-        return Drawing{p_, k, QPointF(centre.x() - u * k, centre.y() + v * k)};
+        return Drawing{p_, k, QPointF(centre.x() - u * k, centre.y() + v * k), u_};
     }
 
     static QPointF plan(QVector3D p) { return {p.x(), p.z()}; } // from above, front at the bottom
@@ -439,13 +456,13 @@ private:
             switch (d_.floor) {
             case FloorType::Gravel: notes << QStringLiteral("Gravel pad, level and compacted, under the whole shed."); break;
             case FloorType::Concrete:
-                notes << QStringLiteral("Concrete slab %1 thick; anchor bolts for the bottom plates.").arg(lengthText(d_.slabThickness));
+                notes << QStringLiteral("Concrete slab %1 thick; anchor bolts for the bottom plates.").arg(u_.length(d_.slabThickness));
                 break;
             case FloorType::Wood: notes << QStringLiteral("Treated skids on a level bed."); break;
             case FloorType::Blocks:
-                notes << QStringLiteral("%1 rows of blocks %2 x %3 x %4 under the joists.")
+                notes << QStringLiteral("%1 rows of blocks %2 under the joists.")
                              .arg(d_.blockRows)
-                             .arg(lengthText(d_.blockWidth), lengthText(d_.blockHeight), lengthText(d_.blockLength));
+                             .arg(u_.size(d_.blockWidth, d_.blockHeight, d_.blockLength));
                 break;
             }
             notes << QStringLiteral("Front wall at the bottom of the page.");
@@ -473,9 +490,9 @@ private:
         dimension(d, {e.u0, e.v0}, {e.u0, e.v1}, false, 22);
         const QString stock = joists.first()->stock;
         note(p_, area_, {QStringLiteral("Joists %1 at %2 on centre; %3 deck sheets %4 thick laid across them.")
-                             .arg(stock, lengthText(d_.joistCenters))
+                             .arg(u_.stock(stock), u_.length(d_.joistCenters))
                              .arg(sheets.size())
-                             .arg(lengthText(d_.deckThickness)),
+                             .arg(u_.length(d_.deckThickness)),
                          QStringLiteral("Front at the bottom of the page.")});
         return QString::fromLatin1(s.label);
     }
@@ -530,8 +547,8 @@ private:
         dimension(d, {0, base}, {length, base}, true, 22);
         if (!framing.isEmpty())
             dimension(d, {e.u0, e.v0}, {e.u0, e.v1}, false, 22);
-        QStringList notes{QStringLiteral("Studs %1 x %2 at %3 on centre; %4 members in this wall.")
-                              .arg(lengthText(d_.studThickness), lengthText(d_.studDepth), lengthText(d_.studCenters))
+        QStringList notes{QStringLiteral("Studs %1 at %2 on centre; %3 members in this wall.")
+                              .arg(u_.size(d_.studThickness, d_.studDepth), u_.length(d_.studCenters))
                               .arg(framing.size())};
         if (!doors.isEmpty()) {
             // A pair of leaves is one opening.
@@ -549,7 +566,7 @@ private:
             dimension(d, {de.u0, de.v1}, {de.u1, de.v1}, true, 16);
             dimension(d, {de.u1, de.v0}, {de.u1, de.v1}, false, 16);
             notes << QStringLiteral("Door opening %1 wide x %2 high, %3 from the left end%4.")
-                         .arg(lengthText(de.u1 - de.u0), lengthText(de.v1 - de.v0), lengthText(de.u0),
+                         .arg(u_.length(de.u1 - de.u0), u_.length(de.v1 - de.v0), u_.length(de.u0),
                               doors.size() > 1 ? QStringLiteral(", %1 leaves").arg(doors.size()) : QString());
         }
         if (doors.isEmpty())
@@ -589,7 +606,7 @@ private:
         }
         note(p_, area_, {QStringLiteral("%1 at %2 on centre; overhang %3 at the eaves, %4 at the gables.")
                              .arg(hasTrusses(m_) ? QStringLiteral("Trusses") : QStringLiteral("Rafters"),
-                                  lengthText(d_.roofSupportSpacing), lengthText(d_.overhangX), lengthText(d_.overhangZ)),
+                                  u_.length(d_.roofSupportSpacing), u_.length(d_.overhangX), u_.length(d_.overhangZ)),
                          QStringLiteral("Walls dashed; roof sheets in grey; front at the bottom.")});
         return QString::fromLatin1(s.label);
     }
@@ -644,7 +661,7 @@ private:
             if (notes.size() < 7)
                 notes << QStringLiteral("%1  %2 %3: cut %4, ends %5\u00b0 and %6\u00b0")
                              .arg(n)
-                             .arg(kindName(m->kind), m->stock, lengthText(m->length))
+                             .arg(kindName(m->kind), u_.stock(m->stock), u_.length(m->length))
                              .arg(m->angle1, 0, 'f', 1)
                              .arg(m->angle2, 0, 'f', 1);
         }
@@ -652,7 +669,8 @@ private:
         const QVector3D dir = first->rotation.normalized().rotatedVector({1, 0, 0});
         const double run = std::hypot(dir.x(), dir.z());
         if (run > 1e-6 && std::abs(dir.y()) > 1e-6)
-            notes.prepend(QStringLiteral("Pitch %1 in 12").arg(std::abs(dir.y()) / run * 12, 0, 'f', 1));
+            notes.prepend(u_.isMetric() ? QStringLiteral("Pitch %1\u00b0").arg(std::atan(std::abs(dir.y()) / run) * 180 / M_PI, 0, 'f', 1)
+                                        : QStringLiteral("Pitch %1 in 12").arg(std::abs(dir.y()) / run * 12, 0, 'f', 1));
         note(p_, area_, notes);
         return QString::fromLatin1(s.label);
     }
@@ -673,10 +691,10 @@ private:
         Scale s1, s2;
         Drawing ds = fit(es, left, s1);
         const Drawing dp = fit(ep, right, s2);
-        const Scale &s = s1.inchesPerFoot < s2.inchesPerFoot ? s1 : s2;
+        const Scale &s = s1.ratio < s2.ratio ? s1 : s2;
         const double k = pointsPerModelInch(s);
         ds.origin = QPointF(left.center().x() - (es.u0 + es.u1) / 2 * k, left.center().y() + (es.v0 + es.v1) / 2 * k);
-        const Drawing dp2{p_, k, QPointF(right.center().x() - (ep.u0 + ep.u1) / 2 * k, right.center().y() + (ep.v0 + ep.v1) / 2 * k)};
+        const Drawing dp2{p_, k, QPointF(right.center().x() - (ep.u0 + ep.u1) / 2 * k, right.center().y() + (ep.v0 + ep.v1) / 2 * k), u_};
         Q_UNUSED(dp);
         drawMembers(ds, members, side);
         drawMembers(dp2, members, plan);
@@ -688,7 +706,7 @@ private:
         for (const Member *m : members)
             if (m->kind == MemberKind::RampStringer) {
                 notes << QStringLiteral("Stringer %1 cut %2, ends %3\u00b0 and %4\u00b0")
-                             .arg(m->stock, lengthText(m->length))
+                             .arg(u_.stock(m->stock), u_.length(m->length))
                              .arg(m->angle1, 0, 'f', 1)
                              .arg(m->angle2, 0, 'f', 1);
                 break;
@@ -731,6 +749,94 @@ private:
         p_.restore();
     }
 
+    // The design loads, then the check table, each row with its rule and any change
+    // that passes beneath it, then the notes a permit office asks about.
+    void structure(int part)
+    {
+        const QRectF r = area_.adjusted(8, 8, -8, -8);
+        const double cols[] = {0, 0.12, 0.27, 0.58, 0.66, 0.74, 0.82, 0.89, 1.0};
+        const char *heads[] = {"Check", "Member", "Size", "Spacing", "Has", "Allowed", "Ratio", "Result"};
+        auto colX = [&](int i) { return r.left() + cols[i] * r.width(); };
+        double y = r.top();
+        p_.save();
+        p_.setFont(font(9, true));
+        const SiteLoads &l = st_.loads;
+        const QString loads =
+            QStringLiteral(
+                "Design loads: ground snow %1 psf (taken as the roof snow load), roof live %2 psf, floor live "
+                "%3 psf, dead %4 psf roof and %5 psf floor. Lumber: %6.")
+                .arg(l.groundSnow)
+                .arg(l.roofLive)
+                .arg(l.floorLive)
+                .arg(l.roofDead)
+                .arg(l.floorDead)
+                .arg(speciesName(l.species));
+        const QRectF loadsBox(r.left(), y, r.width(), 40);
+        const QRectF used = p_.boundingRect(loadsBox, Qt::TextWordWrap, loads);
+        p_.drawText(loadsBox, Qt::TextWordWrap, loads);
+        y += used.height() + 8;
+        p_.setFont(font(8.5, true));
+        for (int i = 0; i < 8; ++i)
+            p_.drawText(QRectF(colX(i) + 2, y, colX(i + 1) - colX(i) - 4, 14),
+                        (i >= 3 && i <= 6 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
+                        QString::fromLatin1(heads[i]));
+        y += 16;
+        p_.setPen(QPen(Qt::black, 0.6));
+        p_.drawLine(QPointF(r.left(), y - 1), QPointF(r.right(), y - 1));
+        const auto len = [this](double v) { return v > 0 ? u_.length(v) : QString(); };
+        const qsizetype from = qsizetype(part) * StructureRowsPerPage;
+        for (qsizetype i = from; i < std::min<qsizetype>(st_.rows.size(), from + StructureRowsPerPage); ++i) {
+            const CheckRow &row = st_.rows[i];
+            const bool slope = row.check == u"roof slope";
+            const QStringList cells = {row.check,
+                                       row.member,
+                                       row.size,
+                                       len(row.spacing),
+                                       slope ? QStringLiteral("%1:12").arg(row.span) : len(row.span),
+                                       slope ? QStringLiteral("%1:12").arg(row.allowed) : len(row.allowed),
+                                       row.ratio > 0 ? QString::number(row.ratio, 'f', 2) : QString(),
+                                       verdictName(row.result)};
+            p_.setFont(font(8, row.result == Verdict::Fail));
+            for (int k = 0; k < 8; ++k)
+                p_.drawText(QRectF(colX(k) + 2, y, colX(k + 1) - colX(k) - 4, 12),
+                            (k >= 3 && k <= 6 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, cells[k]);
+            y += 12;
+            p_.setFont(font(7));
+            // The rule, and on a line of its own the change that passes a failure.
+            QStringList under = {row.rule};
+            if (row.result == Verdict::Fail && !row.suggestion.isEmpty())
+                under << QStringLiteral("Change: ") + row.suggestion;
+            else if (!row.suggestion.isEmpty())
+                under[0] += QStringLiteral("  ") + row.suggestion;
+            for (const QString &line : under) {
+                p_.drawText(QRectF(colX(1) + 2, y, r.right() - colX(1) - 4, 11), Qt::AlignLeft | Qt::AlignVCenter,
+                            p_.fontMetrics().elidedText(line, Qt::ElideRight, int(r.right() - colX(1) - 4)));
+                y += 11;
+            }
+            y += 3;
+        }
+        if (from + StructureRowsPerPage >= st_.rows.size()) {
+            p_.drawLine(QPointF(r.left(), y + 1), QPointF(r.right(), y + 1));
+            QStringList notes = {
+                QStringLiteral("%1 of %2 checks fail.").arg(st_.failures()).arg(st_.rows.size()),
+                QStringLiteral("Permit: one-storey accessory buildings are exempt up to 200 sq ft under the "
+                               "residential code, up to 120 sq ft under the building code and many local "
+                               "amendments; ask the permit office which applies.")};
+            if (d_.trusses)
+                notes << QStringLiteral(
+                    "Trusses: site-built trusses need truss design drawings from their maker or an engineer.");
+            p_.setFont(font(8));
+            y += 8;
+            for (const QString &n : notes) {
+                const QRectF box(r.left(), y, r.width(), 40);
+                const QRectF needed = p_.boundingRect(box, Qt::TextWordWrap, n);
+                p_.drawText(box, Qt::TextWordWrap, n);
+                y += needed.height() + 4;
+            }
+        }
+        p_.restore();
+    }
+
     void titleBlock(const QString &title, const QString &scale, int number, int count)
     {
         const QRectF r(page_.width() - Margin - TitleBlockWidth, Margin, TitleBlockWidth, page_.height() - 2 * Margin);
@@ -755,28 +861,25 @@ private:
         line(QStringLiteral("The design"), 9, true);
         const QString doorText = d_.door == Sides::None
                                      ? QStringLiteral("none")
-                                     : QStringLiteral("%1, %2 x %3").arg(sidesName(d_.door), lengthText(d_.doorWidth),
-                                                                        lengthText(d_.doorHeight));
+                                     : QStringLiteral("%1, %2").arg(sidesName(d_.door), u_.size(d_.doorWidth, d_.doorHeight));
         const QStringList values = {
-            QStringLiteral("Width %1").arg(lengthText(d_.width)),
-            QStringLiteral("Depth %1").arg(lengthText(d_.depth)),
-            QStringLiteral("Wall height %1").arg(lengthText(d_.innerHeight)),
-            QStringLiteral("Floor: %1").arg(floorName(d_)),
-            QStringLiteral("Joists %1 x %2 at %3").arg(lengthText(d_.joistWidth), lengthText(d_.joistHeight),
-                                                        lengthText(d_.joistCenters)),
-            QStringLiteral("Studs %1 x %2 at %3").arg(lengthText(d_.studThickness), lengthText(d_.studDepth),
-                                                       lengthText(d_.studCenters)),
-            QStringLiteral("Lining: %1").arg(d_.lining ? lengthText(d_.liningThickness) : QStringLiteral("none")),
+            QStringLiteral("Width %1").arg(u_.length(d_.width)),
+            QStringLiteral("Depth %1").arg(u_.length(d_.depth)),
+            QStringLiteral("Wall height %1").arg(u_.length(d_.innerHeight)),
+            QStringLiteral("Floor: %1").arg(floorName(d_, u_)),
+            QStringLiteral("Joists %1 at %2").arg(u_.size(d_.joistWidth, d_.joistHeight), u_.length(d_.joistCenters)),
+            QStringLiteral("Studs %1 at %2").arg(u_.size(d_.studThickness, d_.studDepth), u_.length(d_.studCenters)),
+            QStringLiteral("Lining: %1").arg(d_.lining ? u_.length(d_.liningThickness) : QStringLiteral("none")),
             QStringLiteral("Siding: %1, %2").arg(sidingName(d_.siding), d_.outerWallMaterial),
             QStringLiteral("Door: %1").arg(doorText),
             QStringLiteral("Ramp: %1").arg(d_.ramp == Sides::None ? QStringLiteral("none")
-                                                                  : QStringLiteral("%1, %2").arg(sidesName(d_.ramp), lengthText(d_.rampLength))),
+                                                                  : QStringLiteral("%1, %2").arg(sidesName(d_.ramp), u_.length(d_.rampLength))),
             QStringLiteral("Roof: %1, %2").arg(d_.roof == RoofType::Barn ? QStringLiteral("barn") : QStringLiteral("gable"),
                                                d_.trusses ? QStringLiteral("trusses") : QStringLiteral("rafters")),
-            QStringLiteral("Roof supports %1 x %2 at %3").arg(lengthText(d_.roofSupportDepth), lengthText(d_.roofSupportHeight),
-                                                               lengthText(d_.roofSupportSpacing)),
-            QStringLiteral("Overhangs %1 / %2").arg(lengthText(d_.overhangX), lengthText(d_.overhangZ)),
-            QStringLiteral("Roof sheathing %1").arg(lengthText(d_.roofThickness)),
+            QStringLiteral("Roof supports %1 at %2").arg(u_.size(d_.roofSupportDepth, d_.roofSupportHeight),
+                                                          u_.length(d_.roofSupportSpacing)),
+            QStringLiteral("Overhangs %1 / %2").arg(u_.length(d_.overhangX), u_.length(d_.overhangZ)),
+            QStringLiteral("Roof sheathing %1").arg(u_.length(d_.roofThickness)),
         };
         for (const QString &v : values)
             line(v, 7.5);
@@ -792,7 +895,14 @@ private:
     const Design &d_;
     const Model &m_;
     const MaterialTable &t_;
+    const StructureReport &st_;
+    Units u_;
     QRectF area_;
+    mutable bool fits_ = true; // set by fit(), which is const
+
+public:
+    // Every drawing painted so far fitted at one of the scales.
+    bool fitted() const { return fits_; }
 };
 
 QSizeF landscapePoints(QPageSize::PageSizeId paper)
@@ -808,17 +918,35 @@ constexpr double SvgPageGap = 24;
 QStringList PlanSet::pageTitles() const
 {
     QStringList out;
-    for (const PageRef &r : pagesOf(materials_))
+    for (const PageRef &r : pagesOf(materials_, structure_))
         out.append(titleOf(r, model_));
     return out;
 }
 
 void PlanSet::paintPage(QPainter &painter, int index, QSizeF pageSize) const
 {
-    const QList<PageRef> pages = pagesOf(materials_);
+    const QList<PageRef> pages = pagesOf(materials_, structure_);
     if (index < 0 || index >= pages.size())
         return;
-    PagePainter(painter, pageSize, design_, model_, materials_).paint(pages[index], index + 1, int(pages.size()));
+    PagePainter(painter, pageSize, design_, model_, materials_, structure_, units_).paint(pages[index], index + 1, int(pages.size()));
+}
+
+QPageSize::PageSizeId PlanSet::paper(const QLocale &locale) const
+{
+    if (!units_.isMetric())
+        return planPaper(locale, units_);
+    // A4 unless a drawing would need a scale below 1:100 there: painted once to find out.
+    const QSizeF a4 = landscapePoints(QPageSize::A4);
+    QPicture picture;
+    QPainter painter(&picture);
+    const QList<PageRef> pages = pagesOf(materials_, structure_);
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        PagePainter page(painter, a4, design_, model_, materials_, structure_, units_);
+        page.paint(pages[i], int(i + 1), int(pages.size()));
+        if (!page.fitted())
+            return QPageSize::A3;
+    }
+    return QPageSize::A4;
 }
 
 void PlanSet::print(QPagedPaintDevice &device) const
@@ -845,7 +973,7 @@ QByteArray PlanSet::pdf(QPageSize::PageSizeId paper) const
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setTitle(QStringLiteral("Shed plans %1 x %2").arg(lengthText(design_.width), lengthText(design_.depth)));
+        writer.setTitle(QStringLiteral("Shed plans %1 x %2").arg(units_.length(design_.width), units_.length(design_.depth)));
         writer.setCreator(QStringLiteral("Corvelle"));
         writer.setResolution(600);
         writer.setPageSize(QPageSize(paper));

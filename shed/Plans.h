@@ -2,6 +2,8 @@
 
 #include "shed/Design.h"
 #include "shed/Model.h"
+#include "shed/Structure.h"
+#include "shed/Units.h"
 
 #include <QByteArray>
 #include <QLocale>
@@ -12,13 +14,15 @@
 class QPainter;
 class QPagedPaintDevice;
 
-// Plans to build from, drawn to a standard architectural scale: foundation, floor framing,
-// the four wall elevations, roof framing, a rafter or truss detail, the ramp and the
-// material list, each page with a title block of the design's values.
+// Plans to build from, drawn to a standard scale (architectural, or 1:20 to 1:100 in
+// metric) with dimensions in the user's units: foundation, floor framing, the four wall
+// elevations, roof framing, a rafter or truss detail, the ramp, the material list and the
+// structural notes, each page with a title block of the design's values.
 namespace corvelle::shed {
 
-// Letter where the locale measures in inches (US, Canada...), A4 elsewhere; always landscape.
-QPageSize::PageSizeId planPaper(const QLocale &locale = QLocale());
+// Letter where the locale measures in inches (US, Canada...), A4 elsewhere and in metric;
+// always landscape.
+QPageSize::PageSizeId planPaper(const QLocale &locale = QLocale(), Units units = {});
 
 // The material list page's rows as the caller formats them: item, quantity, unit,
 // unit price, cost; and the total line.
@@ -33,7 +37,13 @@ MaterialTable materialTable(const Takeoff &takeoff);
 
 class PlanSet {
 public:
-    PlanSet(Design design, Model model, MaterialTable materials);
+    // With a structural check, a "Structural notes" sheet follows the material list.
+    PlanSet(Design design, Model model, MaterialTable materials, StructureReport structure = {}, Units units = {});
+
+    Units units() const { return units_; }
+    // The paper the set is drawn on: planPaper() in imperial; in metric A4, or A3 when a
+    // drawing would need a scale below 1:100 on A4.
+    QPageSize::PageSizeId paper(const QLocale &locale = QLocale()) const;
 
     QStringList pageTitles() const;
     int pageCount() const { return int(pageTitles().size()); }
@@ -51,6 +61,8 @@ private:
     Design design_;
     Model model_;
     MaterialTable materials_;
+    StructureReport structure_;
+    Units units_;
 };
 
 // The 2D path's plan of one building style: its drawing is the host's; this is the
@@ -63,6 +75,7 @@ struct StylePlan {
     double depth = 0;       // inches, from the style's proportions
     double wallHeight = 0;
     double rise = 0;        // roof rise above the walls
+    Units units;            // what its dimensions are written in
 };
 // An unknown style is drawn as a gable of the common proportions.
 StylePlan stylePlan(const QString &style, double widthFeet);

@@ -7,6 +7,14 @@ namespace corvelle::shed::rules {
 // --- Lumber ---------------------------------------------------------------------------
 constexpr double Ply = 1.5;                 // thickness of 2x lumber
 constexpr double SawKerf = 0.125;           // lost at every cut when pieces share a board
+// Dressed (actual) sizes of the nominal sections a yard names lumber by: a "2x4" is
+// 1 1/2 x 3 1/2 in, as the softwood lumber standard dresses it.
+struct DressedSize {
+    double actual;
+    int nominal;
+};
+constexpr DressedSize DressedSizes[] = {{0.75, 1}, {1.5, 2},  {2.5, 3},   {3.5, 4},
+                                        {5.5, 6},  {7.25, 8}, {9.25, 10}, {11.25, 12}};
 // Lengths a yard stocks. Pieces that may be spliced (plates, rims, chords, ridges) are
 // kept to the longest common length; a stud may not be spliced, so a taller one
 // comes from the long special-order lengths.
@@ -24,16 +32,18 @@ constexpr double MaxPierSpacing = 48;       // blocks at most 4 ft apart along a
 // 16 in centres: 2x4 to 6 ft, deeper joists to 8 ft.
 constexpr double MaxSpan2x4Joist = 72;
 constexpr double MaxSpanDeepJoist = 96;
-// Floor sheathing over joists at 16 in centres needs a 16 in span rating: 19/32 in or more.
-constexpr double MinFloorDeck = 19.0 / 32;
-// A floor beyond this area (sq ft) needs a building permit in many places.
-constexpr double PermitFloorArea = 200;
+// Accessory buildings of one storey exempt from a building permit, sq ft: the
+// residential code's R105.2 exempts up to 200; the building code's 105.2, and many local
+// amendments, only up to 120.
+constexpr double PermitExemptResidential = 200;
+constexpr double PermitExemptBuilding = 120;
 
 // --- Walls --------------------------------------------------------------------------------
 constexpr int TopPlates = 2;                // double top plate, the upper lapping the corners
-// Studs of 2x4 taller than 10 ft exceed the prescriptive stud-height limit for
-// bearing walls; they need 2x6 or an engineer.
-constexpr double Max2x4StudWall = 120;
+// Bearing walls carrying a roof and ceiling only: studs of 2x4 or 2x6 up to 10 ft between
+// lateral supports at 24 in centres at most (residential code Table R602.3(5)).
+constexpr double MaxBearingStudHeight = 120;
+constexpr double MaxBearingStudSpacing = 24;
 
 // --- Doors ----------------------------------------------------------------------------------
 constexpr double RoughWidthPlay = 2;        // rough opening: the door plus room for jambs and shims
@@ -42,20 +52,15 @@ constexpr double DoubleLeafFrom = 36;       // a door wider than this hangs as t
 // Line 49 gives the door as 6 in thick; no shed door is. It is read as the jamb depth and
 // the leaves are built-up doors (3/4 in skin on a 3/4 in frame).
 constexpr double DoorLeafThickness = 1.5;
-// Header by clear span of the rough opening: two plies on edge in a 2x4 wall, three in a
-// 2x6 wall, one size deeper for each further 2 ft, as the common header tables give for
-// a one-storey wall carrying only a roof.
-struct HeaderRule {
-    double maxSpan;
-    double depth;
-};
-constexpr HeaderRule Headers[] = {{48, 5.5}, {72, 7.25}, {96, 9.25}, {120, 11.25}};
-
 // --- Ramps ------------------------------------------------------------------------------------
 constexpr double RampSideMargin = 6;        // the ramp is this much wider than the door on each side
 constexpr double MaxStringerSpacing = 16;   // so the 2x6 deck boards do not bounce
 constexpr double RampDeckGap = 0.25;        // drainage gap between deck boards
 constexpr double MaxRampSlope = 0.25;       // rise over run: 1 in 4 is the most a loaded barrow takes
+// Ramp stringers are checked as deck joists: 40 psf live, 10 dead, L/360 (residential
+// code Table R507.6), which also covers a walk-behind mower.
+constexpr double RampLiveLoad = 40;
+constexpr double RampDeadLoad = 10;
 
 // --- Roof --------------------------------------------------------------------------------------
 constexpr double GablePitch = 6.0 / 12;     // 6 in 12: sheds snow and rain, walkable for shingling
@@ -77,6 +82,10 @@ constexpr double WebDepth = 3.5;            // truss webs are 4 in nominal stock
 constexpr double GussetThickness = 0.5;     // 1/2 in plywood gussets on both faces of every joint
 constexpr double GussetSize = 12;
 constexpr double MinGableStud = 2;          // shorter gable studs are left out
+// Asphalt shingles need a slope of 2:12 at least, and two layers of underlayment below
+// 4:12 (residential code R905.2.2 and R905.1.1).
+constexpr double MinShinglePitch = 2.0 / 12;
+constexpr double DoubleUnderlaymentBelow = 4.0 / 12;
 
 // --- Takeoff ------------------------------------------------------------------------------------
 constexpr double ConcreteWaste = 0.10;      // spillage, uneven base and form bulge

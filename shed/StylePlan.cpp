@@ -136,10 +136,10 @@ void paintStylePlan(QPainter &p, const StylePlan &s, QRectF area, bool titleBloc
         line(QStringLiteral("Corvelle shed plan"), 11, true);
         line(QStringLiteral("Style %1").arg(s.style), 10, true);
         line(QStringLiteral("Roof: %1").arg(roofShapeName(s.shape)), 8);
-        line(QStringLiteral("Width %1").arg(lengthText(s.width)), 8);
-        line(QStringLiteral("Depth %1").arg(lengthText(s.depth)), 8);
-        line(QStringLiteral("Wall height %1").arg(lengthText(s.wallHeight)), 8);
-        line(QStringLiteral("Ridge height %1").arg(lengthText(s.wallHeight + s.rise)), 8);
+        line(QStringLiteral("Width %1").arg(s.units.length(s.width)), 8);
+        line(QStringLiteral("Depth %1").arg(s.units.length(s.depth)), 8);
+        line(QStringLiteral("Wall height %1").arg(s.units.length(s.wallHeight)), 8);
+        line(QStringLiteral("Ridge height %1").arg(s.units.length(s.wallHeight + s.rise)), 8);
         y += 6;
         line(QStringLiteral("Width as typed; depth, walls and"), 7);
         line(QStringLiteral("roof from the style's proportions."), 7);
@@ -173,13 +173,13 @@ void paintStylePlan(QPainter &p, const StylePlan &s, QRectF area, bool titleBloc
     p.drawLine(front({-12, 0}), front({s.width + 12, 0}));
     p.setFont(planFont(9, true));
     p.drawText(QRectF(front({0, 0}).x(), base + 34, s.width * k, 14), Qt::AlignCenter, QStringLiteral("Front elevation"));
-    dimensionLine(p, front({0, 0}), front({s.width, 0}), true, 18, lengthText(s.width));
-    dimensionLine(p, front({0, 0}), front({0, s.wallHeight}), false, 16, lengthText(s.wallHeight));
+    dimensionLine(p, front({0, 0}), front({s.width, 0}), true, 18, s.units.length(s.width));
+    dimensionLine(p, front({0, 0}), front({0, s.wallHeight}), false, 16, s.units.length(s.wallHeight));
     const QPolygonF line = roofLine(s);
     double top = 0;
     for (const QPointF &q : line)
         top = std::max(top, q.y());
-    dimensionLine(p, front({s.width, 0}), front({s.width, top}), false, -(16 + 0), lengthText(top));
+    dimensionLine(p, front({s.width, 0}), front({s.width, top}), false, -(16 + 0), s.units.length(top));
 
     // Floor outline, front at the bottom.
     const double px0 = x0 + s.width * k + gap, pbase = drawArea.top() + room + s.depth * k;
@@ -197,8 +197,8 @@ void paintStylePlan(QPainter &p, const StylePlan &s, QRectF area, bool titleBloc
     }
     p.setFont(planFont(9, true));
     p.drawText(QRectF(plan({0, 0}).x(), pbase + 34, s.width * k, 14), Qt::AlignCenter, QStringLiteral("Floor outline"));
-    dimensionLine(p, plan({0, 0}), plan({s.width, 0}), true, 18, lengthText(s.width));
-    dimensionLine(p, plan({0, 0}), plan({0, s.depth}), false, 16, lengthText(s.depth));
+    dimensionLine(p, plan({0, 0}), plan({s.width, 0}), true, 18, s.units.length(s.width));
+    dimensionLine(p, plan({0, 0}), plan({0, s.depth}), false, 16, s.units.length(s.depth));
     p.restore();
 }
 

@@ -185,23 +185,6 @@ private:
 
 } // namespace
 
-QString feetInches(double inches)
-{
-    const long total = std::lround(inches * 16);
-    const long feet = total / (12 * 16);
-    const long rest = total % (12 * 16);
-    const long whole = rest / 16;
-    long num = rest % 16, den = 16;
-    while (num && num % 2 == 0) {
-        num /= 2;
-        den /= 2;
-    }
-    QString in = QString::number(whole);
-    if (num)
-        in += QStringLiteral("-%1/%2").arg(num).arg(den);
-    return QStringLiteral("%1' %2\"").arg(feet).arg(in);
-}
-
 PriceTable parsePrices(const QByteArray &csv, const QString &fileName)
 {
     PriceTable table;
@@ -266,13 +249,14 @@ PriceTable loadPrices(const QString &path)
     return table;
 }
 
-Takeoff takeoff(const Model &model, const PriceTable &prices)
+Takeoff takeoff(const Model &model, const PriceTable &prices, Units units)
 {
     Takeoff t;
     t.warnings = prices.warnings;
     Pricer pricer(prices, t.warnings);
     const auto add = [&](MaterialRow row) {
-        row.cost = std::round(row.quantity * row.unitPrice * 100) / 100;
+        if (row.cost == 0) // a converted row keeps the cost of what is ordered
+            row.cost = std::round(row.quantity * row.unitPrice * 100) / 100;
         if (row.inTotal)
             t.total += row.cost;
         t.materials.append(row);
@@ -308,8 +292,11 @@ Takeoff takeoff(const Model &model, const PriceTable &prices)
             ++boards[length];
         const Price price = pricer.find(stock);
         for (auto it = boards.begin(); it != boards.end(); ++it) {
-            add({QStringLiteral("%1 x %2 ft").arg(stock, number(it.key() / 12)), double(it.value()), QStringLiteral("piece"),
-                 price.price * it.key() / 12, 0, QStringLiteral("cut pieces packed into stock lengths, first-fit decreasing")});
+            const QString item = units.isMetric()
+                                     ? QStringLiteral("%1 x %2").arg(units.stock(stock), units.length(it.key()))
+                                     : QStringLiteral("%1 x %2 ft").arg(stock, number(it.key() / 12));
+            add({item, double(it.value()), QStringLiteral("piece"), price.price * it.key() / 12, 0,
+                 QStringLiteral("cut pieces packed into stock lengths, first-fit decreasing")});
         }
     }
     if (oversize)
@@ -328,53 +315,82 @@ Takeoff takeoff(const Model &model, const PriceTable &prices)
         count += packSheets(cut, whole);
         const bool panel = stock.contains(QLatin1String("plywood")) || stock.contains(QLatin1String("wall board"));
         const Price price = pricer.find(stock);
-        const QString size = QStringLiteral("%1x%2 ft").arg(number(whole.width() / 12), number(whole.height() / 12));
+        QString size = QStringLiteral("%1x%2 ft").arg(number(whole.width() / 12), number(whole.height() / 12));
+        if (units.isMetric())
+            size += QStringLiteral(" (%1)").arg(units.size(whole.width(), whole.height()));
         // "1/2 in plywood, gussets" reads "1/2 in plywood 4x8 ft, gussets".
         const qsizetype comma = stock.indexOf(QLatin1String(", "));
-        const QString item = !panel ? stock
-                             : comma < 0 ? QStringLiteral("%1 %2").arg(stock, size)
-                                         : QStringLiteral("%1 %2%3").arg(stock.left(comma), size, stock.mid(comma));
+        const QString name = units.stock(comma < 0 ? stock : stock.left(comma));
+        const QString item = !panel
+                                 ? units.stock(stock)
+                                 : QStringLiteral("%1 %2%3").arg(name, size, comma < 0 ? QString() : stock.mid(comma));
         add({item, double(count), price.unit.isEmpty() ? QStringLiteral("piece") : price.unit,
              price.price, 0, QStringLiteral("whole pieces and cut pieces laid out from them")});
     }
 
     for (const auto &[stock, n] : counted) {
         const Price price = pricer.find(stock);
-        add({stock, double(n), price.unit.isEmpty() ? QStringLiteral("each") : price.unit, price.price, 0, QString()});
+        add({units.stock(stock), double(n), price.unit.isEmpty() ? QStringLiteral("each") : price.unit, price.price, 0,
+             QString()});
     }
 
     const auto yards = [](double cubicInches, double waste) {
         return std::ceil(cubicInches / 46656 * (1 + waste) * 4 - 1e-9) / 4; // ordered by the quarter yard
     };
+    // Bulk concrete and gravel are ordered by the quarter yard whatever the user reads, so
+    // switching units never changes the bill: metric shows the same order in m³ (to 0.01)
+    // at the price a cubic metre, with the cost of the yards.
+    const auto bulk = [&](MaterialRow row) {
+        if (!units.isMetric())
+            return row;
+        row.cost = std::round(row.quantity * row.unitPrice * 100) / 100;
+        row.quantity = std::round(row.quantity * CubicMetresPerCubicYard * 100) / 100;
+        row.unitPrice = std::round(row.unitPrice / CubicMetresPerCubicYard * 100) / 100;
+        row.unit = QStringLiteral("m\u00b3");
+        return row;
+    };
     if (slab > 0) {
         const double cubicFeet = slab / 1728 * (1 + r::ConcreteWaste);
         const int bags = int(std::ceil(cubicFeet / r::BagYieldCuFt - 1e-9));
-        const double yd = yards(slab, r::ConcreteWaste);
         // Ready-mix for a yard or more, bags below; the other is shown as the alternative.
+        const double yd = yards(slab, r::ConcreteWaste);
         const bool truck = yd >= 1;
         const QString waste = QStringLiteral("%1 % waste included").arg(r::ConcreteWaste * 100);
         const Price mix = pricer.find(QStringLiteral("ready-mix concrete"));
         const Price bag = pricer.find(QStringLiteral("concrete mix 80 lb bag"));
-        MaterialRow a{QStringLiteral("ready-mix concrete"), yd, QStringLiteral("cu yd"), mix.price, 0, waste, truck};
-        MaterialRow b{QStringLiteral("concrete mix 80 lb bag"), double(bags), QStringLiteral("bag"), bag.price, 0,
-                      QStringLiteral("%1; %2 cu ft a bag").arg(waste, number(r::BagYieldCuFt)), !truck};
+        MaterialRow a = bulk({QStringLiteral("ready-mix concrete"), yd, QStringLiteral("cu yd"), mix.price, 0, waste, truck});
+        MaterialRow b{QStringLiteral("concrete mix 80 lb bag"),
+                      double(bags),
+                      QStringLiteral("bag"),
+                      bag.price,
+                      0,
+                      QStringLiteral("%1; %2 a bag").arg(waste, units.volume(r::BagYieldCuFt * 1728)),
+                      !truck};
         (truck ? b : a).note += QStringLiteral("; alternative, not in the total");
         add(a);
         add(b);
     }
     if (gravel > 0) {
         const Price price = pricer.find(QStringLiteral("gravel"));
-        add({QStringLiteral("gravel"), yards(gravel, r::GravelWaste), QStringLiteral("cu yd"), price.price, 0,
-             QStringLiteral("%1 in deep, %2 % for compaction").arg(r::GravelDepth).arg(r::GravelWaste * 100)});
+        add(bulk({QStringLiteral("gravel"), yards(gravel, r::GravelWaste), QStringLiteral("cu yd"), price.price, 0,
+                  QStringLiteral("%1 deep, %2 % for compaction").arg(units.length(r::GravelDepth)).arg(r::GravelWaste * 100)}));
     }
     if (roofArea > 0) {
         const double sqft = roofArea / 144 * (1 + r::RoofingWaste);
         const Price shingles = pricer.find(QStringLiteral("asphalt shingles"));
-        add({QStringLiteral("asphalt shingles"), std::ceil(sqft / r::BundleSqFt - 1e-9), QStringLiteral("bundle"), shingles.price, 0,
-             QStringLiteral("%1 sq ft of roof, %2 % waste, 3 bundles a square").arg(number(roofArea / 144, 0)).arg(r::RoofingWaste * 100)});
+        add({QStringLiteral("asphalt shingles"), std::ceil(sqft / r::BundleSqFt - 1e-9), QStringLiteral("bundle"),
+             shingles.price, 0,
+             QStringLiteral("%1 of roof, %2 % waste, 3 bundles a square")
+                 .arg(units.area(roofArea))
+                 .arg(r::RoofingWaste * 100)});
         const Price felt = pricer.find(QStringLiteral("roofing underlayment"));
-        add({QStringLiteral("roofing underlayment"), std::ceil(sqft / r::FeltRollSqFt - 1e-9), QStringLiteral("roll"), felt.price, 0,
-             QStringLiteral("No. 15 felt, %1 sq ft a roll").arg(r::FeltRollSqFt)});
+        // Below 4:12 shingles need two layers of underlayment.
+        const int layers = lowestRoofPitch(model.design) < r::DoubleUnderlaymentBelow - 1e-9 ? 2 : 1;
+        add({QStringLiteral("roofing underlayment"), std::ceil(layers * sqft / r::FeltRollSqFt - 1e-9),
+             QStringLiteral("roll"), felt.price, 0,
+             QStringLiteral("No. 15 felt, %1 a roll%2")
+                 .arg(units.area(r::FeltRollSqFt * 144))
+                 .arg(layers > 1 ? QStringLiteral(", two layers below 4:12") : QString())});
     }
     for (const HardwareCount &h : countHardware(model))
         add({h.item, h.quantity, h.unit, pricer.find(h.item).price, 0, h.note});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shed/Model.h"
+#include "shed/Units.h"
 
 #include <QHash>
 #include <QList>
@@ -39,7 +40,7 @@ struct MaterialRow {
 
 struct CutRow {
     QString member;        // kind name
-    QString stock;
+    QString stock;         // trade name, in every unit system
     double lengthIn = 0;   // to 1/16 in
     double angle1 = 90, angle2 = 90;
     int quantity = 0;
@@ -52,9 +53,9 @@ struct Takeoff {
     QStringList warnings;
 };
 
-Takeoff takeoff(const Model &model, const PriceTable &prices);
-
-// 91.5 -> 7' 7-1/2", to the nearest 1/16 in.
-QString feetInches(double inches);
+// Item names and bulk quantities in `units`: in metric, lumber and sheets carry their
+// actual sizes in mm beside their trade names, and concrete and gravel show in m³. The
+// same things are bought either way: the total does not depend on the units.
+Takeoff takeoff(const Model &model, const PriceTable &prices, Units units = {});
 
 } // namespace corvelle::shed

@@ -3,12 +3,38 @@
 #include "refhost/model/MacroRunner.h"
 
 #include <QFileInfo>
+#include <QSettings>
 
 namespace corvelle::refhost {
 
 Application::Application(QString programFolder, QObject *parent)
     : QObject(parent), folder_(std::move(programFolder)), files_(folder_)
 {
+}
+
+namespace {
+const QString UnitsKey = QStringLiteral("view/units");
+}
+
+void Application::setUnits(shed::Units units)
+{
+    if (settings_)
+        settings_->setValue(UnitsKey, units.name());
+    if (units == units_)
+        return;
+    units_ = units;
+    Q_EMIT unitsChanged(units_);
+}
+
+void Application::rememberUnitsIn(QSettings *settings, const QLocale &locale)
+{
+    settings_ = nullptr;
+    if (settings) {
+        // A value not written by this program (edited by hand) falls back to the locale's.
+        const auto stored = shed::Units::fromName(settings->value(UnitsKey).toString());
+        setUnits(stored.value_or(shed::Units::forLocale(locale)));
+    }
+    settings_ = settings;
 }
 
 bool Application::inProgramFolder(const QString &hostPath) { return hostPath.startsWith(QLatin1String("*\\")); }

@@ -3,9 +3,12 @@
 #include "refhost/model/Document.h"
 #include "refhost/model/HostError.h"
 #include "refhost/model/ProgramFolder.h"
+#include "shed/Units.h"
 
 #include <QList>
 #include <QObject>
+
+class QSettings;
 
 namespace corvelle::refhost {
 
@@ -48,6 +51,14 @@ public:
     // A line for the status bar: what the host just did.
     void report(const QString &status);
 
+    // What the views write lengths, areas and volumes in (View > Units); imperial until
+    // set or read from settings.
+    shed::Units units() const { return units_; }
+    void setUnits(shed::Units units);
+    // Takes the choice remembered in `settings`, or the locale's measurement system when
+    // there is none, and remembers every later choice there. Null forgets the settings.
+    void rememberUnitsIn(QSettings *settings, const QLocale &locale = QLocale());
+
 Q_SIGNALS:
     void documentAdded(Document *document);
     void documentClosed(int id);
@@ -55,6 +66,7 @@ Q_SIGNALS:
     void raiseRequested();
     void activity(const QString &status);
     void macroFinished(Document *document);
+    void unitsChanged(shed::Units units);
 
 private:
     QString folder_;
@@ -62,6 +74,8 @@ private:
     QList<Document *> documents_;
     Document *active_ = nullptr;
     int nextId_ = 1;
+    shed::Units units_;
+    QSettings *settings_ = nullptr;
 };
 
 } // namespace corvelle::refhost

@@ -3,9 +3,14 @@
 #include "core/AtomicSave.h"
 #include "refhost/view3dapi/View3DFactory.h"
 #include "shed/Export.h"
+#include "shed/Framing.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QSortFilterProxyModel>
@@ -86,8 +91,9 @@ QString saveFile(const QString &path, const QByteArray &bytes)
     }
 }
 
-ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable prices, QWidget *parent)
-    : QWidget(parent), design_(std::move(design)), model_(std::move(model)), priceTable_(std::move(prices))
+ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable prices, QWidget *parent, shed::Units units)
+    : QWidget(parent), design_(std::move(design)), model_(std::move(model)), priceTable_(std::move(prices)),
+      units_(units), loads_(model_.loads)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -97,6 +103,7 @@ ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable pric
     QString why;
     if (const view3d::View3DFactory *factory = view3d::view3DFactory(&why)) {
         view3d_ = factory->createView(model_, design_.shading, split);
+        factory->setUnits(view3d_, units_);
     } else {
         // The lists, plans and exports do not need the view: they stay.
         auto *missing = new QLabel(tr("The 3D view is not available: %1").arg(why), split);
@@ -127,6 +134,55 @@ ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable pric
     tabs->addTab(materialsPage, tr("Materials"));
     tabs->addTab(sortableTable(cuts_, tabs), tr("Cut list"));
     tabs->addTab(sortableTable(warnings_, tabs), tr("Warnings"));
+
+    // The structural check, under the design loads a builder edits above it.
+    structureTable_ = new QStandardItemModel(this);
+    auto *structurePage = new QWidget(tabs);
+    auto *sl = new QVBoxLayout(structurePage);
+    auto *loadsRow = new QHBoxLayout;
+    auto *snowLabel = new QLabel(tr("&Ground snow:"), structurePage);
+    snowBox_ = new QDoubleSpinBox(structurePage);
+    snowBox_->setObjectName(QStringLiteral("groundSnow"));
+    snowBox_->setAccessibleName(tr("Ground snow load"));
+    snowBox_->setRange(shed::MinGroundSnow, shed::MaxGroundSnow);
+    snowBox_->setDecimals(0);
+    snowBox_->setSingleStep(5);
+    snowBox_->setSuffix(tr(" psf"));
+    snowBox_->setValue(loads_.groundSnow);
+    snowLabel->setBuddy(snowBox_);
+    auto *speciesLabel = new QLabel(tr("&Lumber:"), structurePage);
+    speciesBox_ = new QComboBox(structurePage);
+    speciesBox_->setObjectName(QStringLiteral("species"));
+    speciesBox_->setAccessibleName(tr("Lumber species and grade"));
+    for (shed::Species sp : {shed::Species::SprucePineFir, shed::Species::DouglasFirLarch, shed::Species::SouthernPine})
+        speciesBox_->addItem(shed::speciesName(sp), int(sp));
+    speciesBox_->setCurrentIndex(speciesBox_->findData(int(loads_.species)));
+    speciesLabel->setBuddy(speciesBox_);
+    failingBox_ = new QCheckBox(tr("Show &failing members"), structurePage);
+    failingBox_->setObjectName(QStringLiteral("showFailing"));
+    failingBox_->setAccessibleName(tr("Show failing members in the warning colour"));
+    loadsRow->addWidget(snowLabel);
+    loadsRow->addWidget(snowBox_);
+    loadsRow->addSpacing(12);
+    loadsRow->addWidget(speciesLabel);
+    loadsRow->addWidget(speciesBox_);
+    loadsRow->addSpacing(12);
+    loadsRow->addWidget(failingBox_);
+    loadsRow->addStretch(1);
+    sl->addLayout(loadsRow);
+    QTableView *structureView = sortableTable(structureTable_, structurePage);
+    structureView->setAccessibleName(tr("Structural checks"));
+    sl->addWidget(structureView, 1);
+    tabs->addTab(structurePage, tr("Structure"));
+    const auto loadsEdited = [this] {
+        shed::SiteLoads l = loads_;
+        l.groundSnow = snowBox_->value();
+        l.species = shed::Species(speciesBox_->currentData().toInt());
+        setLoads(l);
+    };
+    connect(snowBox_, &QDoubleSpinBox::valueChanged, this, loadsEdited);
+    connect(speciesBox_, &QComboBox::currentIndexChanged, this, loadsEdited);
+    connect(failingBox_, &QCheckBox::toggled, this, &ShedView::setShowFailing);
     QTableView *priceView = sortableTable(prices_, tabs);
     priceView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                                QAbstractItemView::AnyKeyPressed);
@@ -144,8 +200,88 @@ ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable pric
         setPrice(name, item->data(Qt::EditRole).toDouble());
     });
 
+    if (const view3d::View3DFactory *factory = view3d::loadedView3DFactory())
+        factory->setPickNote(view3d_, [this](int member) { return pickNote(member); });
     fillPrices();
     retakeoff();
+}
+
+void ShedView::setLoads(const shed::SiteLoads &loads)
+{
+    loads_ = loads;
+    model_ = shed::buildModel(design_, loads_);
+    if (const view3d::View3DFactory *factory = view3d::loadedView3DFactory())
+        factory->showModel(view3d_, &model_, {});
+    {
+        const QSignalBlocker a(snowBox_), b(speciesBox_);
+        snowBox_->setValue(loads_.groundSnow);
+        speciesBox_->setCurrentIndex(speciesBox_->findData(int(loads_.species)));
+    }
+    retakeoff();
+}
+
+void ShedView::setShowFailing(bool show)
+{
+    if (failingBox_->isChecked() != show) {
+        failingBox_->setChecked(show); // comes back here through toggled
+        return;
+    }
+    showFailing();
+}
+
+void ShedView::showFailing()
+{
+    QList<int> failing;
+    if (failingBox_->isChecked()) {
+        for (const shed::CheckRow &row : structure_.rows) {
+            if (row.result == shed::Verdict::Fail)
+                failing += row.members;
+        }
+    }
+    if (const view3d::View3DFactory *factory = view3d::loadedView3DFactory())
+        factory->showModel(view3d_, nullptr, failing);
+}
+
+QString ShedView::pickNote(int member) const
+{
+    const auto it = checkOfMember_.find(member);
+    if (it == checkOfMember_.end())
+        return {};
+    const shed::CheckRow &row = structure_.rows[*it];
+    return tr("Structure: %1 (%2), %3").arg(row.check, row.member, shed::verdictName(row.result));
+}
+
+void ShedView::fillStructure()
+{
+    structureTable_->clear();
+    structureTable_->setHorizontalHeaderLabels({tr("Check"), tr("Member"), tr("Size"), tr("Spacing"),
+                                                tr("Span or height"), tr("Allowed"), tr("Ratio"), tr("Result"),
+                                                tr("Rule"), tr("Change that passes")});
+    checkOfMember_.clear();
+    const auto length = [](double v) { return v > 0 ? shed::feetInches(v) : QString(); };
+    for (int i = 0; i < structure_.rows.size(); ++i) {
+        const shed::CheckRow &row = structure_.rows[i];
+        const bool slope = row.check == u"roof slope";
+        auto *result = textItem(shed::verdictName(row.result));
+        result->setData(int(row.result), SortRole); // failures first
+        if (row.result == shed::Verdict::Fail) {
+            QFont bold = result->font();
+            bold.setBold(true);
+            result->setFont(bold);
+        }
+        structureTable_->appendRow(
+            {textItem(row.check), textItem(row.member), textItem(row.size),
+             numberItem(row.spacing, row.spacing > 0 ? QStringLiteral("%1 in").arg(row.spacing, 0, 'g', 4) : QString()),
+             numberItem(row.span, slope ? QStringLiteral("%1:12").arg(row.span) : length(row.span)),
+             numberItem(row.allowed, slope ? QStringLiteral("%1:12").arg(row.allowed) : length(row.allowed)),
+             numberItem(row.ratio, row.ratio > 0 ? QString::number(row.ratio, 'f', 2) : QString()), result,
+             sentenceItem(row.rule), sentenceItem(row.suggestion)});
+        for (int m : row.members) {
+            if (!checkOfMember_.contains(m))
+                checkOfMember_.insert(m, i);
+        }
+    }
+    showFailing();
 }
 
 void ShedView::setPrice(const QString &item, double price)
@@ -164,12 +300,24 @@ void ShedView::setPrice(const QString &item, double price)
         }
 }
 
+void ShedView::setUnits(shed::Units units)
+{
+    if (units == units_)
+        return;
+    units_ = units;
+    if (const view3d::View3DFactory *factory = view3d::loadedView3DFactory())
+        factory->setUnits(view3d_, units_);
+    retakeoff();
+}
+
 void ShedView::retakeoff()
 {
-    takeoff_ = shed::takeoff(model_, priceTable_);
+    takeoff_ = shed::takeoff(model_, priceTable_, units_);
+    structure_ = shed::checkStructure(model_, priceTable_);
     fillMaterials();
     fillCuts();
     fillWarnings();
+    fillStructure();
     Q_EMIT takeoffChanged();
 }
 
@@ -195,7 +343,8 @@ void ShedView::fillCuts()
     cuts_->clear();
     cuts_->setHorizontalHeaderLabels({tr("Member"), tr("Stock"), tr("Length"), tr("Angle 1"), tr("Angle 2"), tr("Quantity")});
     for (const shed::CutRow &row : takeoff_.cuts)
-        cuts_->appendRow({textItem(row.member), textItem(row.stock), numberItem(row.lengthIn, shed::feetInches(row.lengthIn)),
+        cuts_->appendRow({textItem(row.member), textItem(units_.stock(row.stock)),
+                          numberItem(row.lengthIn, units_.length(row.lengthIn)),
                           numberItem(row.angle1, QStringLiteral("%1\u00b0").arg(row.angle1, 0, 'f', 1)),
                           numberItem(row.angle2, QStringLiteral("%1\u00b0").arg(row.angle2, 0, 'f', 1)),
                           numberItem(row.quantity, QString::number(row.quantity))});
@@ -211,6 +360,7 @@ void ShedView::fillWarnings()
     };
     add(tr("Design"), design_.warnings);
     add(tr("Framing"), model_.warnings);
+    add(tr("Structure"), structure_.failureSentences());
     add(tr("Takeoff"), takeoff_.warnings);
     add(tr("Prices"), priceTable_.warnings);
 }
@@ -233,10 +383,22 @@ void ShedView::fillPrices()
     filling_ = false;
 }
 
-shed::PlanSet ShedView::plans() const { return shed::PlanSet(design_, model_, shed::materialTable(takeoff_)); }
+shed::PlanSet ShedView::plans() const
+{
+    return shed::PlanSet(design_, model_, shed::materialTable(takeoff_), structure_, units_);
+}
 
-QByteArray ShedView::plansPdf() const { return plans().pdf(shed::planPaper()); }
-QByteArray ShedView::plansSvg() const { return plans().svg(shed::planPaper()); }
+QByteArray ShedView::plansPdf() const
+{
+    const shed::PlanSet set = plans();
+    return set.pdf(set.paper());
+}
+QByteArray ShedView::plansSvg() const
+{
+    const shed::PlanSet set = plans();
+    return set.svg(set.paper());
+}
+QPageSize::PageSizeId ShedView::planPaper() const { return plans().paper(); }
 void ShedView::printPlans(QPagedPaintDevice &device) const { plans().print(device); }
 
 QString ShedView::exportModel(const QString &path) const
@@ -256,7 +418,7 @@ QString ShedView::exportModel(const QString &path) const
 }
 
 QString ShedView::exportMaterials(const QString &path) const { return saveFile(path, shed::materialsCsv(takeoff_)); }
-QString ShedView::exportCuts(const QString &path) const { return saveFile(path, shed::cutListCsv(takeoff_)); }
+QString ShedView::exportCuts(const QString &path) const { return saveFile(path, shed::cutListCsv(takeoff_, units_)); }
 
 QString ShedView::exportPlans(const QString &path) const
 {

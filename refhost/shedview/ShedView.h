@@ -3,10 +3,14 @@
 #include "shed/Design.h"
 #include "shed/Model.h"
 #include "shed/Plans.h"
+#include "shed/Structure.h"
 #include "shed/Takeoff.h"
 
 #include <QWidget>
 
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
 class QLabel;
 class QPagedPaintDevice;
 class QSortFilterProxyModel;
@@ -23,14 +27,18 @@ public:
     virtual QByteArray plansPdf() const = 0;
     virtual QByteArray plansSvg() const = 0;
     virtual void printPlans(QPagedPaintDevice &device) const = 0;
+    // The paper the plans are drawn on, for the printer.
+    virtual QPageSize::PageSizeId planPaper() const = 0;
 };
 
 // A shed design as its builder works with it: the 3D view beside the material list with
-// costs, the cut list, the warnings and the price table, which can be edited in place.
+// costs, the cut list, the warnings, the structural check under editable design loads
+// and the price table, which can be edited in place.
 class ShedView : public QWidget, public PlanDocument {
     Q_OBJECT
 public:
-    ShedView(shed::Design design, shed::Model model, shed::PriceTable prices, QWidget *parent = nullptr);
+    ShedView(shed::Design design, shed::Model model, shed::PriceTable prices, QWidget *parent = nullptr,
+             shed::Units units = {});
 
     const shed::Design &design() const { return design_; }
     const shed::Model &model() const { return model_; }
@@ -39,7 +47,23 @@ public:
     QWidget *view3d() const { return view3d_; }
     QStandardItemModel *materialsTable() const { return materials_; }
     QStandardItemModel *pricesTable() const { return prices_; }
+    QStandardItemModel *structureTable() const { return structureTable_; }
+    const shed::StructureReport &structure() const { return structure_; }
+    const shed::SiteLoads &loads() const { return loads_; }
+
+    // New design loads: frames the shed again, takes it off and checks it, as editing the
+    // ground snow or the species above the Structure tab does.
+    void setLoads(const shed::SiteLoads &loads);
+    // Draws the members of failing checks in the warning colour.
+    void setShowFailing(bool show);
+    // What a pick in the 3D view adds: the member's check and its verdict.
+    QString pickNote(int member) const;
     QString totalText() const;
+
+    // What the lists, the plans, the exports and the 3D view's pick information write
+    // lengths in; the lists are taken off again in them.
+    void setUnits(shed::Units units);
+    shed::Units units() const { return units_; }
 
     // Changes one item's price and takes off again, as editing the price cell does.
     void setPrice(const QString &item, double price);
@@ -53,6 +77,7 @@ public:
     QByteArray plansPdf() const override;
     QByteArray plansSvg() const override;
     void printPlans(QPagedPaintDevice &device) const override;
+    QPageSize::PageSizeId planPaper() const override;
 
 Q_SIGNALS:
     void takeoffChanged();
@@ -63,14 +88,23 @@ private:
     void fillCuts();
     void fillWarnings();
     void fillPrices();
+    void fillStructure();
+    void showFailing();
     shed::PlanSet plans() const;
 
     shed::Design design_;
     shed::Model model_;
     shed::PriceTable priceTable_;
+    shed::Units units_;
     shed::Takeoff takeoff_;
+    shed::SiteLoads loads_;
+    shed::StructureReport structure_;
+    QHash<int, int> checkOfMember_; // member index -> its first row in structure_
     QWidget *view3d_;
-    QStandardItemModel *materials_, *cuts_, *warnings_, *prices_;
+    QStandardItemModel *materials_, *cuts_, *warnings_, *prices_, *structureTable_;
+    QDoubleSpinBox *snowBox_;
+    QComboBox *speciesBox_;
+    QCheckBox *failingBox_;
     QLabel *total_;
     bool filling_ = false;
 };

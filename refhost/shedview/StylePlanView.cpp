@@ -12,7 +12,15 @@ StylePlanView::StylePlanView(QWidget *parent) : QWidget(parent)
 
 void StylePlanView::setPlan(const shed::StylePlan &plan)
 {
+    const shed::Units units = plan_.units;
     plan_ = plan;
+    plan_.units = units;
+    update();
+}
+
+void StylePlanView::setUnits(shed::Units units)
+{
+    plan_.units = units;
     update();
 }
 
@@ -24,8 +32,9 @@ void StylePlanView::paintEvent(QPaintEvent *)
     shed::paintStylePlan(p, plan_, QRectF(rect()).adjusted(8, 8, -8, -8), false);
 }
 
-QByteArray StylePlanView::plansPdf() const { return shed::stylePlanPdf(plan_, shed::planPaper()); }
-QByteArray StylePlanView::plansSvg() const { return shed::stylePlanSvg(plan_, shed::planPaper()); }
+QPageSize::PageSizeId StylePlanView::planPaper() const { return shed::planPaper(QLocale(), plan_.units); }
+QByteArray StylePlanView::plansPdf() const { return shed::stylePlanPdf(plan_, planPaper()); }
+QByteArray StylePlanView::plansSvg() const { return shed::stylePlanSvg(plan_, planPaper()); }
 void StylePlanView::printPlans(QPagedPaintDevice &device) const { shed::printStylePlan(plan_, device); }
 
 } // namespace corvelle::refhost

@@ -18,6 +18,8 @@ public:
     QByteArray plansPdf() const override;
     QByteArray plansSvg() const override;
     void printPlans(QPagedPaintDevice &device) const override;
+    QPageSize::PageSizeId planPaper() const override;
+    void setUnits(shed::Units units);
 
 protected:
     void paintEvent(QPaintEvent *) override;

@@ -14,6 +14,27 @@ QWidget *LinkedView3DFactory::createView(const shed::Model &model, shed::Shading
     return view;
 }
 
+void LinkedView3DFactory::showModel(QWidget *view, const shed::Model *model, const QList<int> &warned) const
+{
+    if (auto *v = qobject_cast<ModelView3D *>(view)) {
+        if (model)
+            v->setModel(*model);
+        v->setWarnedMembers(warned);
+    }
+}
+
+void LinkedView3DFactory::setPickNote(QWidget *view, std::function<QString(int)> pickNote) const
+{
+    if (auto *v = qobject_cast<ModelView3D *>(view))
+        v->setPickNote(std::move(pickNote));
+}
+
+void LinkedView3DFactory::setUnits(QWidget *view, shed::Units units) const
+{
+    if (auto *v = qobject_cast<ModelView3D *>(view))
+        v->setUnits(units);
+}
+
 QImage LinkedView3DFactory::grabWithScenes(QWidget *widget) const { return ModelView3D::grabWithScenes(widget); }
 
 void LinkedView3DFactory::afterNextFrames(QWidget *widget, QObject *context, std::function<void()> done) const

@@ -34,8 +34,6 @@ QString capitalised(QString s)
     return s;
 }
 
-QString inches(double v) { return QString::number(v, 'f', v == std::floor(v) ? 0 : 2) + QStringLiteral(" in"); }
-
 } // namespace
 
 SceneState::SceneState(QObject *parent) : QObject(parent)
@@ -200,7 +198,31 @@ ModelView3D::~ModelView3D()
 void ModelView3D::setModel(const shed::Model &model)
 {
     model_ = model;
-    state_->meshes = buildLayerMeshes(model_);
+    warned_.clear();
+    picked_ = -2;
+    uploadMeshes();
+    Bounds all;
+    for (const LayerMesh &mesh : state_->meshes)
+        all.add(Bounds{mesh.min, mesh.max});
+    state_->sceneCentre = all.centre();
+    state_->sceneRadius = std::max(1.0f, all.radius());
+    fitToView();
+}
+
+void ModelView3D::setWarnedMembers(const QList<int> &members)
+{
+    const QSet<int> warned(members.begin(), members.end());
+    if (warned == warned_)
+        return;
+    warned_ = warned;
+    uploadMeshes();
+    state_->updateFrontEdges();
+    state_->notify();
+}
+
+void ModelView3D::uploadMeshes()
+{
+    state_->meshes = buildLayerMeshes(model_, warned_);
     const auto &meshes = state_->meshes;
     for (int i = 0; i < shed::LayerCount; ++i) {
         state_->faceGeometry[i]->setMesh(meshes[i]);
@@ -209,12 +231,6 @@ void ModelView3D::setModel(const shed::Model &model)
         state_->edgeGeometry[i]->setMesh(meshes[i]);
         state_->frontEdgeGeometry[i]->setMesh(meshes[i]);
     }
-    Bounds all;
-    for (const LayerMesh &mesh : meshes)
-        all.add(Bounds{mesh.min, mesh.max});
-    state_->sceneCentre = all.centre();
-    state_->sceneRadius = std::max(1.0f, all.radius());
-    fitToView();
 }
 
 void ModelView3D::setShading(shed::Shading shading)
@@ -329,21 +345,40 @@ std::optional<int> ModelView3D::memberAt(QPointF point) const
 void ModelView3D::pick(QPointF point)
 {
     const std::optional<int> hit = memberAt(point);
-    if (!hit) {
+    describe(hit.value_or(-1));
+    Q_EMIT memberPicked(hit.value_or(-1));
+}
+
+void ModelView3D::describe(int index)
+{
+    picked_ = index;
+    if (index < 0 || index >= model_.members.size()) {
         info_->setText(tr("Nothing there: click a member to see what it is."));
-        Q_EMIT memberPicked(-1);
         return;
     }
-    const shed::Member &m = model_.members[*hit];
-    QString text = tr("%1 (%2 layer): %3").arg(capitalised(shed::kindName(m.kind)), shed::layerName(m.layer), m.stock);
+    const shed::Member &m = model_.members[index];
+    const shed::Units &u = units_;
+    QString text =
+        tr("%1 (%2 layer): %3").arg(capitalised(shed::kindName(m.kind)), shed::layerName(m.layer), u.stock(m.stock));
     if (shed::isLumber(m))
-        text += tr(", cut length %1, ends %2° and %3°").arg(inches(m.length)).arg(m.angle1).arg(m.angle2);
+        text += tr(", cut length %1, ends %2° and %3°").arg(u.length(m.length)).arg(m.angle1).arg(m.angle2);
     else if (shed::isSheet(m) && m.length > 0)
-        text += tr(", piece %1 x %2").arg(inches(m.length), inches(m.width));
+        text += tr(", piece %1").arg(u.size(m.length, m.width));
     else
-        text += tr(", %1 x %2 x %3").arg(inches(m.size.x()), inches(m.size.y()), inches(m.size.z()));
+        text += tr(", %1").arg(u.size(m.size.x(), m.size.y(), m.size.z()));
+    if (pickNote_) {
+        const QString note = pickNote_(index);
+        if (!note.isEmpty())
+            text += QStringLiteral(". ") + note;
+    }
     info_->setText(text);
-    Q_EMIT memberPicked(*hit);
+}
+
+void ModelView3D::setUnits(shed::Units units)
+{
+    units_ = units;
+    if (picked_ != -2)
+        describe(picked_);
 }
 
 QString ModelView3D::pickedText() const { return info_->text(); }

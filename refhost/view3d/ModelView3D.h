@@ -3,6 +3,7 @@
 #include "SceneMesh.h"
 #include "shed/Design.h"
 #include "shed/Model.h"
+#include "shed/Units.h"
 
 #include <QColor>
 #include <QImage>
@@ -12,6 +13,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -92,6 +94,10 @@ public:
 
     void setModel(const shed::Model &model);
     const shed::Model &model() const { return model_; }
+    // Members drawn in the warning colour (indices into the model), keeping the camera.
+    void setWarnedMembers(const QList<int> &members);
+    // What a pick adds about the member (its structural check), after what it is.
+    void setPickNote(std::function<QString(int)> note) { pickNote_ = std::move(note); }
 
     void setShading(shed::Shading shading);
     shed::Shading shading() const { return shed::Shading(state_->shading_); }
@@ -107,6 +113,9 @@ public:
     std::optional<int> memberAt(QPointF point) const;
     void pick(QPointF point);
     QString pickedText() const;
+    // What the pick information writes lengths and stock sizes in; a shown pick follows.
+    void setUnits(shed::Units units);
+    shed::Units units() const { return units_; }
 
     QImage renderImage();          // the view's last frame
     // A picture of `widget` with every 3D scene in it: QWidget::grab leaves the scenes'
@@ -125,14 +134,21 @@ protected:
 
 private:
     Bounds visibleBounds() const;
+    void describe(int index);
+
+    void uploadMeshes();
 
     shed::Model model_;
+    QSet<int> warned_;
+    std::function<QString(int)> pickNote_;
     std::unique_ptr<SceneState> state_;
     QQuickView *quick_;
     QWidget *container_;
     QComboBox *modeBox_;
     std::array<QCheckBox *, shed::LayerCount> layerBoxes_{};
     QLabel *info_;
+    shed::Units units_;
+    int picked_ = -2; // the member the information describes; -1 nothing hit, -2 no pick yet
     QPoint pressPos_, lastPos_;
     bool dragged_ = false;
 };

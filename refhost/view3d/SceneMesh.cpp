@@ -409,10 +409,10 @@ private:
     QHash<quint64, quint32> lines_; // line by its ends
 };
 
-void addMember(MeshWriter &w, Bounds &bounds, const Member &m, qsizetype index, const SheetCovers &covers)
+void addMember(MeshWriter &w, Bounds &bounds, const Member &m, qsizetype index, const SheetCovers &covers, bool warned)
 {
     const Prism prism(m);
-    const QColor color = memberColor(m);
+    const QColor color = warned ? WarningColor : memberColor(m);
     const QColor edgeColor = color.darker(220);
     const qsizetype n = prism.size();
     for (qsizetype i = 0; i < n; ++i) {
@@ -443,7 +443,7 @@ void addMember(MeshWriter &w, Bounds &bounds, const Member &m, qsizetype index, 
 
 } // namespace
 
-std::array<LayerMesh, shed::LayerCount> buildLayerMeshes(const shed::Model &model)
+std::array<LayerMesh, shed::LayerCount> buildLayerMeshes(const shed::Model &model, const QSet<int> &warned)
 {
     std::array<LayerMesh, shed::LayerCount> meshes;
     std::array<Bounds, shed::LayerCount> bounds;
@@ -456,7 +456,7 @@ std::array<LayerMesh, shed::LayerCount> buildLayerMeshes(const shed::Model &mode
         const int layer = int(m.layer);
         if (layer < 0 || layer >= shed::LayerCount)
             continue;
-        addMember(writers[layer], bounds[layer], m, k, covers);
+        addMember(writers[layer], bounds[layer], m, k, covers, !warned.isEmpty() && warned.contains(int(k)));
     }
     for (int i = 0; i < shed::LayerCount; ++i) {
         meshes[i].min = bounds[i].min;

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QSet>
 #include <QVector3D>
 
 #include <array>
@@ -66,8 +67,12 @@ float flatShade(QVector3D normal);
 // The colour a builder would expect of each material: timber tan, concrete grey, roof slate...
 QColor memberColor(const shed::Member &m);
 
-// Builds every layer's mesh in one pass over the members.
-std::array<LayerMesh, shed::LayerCount> buildLayerMeshes(const shed::Model &model);
+// Members that fail a structural check, when the view shows them.
+const QColor WarningColor(214, 40, 32);
+
+// Builds every layer's mesh in one pass over the members; the `warned` ones (indices) in
+// the warning colour.
+std::array<LayerMesh, shed::LayerCount> buildLayerMeshes(const shed::Model &model, const QSet<int> &warned = {});
 
 // The lines of `mesh` (as its edgeIndices) less those hidden behind the member they outline
 // (an edge whose two faces both turn away from `eye` is behind that member's own faces) and

@@ -2,6 +2,7 @@
 
 #include "shed/Design.h"
 #include "shed/Model.h"
+#include "shed/Units.h"
 
 #include <QImage>
 #include <QString>
@@ -21,6 +22,12 @@ public:
     virtual ~View3DFactory() = default;
     // A view of `model` in `shading`, with the controls a builder turns it with.
     virtual QWidget *createView(const shed::Model &model, shed::Shading shading, QWidget *parent) const = 0;
+    // Shows `model` (when given; else keeps its own) in a view this factory made, `warned`
+    // members (indices) in the warning colour; and has a pick add `pickNote(index)` to what it says of the member.
+    virtual void showModel(QWidget *view, const shed::Model *model, const QList<int> &warned) const = 0;
+    virtual void setPickNote(QWidget *view, std::function<QString(int)> pickNote) const = 0;
+    // What a view made by createView writes lengths in (its pick information).
+    virtual void setUnits(QWidget *view, shed::Units units) const = 0;
     // A picture of `widget` with every 3D scene in it (QWidget::grab leaves them out).
     virtual QImage grabWithScenes(QWidget *widget) const = 0;
     // Calls `done` once, when every 3D view in `widget` has shown a new frame (at once if
@@ -42,5 +49,5 @@ void setView3DFactory(const View3DFactory *factory);
 
 } // namespace corvelle::view3d
 
-#define CORVELLE_VIEW3D_FACTORY_IID "org.corvelle.View3DFactory/1"
+#define CORVELLE_VIEW3D_FACTORY_IID "org.corvelle.View3DFactory/2"
 Q_DECLARE_INTERFACE(corvelle::view3d::View3DFactory, CORVELLE_VIEW3D_FACTORY_IID)

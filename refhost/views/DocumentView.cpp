@@ -129,7 +129,7 @@ void DocumentView::showContent()
         // Built only now, so the Qt Quick scene loads when a 3D document first opens.
         delete shedView_;
         const shed::BuildOutputs &shed = *document_.shed();
-        shedView_ = new ShedView(shed.design, shed.model, document_.prices(), shedPage_);
+        shedView_ = new ShedView(shed.design, shed.model, document_.prices(), shedPage_, units_);
         shedLayout_->addWidget(shedView_);
         pages_->setCurrentWidget(shedPage_);
         break;
@@ -151,6 +151,14 @@ void DocumentView::showContent()
         pages_->setCurrentWidget(refusal_);
         break;
     }
+}
+
+void DocumentView::setUnits(shed::Units units)
+{
+    units_ = units;
+    if (shedView_)
+        shedView_->setUnits(units);
+    stylePlan_->setUnits(units);
 }
 
 PlanDocument *DocumentView::planDocument() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shed/Units.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -26,6 +28,8 @@ public:
     ShedView *shedView() const { return shedView_; }
     // What Export plans and Print plans use here, or null when there is nothing to print.
     PlanDocument *planDocument() const;
+    // What the shed and plan views write lengths in.
+    void setUnits(shed::Units units);
 
 private:
     void updateHeader();
@@ -42,6 +46,7 @@ private:
     StylePlanView *stylePlan_;
     DrawingCanvas *canvas_;
     QLabel *widthLabel_;
+    shed::Units units_;
 };
 
 } // namespace corvelle::refhost

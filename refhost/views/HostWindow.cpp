@@ -7,16 +7,17 @@
 #include "refhost/view3dapi/View3DFactory.h"
 #include "shed/Plans.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QScreen>
-#include <QMenuBar>
 #include <QStatusBar>
 #include <QTabWidget>
 
@@ -43,6 +44,28 @@ HostWindow::HostWindow(Application &app, QWidget *parent) : QMainWindow(parent),
     QAction *quit = fileMenu->addAction(tr("&Quit"));
     quit->setShortcut(QKeySequence::Quit);
     connect(quit, &QAction::triggered, qApp, &QApplication::quit);
+
+    // View > Units: what lengths, areas and volumes are written in, remembered by the model.
+    QMenu *viewMenu = menuBar()->addMenu(tr("&View"));
+    QMenu *unitsMenu = viewMenu->addMenu(tr("&Units"));
+    auto *unitsGroup = new QActionGroup(this);
+    const auto unitsAction = [&](const QString &text, shed::UnitSystem system) {
+        QAction *a = unitsMenu->addAction(text);
+        a->setCheckable(true);
+        a->setData(int(system));
+        a->setActionGroup(unitsGroup);
+        connect(a, &QAction::triggered, this, [this, system] { app_.setUnits(shed::Units(system)); });
+        return a;
+    };
+    QAction *imperial = unitsAction(tr("&Imperial"), shed::UnitSystem::Imperial);
+    QAction *metric = unitsAction(tr("&Metric"), shed::UnitSystem::Metric);
+    const auto showUnits = [this, imperial, metric](shed::Units units) {
+        (units.isMetric() ? metric : imperial)->setChecked(true);
+        for (DocumentView *view : std::as_const(views_))
+            view->setUnits(units);
+    };
+    showUnits(app_.units());
+    connect(&app_, &Application::unitsChanged, this, showUnits);
 
     tabs_ = new QTabWidget(this);
     tabs_->setDocumentMode(true);
@@ -122,7 +145,7 @@ void HostWindow::addExportActions(QMenu *menu)
         if (!d)
             return;
         auto *printer = new QPrinter(QPrinter::HighResolution);
-        printer->setPageSize(QPageSize(shed::planPaper()));
+        printer->setPageSize(QPageSize(d->planPaper()));
         printer->setPageOrientation(QPageLayout::Landscape);
         // Window-modal and asynchronous: nothing waits on the desktop's dialog.
         auto *dialog = new QPrintDialog(printer, this);
@@ -148,6 +171,7 @@ DocumentView *HostWindow::activeView() const { return qobject_cast<DocumentView 
 void HostWindow::addView(Document *document)
 {
     auto *view = new DocumentView(*document, tabs_);
+    view->setUnits(app_.units());
     views_.insert(document->id(), view);
     tabs_->addTab(view, document->title());
 }

@@ -11,9 +11,11 @@
 #include <QFile>
 #include <QPainter>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTest>
 
 #include <cstdio>
+#include <optional>
 
 using namespace corvelle;
 
@@ -23,6 +25,11 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("shed-data"), QStringLiteral("The ShedData.txt to show."));
     parser.addPositionalArgument(QStringLiteral("out-dir"), QStringLiteral("Where the PNGs go."));
+    const QCommandLineOption unitsOpt(QStringLiteral("units"),
+                                      QStringLiteral("metric or imperial (default); with it, also the member at the "
+                                                     "centre picked (host-3d-pick.png)."),
+                                      QStringLiteral("units"));
+    parser.addOption(unitsOpt);
     parser.process(app);
     if (parser.positionalArguments().size() != 2) {
         std::fputs("usage: corvelle-host-screenshot SHEDDATA OUTDIR\n", stderr);
@@ -36,9 +43,15 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "%s\n", qPrintable(built.error));
         return 1;
     }
+    const std::optional<shed::Units> units = shed::Units::fromName(parser.value(unitsOpt));
+    if (parser.isSet(unitsOpt) && !units) {
+        std::fputs("--units takes metric or imperial\n", stderr);
+        return 2;
+    }
     const QDir out(parser.positionalArguments()[1]);
     view3d::useLinkedView3D();
-    refhost::ShedView view(built.outputs->design, built.outputs->model, shed::defaultPrices());
+    refhost::ShedView view(built.outputs->design, built.outputs->model, shed::defaultPrices(), nullptr,
+                           units.value_or(shed::Units()));
     auto *view3d = qobject_cast<view3d::ModelView3D *>(view.view3d());
     view.resize(1200, 640);
     view.show();
@@ -53,9 +66,33 @@ int main(int argc, char *argv[])
         QTest::qWait(100);
         view3d::ModelView3D::grabWithScenes(&view).save(out.filePath(QStringLiteral("host-3d-%1.png").arg(QLatin1String(names[mode - 1]))));
     }
+    // The Structure tab under a heavy snow load, its failing members in the warning colour.
+    if (auto *tabs = view.findChild<QTabWidget *>()) {
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->tabText(i) == QLatin1String("Structure"))
+                tabs->setCurrentIndex(i);
+        shed::SiteLoads heavy = view.loads();
+        heavy.groundSnow = 80;
+        view.setLoads(heavy);
+        view.setShowFailing(true);
+        view3d->setShading(shed::Shading::Smooth);
+        view3d->setPreset(view3d::ViewPreset::Front);
+        QSignalSpy shown(view3d, &view3d::ModelView3D::frameShown);
+        shown.wait(5000);
+        QTest::qWait(100);
+        view3d::ModelView3D::grabWithScenes(&view).save(out.filePath(QStringLiteral("host-structure.png")));
+        tabs->setCurrentIndex(0);
+        view.setLoads(built.outputs->model.loads);
+    }
+    if (parser.isSet(unitsOpt)) {
+        view3d->pick(QPointF(view3d->sceneWidget()->width() / 2.0, view3d->sceneWidget()->height() / 2.0));
+        view3d::ModelView3D::grabWithScenes(&view).save(out.filePath(QStringLiteral("host-3d-pick.png")));
+    }
     // Plan pages at 110 dpi, as a reader sees them on screen.
-    const shed::PlanSet plans(built.outputs->design, built.outputs->model, shed::materialTable(view.takeoff()));
-    const QSizeF page = QPageSize(QPageSize::Letter).size(QPageSize::Point).transposed();
+    const shed::PlanSet plans(built.outputs->design, built.outputs->model, shed::materialTable(view.takeoff()),
+                              view.structure(), view.units());
+    const QSizeF page =
+        QPageSize(plans.paper(QLocale(QLocale::English, QLocale::UnitedStates))).size(QPageSize::Point).transposed();
     for (int i : {2, 7}) {
         const double k = 110.0 / 72;
         QImage image((page * k).toSize(), QImage::Format_RGB32);

@@ -57,10 +57,13 @@ done
 dpkg --root="$root" --force-depends --log=/dev/null -i "$deb" >"$scratch/dpkg.log" 2>&1 ||
     { cat "$scratch/dpkg.log"; fail "dpkg cannot install the package"; }
 dpkg --root="$root" -s corvelle | grep -q '^Status: install ok installed' || fail "dpkg does not list it as installed"
-# Every option corvelle-host takes is documented on its man page.
+# Every option corvelle-host takes is documented on its man page. The page is read once:
+# grep -q leaving a pipe early would fail the pipeline under pipefail, now and then.
+page=$(zcat "$root/usr/share/man/man1/corvelle-host.1.gz")
+plain=$(sed 's/\\-/-/g' <<<"$page")
 for option in $(QT_QPA_PLATFORM=offscreen "$root/usr/bin/corvelle-host" --help | grep -oE '^ +(-[a-z], )?--[a-z-]+' | grep -oE -- '--[a-z-]+'); do
-    zcat "$root/usr/share/man/man1/corvelle-host.1.gz" | grep -q -- "^\.B[IR]* *\\\\-\\\\-${option#--}" ||
-        zcat "$root/usr/share/man/man1/corvelle-host.1.gz" | sed 's/\\-/-/g' | grep -q -- "^\.B[IR]* .*$option" ||
+    grep -q -- "^\.B[IR]* *\\\\-\\\\-${option#--}" <<<"$page" ||
+        grep -q -- "^\.B[IR]* .*$option" <<<"$plain" ||
         fail "corvelle-host.1 does not document $option"
 done
 

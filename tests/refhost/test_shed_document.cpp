@@ -5,7 +5,11 @@
 #include "refhost/shedview/ShedView.h"
 #include "shed/Export.h"
 
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QProcess>
 #include <QSortFilterProxyModel>
@@ -111,6 +115,60 @@ private Q_SLOTS:
         QVERIFY(readAll(dir.filePath(QStringLiteral("p.pdf"))).startsWith("%PDF"));
         QVERIFY(!view.exportPlans(dir.filePath(QStringLiteral("p.png"))).isEmpty());
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("p.png"))));
+    }
+
+    // The Structure tab: the design loads are reached and named for a keyboard user;
+    // typing a heavier snow load frames the shed again, the header check fails, says so
+    // among the warnings, and a pick on the header names its check.
+    void structureTab()
+    {
+        const shed::BuildResult built = shed::build(testing::sampleShedData(), shed::defaultPrices(), false);
+        QVERIFY(built.outputs);
+        ShedView view(built.outputs->design, built.outputs->model, shed::defaultPrices());
+        auto *snow = view.findChild<QDoubleSpinBox *>(QStringLiteral("groundSnow"));
+        auto *species = view.findChild<QComboBox *>(QStringLiteral("species"));
+        auto *failing = view.findChild<QCheckBox *>(QStringLiteral("showFailing"));
+        QVERIFY(snow && species && failing);
+        for (QWidget *w : std::initializer_list<QWidget *>{snow, species, failing}) {
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+            QVERIFY(a && !a->text(QAccessible::Name).isEmpty());
+            QVERIFY(w->focusPolicy() & Qt::TabFocus);
+        }
+        QCOMPARE(snow->value(), 30.0);
+        QVERIFY(view.structureTable()->rowCount() == view.structure().rows.size());
+        const auto headerRow = [&]() -> const shed::CheckRow * {
+            for (const shed::CheckRow &r : view.structure().rows)
+                if (r.check == QLatin1String("header"))
+                    return &r;
+            return nullptr;
+        };
+        QVERIFY(headerRow());
+        QCOMPARE(headerRow()->result, shed::Verdict::Pass);
+
+        snow->setFocus();
+        snow->selectAll();
+        QTest::keyClicks(snow, QStringLiteral("80"));
+        QCOMPARE(view.loads().groundSnow, 80.0);
+        QCOMPARE(headerRow()->result, shed::Verdict::Fail);
+        QCOMPARE(view.structureTable()->item(0, 7)->text(), QStringLiteral("fail")); // failures first
+        const auto lvl =
+            std::find_if(view.model().members.begin(), view.model().members.end(), [](const shed::Member &m) {
+                return m.kind == shed::MemberKind::Header && m.stock.startsWith(QLatin1String("LVL"));
+            });
+        QVERIFY(lvl != view.model().members.end());
+        QVERIFY2(view.pickNote(int(lvl - view.model().members.begin())).contains(QLatin1String("header")),
+                 qPrintable(view.pickNote(int(lvl - view.model().members.begin()))));
+        QVERIFY(view.pickNote(int(lvl - view.model().members.begin())).endsWith(QLatin1String("fail")));
+        auto *warnings = qobject_cast<QStandardItemModel *>(
+            qobject_cast<QSortFilterProxyModel *>(view.findChildren<QTableView *>().at(2)->model())->sourceModel());
+        QVERIFY(warnings);
+        QVERIFY(!warnings->findItems(QStringLiteral("Structure")).isEmpty());
+        failing->click(); // draws them in the warning colour; the view keeps working
+        QVERIFY(failing->isChecked());
+
+        species->setCurrentIndex(species->findData(int(shed::Species::DouglasFirLarch)));
+        QCOMPARE(view.loads().species, shed::Species::DouglasFirLarch);
+        QCOMPARE(view.loads().groundSnow, 80.0);
     }
 
     void buildWritesThePlans()

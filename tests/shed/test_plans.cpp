@@ -41,15 +41,11 @@ QString pdfText(const QByteArray &pdf, int *pages = nullptr)
 class TestPlans : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void paperAndLengths()
+    void paper()
     {
-        QCOMPARE(lengthText(16), QStringLiteral("16\""));
-        QCOMPARE(lengthText(5.5), QStringLiteral("5-1/2\""));
-        QCOMPARE(lengthText(0.5), QStringLiteral("1/2\""));
-        QCOMPARE(lengthText(23.99), QStringLiteral("24\""));
-        QCOMPARE(lengthText(144), QStringLiteral("12' 0\""));
         QCOMPARE(planPaper(QLocale(QLocale::English, QLocale::UnitedStates)), QPageSize::Letter);
         QCOMPARE(planPaper(QLocale(QLocale::German, QLocale::Germany)), QPageSize::A4);
+        QCOMPARE(planPaper(QLocale(QLocale::English, QLocale::UnitedStates), Units(UnitSystem::Metric)), QPageSize::A4);
     }
 
     void everyPageWithItsDimensions()
@@ -83,6 +79,40 @@ private Q_SLOTS:
         QVERIFY(svg.startsWith("<?xml") && svg.contains("</svg>"));
     }
 
+    // Metric: every dimension in millimetres, metric scales, A4 unless a drawing would need
+    // a scale below 1:100 there.
+    void metricPlans()
+    {
+        Design d = *readDesign(corvelle::testing::sampleShedData()).design;
+        const Units metric(UnitSystem::Metric);
+        const PlanSet plans(d, buildModel(d), {}, {}, metric);
+        QCOMPARE(plans.paper(QLocale(QLocale::English, QLocale::UnitedStates)), QPageSize::A4);
+        int pages = 0;
+        const QString text = pdfText(plans.pdf(plans.paper()), &pages);
+        if (text.isEmpty())
+            QSKIP("pdftotext is not installed");
+        QCOMPARE(pages, plans.pageCount());
+        QVERIFY(text.count(QStringLiteral("4877 mm")) >= 1 + 6); // 16 ft: title blocks and the plans' dimensions
+        QVERIFY(text.count(QStringLiteral("3658 mm")) >= 1 + 6); // 12 ft
+        static const QRegularExpression scale(QStringLiteral("Scale (\\S+)"));
+        QStringList scales;
+        for (auto it = scale.globalMatch(text); it.hasNext();)
+            scales << it.next().captured(1);
+        QVERIFY2(scales.size() >= 8, qPrintable(scales.join(' ')));
+        for (const QString &s : scales)
+            QVERIFY2(s == u"1:20" || s == u"1:50" || s == u"1:100", qPrintable(s));
+        // No feet and inches left anywhere (stock trade names aside).
+        static const QRegularExpression imperial(QStringLiteral("\\d+' \\d|\\d\"|\\bsq ft\\b"));
+        QVERIFY2(!imperial.match(text).hasMatch(), qPrintable(imperial.match(text).captured()));
+        QVERIFY(text.contains(QLatin1String("Stringer 2x6 PT (38 x 140 mm) cut 2441 mm")));
+
+        // 72 ft wide (beyond the wizard's sizes) the plans would need 1:200 on A4: A3 at 1:100.
+        d.width = 72 * 12;
+        const PlanSet wide(d, buildModel(d), {}, {}, metric);
+        QCOMPARE(wide.paper(), QPageSize::A3);
+        QCOMPARE(PlanSet(d, buildModel(d), {}).paper(QLocale(QLocale::German, QLocale::Germany)), QPageSize::A4);
+    }
+
     void stylePlanAtItsWidth()
     {
         const StylePlan gambrel = stylePlan(QStringLiteral("102"), 12);
@@ -95,6 +125,9 @@ private Q_SLOTS:
         QVERIFY(text.contains(QLatin1String("14' 0\"")));
         QVERIFY(text.contains(QLatin1String("18' 8\""))); // 14 ft x 4/3
         QVERIFY(text.contains(QLatin1String("clerestory")));
+        StylePlan metric = stylePlan(QStringLiteral("107"), 14);
+        metric.units = Units(UnitSystem::Metric);
+        QVERIFY(pdfText(stylePlanPdf(metric, QPageSize::A4)).contains(QLatin1String("4267 mm")));
     }
 };
 

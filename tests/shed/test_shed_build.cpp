@@ -47,7 +47,7 @@ QString write(const QTemporaryDir &dir, const QString &name, const QByteArray &b
     return f.fileName();
 }
 
-const QStringList Outputs = {"shed.glb", "shed.obj", "shed.mtl", "shed.ifc", "materials.csv", "cutlist.csv"};
+const QStringList Outputs = {"shed.glb", "shed.obj", "shed.mtl", "shed.ifc", "materials.csv", "cutlist.csv", "structure.csv"};
 
 // Every roof and floor kind and both framings, doors and ramps at both ends.
 QList<ShedDesign> variants()
@@ -88,6 +88,8 @@ class TestShedBuild : public QObject {
 private Q_SLOTS:
     void buildsTheSixFiles();
     void refusedFileWritesNothing();
+    void structureFileAndDesignLoads();
+    void metricUnits();
     void glbPassesTheValidator();
     void ifcPassesTheReaders();
 };
@@ -147,6 +149,34 @@ void TestShedBuild::buildsTheSixFiles()
     QVERIFY(help.out.contains("--out"));
 }
 
+void TestShedBuild::metricUnits()
+{
+    QTemporaryDir dir;
+    const QString file = write(dir, "ShedData.txt", testing::fileOf(testing::workedExample()));
+    // A unit the option does not know: one sentence, status 2, nothing written.
+    Run run = host({"--build", file, "--out", dir.filePath("out"), "--units", "metres"});
+    QCOMPARE(run.code, 2);
+    QCOMPARE(run.err.count('\n'), 1);
+    QVERIFY2(run.err.contains("metric or imperial"), qPrintable(run.err));
+    QVERIFY(!QFileInfo::exists(dir.filePath("out")));
+
+    run = host({"--build", file, "--out", dir.filePath("out"), "--units", "metric"});
+    QCOMPARE(run.code, 0);
+    QVERIFY2(run.out.contains("Shed 3658 x 4877 mm, walls 3048 mm"), qPrintable(run.out));
+    QFile cuts(dir.filePath("out/cutlist.csv"));
+    QVERIFY(cuts.open(QIODevice::ReadOnly));
+    const QByteArray cutText = cuts.readAll();
+    QVERIFY(cutText.startsWith("member,stock,length_mm,length,angle_1,angle_2,quantity\n"));
+    QVERIFY2(cutText.contains("stud,2x6,2933.7,2934 mm,90.0,90.0,"), cutText.constData()); // 115.5 in
+    QVERIFY(!cutText.contains('"') && !cutText.contains("' "));
+    QFile materials(dir.filePath("out/materials.csv"));
+    QVERIFY(materials.open(QIODevice::ReadOnly));
+    const QByteArray materialText = materials.readAll();
+    QVERIFY(materialText.contains("2x6 (38 x 140 mm) x "));
+    QVERIFY2(materialText.contains(",m\u00b3,"), materialText.constData()); // the slab's concrete
+    QVERIFY(QFileInfo(dir.filePath("out/plans.pdf")).size() > 0);
+}
+
 void TestShedBuild::refusedFileWritesNothing()
 {
     QTemporaryDir dir;
@@ -181,6 +211,40 @@ void TestShedBuild::refusedFileWritesNothing()
     QVERIFY(run.err.contains("cutlist.csv"));
     QVERIFY(glb.open(QIODevice::ReadOnly));
     QCOMPARE(glb.readAll(), before);
+}
+
+// structure.csv with the columns the check promises; --snow and --species change the
+// check and the framing; a bad value is refused in one sentence with status 2, writing
+// nothing.
+void TestShedBuild::structureFileAndDesignLoads()
+{
+    QTemporaryDir dir;
+    ShedDesign d = testing::workedExample();
+    d.JoistType = "1"; // 2x4 lumber: the studs follow it
+    d.StudMaterialLine = "2x4 Studs for walls";
+    d.InnerHeight = "12";
+    const QString file = write(dir, "ShedData.txt", testing::fileOf(d));
+    Run run = host({"--build", file, "--out", dir.filePath("out"), "--snow", "70", "--species", "sp"});
+    QCOMPARE(run.code, 0);
+    QVERIFY2(run.out.contains("Structure: "), qPrintable(run.out));
+    QVERIFY2(run.out.contains("70 psf ground snow, No.2 Southern Pine; 1 failing"), qPrintable(run.out));
+    QFile csv(dir.filePath("out/structure.csv"));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = csv.readAll().split('\n');
+    QCOMPARE(lines[0], QByteArray("check,member,size,spacing_in,span_in,allowed_in,ratio,result,rule,suggestion"));
+    QVERIFY2(lines[1].startsWith("studs,wall studs,2x4,16,144,120,1.2,fail,"), lines[1].constData());
+    QVERIFY(std::any_of(lines.begin(), lines.end(),
+                        [](const QByteArray &l) { return l.startsWith("header,front door header,"); }));
+    QVERIFY(std::any_of(lines.begin(), lines.end(), [](const QByteArray &l) { return l.startsWith("permit,"); }));
+
+    for (const QStringList &bad :
+         {QStringList{"--snow", "151"}, QStringList{"--snow", "deep"}, QStringList{"--species", "oak"}}) {
+        run = host(QStringList{"--build", file, "--out", dir.filePath("refused")} + bad);
+        QCOMPARE(run.code, 2);
+        QCOMPARE(run.err.count('\n'), 1);
+        QVERIFY2(run.err.contains(bad[0]), qPrintable(run.err));
+        QVERIFY(!QFileInfo::exists(dir.filePath("refused")));
+    }
 }
 
 void TestShedBuild::glbPassesTheValidator()

@@ -4,6 +4,7 @@
 
 #include "shed/Framing.h"
 #include "shed/Reader.h"
+#include "shed/Structure.h"
 #include "shed/Takeoff.h"
 #include "shed/Warnings.h"
 
@@ -55,6 +56,7 @@ private Q_SLOTS:
     void blockFloorBothDoors();
     void lumberIsPackedIntoStockLengths();
     void priceTableProblems();
+    void metricQuantitiesAndNames();
 };
 
 // 12 x 16 ft (W 144, D 192 in), 6 in slab, 2x6 studs (5.5 deep) at 16 in, 10 ft walls,
@@ -83,10 +85,12 @@ void TestShedTakeoff::workedExample()
     QCOMPARE(m.count(MemberKind::KingStud), 2);
     QCOMPARE(m.count(MemberKind::JackStud), 2);
     QCOMPARE(m.count(MemberKind::Cripple), 4);
-    // Header: span 50 in is over 48, so 2x8, three plies in a 2x6 wall.
+    // Header: span 50 in at 30 psf ground snow on a 12 ft building: 2-2x6 spans 5-5 in
+    // the header table, so 2x6, three plies in a 2x6 wall with two 1/2 in spacers.
     QCOMPARE(m.count(MemberKind::Header), 3);
+    QCOMPARE(m.count(MemberKind::HeaderSpacer), 2);
     const auto header = std::find_if(m.members.begin(), m.members.end(), [](const Member &x) { return x.kind == MemberKind::Header; });
-    QCOMPARE(header->stock, QStringLiteral("2x8"));
+    QCOMPARE(header->stock, QStringLiteral("2x6"));
 
     // Trusses: at 0, then edges 16k - 1.25 for k = 1..11, and 189.5: 13 bottom chords.
     // Webs: 11 inner trusses x 4 Fink webs = 44; the gable-end trusses have studs instead.
@@ -269,9 +273,10 @@ void TestShedTakeoff::blockFloorBothDoors()
     QCOMPARE(m.count(MemberKind::Stud), 64);
     QCOMPARE(m.count(MemberKind::KingStud), 4);
     QCOMPARE(m.count(MemberKind::JackStud), 4);
-    // No cripples: the header (2x8 over 50 in) tops out at 85 + 7.25 = 92.25, 3/4 in
-    // under the plates at 96 - 3 = 93.
-    QCOMPARE(m.count(MemberKind::Cripple), 0);
+    // The header (2x6 over 50 in, from the header table) tops out at 85 + 5.5 = 90.5,
+    // 2 1/2 in under the plates at 96 - 3 = 93: cripples over it at 95.25, 119.25 and
+    // 143.25, three each end.
+    QCOMPARE(m.count(MemberKind::Cripple), 6);
     // Trusses: 0, 16k - 1.25 for k = 1..17, 285.5: 19 (240 in bottom chords spliced at
     // the web joint at 160: two pieces each).
     QCOMPARE(m.count(MemberKind::TrussChord) - 19 * 2, 19 * 2);
@@ -284,8 +289,16 @@ void TestShedTakeoff::blockFloorBothDoors()
     // Floor top: 3 x 7.75 + 5.5 skid + 5.5 joist + 0.25 deck = 34.5 in over 96: 1 in 2.8.
     const QString w = warnings(m.design, m).join('\n');
     QVERIFY2(w.contains("rear ramp climbs 34.5 in over 8 ft, 1 in 2.8"), qPrintable(w));
-    QVERIFY(w.contains("480 sq ft"));
-    QVERIFY(w.contains("1/4 in plywood"));
+    // The permit and the deck are the structural check's: 480 sq ft is over both
+    // exemptions; a 1/4 in deck has no floor span rating.
+    const StructureReport st = checkStructure(m, defaultPrices());
+    QVERIFY(std::any_of(st.rows.begin(), st.rows.end(), [](const CheckRow &row) {
+        return row.check == u"permit" && row.size == u"480 sq ft" && row.result == Verdict::Note;
+    }));
+    QVERIFY(std::any_of(st.rows.begin(), st.rows.end(), [](const CheckRow &row) {
+        return row.check == u"floor deck" && row.size == u"1/4 in plywood" && row.result == Verdict::Fail
+               && row.suggestion.startsWith(u"1/2 in plywood deck");
+    }));
 }
 
 void TestShedTakeoff::lumberIsPackedIntoStockLengths()
@@ -319,8 +332,35 @@ void TestShedTakeoff::lumberIsPackedIntoStockLengths()
     QVERIFY(t.warnings.join(' ').contains("longer than any stock length"));
     // The cut list keeps every distinct piece with its count.
     QCOMPARE(t.cuts.size(), 7);
-    QCOMPARE(feetInches(91.5), QStringLiteral("7' 7-1/2\""));
-    QCOMPARE(feetInches(96 + 0.0625), QStringLiteral("8' 0-1/16\""));
+}
+
+// The same order in metric: concrete shown in m³ at the price a cubic metre, the same
+// cost and total; lumber and sheets by trade name with the actual size; the cut list unchanged.
+void TestShedTakeoff::metricQuantitiesAndNames()
+{
+    const Model m = modelOf(testing::workedExample());
+    const Takeoff imperial = takeoff(m, defaultPrices());
+    const Takeoff metric = takeoff(m, defaultPrices(), Units(UnitSystem::Metric));
+    // 4 cu yd = 3.058 m³.
+    const MaterialRow *mix = row(metric, "ready-mix concrete");
+    QVERIFY(mix);
+    QCOMPARE(mix->quantity, 3.06);
+    QCOMPARE(mix->unit, QStringLiteral("m\u00b3"));
+    QVERIFY(std::abs(mix->unitPrice - row(imperial, "ready-mix concrete")->unitPrice / 0.764554857984) < 0.006);
+    QCOMPARE(mix->cost, row(imperial, "ready-mix concrete")->cost);
+    QVERIFY(std::abs(mix->quantity * mix->unitPrice - mix->cost) < 0.01 * mix->cost);
+    QCOMPARE(mix->inTotal, row(imperial, "ready-mix concrete")->inTotal);
+    QCOMPARE(metric.total, imperial.total);
+    QCOMPARE(quantity(metric, "concrete mix 80 lb bag"), 176.0);
+    QVERIFY(row(metric, "concrete mix 80 lb bag")->note.contains("0.017 m\u00b3 a bag"));
+    QCOMPARE(quantity(metric, "2x6 (38 x 140 mm) x 2438 mm"), quantity(imperial, "2x6 x 8 ft"));
+    bool sheet = false;
+    for (const MaterialRow &r : metric.materials)
+        sheet |= r.item.contains("plywood (") && r.item.contains(" 4x8 ft (1219 x 2438 mm)");
+    QVERIFY(sheet);
+    QCOMPARE(metric.cuts.size(), imperial.cuts.size());
+    QCOMPARE(metric.cuts.first().stock, imperial.cuts.first().stock);
+    QCOMPARE(metric.cuts.first().lengthIn, imperial.cuts.first().lengthIn);
 }
 
 void TestShedTakeoff::priceTableProblems()

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
@@ -147,6 +148,13 @@ private Q_SLOTS:
         QVERIFY(!door.isNull());
         view_.pick(door);
         QVERIFY2(view_.pickedText().startsWith(QLatin1String("Door leaf")), qPrintable(view_.pickedText()));
+        // The shown pick follows the units: millimetres, no inch marks left.
+        view_.setUnits(shed::Units(shed::UnitSystem::Metric));
+        static const QRegularExpression mm(QStringLiteral(", \\d+ x \\d+ x \\d+ mm$"));
+        QVERIFY2(mm.match(view_.pickedText()).hasMatch() && !view_.pickedText().contains(u'"'),
+                 qPrintable(view_.pickedText()));
+        view_.setUnits({});
+        QVERIFY2(view_.pickedText().contains(u'"'), qPrintable(view_.pickedText()));
         view_.setLayerVisible(shed::Layer::Doors, false);
         const std::optional<int> behind = view_.memberAt(door);
         QVERIFY(behind);

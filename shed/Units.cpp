@@ -1,0 +1,164 @@
+#include "shed/Units.h"
+
+#include "shed/Rules.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+
+namespace corvelle::shed {
+
+namespace {
+
+// "7-1/2" from sixteenths of an inch: the whole inches and the fraction in lowest terms.
+QString inchesOf(long sixteenths, bool zeroWhole)
+{
+    const long whole = sixteenths / 16;
+    long num = sixteenths % 16, den = 16;
+    while (num && num % 2 == 0) {
+        num /= 2;
+        den /= 2;
+    }
+    QString text = whole || !num || zeroWhole ? QString::number(whole) : QString();
+    if (num)
+        text += QStringLiteral("%1%2/%3").arg(text.isEmpty() ? QString() : QStringLiteral("-")).arg(num).arg(den);
+    return text;
+}
+
+// Three significant figures without an exponent, trailing zeros dropped.
+QString figures(double v)
+{
+    const double a = std::abs(v);
+    const int decimals = a < 1e-9 ? 0 : std::clamp(2 - int(std::floor(std::log10(a))), 0, 9);
+    QString s = QString::number(v, 'f', decimals);
+    if (s.contains(QLatin1Char('.'))) {
+        while (s.endsWith(QLatin1Char('0')))
+            s.chop(1);
+        if (s.endsWith(QLatin1Char('.')))
+            s.chop(1);
+    }
+    return s == u"-0" ? QStringLiteral("0") : s;
+}
+
+QString millimetres(double inches) { return QString::number(std::lround(inches * MillimetresPerInch)); }
+
+// The dressed size of a nominal dimension, or 0 when the yard has no such size.
+double dressed(int nominal)
+{
+    for (const rules::DressedSize &s : rules::DressedSizes)
+        if (s.nominal == nominal)
+            return s.actual;
+    return 0;
+}
+
+// "1/2", "1 1/2", "3/4" as Framing's fraction() writes a thickness.
+double fractionValue(const QString &text)
+{
+    double v = 0;
+    for (const QString &part : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const qsizetype slash = part.indexOf(QLatin1Char('/'));
+        if (slash < 0)
+            v += part.toDouble();
+        else if (const double den = part.mid(slash + 1).toDouble(); den > 0)
+            v += part.left(slash).toDouble() / den;
+    }
+    return v;
+}
+
+} // namespace
+
+Units Units::forLocale(const QLocale &locale)
+{
+    if (locale.language() == QLocale::C)
+        return Units(UnitSystem::Imperial);
+    return Units(locale.measurementSystem() == QLocale::MetricSystem ? UnitSystem::Metric : UnitSystem::Imperial);
+}
+
+std::optional<Units> Units::fromName(QStringView name)
+{
+    if (name == u"metric")
+        return Units(UnitSystem::Metric);
+    if (name == u"imperial")
+        return Units(UnitSystem::Imperial);
+    return std::nullopt;
+}
+
+QString Units::name() const { return isMetric() ? QStringLiteral("metric") : QStringLiteral("imperial"); }
+
+QString feetInches(double inches)
+{
+    const QString sign = inches < 0 ? QStringLiteral("-") : QString();
+    const long total = std::lround(std::abs(inches) * 16);
+    return sign + QStringLiteral("%1' %2\"").arg(total / (12 * 16)).arg(inchesOf(total % (12 * 16), true));
+}
+
+QString Units::length(double inches) const
+{
+    if (isMetric())
+        return millimetres(inches) + QStringLiteral(" mm");
+    const QString sign = inches < 0 ? QStringLiteral("-") : QString();
+    const double v = std::abs(inches);
+    if (v < 24)
+        return sign + inchesOf(std::lround(v * 16), false) + QLatin1Char('"');
+    return sign + feetInches(v);
+}
+
+double Units::lengthValue(double inches) const { return isMetric() ? inches * MillimetresPerInch : inches; }
+
+QString Units::size(double a, double b) const
+{
+    if (isMetric())
+        return QStringLiteral("%1 x %2 mm").arg(millimetres(a), millimetres(b));
+    return QStringLiteral("%1 x %2").arg(length(a), length(b));
+}
+
+QString Units::size(double a, double b, double c) const
+{
+    if (isMetric())
+        return QStringLiteral("%1 x %2 x %3 mm").arg(millimetres(a), millimetres(b), millimetres(c));
+    return QStringLiteral("%1 x %2 x %3").arg(length(a), length(b), length(c));
+}
+
+QString Units::lengthUnit() const { return isMetric() ? QStringLiteral("mm") : QStringLiteral("in"); }
+
+QString Units::area(double squareInches) const
+{
+    if (isMetric())
+        return figures(squareInches * MillimetresPerInch * MillimetresPerInch / 1e6) + QStringLiteral(" m\u00b2");
+    return figures(squareInches / 144) + QStringLiteral(" sq ft");
+}
+
+QString Units::volume(double cubicInches) const
+{
+    if (isMetric())
+        return figures(cubicInches * std::pow(MillimetresPerInch / 1000, 3)) + QStringLiteral(" m\u00b3");
+    return figures(cubicInches / 1728) + QStringLiteral(" cu ft");
+}
+
+QString Units::stock(const QString &tradeName) const
+{
+    if (!isMetric())
+        return tradeName;
+    // The size goes after the name and before any ", use" that follows it.
+    const qsizetype comma = tradeName.indexOf(QLatin1String(", "));
+    const QString name = comma < 0 ? tradeName : tradeName.left(comma);
+    const QString rest = comma < 0 ? QString() : tradeName.mid(comma);
+    static const QRegularExpression section(QStringLiteral("^(\\d+)x(\\d+)(?: |$)"));
+    static const QRegularExpression thickness(QStringLiteral("^(\\d+(?: \\d+/\\d+)?|\\d+/\\d+) in "));
+    static const QRegularExpression inches(QStringLiteral("(\\d+(?:\\.\\d+)?) ?x ?(\\d+(?:\\.\\d+)?) in$"));
+    QString size;
+    if (const auto m = section.match(name); m.hasMatch()) {
+        const double t = dressed(m.captured(1).toInt()), d = dressed(m.captured(2).toInt());
+        if (t > 0 && d > 0)
+            size = this->size(t, d);
+    } else if (const auto m = thickness.match(name); m.hasMatch()) {
+        if (const double t = fractionValue(m.captured(1)); t > 0)
+            size = QStringLiteral("%1 mm").arg(millimetres(t));
+    } else if (const auto m = inches.match(name); m.hasMatch()) {
+        size = this->size(m.captured(1).toDouble(), m.captured(2).toDouble());
+    }
+    return size.isEmpty() ? tradeName : QStringLiteral("%1 (%2)%3").arg(name, size, rest);
+}
+
+} // namespace corvelle::shed

@@ -1,0 +1,291 @@
+// The structural check: allowable spans against the published span tables, headers from
+// the header table, and three designs checked by hand.
+#include "ShedFiles.h"
+
+#include "shed/Build.h"
+#include "shed/Headers.h"
+#include "shed/Spans.h"
+#include "shed/Structure.h"
+
+#include <QtTest>
+
+using namespace corvelle;
+using namespace corvelle::shed;
+
+namespace {
+
+constexpr double DepthOf[] = {3.5, 5.5, 7.25, 9.25, 11.25}; // 2x4 .. 2x12
+
+const CheckRow *rowOf(const StructureReport &r, const QString &check, const QString &member = {})
+{
+    for (const CheckRow &row : r.rows) {
+        if (row.check == check && (member.isEmpty() || row.member == member))
+            return &row;
+    }
+    return nullptr;
+}
+
+BuildOutputs built(const ShedDesign &d, const SiteLoads &loads = {})
+{
+    BuildResult r = build(testing::fileOf(d), defaultPrices(), false, loads);
+    if (!r.outputs)
+        qFatal("%s", qPrintable(r.error));
+    return *r.outputs;
+}
+
+} // namespace
+
+class TestStructure : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void agreesWithTheSpanTables_data();
+    void agreesWithTheSpanTables();
+    void spansFollowLoadSpacingAndDepth();
+    void headerTable();
+    void workedExample();
+    void tallTwoByFourWallFails();
+    void doorWiderThanTheHeaderTable();
+};
+
+void TestStructure::agreesWithTheSpanTables_data()
+{
+    QTest::addColumn<int>("species");
+    QTest::addColumn<int>("size"); // index into DepthOf
+    QTest::addColumn<double>("spacing");
+    QTest::addColumn<double>("live");
+    QTest::addColumn<double>("dead");
+    QTest::addColumn<double>("deflection");
+    QTest::addColumn<double>("duration");
+    QTest::addColumn<int>("feet");
+    QTest::addColumn<int>("inches");
+    const int spf = int(Species::SprucePineFir), dfl = int(Species::DouglasFirLarch), sp = int(Species::SouthernPine);
+    const auto cell = [](const char *name, int species, int size, double spacing, double live, double dead, double defl,
+                         double cd, int ft, int in) {
+        QTest::newRow(name) << species << size << spacing << live << dead << defl << cd << ft << in;
+    };
+    // Floor joists, residential living areas, 40 psf live, 10 dead, L/360: residential
+    // code (2015) Table R502.3.1(2).
+    cell("floor SPF 2x10 @16", spf, 3, 16, 40, 10, 360, 1.0, 15, 5);
+    // Ceiling joists, uninhabitable attics with limited storage, 20 psf live, 10 dead,
+    // L/240: residential code (2018) Table R802.5.1(2), 24 in centres.
+    cell("ceiling DFL 2x4 @24", dfl, 0, 24, 20, 10, 240, 1.0, 7, 3);
+    cell("ceiling DFL 2x6 @24", dfl, 1, 24, 20, 10, 240, 1.0, 10, 8);
+    cell("ceiling DFL 2x8 @24", dfl, 2, 24, 20, 10, 240, 1.0, 13, 6);
+    cell("ceiling DFL 2x10 @24", dfl, 3, 24, 20, 10, 240, 1.0, 16, 5);
+    cell("ceiling SP 2x4 @24", sp, 0, 24, 20, 10, 240, 1.0, 6, 7);
+    cell("ceiling SP 2x6 @24", sp, 1, 24, 20, 10, 240, 1.0, 9, 10);
+    cell("ceiling SP 2x8 @24", sp, 2, 24, 20, 10, 240, 1.0, 12, 6);
+    cell("ceiling SP 2x10 @24", sp, 3, 24, 20, 10, 240, 1.0, 14, 9);
+    cell("ceiling SPF 2x4 @24", spf, 0, 24, 20, 10, 240, 1.0, 7, 2);
+    cell("ceiling SPF 2x6 @24", spf, 1, 24, 20, 10, 240, 1.0, 10, 6);
+    cell("ceiling SPF 2x8 @24", spf, 2, 24, 20, 10, 240, 1.0, 13, 3);
+    cell("ceiling SPF 2x10 @24", spf, 3, 24, 20, 10, 240, 1.0, 16, 3);
+    // Rafters, 20 psf roof live, 10 dead, ceiling attached, L/240: building code (2018)
+    // Table 2308.7.2(2); 26 ft is the table's own limit.
+    cell("rafter DFL 2x4 @12", dfl, 0, 12, 20, 10, 240, 1.25, 9, 10);
+    cell("rafter DFL 2x6 @12", dfl, 1, 12, 20, 10, 240, 1.25, 15, 6);
+    cell("rafter DFL 2x8 @12", dfl, 2, 12, 20, 10, 240, 1.25, 20, 5);
+    cell("rafter SP 2x4 @12", sp, 0, 12, 20, 10, 240, 1.25, 9, 5);
+    cell("rafter SP 2x6 @12", sp, 1, 12, 20, 10, 240, 1.25, 14, 9);
+    cell("rafter SP 2x8 @12", sp, 2, 12, 20, 10, 240, 1.25, 19, 6);
+    cell("rafter SP 2x10 @12", sp, 3, 12, 20, 10, 240, 1.25, 23, 5);
+    cell("rafter SP 2x12 @12", sp, 4, 12, 20, 10, 240, 1.25, 26, 0);
+    cell("rafter SPF 2x4 @12", spf, 0, 12, 20, 10, 240, 1.25, 9, 5);
+    cell("rafter SPF 2x6 @12", spf, 1, 12, 20, 10, 240, 1.25, 14, 9);
+    cell("rafter SPF 2x8 @12", spf, 2, 12, 20, 10, 240, 1.25, 19, 6);
+    cell("rafter SPF 2x10 @12", spf, 3, 12, 20, 10, 240, 1.25, 24, 10);
+    cell("rafter DFL 2x4 @16", dfl, 0, 16, 20, 10, 240, 1.25, 8, 11);
+    cell("rafter DFL 2x6 @16", dfl, 1, 16, 20, 10, 240, 1.25, 14, 1);
+}
+
+// Within an inch of the table and never beyond it.
+void TestStructure::agreesWithTheSpanTables()
+{
+    QFETCH(int, species);
+    QFETCH(int, size);
+    QFETCH(double, spacing);
+    QFETCH(double, live);
+    QFETCH(double, dead);
+    QFETCH(double, deflection);
+    QFETCH(double, duration);
+    QFETCH(int, feet);
+    QFETCH(int, inches);
+    const double table = feet * 12 + inches;
+    const double span =
+        spans::allowableSpan({Species(species), 1.5, DepthOf[size], spacing}, {live, dead, deflection, duration});
+    QVERIFY2(span <= table && span >= table - 1,
+             qPrintable(QStringLiteral("%1 in, the table %2 in").arg(span).arg(table)));
+}
+
+// Generated members: more load or wider spacing never lengthens a span; more depth
+// never shortens one; and across the range each does change it.
+void TestStructure::spansFollowLoadSpacingAndDepth()
+{
+    for (Species s : {Species::SprucePineFir, Species::DouglasFirLarch, Species::SouthernPine}) {
+        for (double t : {1.5, 2.5}) {
+            for (int k = 0; k < 5; ++k) {
+                double previousLoad = 1e9;
+                for (double live = 10; live <= 100; live += 10) {
+                    const double span = spans::allowableSpan({s, t, DepthOf[k], 16}, {live, 10, 360, 1.0});
+                    QVERIFY(span <= previousLoad);
+                    previousLoad = span;
+                }
+                QVERIFY(spans::allowableSpan({s, t, DepthOf[k], 16}, {100, 10, 360, 1.0})
+                        < spans::allowableSpan({s, t, DepthOf[k], 16}, {10, 10, 360, 1.0}));
+                double previousSpacing = 1e9;
+                for (double spacing : {12.0, 16.0, 19.2, 24.0}) {
+                    SiteLoads loads;
+                    loads.groundSnow = 50;
+                    const double span = spans::allowableRafterSpan({s, t, DepthOf[k], spacing}, loads);
+                    QVERIFY(span <= previousSpacing);
+                    previousSpacing = span;
+                }
+                if (k > 0) {
+                    QVERIFY(spans::allowableSpan({s, t, DepthOf[k], 16}, spans::ceilingCase())
+                            >= spans::allowableSpan({s, t, DepthOf[k - 1], 16}, spans::ceilingCase()));
+                    QVERIFY(spans::allowableSpan({s, t, DepthOf[k], 24}, {60, 10, 360, 1.0})
+                            > spans::allowableSpan({s, t, DepthOf[k - 1], 24}, {60, 10, 360, 1.0}));
+                }
+            }
+        }
+    }
+}
+
+// Residential code Table R602.7(1), roof and ceiling.
+void TestStructure::headerTable()
+{
+    // 30 psf, 20 ft wide: 2-2x6 spans 5-5 on one jack; a 2x4 wall takes two plies and a
+    // 1/2 in spacer.
+    headers::Choice c = headers::choose(65, 240, 30, 3.5);
+    QVERIFY(!c.engineered);
+    QCOMPARE(c.size, QStringLiteral("2-2x6"));
+    QCOMPARE(c.spacer, 0.5);
+    QCOMPARE(c.jacks, 1);
+    // One inch more needs a 2x8 (6-10, one jack).
+    c = headers::choose(66, 240, 30, 3.5);
+    QCOMPARE(c.size, QStringLiteral("2-2x8"));
+    // 50 psf, 28 ft: 2-2x10 6-3 on two jacks.
+    c = headers::choose(75, 336, 50, 3.5);
+    QCOMPARE(c.size, QStringLiteral("2-2x10"));
+    QCOMPARE(c.jacks, 2);
+    QCOMPARE(c.allowed, 75.0);
+    // Half way between 20 and 28 ft at 30 psf, 2-2x10: (101 + 87) / 2 = 94 in.
+    c = headers::choose(94, 288, 30, 3.5);
+    QCOMPARE(c.size, QStringLiteral("2-2x10"));
+    QCOMPARE(c.allowed, 94.0);
+    // Narrower than 20 ft takes the 20 ft column; 40 psf the 50 psf one.
+    QCOMPARE(headers::choose(42, 96, 20, 3.5).size, QStringLiteral("2-2x4"));
+    QCOMPARE(headers::choose(42, 240, 40, 3.5).size, QStringLiteral("2-2x6"));
+    // A 2x6 wall takes three plies and two 1/2 in spacers.
+    c = headers::choose(100, 240, 30, 5.5);
+    QCOMPARE(c.size, QStringLiteral("3-2x8")); // 3-2x8 spans 8-4
+    QCOMPARE(c.spacer, 1.0);
+    // Beyond the table: more snow than 70 psf, wider than 36 ft, or too long a span.
+    QVERIFY(headers::choose(36, 240, 80, 3.5).engineered);
+    QVERIFY(headers::choose(36, 480, 30, 3.5).engineered);
+    c = headers::choose(120, 240, 30, 3.5);
+    QVERIFY(c.engineered);
+    QCOMPARE(c.allowed, 117.0); // 2-2x12's 9-9: more plies would not fit the wall
+}
+
+// The worked example (12 x 16 ft, concrete, 2x6 studs at 16 in, 10 ft walls, a 4 x 7 ft
+// front door, front ramp, gable trusses of 2 1/2 x 5 1/2 in at 16 in), by hand:
+// - header: rough opening 50 in; 30 psf, 12 ft wide (the 20 ft column); a 2x6 wall takes
+//   three plies; 2-2x4 spans 42 in, 2-2x6 65 in: 3-2x6 with two 1/2 in spacers, one jack.
+// - studs: 10 ft is the table's limit: a ratio of exactly 1, passing.
+// - truss top chord panels W/4 = 36 in; bottom chord panels W/3 = 48 in and 24 in.
+// - permit: 192 sq ft, over 120 and under 200: a note. Roof 6:12: passes.
+void TestStructure::workedExample()
+{
+    const BuildOutputs o = built(testing::workedExample());
+    const StructureReport &r = o.structure;
+    QCOMPARE(r.failures(), 0);
+    const CheckRow *header = rowOf(r, "header");
+    QVERIFY(header);
+    QCOMPARE(header->size, QStringLiteral("3-2x6, 1 in spacer, 1 jack each end"));
+    QCOMPARE(header->span, 50.0);
+    QCOMPARE(header->allowed, 65.0);
+    QCOMPARE(rowOf(r, "studs")->ratio, 1.0);
+    QCOMPARE(rowOf(r, "studs")->result, Verdict::Pass);
+    QCOMPARE(rowOf(r, "truss chords", "top chord panel 1")->span, 36.0);
+    QCOMPARE(rowOf(r, "truss chords", "bottom chord panel 2")->span, 24.0);
+    QCOMPARE(rowOf(r, "truss chords", "trusses")->result, Verdict::Note);
+    QCOMPARE(rowOf(r, "permit")->result, Verdict::Note);
+    QCOMPARE(rowOf(r, "roof slope")->result, Verdict::Pass);
+    QVERIFY(rowOf(r, "ramp stringers"));
+    // The framing builds that header: as thick as the wall, spacers in the material list.
+    double thickness = 0;
+    int jacks = 0;
+    for (const Member &m : o.model.members) {
+        if (m.kind == MemberKind::Header || m.kind == MemberKind::HeaderSpacer)
+            thickness += m.size.z();
+        jacks += m.kind == MemberKind::JackStud;
+    }
+    QCOMPARE(thickness, 5.5);
+    QCOMPARE(jacks, 2);
+    const Takeoff t = takeoff(o.model, defaultPrices());
+    QVERIFY(std::any_of(t.materials.begin(), t.materials.end(),
+                        [](const MaterialRow &m) { return m.item.contains(QStringLiteral("header spacers")); }));
+    // Failures first, and the CSV has the columns.
+    QVERIFY(
+        structureCsv(r).startsWith("check,member,size,spacing_in,span_in,allowed_in,ratio,result,rule,suggestion\n"));
+    for (qsizetype i = 1; i < r.rows.size(); ++i)
+        QVERIFY(r.rows[i - 1].result <= r.rows[i].result);
+}
+
+// 2x4 studs at 16 in on 12 ft walls: the table stops at 10 ft for any stud size, so the
+// change that passes is lower walls; and a heavier snow load moves the header up a size.
+void TestStructure::tallTwoByFourWallFails()
+{
+    ShedDesign d = testing::workedExample();
+    d.JoistType = QStringLiteral("1"); // 2x4 lumber: the studs follow it
+    d.StudMaterialLine = QStringLiteral("2x4 Studs for walls");
+    d.InnerHeight = QStringLiteral("12");
+    const BuildOutputs o = built(d);
+    const CheckRow *studs = rowOf(o.structure, "studs");
+    QCOMPARE(studs->size, QStringLiteral("2x4"));
+    QCOMPARE(studs->span, 144.0);
+    QCOMPARE(studs->result, Verdict::Fail);
+    QVERIFY2(studs->suggestion.contains(QStringLiteral("10'")), qPrintable(studs->suggestion));
+    QCOMPARE(o.structure.rows.first().check, QStringLiteral("studs"));
+    QVERIFY(std::any_of(o.warnings.begin(), o.warnings.end(),
+                        [](const QString &w) { return w.contains(QStringLiteral("wall studs")); }));
+    // 50 in opening in a 2x4 wall: 2-2x6 at 30 psf (65 in); at 70 psf 2-2x6 spans 50 in.
+    QCOMPARE(rowOf(o.structure, "header")->size, QStringLiteral("2-2x6, 1/2 in spacer, 1 jack each end"));
+    SiteLoads heavy;
+    heavy.groundSnow = 70;
+    QCOMPARE(rowOf(built(d, heavy).structure, "header")->size, QStringLiteral("2-2x6, 1/2 in spacer, 1 jack each end"));
+    heavy.groundSnow = 71;
+    QCOMPARE(rowOf(built(d, heavy).structure, "header")->result, Verdict::Fail);
+}
+
+// A 24 ft wide shed with a 16 ft door: rough opening 194 in; the longest header the table
+// gives a 2x6 wall (three plies) at 30 psf on a 24 ft building is 3-2x12, 12-2 and 10-7
+// interpolated to 136 in, so the check fails, asks for an engineered header, and the
+// framing draws LVL on two jacks.
+void TestStructure::doorWiderThanTheHeaderTable()
+{
+    ShedDesign d = testing::workedExample();
+    d.ShedWidth = QStringLiteral("24");
+    d.MainDoorWidth = QStringLiteral("16");
+    d.MainDoorHeight = QStringLiteral("7");
+    const BuildOutputs o = built(d);
+    const CheckRow *header = rowOf(o.structure, "header");
+    QCOMPARE(header->span, 194.0);
+    QCOMPARE(header->allowed, 136.0);
+    QCOMPARE(header->result, Verdict::Fail);
+    QVERIFY(header->suggestion.contains(QStringLiteral("LVL")));
+    int lvl = 0, jacks = 0;
+    for (const Member &m : o.model.members) {
+        lvl += m.kind == MemberKind::Header && m.stock.startsWith(QStringLiteral("LVL"));
+        jacks += m.kind == MemberKind::JackStud;
+    }
+    QCOMPARE(lvl, 3);   // three 1 3/4 in plies in the 5 1/2 in wall
+    QCOMPARE(jacks, 4); // two each side
+    QVERIFY(!header->members.isEmpty());
+    QVERIFY(std::any_of(o.warnings.begin(), o.warnings.end(),
+                        [](const QString &w) { return w.contains(QStringLiteral("LVL")); }));
+}
+
+QTEST_GUILESS_MAIN(TestStructure)
+#include "test_structure.moc"
