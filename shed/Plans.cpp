@@ -384,7 +384,8 @@ PlanSet::PlanSet(Design design, Model model, MaterialTable materials, StructureR
 
 namespace {
 
-constexpr int MaterialRowsPerPage = 34;
+// As many 13 pt rows as the drawing area holds under the header with the total below.
+constexpr int MaterialRowsPerPage = 38;
 constexpr int StructureRowsPerPage = 12;
 
 enum class Page {

@@ -127,8 +127,70 @@ constexpr double PanelClipSize = 1;
 constexpr double ConcreteWaste = 0.10;      // spillage, uneven base and form bulge
 constexpr double BagYieldCuFt = 0.60;       // an 80 lb bag of concrete mix makes 0.6 cu ft
 constexpr double GravelWaste = 0.10;        // compaction
-constexpr double RoofingWaste = 0.10;       // starter course, ridge cap and cut-off at rakes
+constexpr double RoofingWaste = 0.10; // cut-off at rakes and breakage (starter and ridge cap are rows of their own)
 constexpr double BundleSqFt = 100.0 / 3;    // three bundles of shingles to the square
 constexpr double FeltRollSqFt = 400;        // a roll of No. 15 underlayment covers 4 squares
+
+// --- Fasteners, connectors, hardware and trim ------------------------------------------------------
+// Framing and sheathing nails follow the residential code's fastening schedule
+// (IRC Table R602.3(1)); where it allows 10d, 16d commons are counted so one box serves.
+// Anchor bolts: IRC R403.1.6, at most 6 ft apart, one within 12 in of each end of every
+// bottom-plate piece and at least two a piece.
+constexpr double MaxAnchorBoltSpacing = 72;
+constexpr double AnchorBoltEndReach = 12;
+constexpr int MinAnchorBoltsAPlate = 2;
+// A floor on skids or on gravel is held down by a ground anchor at each end of every skid
+// line; on gravel, lines at most 8 ft apart along the depth, the first and last at the end walls.
+constexpr double MaxGroundAnchorLineSpacing = 96;
+// Nails a member of each kind takes (16d common, end or face nailed), by the schedule:
+struct MemberNails {
+    double perPiece;
+    double perFoot;
+};
+constexpr MemberNails StudNails{4, 0};       // 2-16d end nails at each plate
+constexpr MemberNails JackStudNails{4, 0.5}; // and face nailed to its king at 24 in
+constexpr MemberNails PlateNails{0, 0.75};   // bottom plate to the floor frame, 16d at 16 in
+// 16d at 16 in between the two top-plate plies, counted half on each ply, 2 at each lap.
+constexpr MemberNails TopPlateNails{2, 0.375};
+constexpr MemberNails HeaderNails{4, 1.5};    // plies 16d at 16 in along both edges, 2 into each king
+constexpr MemberNails JoistNails{6, 0};       // 3-16d end nails through the rim at each end
+constexpr MemberNails RafterNails{6, 0};      // 3-16d toe nails at the ridge or knee and 3 at the plate
+constexpr MemberNails TieNails{6, 0};         // collar tie to rafter, 3 at each end
+constexpr MemberNails OtherLumberNails{4, 0}; // any other piece (blocking, lookouts, stringers): 2 at each end
+// Sheets (8d common on structural panels): 6 in along supported edges, 12 in in the field,
+// the long side laid across the framing as decks and roof sheathing lie.
+constexpr double PanelEdgeSpacing = 6;
+constexpr double PanelFieldSpacing = 12;
+// Thin wall board bows between fasteners: screws 12 in apart on edges and in the field,
+// closer than the 16 in the schedule gives for gypsum board on walls (IRC R702.3.5).
+constexpr double WallBoardScrewSpacing = 12;
+constexpr double MetalPanelScrewSpacing = 12; // panel maker's pattern: every rib line at 12 in
+constexpr double GussetNailArea = 9;          // truss gussets: 8d on a 3 in grid, one per 9 sq in
+constexpr double VinylNailSpacing = 16;       // through the nail hem at every stud
+constexpr double BoardNailSpacing = 24;       // vertical boards: 2 nails at every girt, 24 in apart
+constexpr int NailsPerShingleStrip = 4;       // the shingle maker's minimum for a three-tab strip
+constexpr int ShingleStripsPerBundle = 26;    // 3 bundles = 78 strips to the square
+constexpr int NailsPerConnector = 10;         // a hurricane tie or joist hanger's nail holes
+constexpr int DeckScrewsPerCrossing = 2;      // ramp boards: two screws at each stringer
+// Nails a pound, about, as the makers count them.
+constexpr double Common16dPerPound = 47;       // 3-1/2 in x 0.162 in
+constexpr double Common8dPerPound = 106;       // 2-1/2 in x 0.131 in
+constexpr double Galvanized8dPerPound = 90;    // 2-1/2 in hot-dipped, for siding
+constexpr double RoofingNailsPerPound = 150;   // 1-1/2 in galvanized, for shingles and vinyl
+constexpr double ConnectorNailsPerPound = 110; // 1-1/2 in x 0.148 in
+constexpr int ScrewsPerBox = 100;
+// Doors: a leaf taller than 5 ft hangs on three hinges; one handle a leaf, one latch a
+// doorway, and the leaf that does not latch is held by a foot bolt.
+constexpr double ThirdHingeFrom = 60;
+// Flashing and trim come in these lengths (inches); drip edge laps 2 in.
+constexpr double DripEdgeLength = 120;
+constexpr double DripEdgeLap = 2;
+constexpr double RidgeCapBundleFeet = 33; // a bundle of hip and ridge shingles
+constexpr double StarterBundleFeet = 100; // a bundle of starter shingles along the eaves
+constexpr double VinylStarterLength = 144;
+constexpr double JChannelLength = 150; // 12 ft 6 in
+constexpr double CornerPostLength = 120;
+constexpr double TrimBoardLength = 144; // 1x4 corner boards (two a corner) and door casing
+constexpr double MetalTrimLength = 120;
 
 } // namespace corvelle::shed::rules

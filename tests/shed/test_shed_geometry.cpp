@@ -1,5 +1,7 @@
 // Invariants of the framing over many generated designs: every choice the wizard offers
 // and a few hand-edited extremes.
+#include "shed/Hardware.h"
+#include "shed/Takeoff.h"
 #include "shed/Framing.h"
 #include "shed/Geometry.h"
 
@@ -82,6 +84,8 @@ private Q_SLOTS:
     void invariants();
     void framedAsABuilderWould_data() { invariants_data(); }
     void framedAsABuilderWould();
+    void hardware_data() { invariants_data(); }
+    void hardware();
 };
 
 void TestShedGeometry::invariants_data()
@@ -356,6 +360,59 @@ void TestShedGeometry::framedAsABuilderWould()
                                          .arg(boxes[i].lo.y())
                                          .arg(boxes[i].lo.z())));
     }
+}
+
+// Anchors, ties and hangers against what the framing holds, and a price for every row.
+void TestShedGeometry::hardware()
+{
+    QFETCH(Design, design);
+    const Design &d = design;
+    const Model m = buildModel(d);
+    const QList<HardwareCount> rows = countHardware(m);
+    const auto quantity = [&](const QString &prefix) {
+        double q = 0;
+        for (const HardwareCount &h : rows)
+            q += h.item.startsWith(prefix) ? h.quantity : 0;
+        return q;
+    };
+
+    int bolts = 0;
+    QSet<long> frames, joistLines;
+    for (const Member &mb : m.members) {
+        if (mb.kind == MemberKind::BottomPlate) {
+            const QList<double> at = anchorBoltsAlong(mb.length);
+            QVERIFY(at.size() >= 2);
+            QVERIFY(at.first() >= 0 && at.first() <= 12 + 1e-9);
+            QVERIFY(at.last() <= mb.length && at.last() >= mb.length - 12 - 1e-9);
+            for (qsizetype i = 1; i < at.size(); ++i)
+                QVERIFY(at[i] - at[i - 1] <= 72 + 1e-9 && at[i] > at[i - 1]);
+            // No more than the rule needs: one fewer would leave a gap over 6 ft.
+            QVERIFY((at.size() - 2) * 72 < mb.length - 24 + 1e-9 || at.size() == 2);
+            bolts += int(at.size());
+        }
+        const auto [lo, hi] = corvelle::shed::geometry::bounds(mb);
+        if ((mb.kind == MemberKind::TrussChord || mb.kind == MemberKind::Rafter) && lo.z() >= 0 && hi.z() <= d.depth)
+            frames.insert(std::lround(lo.z()));
+        if (mb.kind == MemberKind::Joist)
+            joistLines.insert(std::lround(lo.x()));
+    }
+    if (d.floor == FloorType::Concrete)
+        QCOMPARE(quantity("1/2 in anchor bolt"), double(bolts));
+    else
+        QVERIFY(quantity("1/2 in anchor bolt") == 0 && quantity("ground anchor kit") >= 4);
+    // One tie at each end of every roof frame, the frames at their spacing along the depth.
+    const double ties = quantity("hurricane tie");
+    QCOMPARE(ties, 2.0 * frames.size());
+    QVERIFY(ties / 2 >= d.depth / d.roofSupportSpacing && ties / 2 <= d.depth / d.roofSupportSpacing + 2);
+    // A hanger where every joist line meets the front and the back rim.
+    QCOMPARE(quantity("joist hanger"), 2.0 * joistLines.size());
+    // Every row is priced and counted in the total.
+    const Takeoff t = takeoff(m, defaultPrices());
+    QVERIFY2(!t.warnings.join(' ').contains("no price"), qPrintable(t.warnings.join(' ')));
+    for (const HardwareCount &h : rows)
+        QVERIFY2(std::any_of(t.materials.begin(), t.materials.end(),
+                             [&](const MaterialRow &r) { return r.item == h.item && r.unitPrice > 0 && r.inTotal; }),
+                 qPrintable(h.item));
 }
 
 QTEST_GUILESS_MAIN(TestShedGeometry)

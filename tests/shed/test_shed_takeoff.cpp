@@ -51,6 +51,7 @@ class TestShedTakeoff : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void workedExample();
+    void hardwareOfTheWorkedExample();
     void gravelBarnOnRafters();
     void blockFloorBothDoors();
     void lumberIsPackedIntoStockLengths();
@@ -127,6 +128,58 @@ void TestShedTakeoff::workedExample()
     QVERIFY(!w.join(' ').contains("ramp"));
     QVERIFY(!w.join(' ').contains("permit"));
     QVERIFY(t.total > 0);
+}
+
+void TestShedTakeoff::hardwareOfTheWorkedExample()
+{
+    const Model m = modelOf(testing::workedExample());
+    const Takeoff t = takeoff(m, defaultPrices());
+    const auto noteSays = [&](const QString &item, const QString &text) {
+        const MaterialRow *r = row(t, item);
+        return r && r->note.contains(text);
+    };
+
+    // Bottom plates: front 47 + 47 beside the door (2 each), back 144 (12 .. 132: 120 in,
+    // 3 bolts), sides 181 (157 in between the end bolts: 4 each): 4 + 3 + 8 = 15.
+    QCOMPARE(quantity(t, "1/2 in anchor bolt, nut and washer"), 15.0);
+    QCOMPARE(quantity(t, "ground anchor kit"), -1.0);
+    // 13 trusses over the walls (the 4 fly rafters out on the rakes bear on nothing): 26.
+    QCOMPARE(quantity(t, "hurricane tie"), 26.0);
+    QVERIFY(!std::any_of(t.materials.begin(), t.materials.end(), [](const MaterialRow &r) { return r.item.startsWith("joist hanger"); }));
+    // 16d: 62 studs, 2 kings, 4 cripples x 4 = 272; 2 jacks x (4 + 83.5 in at one in 24) =
+    // 14.96; 3 header plies x (4 + 53 in at 1.5 a foot) = 31.88; 10 top plates (the upper
+    // splices staggered) x 2 + 1300 in at 0.375 a foot = 60.63; 5 ramp stringers and 4 fly
+    // rafters: 20 + 24; 28 lookouts and the ramp ledger x 4 = 116; plates on the slab are
+    // bolted: 539 nails at 47 a pound = 11.5: 12 lb.
+    QCOMPARE(quantity(t, "16d common nails"), 12.0);
+    QVERIFY(noteSays("16d common nails", "539 nails"));
+    // Bounds, not a count: roof sheathing at 6 in edges and 12 in field, about 610 for its
+    // twelve pieces; the 7/16 in OSB under the vinyl, 672 in of wall 96 in high, 14 sheets
+    // of 48 + 8 to 24 nails: 784 .. 1008; the 48 heel gussets (in a 24 x 23-5/8 in box, one
+    // nail per 9 sq in of a 283 .. 567 sq in trapezoid) 31 .. 63 each, the other 112 at
+    // most 12 x 12 in, 8 .. 16 each: 2384 .. 4816. 3778 .. 6434 nails at 106 a pound.
+    const double lb8d = quantity(t, "8d common nails");
+    QVERIFY2(lb8d >= std::ceil(3778 / 106.0) && lb8d <= std::ceil(6434 / 106.0), qPrintable(QString::number(lb8d)));
+    // Ties only: 26 x 10 = 260 nails at 110 a pound: 3 lb.
+    QCOMPARE(quantity(t, "1-1/2 in connector nails"), 3.0);
+    // Ramp: 16 boards across 5 stringers, 2 screws each: 160, two boxes of 100.
+    QCOMPARE(quantity(t, "3 in deck screws"), 2.0);
+    // One doorway of two 84 in leaves: 3 hinges a leaf, a handle a leaf, a latch, a foot bolt.
+    QCOMPARE(quantity(t, "T-hinge"), 6.0);
+    QCOMPARE(quantity(t, "door handle"), 2.0);
+    QCOMPARE(quantity(t, "door latch"), 1.0);
+    QCOMPARE(quantity(t, "door foot bolt"), 1.0);
+    // Eaves 2 x (192 + 2 x 12) = 432; rakes: 2 ends x 2 slopes x 93.9 = 375.6; 807.6 in at
+    // 118 a lapped length: 6.8, 7 lengths. Ridge 18 ft: 1 bundle; eaves 36 ft: 1 bundle.
+    QCOMPARE(quantity(t, "drip edge 10 ft"), 7.0);
+    QCOMPARE(quantity(t, "ridge cap shingles"), 1.0);
+    QCOMPARE(quantity(t, "starter shingles"), 1.0);
+    // Vinyl: foot 2 x (144 + 192) - 50 = 622 in, 5 strips of 12 ft; J-channel 3 lengths at
+    // the door and 2 x 192 + 187.8 = 571.8 in under the eaves and rakes: 4; corners 10 ft.
+    QCOMPARE(quantity(t, "vinyl starter strip 12 ft"), 5.0);
+    QCOMPARE(quantity(t, "vinyl J-channel 12.5 ft"), 7.0);
+    QCOMPARE(quantity(t, "vinyl corner post 10 ft"), 4.0);
+    QCOMPARE(quantity(t, "1x4 trim board 12 ft"), -1.0);
 }
 
 // 8 x 10 ft (W 96, D 120) on gravel, 2x4 (3.5) studs at 16 in, 8 ft walls, front door

@@ -1,0 +1,298 @@
+#include "shed/Hardware.h"
+
+#include "shed/Framing.h"
+#include "shed/Geometry.h"
+#include "shed/Rules.h"
+
+#include <QSet>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+namespace corvelle::shed {
+
+namespace r = rules;
+
+namespace {
+
+int up(double v) { return int(std::ceil(v - 1e-9)); }
+
+QString lengthText(double inches)
+{
+    const double feet = inches / 12;
+    return std::abs(feet - std::round(feet)) < 1e-9 ? QStringLiteral("%1 ft").arg(std::lround(feet))
+                                                    : QStringLiteral("%1 ft").arg(feet, 0, 'f', 1);
+}
+
+r::MemberNails lumberNails(const Member &m, bool onSlab)
+{
+    switch (m.kind) {
+    case MemberKind::Stud:
+    case MemberKind::KingStud:
+    case MemberKind::Cripple:
+        return r::StudNails;
+    case MemberKind::JackStud:
+        return r::JackStudNails;
+    case MemberKind::BottomPlate:
+        return onSlab ? r::MemberNails{0, 0} : r::PlateNails; // bolted instead
+    case MemberKind::TopPlate:
+        return r::TopPlateNails;
+    case MemberKind::Header:
+        return r::HeaderNails;
+    case MemberKind::Joist:
+    case MemberKind::RimJoist:
+        return r::JoistNails;
+    case MemberKind::Rafter:
+        return r::RafterNails;
+    case MemberKind::CollarTie:
+        return r::TieNails;
+    // Held by their own fasteners: skids on blocks, ridge boards and truss chords and webs
+    // by the rafters' nails, the gussets and the ties, ramp boards by deck screws.
+    case MemberKind::Skid:
+    case MemberKind::RidgeBoard:
+    case MemberKind::TrussChord:
+    case MemberKind::TrussWeb:
+    case MemberKind::RampDeck:
+        return {0, 0};
+    default:
+        return r::OtherLumberNails;
+    }
+}
+
+// Nails or screws for a whole sheet piece `w` by `l`: along its edges and across the
+// field on the framing lines under it, the long side laid across the framing.
+double sheetFasteners(double w, double l, double edge, double field, double centres)
+{
+    const double edges = std::ceil(2 * (w + l) / edge - 1e-9);
+    const double lines = std::max(0, up(l / centres) - 1);
+    return edges + lines * std::max(0, up(w / field) - 1);
+}
+
+struct Tally {
+    double common16 = 0, common8 = 0, galvanized8 = 0, roofing = 0, connector = 0;
+    double boardScrews = 0, metalScrews = 0, deckScrews = 0;
+};
+
+} // namespace
+
+QList<double> anchorBoltsAlong(double plateLength)
+{
+    const double reach = std::min(r::AnchorBoltEndReach, plateLength / 4); // a short piece's two bolts apart
+    const double run = plateLength - 2 * reach;
+    const int n = std::max(r::MinAnchorBoltsAPlate, up(run / r::MaxAnchorBoltSpacing) + 1);
+    QList<double> at;
+    for (int i = 0; i < n; ++i)
+        at.append(reach + run * i / (n - 1));
+    return at;
+}
+
+QList<HardwareCount> countHardware(const Model &model)
+{
+    const Design &d = model.design;
+    const bool onSlab = d.floor == FloorType::Concrete && d.slabThickness > 0;
+    QList<HardwareCount> rows;
+    const auto add = [&](const QString &item, double quantity, const QString &unit, const QString &note) {
+        if (quantity > 0)
+            rows.append({item, quantity, unit, note});
+    };
+
+    Tally n;
+    int anchorBolts = 0, leaves = 0, rampBoards = 0, stringers = 0;
+    QSet<qint64> frames, skidLines, doorSides, rampSides;
+    QList<std::pair<double, double>> rims; // z faces of the rims across the front and back
+    QList<const Member *> joists;
+    QString joistStock;
+    double roofArea = 0, eaveLo = 1e30, eaveHi = -1e30, sidingLo = 1e30;
+    for (const Member &m : model.members) {
+        const auto [lo, hi] = geometry::bounds(m);
+        if (isLumber(m)) {
+            const r::MemberNails nails = lumberNails(m, onSlab);
+            n.common16 += nails.perPiece + nails.perFoot * m.length / 12;
+        }
+        switch (m.kind) {
+        case MemberKind::BottomPlate:
+            if (onSlab)
+                anchorBolts += int(anchorBoltsAlong(m.length).size());
+            break;
+        case MemberKind::Skid:
+            skidLines.insert(std::lround(lo.z() * 16));
+            break;
+        case MemberKind::Rafter:
+        case MemberKind::TrussChord:
+            // Frames over the walls; the fly rafters out on the gable overhangs bear on nothing.
+            if (lo.z() > -0.01 && hi.z() < d.depth + 0.01)
+                frames.insert(std::lround(lo.z() * 16));
+            break;
+        case MemberKind::RimJoist:
+            if (hi.x() - lo.x() > hi.z() - lo.z())
+                rims.append({lo.z(), hi.z()});
+            break;
+        case MemberKind::Joist:
+            joists.append(&m);
+            joistStock = m.stock.section(QLatin1Char(' '), 0, 0);
+            break;
+        case MemberKind::DoorLeaf:
+            ++leaves;
+            doorSides.insert(lo.z() < d.depth / 2 ? 0 : 1);
+            break;
+        case MemberKind::RampStringer:
+            ++stringers;
+            rampSides.insert(lo.z() < 0 ? 0 : 1);
+            break;
+        case MemberKind::RampDeck:
+            ++rampBoards;
+            break;
+        case MemberKind::RoofSheet:
+            roofArea += m.length * m.width;
+            eaveLo = std::min(eaveLo, double(lo.z()));
+            eaveHi = std::max(eaveHi, double(hi.z()));
+            break;
+        case MemberKind::Gusset:
+            n.common8 += std::ceil(geometry::area(geometry::outline(m)) / r::GussetNailArea - 1e-9);
+            break;
+        case MemberKind::SidingPiece:
+            sidingLo = std::min(sidingLo, double(lo.y()));
+            break;
+        default:
+            break;
+        }
+        if (!isSheet(m) || m.kind == MemberKind::Gusset)
+            continue;
+        // Sheets by what they are.
+        const double centres = m.layer == Layer::Floor  ? d.joistCenters
+                               : m.layer == Layer::Roof ? d.roofSupportSpacing
+                                                        : d.studCenters;
+        if (m.kind == MemberKind::SidingPiece && d.siding == Siding::Vinyl)
+            n.roofing += up(m.length / r::VinylNailSpacing) + 1;
+        else if (m.kind == MemberKind::SidingPiece && d.siding == Siding::Vertical)
+            n.galvanized8 += 2 * (up(m.length / r::BoardNailSpacing) + 1);
+        else if (m.kind == MemberKind::SidingPiece && d.siding == Siding::Tin)
+            n.metalScrews +=
+                sheetFasteners(m.width, m.length, r::MetalPanelScrewSpacing, r::MetalPanelScrewSpacing, centres);
+        else if (m.kind == MemberKind::SidingPiece)
+            n.galvanized8 += sheetFasteners(m.width, m.length, r::PanelEdgeSpacing, r::PanelFieldSpacing, centres);
+        else if (m.stock.contains(QLatin1String("wall board")))
+            n.boardScrews +=
+                sheetFasteners(m.width, m.length, r::WallBoardScrewSpacing, r::WallBoardScrewSpacing, centres);
+        else // decks, roof and wall sheathing
+            n.common8 += sheetFasteners(m.width, m.length, r::PanelEdgeSpacing, r::PanelFieldSpacing, centres);
+    }
+
+    // --- Hold-downs and connectors
+    add(QStringLiteral("1/2 in anchor bolt, nut and washer"), anchorBolts, QStringLiteral("each"),
+        QStringLiteral("within 12 in of each bottom-plate end, at most 6 ft apart, two or more a piece"));
+    if (d.floor != FloorType::Concrete) {
+        const int lines =
+            !skidLines.isEmpty() ? int(skidLines.size()) : up(d.depth / r::MaxGroundAnchorLineSpacing) + 1;
+        add(QStringLiteral("ground anchor kit"), 2 * lines, QStringLiteral("each"),
+            skidLines.isEmpty() ? QStringLiteral("both sides, lines at most 8 ft apart")
+                                : QStringLiteral("both ends of every skid line"));
+    }
+    add(QStringLiteral("hurricane tie"), 2 * frames.size(), QStringLiteral("each"),
+        QStringLiteral("rafter or truss to top plate, one each end"));
+    // Joists butt the rims across the front and back; where two meet over a skid they bear on it.
+    int hangers = 0;
+    for (const Member *j : joists) {
+        const auto [lo, hi] = geometry::bounds(*j);
+        for (double end : {double(lo.z()), double(hi.z())}) {
+            if (std::any_of(rims.begin(), rims.end(),
+                            [&](auto f) { return std::abs(end - f.first) < 0.01 || std::abs(end - f.second) < 0.01; }))
+                ++hangers;
+        }
+    }
+    add(QStringLiteral("joist hanger %1").arg(joistStock), hangers, QStringLiteral("each"),
+        QStringLiteral("where joists butt the rims"));
+    n.connector += r::NailsPerConnector * (hangers + 2 * frames.size());
+
+    // --- Nails and screws, in whole pounds or boxes
+    if (roofArea > 0)
+        n.roofing += std::ceil(roofArea * (1 + r::RoofingWaste) / 144 / r::BundleSqFt - 1e-9)
+                     * r::ShingleStripsPerBundle * r::NailsPerShingleStrip;
+    const auto pounds = [&](const QString &item, double count, double perPound, const QString &use) {
+        add(item, up(count / perPound), QStringLiteral("lb"),
+            QStringLiteral("%1 nails, %2 a pound; %3").arg(std::lround(count)).arg(perPound).arg(use));
+    };
+    pounds(QStringLiteral("16d common nails"), n.common16, r::Common16dPerPound,
+           QStringLiteral("framing, IRC Table R602.3(1)"));
+    pounds(QStringLiteral("8d common nails"), n.common8, r::Common8dPerPound,
+           QStringLiteral("sheathing and gussets, 6 in edges, 12 in field"));
+    pounds(QStringLiteral("8d galvanized nails"), n.galvanized8, r::Galvanized8dPerPound, QStringLiteral("siding"));
+    pounds(QStringLiteral("1-1/2 in galvanized roofing nails"), n.roofing, r::RoofingNailsPerPound,
+           d.siding == Siding::Vinyl ? QStringLiteral("shingles, 4 a strip, and vinyl siding")
+                                     : QStringLiteral("shingles, 4 a strip"));
+    pounds(QStringLiteral("1-1/2 in connector nails"), n.connector, r::ConnectorNailsPerPound,
+           QStringLiteral("10 a tie or hanger"));
+    const auto boxes = [&](const QString &item, double count, const QString &use) {
+        add(item, up(count / r::ScrewsPerBox), QStringLiteral("box"),
+            QStringLiteral("%1 screws, %2 a box; %3").arg(std::lround(count)).arg(r::ScrewsPerBox).arg(use));
+    };
+    boxes(QStringLiteral("1-5/8 in wall board screws"), n.boardScrews, QStringLiteral("12 in apart"));
+    boxes(QStringLiteral("1-1/2 in metal siding screws"), n.metalScrews, QStringLiteral("with washers, 12 in apart"));
+    if (!rampSides.isEmpty())
+        n.deckScrews = double(r::DeckScrewsPerCrossing) * rampBoards * stringers / rampSides.size();
+    boxes(QStringLiteral("3 in deck screws"), n.deckScrews, QStringLiteral("ramp boards, 2 at every stringer"));
+
+    // --- Doors
+    if (leaves > 0) {
+        const int openings = int(doorSides.size());
+        add(QStringLiteral("T-hinge"), leaves * (d.doorHeight > r::ThirdHingeFrom ? 3 : 2), QStringLiteral("each"),
+            QStringLiteral("three a leaf taller than 5 ft, else two"));
+        add(QStringLiteral("door handle"), leaves, QStringLiteral("each"), QStringLiteral("one a leaf"));
+        add(QStringLiteral("door latch"), openings, QStringLiteral("each"), QStringLiteral("one a doorway"));
+        add(QStringLiteral("door foot bolt"), leaves - openings, QStringLiteral("each"),
+            QStringLiteral("the leaf that does not latch"));
+    }
+
+    // --- Roof edges
+    if (roofArea > 0) {
+        const double eave = eaveHi - eaveLo;
+        const double rakes = roofArea / eave; // both slopes' lengths, overhangs included
+        add(QStringLiteral("drip edge %1").arg(lengthText(r::DripEdgeLength)),
+            up((2 * eave + 2 * rakes) / (r::DripEdgeLength - r::DripEdgeLap)), QStringLiteral("piece"),
+            QStringLiteral("eaves %1 ft and rakes %2 ft, lapped 2 in")
+                .arg(std::lround(2 * eave / 12))
+                .arg(std::lround(2 * rakes / 12)));
+        add(QStringLiteral("ridge cap shingles"), up(eave / 12 / r::RidgeCapBundleFeet), QStringLiteral("bundle"),
+            QStringLiteral("%1 ft of ridge, %2 ft a bundle").arg(std::lround(eave / 12)).arg(r::RidgeCapBundleFeet));
+        add(QStringLiteral("starter shingles"), up(2 * eave / 12 / r::StarterBundleFeet), QStringLiteral("bundle"),
+            QStringLiteral("%1 ft of eaves, %2 ft a bundle").arg(std::lround(2 * eave / 12)).arg(r::StarterBundleFeet));
+    }
+
+    // --- Siding trim: doorways are the rough openings; corners run the siding's height.
+    const int doors = int(doorSides.size());
+    const double doorW = roughOpeningWidth(d), doorH = d.doorHeight + r::RoughHeightPlay;
+    const double cornerH = sidingLo < 1e29 ? floorTop(d) + d.innerHeight - sidingLo : 0;
+    if (cornerH > 0 && d.siding == Siding::Vinyl) {
+        const double bottom = 2 * (d.width + d.depth) - doors * doorW;
+        add(QStringLiteral("vinyl starter strip %1").arg(lengthText(r::VinylStarterLength)),
+            up(bottom / r::VinylStarterLength), QStringLiteral("piece"),
+            QStringLiteral("the walls' foot less the doorways"));
+        // Each door's legs and head from a length each; along the eaves and gable rakes, runs.
+        const double underRoof = 2 * d.depth + (roofArea > 0 ? roofArea / (eaveHi - eaveLo) : 0);
+        add(QStringLiteral("vinyl J-channel %1").arg(lengthText(r::JChannelLength)),
+            3 * doors * up(std::max(doorH, doorW) / r::JChannelLength) + up(underRoof / r::JChannelLength),
+            QStringLiteral("piece"), QStringLiteral("round the doorways, under the eaves and the gable rakes"));
+        add(QStringLiteral("vinyl corner post %1").arg(lengthText(r::CornerPostLength)),
+            4 * up(cornerH / r::CornerPostLength), QStringLiteral("piece"),
+            QStringLiteral("four corners, %1 high").arg(lengthText(cornerH)));
+    } else if (cornerH > 0) {
+        const bool metal = d.siding == Siding::Tin;
+        const double length = metal ? r::MetalTrimLength : r::TrimBoardLength;
+        const QString unit = QStringLiteral("piece");
+        add(metal ? QStringLiteral("metal corner trim %1").arg(lengthText(length))
+                  : QStringLiteral("1x4 trim board %1").arg(lengthText(length)),
+            (metal ? 4 : 8) * up(cornerH / length) + (metal ? 0 : 3 * doors * up(std::max(doorH, doorW) / length)),
+            unit,
+            metal ? QStringLiteral("four corners, %1 high").arg(lengthText(cornerH))
+                  : QStringLiteral("two boards a corner, %1 high; door casing, a length a leg and the head")
+                        .arg(lengthText(cornerH)));
+        if (metal)
+            add(QStringLiteral("metal J-trim %1").arg(lengthText(length)),
+                3 * doors * up(std::max(doorH, doorW) / length), unit,
+                QStringLiteral("door casing, a length a leg and the head"));
+    }
+    return rows;
+}
+
+} // namespace corvelle::shed
