@@ -137,17 +137,7 @@ int packSheets(QList<QSizeF> pieces, QSizeF sheet)
     return int(sheets.size());
 }
 
-QString number(double v, int decimals = 2)
-{
-    QString s = QString::number(v, 'f', decimals);
-    if (s.contains(QLatin1Char('.'))) {
-        while (s.endsWith(QLatin1Char('0')))
-            s.chop(1);
-        if (s.endsWith(QLatin1Char('.')))
-            s.chop(1);
-    }
-    return s;
-}
+QString number(double v) { return decimalText(v, 2); }
 
 class Pricer {
 public:

@@ -31,14 +31,7 @@ QString figures(double v)
 {
     const double a = std::abs(v);
     const int decimals = a < 1e-9 ? 0 : std::clamp(2 - int(std::floor(std::log10(a))), 0, 9);
-    QString s = QString::number(v, 'f', decimals);
-    if (s.contains(QLatin1Char('.'))) {
-        while (s.endsWith(QLatin1Char('0')))
-            s.chop(1);
-        if (s.endsWith(QLatin1Char('.')))
-            s.chop(1);
-    }
-    return s == u"-0" ? QStringLiteral("0") : s;
+    return decimalText(v, decimals);
 }
 
 QString millimetres(double inches) { return QString::number(std::lround(inches * MillimetresPerInch)); }
@@ -161,6 +154,18 @@ QString Units::stock(const QString &tradeName) const
         size = this->size(m.captured(1).toDouble(), m.captured(2).toDouble());
     }
     return size.isEmpty() ? tradeName : QStringLiteral("%1 (%2)%3").arg(name, size, rest);
+}
+
+QString decimalText(double v, int decimals)
+{
+    QString s = QString::number(v, 'f', decimals);
+    if (s.contains(QLatin1Char('.'))) {
+        while (s.endsWith(QLatin1Char('0')))
+            s.chop(1);
+        if (s.endsWith(QLatin1Char('.')))
+            s.chop(1);
+    }
+    return s == u"-0" ? QStringLiteral("0") : s;
 }
 
 } // namespace corvelle::shed

@@ -59,6 +59,9 @@ double cutLength(double inches);
 // Always feet and inches, rounded by cutLength: 91.5 -> 7' 7-1/2".
 QString feetInches(double inches);
 
+// `v` to `decimals` places with trailing zeros dropped: 12.50 -> "12.5", 8.00 -> "8".
+QString decimalText(double v, int decimals);
+
 constexpr double MillimetresPerInch = 25.4;
 constexpr double CubicMetresPerCubicYard = 0.764554857984;
 
