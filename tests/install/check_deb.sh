@@ -11,6 +11,7 @@ scratch=$(mktemp -d)
 host=""
 trap '[ -n "$host" ] && kill "$host" 2>/dev/null; rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/installed_host.sh"
 
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$scratch/pkg" >/dev/null || fail "cpack failed"
 deb=$(ls "$scratch"/pkg/corvelle_*_amd64.deb)
@@ -77,21 +78,6 @@ user="$XDG_DATA_HOME/corvelle"
 [ -f "$user/Program Data/2D Sheds/Shed_107.KQ" ] || fail "the user's folder did not get the style drawings"
 [ ! -e "$root/usr/lib/corvelle/Program Data/ShedData.txt" ] || fail "something wrote into the installed folder"
 
-call() { dbus-send --session --print-reply --dest=Brasswick.Application "$@"; }
-"$root/usr/bin/corvelle-host" &
-host=$!
-for _ in $(seq 100); do
-    call /org/freedesktop/DBus org.freedesktop.DBus.Peer.Ping >/dev/null 2>&1 && break
-    kill -0 "$host" 2>/dev/null || fail "the installed host ended at start"
-    sleep 0.1
-done
-document=$(call /Brasswick/Documents Brasswick.Documents.Add | sed -n 's/.*object path "\(.*\)"/\1/p')
-[ -n "$document" ] || fail "Add gave no document"
-call "$document/File" Brasswick.File.LoadSymbol 'string:*\Program Data\2D Sheds\Shed_107.KQ' \
-    boolean:false boolean:true boolean:true >/dev/null || fail "the installed host cannot load a style drawing"
-# The wizard writes the width into the user's folder; the host reads it there.
-printf '12\r\n' >"$user/shedSize.txt"
-call "$document" Brasswick.Document.RunMorvish 'string:*\Program Data\2dsheds.mrq' >/dev/null ||
-    fail "the installed host does not run the 2D macro from the user's folder"
+check_installed_host "$user" "$root/usr/bin/corvelle-host"
 echo "$(basename "$deb"): lintian clean of errors, fields and contents as expected, installs with dpkg --root;" \
      "the installed programs keep their files in \$XDG_DATA_HOME/corvelle"

@@ -10,6 +10,7 @@ scratch=$(mktemp -d)
 host=""
 trap '[ -n "$host" ] && kill "$host" 2>/dev/null; rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/installed_host.sh"
 
 prefix=/opt/corvelle
 DESTDIR="$scratch" "$cmake" --install "$build" --prefix "$prefix" >/dev/null
@@ -45,20 +46,5 @@ for app in org.corvelle.corvelle org.corvelle.host; do
     [ -f "$root/share/metainfo/$app.metainfo.xml" ] || fail "$app.metainfo.xml is missing"
 done
 
-call() { dbus-send --session --print-reply --dest=Brasswick.Application "$@"; }
-"$root/$bindir/corvelle-host" --journal "$scratch/journal" &
-host=$!
-for _ in $(seq 100); do
-    call /org/freedesktop/DBus org.freedesktop.DBus.Peer.Ping >/dev/null 2>&1 && break
-    kill -0 "$host" 2>/dev/null || fail "the installed host ended at start"
-    sleep 0.1
-done
-document=$(call /Brasswick/Documents Brasswick.Documents.Add | sed -n 's/.*object path "\(.*\)"/\1/p')
-[ -n "$document" ] || fail "Add gave no document"
-call "$document/File" Brasswick.File.LoadSymbol 'string:*\Program Data\2D Sheds\Shed_107.KQ' \
-    boolean:false boolean:true boolean:true >/dev/null || fail "the installed host cannot load a style drawing"
-# The wizard writes the width beside itself, in the folder the host calls "*".
-printf '12\r\n' >"$folder/shedSize.txt"
-call "$document" Brasswick.Document.RunMorvish 'string:*\Program Data\2dsheds.mrq' >/dev/null ||
-    fail "the installed host cannot run the 2D macro"
+check_installed_host "$folder" "$root/$bindir/corvelle-host" --journal "$scratch/journal"
 echo "installed layout under $prefix: programs, Program Data, desktop files; the host resolves its folder"
