@@ -3,7 +3,9 @@
 #include "refhost/shedview/ShedView.h"
 #include "refhost/view3d/LinkedView3D.h"
 #include "refhost/view3d/ModelView3D.h"
+#include "refhost/model/Document.h"
 #include "shed/Build.h"
+#include "shed/Project.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -38,21 +40,25 @@ int main(int argc, char *argv[])
     QFile file(parser.positionalArguments()[0]);
     if (!file.open(QIODevice::ReadOnly))
         return 1;
+    const shed::ProjectRead read = shed::readProject(file.readAll());
+    if (!read.project) {
+        std::fprintf(stderr, "%s\n", qPrintable(read.error));
+        return 1;
+    }
     const std::optional<shed::Units> units = shed::Units::fromName(parser.value(unitsOpt));
     if (parser.isSet(unitsOpt) && !units) {
         std::fputs("--units takes metric or imperial\n", stderr);
         return 2;
     }
-    shed::ProjectRead read = shed::readProject(file.readAll());
+    const QDir out(parser.positionalArguments()[1]);
+    view3d::useLinkedView3D();
     refhost::Document document(1);
     document.setUnits(units.value_or(shed::Units()));
-    const QString refused = read.project ? document.openDesign(*read.project, shed::defaultPrices()) : read.error;
+    const QString refused = document.openDesign(*read.project, shed::defaultPrices());
     if (!refused.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(refused));
         return 1;
     }
-    const QDir out(parser.positionalArguments()[1]);
-    view3d::useLinkedView3D();
     refhost::ShedView view(document);
     auto *view3d = qobject_cast<view3d::ModelView3D *>(view.view3d());
     view.resize(1200, 640);
@@ -73,8 +79,9 @@ int main(int argc, char *argv[])
         for (int i = 0; i < tabs->count(); ++i)
             if (tabs->tabText(i) == QLatin1String("Structure"))
                 tabs->setCurrentIndex(i);
-        const shed::ProjectLoads loads = document.project().loads;
-        document.setLoads({80, loads.species});
+        shed::ProjectLoads heavy = read.project->loads;
+        heavy.groundSnowPsf = 80;
+        document.setLoads(heavy);
         view.setShowFailing(true);
         view3d->setShading(shed::Shading::Smooth);
         view3d->setPreset(view3d::ViewPreset::Front);
@@ -83,7 +90,7 @@ int main(int argc, char *argv[])
         QTest::qWait(100);
         view3d::ModelView3D::grabWithScenes(&view).save(out.filePath(QStringLiteral("host-structure.png")));
         tabs->setCurrentIndex(0);
-        document.undoStack()->undo();
+        document.setLoads(read.project->loads);
     }
     if (parser.isSet(unitsOpt)) {
         view3d->pick(QPointF(view3d->sceneWidget()->width() / 2.0, view3d->sceneWidget()->height() / 2.0));
