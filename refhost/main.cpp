@@ -124,7 +124,8 @@ int main(int argc, char *argv[])
 
     const QString answer = parser.value(options.recovery);
     if (answer != u"ask" && answer != u"recover" && answer != u"discard") {
-        std::fprintf(stderr, "corvelle-host: --recovery takes ask, recover or discard, not \"%s\".\n", qPrintable(answer));
+        std::fprintf(stderr, "corvelle-host: --recovery takes ask, recover or discard, not \"%s\".\n",
+                     qPrintable(answer));
         return 2;
     }
 

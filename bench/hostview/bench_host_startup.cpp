@@ -56,7 +56,8 @@ int main(int argc, char *argv[])
                 median(hostMemory), double(median(hostMemory)) / double(median(bareMemory)));
     if (file) {
         const double ft = median(withFile);
-        std::printf("host start-up opening %s, median: %.1f ms, against the host started bare %.2f\n", file, ft, ft / ht);
+        std::printf("host start-up opening %s, median: %.1f ms, against the host started bare %.2f\n", file, ft,
+                    ft / ht);
         std::printf("peak memory opening it, median: %ld KiB (%.2f of the host started bare)\n", median(fileMemory),
                     double(median(fileMemory)) / double(median(hostMemory)));
     }

@@ -172,8 +172,8 @@ Application::Opened Application::openFile(const QString &path)
     const QString shown = QDir::toNativeSeparators(path);
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return {nullptr, tr("%1 cannot be read: %2.").arg(shown, QFileInfo(path).isDir() ? tr("it is a folder")
-                                                                                         : file.errorString())};
+        return {nullptr, tr("%1 cannot be read: %2.")
+                             .arg(shown, QFileInfo(path).isDir() ? tr("it is a folder") : file.errorString())};
     // One byte past the largest project file, so the reader refuses a huge one unread.
     const QByteArray bytes = file.read(shed::MaxProjectBytes + 1);
     const shed::ProjectRead read = shed::readProject(bytes);

@@ -43,8 +43,7 @@ void Recovery::saveNow(Document &document)
         store_.remove(document.id());
         return;
     }
-    const QString problem =
-        store_.save(document.id(), shed::formProject(document.project()), document.filePath());
+    const QString problem = store_.save(document.id(), shed::formProject(document.project()), document.filePath());
     if (!problem.isEmpty())
         app_.report(tr("%1: the recovery file in %2 could not be written (%3); save the design to keep it")
                         .arg(document.name(), QDir::toNativeSeparators(store_.root()), problem));

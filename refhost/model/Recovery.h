@@ -5,7 +5,6 @@
 #include <QHash>
 #include <QObject>
 
-
 class QTimer;
 
 namespace corvelle::refhost {

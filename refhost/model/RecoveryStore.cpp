@@ -73,7 +73,8 @@ bool RecoveryStore::claim(QString *error)
 
 QString RecoveryStore::fileOf(int document) const
 {
-    return folder_.isEmpty() ? QString() : QDir(folder_).filePath(QStringLiteral("%1.%2").arg(document).arg(shed::ProjectSuffix));
+    return folder_.isEmpty() ? QString()
+                             : QDir(folder_).filePath(QStringLiteral("%1.%2").arg(document).arg(shed::ProjectSuffix));
 }
 
 QString RecoveryStore::save(int document, const QByteArray &project, const QString &origin)
@@ -118,8 +119,8 @@ QList<RecoveryStore::Orphan> RecoveryStore::takeOrphans()
         std::unique_ptr<QLockFile> lock = lockFor(folder); // fails while its host runs
         if (!lock)
             continue;
-        const QFileInfoList files =
-            QDir(folder).entryInfoList({QStringLiteral("*.") + shed::ProjectSuffix}, QDir::Files, QDir::Time | QDir::Reversed);
+        const QFileInfoList files = QDir(folder).entryInfoList({QStringLiteral("*.") + shed::ProjectSuffix},
+                                                               QDir::Files, QDir::Time | QDir::Reversed);
         if (files.isEmpty()) {
             QDir(folder).removeRecursively();
             continue; // its lock goes as `lock` does

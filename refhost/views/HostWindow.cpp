@@ -3,15 +3,15 @@
 #include "bus/BusContract.h"
 #include "refhost/model/Application.h"
 #include "refhost/model/Recovery.h"
-#include "refhost/views/DocumentView.h"
 #include "refhost/shedview/ShedView.h"
 #include "refhost/view3dapi/View3DFactory.h"
+#include "refhost/views/DocumentView.h"
 #include "shed/Plans.h"
 #include "shed/Project.h"
 
 #include <QActionGroup>
-#include <QCloseEvent>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -127,9 +127,10 @@ HostWindow::HostWindow(Application &app, QWidget *parent) : QMainWindow(parent),
     statusBar()->addPermanentWidget(summary_, 1);
     connect(&app_, &Application::activity, summary_, &QLabel::setText);
     askToSave_ = [](QWidget *owner, const Document &document) {
-        return QMessageBox::question(owner, tr("Save Changes"),
-                                     tr("%1 has changes that are not saved. Save them before closing?").arg(document.name()),
-                                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        return QMessageBox::question(
+            owner, tr("Save Changes"),
+            tr("%1 has changes that are not saved. Save them before closing?").arg(document.name()),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     };
     connect(&app_, &Application::macroFinished, this, &HostWindow::saveSnapshot);
     for (Document *doc : app_.documents())
@@ -268,8 +269,9 @@ void HostWindow::addFileActions(QMenu *menu)
         if (!doc)
             return;
         const QString caption = tr("Export Data File");
-        const QString path = chooseSaveFile_(this, caption, startPath(QStringLiteral("datafile"), QStringLiteral("ShedData.txt")),
-                                             tr("Shed data files (*.txt)"));
+        const QString path =
+            chooseSaveFile_(this, caption, startPath(QStringLiteral("datafile"), QStringLiteral("ShedData.txt")),
+                            tr("Shed data files (*.txt)"));
         if (path.isEmpty())
             return;
         rememberFolder(QStringLiteral("datafile"), path);
@@ -300,7 +302,7 @@ bool HostWindow::saveAs(Document &document)
 {
     const QString start = document.filePath().isEmpty()
                               ? startPath(QStringLiteral("project"), QFileInfo(document.name()).completeBaseName()
-                                                                        + QLatin1Char('.') + shed::ProjectSuffix)
+                                                                         + QLatin1Char('.') + shed::ProjectSuffix)
                               : document.filePath();
     QString path = chooseSaveFile_(this, tr("Save As"), start, tr("Project files (*.shed)"));
     if (path.isEmpty())
@@ -423,7 +425,8 @@ void HostWindow::addView(Document *document)
     tabs_->addTab(view, document->name());
     // The tab and, for the active document, the title follow its name and modified mark.
     const auto named = [this, document, view] {
-        tabs_->setTabText(tabs_->indexOf(view), document->name() + (document->isModified() ? QStringLiteral("*") : QString()));
+        tabs_->setTabText(tabs_->indexOf(view),
+                          document->name() + (document->isModified() ? QStringLiteral("*") : QString()));
         if (document == app_.activeDocument())
             showTitle();
     };

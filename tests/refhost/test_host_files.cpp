@@ -185,10 +185,11 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(folder));
         // Root passes over permission bits: there the folder is a file system remounted read-only.
         const bool root = geteuid() == 0;
-        if (root && QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"),
-                                                               QStringLiteral("-o"), QStringLiteral("size=1m"),
-                                                               QStringLiteral("tmpfs"), folder})
-                        != 0)
+        if (root
+            && QProcess::execute(QStringLiteral("mount"),
+                                 {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                  QStringLiteral("size=1m"), QStringLiteral("tmpfs"), folder})
+                   != 0)
             QSKIP("running as root where no file system can be mounted: no folder can be made read-only");
         Host host;
         Document *doc = host.open(data_);
@@ -280,8 +281,7 @@ private Q_SLOTS:
         host.window.offerRecovery(recovery, orphans);
         for (const char *button : {"Discard", "Recover"}) {
             QMessageBox *box = nullptr;
-            QTRY_VERIFY((box = host.window.findChild<QMessageBox *>(QStringLiteral("recoverBox")))
-                        && box->isVisible());
+            QTRY_VERIFY((box = host.window.findChild<QMessageBox *>(QStringLiteral("recoverBox"))) && box->isVisible());
             QVERIFY2(box->text().contains(QStringLiteral("recovered.shed")), qPrintable(box->text()));
             for (QAbstractButton *b : box->buttons())
                 if (b->text() == QLatin1String(button))
