@@ -235,7 +235,7 @@ void HostWindow::addFileActions(QMenu *menu)
         if (!path.isEmpty())
             openFile(path);
     });
-    QMenu *recent = menu->addMenu(tr("Open &Recent"));
+    QMenu *recent = menu->addMenu(tr("Open Recen&t"));
     connect(recent, &QMenu::aboutToShow, this, [this, recent] {
         recent->clear();
         const QStringList files = recentFiles();
