@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QSaveFile>
 #include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
@@ -24,6 +25,8 @@
 #include <QVBoxLayout>
 
 #include <exception>
+#include <memory>
+#include <vector>
 
 namespace corvelle::refhost {
 
@@ -37,6 +40,33 @@ QString saveFile(const QString &path, const QByteArray &bytes)
     } catch (const std::exception &e) {
         return QString::fromUtf8(e.what());
     }
+}
+
+QString saveDxfSheets(const QString &path, const QList<std::pair<QString, QByteArray>> &sheets)
+{
+    const QFileInfo info(path);
+    std::vector<std::unique_ptr<QSaveFile>> files;
+    for (const auto &[name, bytes] : sheets) {
+        auto file = std::make_unique<QSaveFile>(info.dir().filePath(info.completeBaseName() + QLatin1Char('-') + name));
+        if (bytes.isEmpty() || !file->open(QIODevice::WriteOnly) || file->write(bytes) != bytes.size()
+            || !file->flush()) {
+            const QString reason = bytes.isEmpty() ? QStringLiteral("nothing to write") : file->errorString();
+            return QStringLiteral("%1 cannot be written: %2.").arg(QDir::toNativeSeparators(file->fileName()), reason);
+        }
+        files.push_back(std::move(file));
+    }
+    for (auto &f : files) {
+        if (!f->commit())
+            return QStringLiteral("%1 cannot be written: %2.")
+                .arg(QDir::toNativeSeparators(f->fileName()), f->errorString());
+    }
+    return {};
+}
+
+QString dxfSheetsPattern(const QString &path)
+{
+    const QFileInfo info(path);
+    return QDir::toNativeSeparators(info.dir().filePath(info.completeBaseName() + QStringLiteral("-*.dxf")));
 }
 
 ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable prices, QWidget *parent, shed::Units units)
@@ -369,6 +399,15 @@ QByteArray ShedView::plansSvg() const
     const shed::PlanSet set = plans();
     return set.svg(set.paper());
 }
+QList<std::pair<QString, QByteArray>> ShedView::plansDxf() const
+{
+    const shed::PlanSet set = plans();
+    const QPageSize::PageSizeId paper = set.paper();
+    QList<std::pair<QString, QByteArray>> out;
+    for (int i = 0; i < set.pageCount(); ++i)
+        out.append({set.dxfFileName(i), set.dxf(i, paper)});
+    return out;
+}
 QPageSize::PageSizeId ShedView::planPaper() const { return plans().paper(); }
 void ShedView::printPlans(QPagedPaintDevice &device) const { plans().print(device); }
 
@@ -398,7 +437,9 @@ QString ShedView::exportPlans(const QString &path) const
         return saveFile(path, plansPdf());
     if (suffix == QLatin1String("svg"))
         return saveFile(path, plansSvg());
-    return tr("%1: plans are exported as .pdf or .svg").arg(QFileInfo(path).fileName());
+    if (suffix == QLatin1String("dxf"))
+        return saveDxfSheets(path, plansDxf());
+    return tr("%1: plans are exported as .pdf, .svg or .dxf").arg(QFileInfo(path).fileName());
 }
 
 } // namespace corvelle::refhost

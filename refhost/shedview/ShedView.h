@@ -29,6 +29,8 @@ public:
     virtual QByteArray plansPdf() const = 0;
     virtual QByteArray plansSvg() const = 0;
     virtual void printPlans(QPagedPaintDevice &device) const = 0;
+    // One DXF drawing a sheet: its file name ("03-front-wall-framing.dxf") and bytes.
+    virtual QList<std::pair<QString, QByteArray>> plansDxf() const = 0;
     // The paper the plans are drawn on, for the printer.
     virtual QPageSize::PageSizeId planPaper() const = 0;
 };
@@ -74,11 +76,12 @@ public:
     QString exportModel(const QString &path) const;      // .glb, .obj (+ .mtl beside it), .ifc
     QString exportMaterials(const QString &path) const;  // .csv
     QString exportCuts(const QString &path) const;       // .csv
-    QString exportPlans(const QString &path) const;      // .pdf, .svg
+    QString exportPlans(const QString &path) const;      // .pdf, .svg, .dxf (one file a sheet)
 
     QByteArray plansPdf() const override;
     QByteArray plansSvg() const override;
     void printPlans(QPagedPaintDevice &device) const override;
+    QList<std::pair<QString, QByteArray>> plansDxf() const override;
     QPageSize::PageSizeId planPaper() const override;
 
 Q_SIGNALS:
@@ -121,5 +124,11 @@ private:
 
 // Writes bytes to a file in one step; an empty text on success.
 QString saveFile(const QString &path, const QByteArray &bytes);
+// A DXF file holds one drawing, so the plans go as a file a sheet beside `path`, each
+// named after it and the sheet: plans.dxf gives plans-01-foundation-plan.dxf, ... Every one
+// is written in full before any replaces an older file; an empty text on success.
+QString saveDxfSheets(const QString &path, const QList<std::pair<QString, QByteArray>> &sheets);
+// What saveDxfSheets wrote, for a status line: ".../plans-*.dxf".
+QString dxfSheetsPattern(const QString &path);
 
 } // namespace corvelle::refhost
