@@ -162,7 +162,10 @@ int runBuildCommand(int argc, char *argv[])
         QGuiApplication gui(argc, argv);
         const shed::PlanSet plans(outputs.design, outputs.model, shed::materialTable(outputs.takeoff),
                                   outputs.structure, *units);
-        outputs.files.append({QStringLiteral("plans.pdf"), plans.pdf(plans.paper())});
+        const QPageSize::PageSizeId paper = plans.paper();
+        outputs.files.append({QStringLiteral("plans.pdf"), plans.pdf(paper)});
+        for (int i = 0; i < plans.pageCount(); ++i)
+            outputs.files.append({QStringLiteral("dxf/") + plans.dxfFileName(i), plans.dxf(i, paper)});
     }
     const QString problem = shed::writeOutputs(outputs, outDir);
     if (!problem.isEmpty())

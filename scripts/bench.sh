@@ -43,6 +43,9 @@ QT_QPA_PLATFORM=offscreen dbus-run-session -- "$bin/bench_host_launch" "${RUNS:-
 echo "== Shed model: the largest design against the 8 x 10 ft shed"
 CORVELLE_BASELINE_HOST=${BASELINE:+"$BASELINE/corvelle-host"} "$bin/bench_shed" "${RUNS:-21}"
 
+echo "== Plans of the largest design: the whole PDF against every sheet's DXF (offscreen)"
+QT_QPA_PLATFORM=offscreen "$bin/bench_plans" "${RUNS:-11}"
+
 echo "== Host start-up to the first painted pixel against a bare QMainWindow, and opening a .shed (private bus)"
 DISPLAY=":$(head -n1 "$tmp/display")" XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data" dbus-run-session -- \
     "$bin/bench_host_startup" "$bin/bench_bare_mainwindow" "$bin/corvelle-host" "${RUNS:-31}" refhost/data/sample.shed

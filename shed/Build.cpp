@@ -6,6 +6,7 @@
 #include "shed/Warnings.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -79,6 +80,8 @@ QString writeOutputs(const BuildOutputs &outputs, const QString &dir)
         const auto given = std::find_if(outputs.files.begin(), outputs.files.end(), [&](const auto &f) { return f.first == name; });
         const QByteArray bytes = given != outputs.files.end() ? given->second : formOutput(outputs, name);
         auto file = std::make_unique<QSaveFile>(QDir(dir).filePath(name));
+        // A further file may go in a folder of its own (the plans' DXF sheets).
+        QDir().mkpath(QFileInfo(file->fileName()).absolutePath());
         // Flush before commit: QSaveFile would not report a buffered write failing there.
         if (bytes.isEmpty() || !file->open(QIODevice::WriteOnly) || file->write(bytes) != bytes.size() || !file->flush()) {
             const QString reason = bytes.isEmpty() ? QStringLiteral("nothing to write") : file->errorString();

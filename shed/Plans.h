@@ -81,5 +81,7 @@ void paintStylePlan(QPainter &painter, const StylePlan &plan, QRectF area, bool 
 void printStylePlan(const StylePlan &plan, QPagedPaintDevice &device);
 QByteArray stylePlanPdf(const StylePlan &plan, QPageSize::PageSizeId paper);
 QByteArray stylePlanSvg(const StylePlan &plan, QPageSize::PageSizeId paper);
+// The style plan as one DXF drawing, in paper inches.
+QByteArray stylePlanDxf(const StylePlan &plan, QPageSize::PageSizeId paper);
 
 } // namespace corvelle::shed

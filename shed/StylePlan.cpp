@@ -1,5 +1,6 @@
-#include "shed/Plans.h"
 #include "shed/PlanDrawing.h"
+#include "shed/Plans.h"
+#include "shed/plans/DxfDrawing.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -243,6 +244,17 @@ QByteArray stylePlanSvg(const StylePlan &plan, QPageSize::PageSizeId paper)
     paintStylePlan(p, plan, QRectF(24, 24, page.width() - 48, page.height() - 48), true);
     p.end();
     return buffer.data();
+}
+
+QByteArray stylePlanDxf(const StylePlan &plan, QPageSize::PageSizeId paper)
+{
+    const QSizeF page = landscape(paper);
+    DxfRecorder recorder(page);
+    {
+        QPainter p(&recorder);
+        paintStylePlan(p, plan, QRectF(24, 24, page.width() - 48, page.height() - 48), true);
+    }
+    return recorder.dxf(PointsPerInch, QString());
 }
 
 } // namespace corvelle::shed

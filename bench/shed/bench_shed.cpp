@@ -1,5 +1,6 @@
 // The largest design the wizard allows (50 x 50 ft, 20 ft walls, studs at 12 in, doors
 // and ramps both ends, gambrel trusses) against an 8 x 10 ft shed measured in the same run.
+#include "BenchDesigns.h"
 #include "core/ShedDataFormat.h"
 #include "core/ShedDesign.h"
 #include "shed/Export.h"
@@ -27,35 +28,6 @@ extern char **environ;
 using namespace corvelle;
 
 namespace {
-
-ShedDesign record(bool largest)
-{
-    ShedDesign d;
-    d.ShedWidth = largest ? "50" : "8";
-    d.ShedDepth = largest ? "50" : "10";
-    d.ShedHeight = "8";
-    d.FloorType = "2";
-    d.BlockRows = "0";
-    d.FloorHeight = "0";
-    d.JoistType = "2";
-    d.StudCenters = largest ? "12" : "16";
-    d.InnerHeight = largest ? "20" : "8 ";
-    d.StudMaterialLine = "2x6 Studs for walls";
-    d.InWallType = "1";
-    d.SheetrockThickness = ".5";
-    d.SidingName = "Vinyl";
-    d.OuterWallMaterial = "Cobalt";
-    d.SidingWidth = "8";
-    d.SidingHeight = ".5";
-    d.MainDoorLocation = largest ? "Both" : "Front";
-    d.MainDoorWidth = largest ? "8" : "3";
-    d.MainDoorHeight = largest ? "8" : "6";
-    d.RampLocation = largest ? "Both" : "Front";
-    d.RoofType = largest ? "Barn" : "Gable";
-    d.Trusses = "1";
-    d.ShadingMode = "4";
-    return d;
-}
 
 // Median milliseconds of `runs` calls.
 double median(int runs, const std::function<void()> &work)
@@ -99,7 +71,7 @@ struct Figures {
 
 Figures measure(bool largest, int runs, const QTemporaryDir &dir)
 {
-    ShedDesign r = record(largest);
+    ShedDesign r = benchDesign(largest);
     const QByteArray bytes = shedfile::form(r);
     const shed::Design design = *shed::readDesign(bytes).design;
     const shed::PriceTable prices = shed::defaultPrices();

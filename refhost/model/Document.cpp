@@ -7,12 +7,15 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QSvgRenderer>
 #include <QUndoCommand>
 
 #include <cmath>
 #include <exception>
+#include <memory>
 #include <utility>
+#include <vector>
 
 namespace corvelle::refhost {
 
@@ -44,6 +47,42 @@ QString saveFile(const QString &path, const QByteArray &bytes)
     } catch (const std::exception &e) {
         return QString::fromUtf8(e.what());
     }
+}
+
+QList<std::pair<QString, QByteArray>> dxfSheets(const shed::PlanSet &plans)
+{
+    const QPageSize::PageSizeId paper = plans.paper();
+    QList<std::pair<QString, QByteArray>> out;
+    for (int i = 0; i < plans.pageCount(); ++i)
+        out.append({plans.dxfFileName(i), plans.dxf(i, paper)});
+    return out;
+}
+
+QString saveDxfSheets(const QString &path, const QList<std::pair<QString, QByteArray>> &sheets)
+{
+    const QFileInfo info(path);
+    std::vector<std::unique_ptr<QSaveFile>> files;
+    for (const auto &[name, bytes] : sheets) {
+        auto file = std::make_unique<QSaveFile>(info.dir().filePath(info.completeBaseName() + QLatin1Char('-') + name));
+        if (bytes.isEmpty() || !file->open(QIODevice::WriteOnly) || file->write(bytes) != bytes.size()
+            || !file->flush()) {
+            const QString reason = bytes.isEmpty() ? QStringLiteral("nothing to write") : file->errorString();
+            return QStringLiteral("%1 cannot be written: %2.").arg(QDir::toNativeSeparators(file->fileName()), reason);
+        }
+        files.push_back(std::move(file));
+    }
+    for (auto &f : files) {
+        if (!f->commit())
+            return QStringLiteral("%1 cannot be written: %2.")
+                .arg(QDir::toNativeSeparators(f->fileName()), f->errorString());
+    }
+    return {};
+}
+
+QString dxfSheetsPattern(const QString &path)
+{
+    const QFileInfo info(path);
+    return QDir::toNativeSeparators(info.dir().filePath(info.completeBaseName() + QStringLiteral("-*.dxf")));
 }
 
 // One edit of the design: the whole project before and after it (a few dozen texts), so
@@ -408,7 +447,9 @@ QString Document::exportPlans(const QString &path) const
         return saveFile(path, set.pdf(set.paper()));
     if (suffix == QLatin1String("svg"))
         return saveFile(path, set.svg(set.paper()));
-    return tr("%1: plans are exported as .pdf or .svg").arg(QFileInfo(path).fileName());
+    if (suffix == QLatin1String("dxf"))
+        return saveDxfSheets(path, dxfSheets(set));
+    return tr("%1: plans are exported as .pdf, .svg or .dxf").arg(QFileInfo(path).fileName());
 }
 
 } // namespace corvelle::refhost

@@ -106,7 +106,7 @@ public:
     QString exportModel(const QString &path) const;     // .glb, .obj (+ .mtl beside it), .ifc
     QString exportMaterials(const QString &path) const; // .csv
     QString exportCuts(const QString &path) const;      // .csv
-    QString exportPlans(const QString &path) const;     // .pdf, .svg
+    QString exportPlans(const QString &path) const;     // .pdf, .svg, .dxf (a file a sheet beside it)
     void printPlans(QPagedPaintDevice &device) const;
 
 Q_SIGNALS:
@@ -156,5 +156,13 @@ private:
 
 // Writes bytes to a file in one step; an empty text on success.
 QString saveFile(const QString &path, const QByteArray &bytes);
+// Every sheet of a plan set as DXF: its file name ("03-front-wall-framing.dxf") and bytes.
+QList<std::pair<QString, QByteArray>> dxfSheets(const shed::PlanSet &plans);
+// A DXF file holds one drawing, so the plans go as a file a sheet beside `path`, each
+// named after it and the sheet: plans.dxf gives plans-01-foundation-plan.dxf, ... Every one
+// is written in full before any replaces an older file; an empty text on success.
+QString saveDxfSheets(const QString &path, const QList<std::pair<QString, QByteArray>> &sheets);
+// What saveDxfSheets wrote, for a status line: ".../plans-*.dxf".
+QString dxfSheetsPattern(const QString &path);
 
 } // namespace corvelle::refhost

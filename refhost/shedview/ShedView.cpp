@@ -371,6 +371,7 @@ QByteArray ShedView::plansSvg() const
     const shed::PlanSet set = document_.plans();
     return set.svg(set.paper());
 }
+QList<std::pair<QString, QByteArray>> ShedView::plansDxf() const { return dxfSheets(document_.plans()); }
 QPageSize::PageSizeId ShedView::planPaper() const { return document_.plans().paper(); }
 void ShedView::printPlans(QPagedPaintDevice &device) const { document_.printPlans(device); }
 

@@ -30,6 +30,8 @@ public:
     virtual QByteArray plansPdf() const = 0;
     virtual QByteArray plansSvg() const = 0;
     virtual void printPlans(QPagedPaintDevice &device) const = 0;
+    // One DXF drawing a sheet: its file name ("03-front-wall-framing.dxf") and bytes.
+    virtual QList<std::pair<QString, QByteArray>> plansDxf() const = 0;
     // The paper the plans are drawn on, for the printer.
     virtual QPageSize::PageSizeId planPaper() const = 0;
 };
@@ -64,6 +66,7 @@ public:
     QByteArray plansPdf() const override;
     QByteArray plansSvg() const override;
     void printPlans(QPagedPaintDevice &device) const override;
+    QList<std::pair<QString, QByteArray>> plansDxf() const override;
     QPageSize::PageSizeId planPaper() const override;
 
 Q_SIGNALS:

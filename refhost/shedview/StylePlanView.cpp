@@ -36,5 +36,9 @@ QPageSize::PageSizeId StylePlanView::planPaper() const { return shed::planPaper(
 QByteArray StylePlanView::plansPdf() const { return shed::stylePlanPdf(plan_, planPaper()); }
 QByteArray StylePlanView::plansSvg() const { return shed::stylePlanSvg(plan_, planPaper()); }
 void StylePlanView::printPlans(QPagedPaintDevice &device) const { shed::printStylePlan(plan_, device); }
+QList<std::pair<QString, QByteArray>> StylePlanView::plansDxf() const
+{
+    return {{QStringLiteral("01-style-%1-plan.dxf").arg(plan_.style), shed::stylePlanDxf(plan_, planPaper())}};
+}
 
 } // namespace corvelle::refhost

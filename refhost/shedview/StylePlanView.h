@@ -18,6 +18,7 @@ public:
     QByteArray plansPdf() const override;
     QByteArray plansSvg() const override;
     void printPlans(QPagedPaintDevice &device) const override;
+    QList<std::pair<QString, QByteArray>> plansDxf() const override;
     QPageSize::PageSizeId planPaper() const override;
     void setUnits(shed::Units units);
 

@@ -168,8 +168,11 @@ void HostWindow::addExportActions(QMenu *menu)
             return;
         rememberFolder(kind, path);
         const QString problem = write(path);
+        // DXF plans go as a file a sheet beside the chosen name.
+        const bool sheets = kind == u"plans" && QFileInfo(path).suffix().compare(u"dxf", Qt::CaseInsensitive) == 0;
         if (problem.isEmpty())
-            statusBar()->showMessage(tr("Saved %1").arg(QDir::toNativeSeparators(path)));
+            statusBar()->showMessage(
+                tr("Saved %1").arg(sheets ? dxfSheetsPattern(path) : QDir::toNativeSeparators(path)));
         else
             tell_(this, caption, problem);
     };
@@ -196,11 +199,14 @@ void HostWindow::addExportActions(QMenu *menu)
     QAction *exportPlans = menu->addAction(tr("Export &Plans..."));
     connect(exportPlans, &QAction::triggered, this, [=, this] {
         if (PlanDocument *d = plans())
-            exporter(QStringLiteral("plans"), tr("Export Plans"), tr("PDF (*.pdf);;SVG (*.svg)"),
-                     QStringLiteral("plans.pdf"), [d](const QString &p) {
+            exporter(QStringLiteral("plans"), tr("Export Plans"),
+                     tr("PDF (*.pdf);;SVG (*.svg);;DXF, a file a sheet (*.dxf)"), QStringLiteral("plans.pdf"),
+                     [d](const QString &p) {
                          const QString suffix = QFileInfo(p).suffix().toLower();
+                         if (suffix == QLatin1String("dxf"))
+                             return saveDxfSheets(p, d->plansDxf());
                          if (suffix != QLatin1String("pdf") && suffix != QLatin1String("svg"))
-                             return tr("%1: plans are exported as .pdf or .svg").arg(QFileInfo(p).fileName());
+                             return tr("%1: plans are exported as .pdf, .svg or .dxf").arg(QFileInfo(p).fileName());
                          return saveFile(p, suffix == QLatin1String("pdf") ? d->plansPdf() : d->plansSvg());
                      });
     });

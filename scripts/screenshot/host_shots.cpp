@@ -1,9 +1,9 @@
 // Pictures of the host's shed document for the README: the worked example in each shading
 // mode, and plan pages. Needs an X server (3D): run under xvfb-run.
+#include "refhost/model/Document.h"
 #include "refhost/shedview/ShedView.h"
 #include "refhost/view3d/LinkedView3D.h"
 #include "refhost/view3d/ModelView3D.h"
-#include "refhost/model/Document.h"
 #include "shed/Build.h"
 #include "shed/Project.h"
 

@@ -5,13 +5,12 @@
 
 #include <dxflib/dl_dxf.h>
 
-#include <QFile>
 #include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPainterPath>
-#include <QTemporaryDir>
 #include <QTextItem>
 
+#include <charconv>
 #include <cmath>
 
 namespace corvelle::shed {
@@ -128,12 +127,15 @@ int DxfRecorder::metric(PaintDeviceMetric metric) const
 
 namespace {
 
-// DXF text is 8-bit: anything past ASCII goes as its \U+ escape ("°" as \U+00B0).
+// DXF text is 8-bit: the degree sign goes as the control code every reader knows (%%d),
+// anything else past ASCII as its \U+ escape.
 std::string dxfText(const QString &text)
 {
     std::string out;
     for (const char32_t c : text.toUcs4()) {
-        if (c >= 0x20 && c < 0x7f)
+        if (c == U'\u00b0')
+            out += "%%d";
+        else if (c >= 0x20 && c < 0x7f)
             out += char(c);
         else if (c >= 0x80)
             out += QStringLiteral("\\U+%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper().toStdString();
@@ -149,14 +151,58 @@ int trueColour(const Colour &c)
 
 constexpr int AciBlackWhite = 7; // black on a white sheet, white on a dark screen
 
+// dxflib's writer, kept in memory rather than in a file, its reals to a millionth of an
+// inch (dxflib prints sixteen places through sprintf, most of a sheet's time).
+class MemoryWriter final : public DL_WriterA {
+public:
+    MemoryWriter() : DL_WriterA("/dev/null", DL_Codes::AC1015) {}
+    mutable QByteArray bytes; // dxflib writes through const members
+
+    void dxfReal(int gc, double value) const override
+    {
+        char text[64];
+        const auto [end, ec] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 6);
+        const char *last = ec == std::errc() ? end : text;
+        while (last > text && last[-1] == '0')
+            --last;
+        if (last > text && last[-1] == '.')
+            ++last; // "12.0", as dxflib writes a whole number
+        code(gc);
+        bytes.append(text, last - text).append('\n');
+    }
+    void dxfInt(int gc, int value) const override
+    {
+        code(gc);
+        bytes.append(QByteArray::number(value)).append('\n');
+    }
+    void dxfHex(int gc, int value) const override
+    {
+        code(gc);
+        bytes.append(QByteArray::number(value, 16).toUpper()).append('\n');
+    }
+    void dxfString(int gc, const char *value) const override
+    {
+        code(gc);
+        bytes.append(value).append('\n');
+    }
+    void dxfString(int gc, const std::string &value) const override
+    {
+        code(gc);
+        bytes.append(value.data(), qsizetype(value.size())).append('\n');
+    }
+
+private:
+    // Group codes right-aligned in three columns, as dxflib writes them.
+    void code(int gc) const
+    {
+        bytes.append(gc < 10 ? "  " : gc < 100 ? " " : "").append(QByteArray::number(gc)).append('\n');
+    }
+};
+
 } // namespace
 
 QByteArray DxfRecorder::dxf(double pointsPerInch, const QString &outerWallMaterial) const
 {
-    QTemporaryDir dir;
-    if (!dir.isValid())
-        return {};
-    const QString path = dir.filePath(QStringLiteral("sheet.dxf"));
     const auto x = [&](QPointF p) { return p.x() / pointsPerInch; };
     const auto y = [&](QPointF p) { return (page_.height() - p.y()) / pointsPerInch; };
 
@@ -173,9 +219,7 @@ QByteArray DxfRecorder::dxf(double pointsPerInch, const QString &outerWallMateri
         layers.push_back({name.toStdString(), AciBlackWhite, -1});
 
     DL_Dxf dxf;
-    std::unique_ptr<DL_WriterA> dw(dxf.out(QFile::encodeName(path).constData(), DL_Codes::AC1015));
-    if (!dw)
-        return {};
+    const auto dw = std::make_unique<MemoryWriter>();
     dxf.writeHeader(*dw);
     dw->dxfString(9, "$INSUNITS");
     dw->dxfInt(70, 1); // inches
@@ -244,13 +288,7 @@ QByteArray DxfRecorder::dxf(double pointsPerInch, const QString &outerWallMateri
     dxf.writeObjects(*dw);
     dxf.writeObjectsEnd(*dw);
     dw->dxfEOF();
-    dw->close();
-    dw.reset();
-
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return dw->bytes;
 }
 
 } // namespace corvelle::shed

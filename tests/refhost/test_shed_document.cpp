@@ -137,6 +137,12 @@ private Q_SLOTS:
         QVERIFY(readAll(dir.filePath(QStringLiteral("m.csv"))).contains("21.50")); // 10 ft of 2x6 at the new price
         QVERIFY(doc->exportPlans(dir.filePath(QStringLiteral("p.pdf"))).isEmpty());
         QVERIFY(readAll(dir.filePath(QStringLiteral("p.pdf"))).startsWith("%PDF"));
+        // DXF holds one drawing: a file a sheet, named after the chosen file.
+        QVERIFY(doc->exportPlans(dir.filePath(QStringLiteral("p.dxf"))).isEmpty());
+        const QStringList dxf = QDir(dir.path()).entryList({QStringLiteral("p-*.dxf")}, QDir::Files, QDir::Name);
+        QCOMPARE(dxf.size(), int(view->plansDxf().size()));
+        QCOMPARE(dxf.first(), QStringLiteral("p-01-foundation-plan.dxf"));
+        QVERIFY(readAll(dir.filePath(dxf.last())).contains("$INSUNITS"));
         QVERIFY(!doc->exportPlans(dir.filePath(QStringLiteral("p.png"))).isEmpty());
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("p.png"))));
     }

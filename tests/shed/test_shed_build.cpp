@@ -94,6 +94,7 @@ private Q_SLOTS:
     void glbPassesTheValidator();
     void ifcPassesTheReaders();
     void buildsAProjectFile();
+    void dxfSheetsPassEzdxf();
 };
 
 void TestShedBuild::buildsTheSixFiles()
@@ -362,6 +363,27 @@ void TestShedBuild::ifcPassesTheReaders()
     env.insert("LOCPATH", dir.filePath("locale"));
     report = runTool(IFC_CHECK, counted, ok, env);
     QVERIFY2(ok && report.contains(QStringLiteral("%1 passed, 0 failed").arg(n)), qPrintable(report));
+}
+
+// Every sheet as a DXF file beside plans.pdf, read by ezdxf: no audit errors, inches, the
+// layers, each sheet's title and number, and the front wall's 12 ft measuring 144 in.
+void TestShedBuild::dxfSheetsPassEzdxf()
+{
+    QTemporaryDir dir;
+    const QString file = write(dir, "ShedData.txt", testing::fileOf(testing::workedExample()));
+    QCOMPARE(host({"--build", file, "--out", dir.filePath("out")}).code, 0);
+    const QStringList sheets = QDir(dir.filePath("out/dxf")).entryList({"*.dxf"}, QDir::Files, QDir::Name);
+    QVERIFY2(sheets.size() >= 10, qPrintable(sheets.join(' ')));
+    QCOMPARE(sheets.first(), QStringLiteral("01-foundation-plan.dxf"));
+    QVERIFY(sheets.contains(QStringLiteral("03-front-wall-framing.dxf")));
+    bool ok = false;
+    const QString report = runTool(
+        SYSTEM_PYTHON3,
+        {DXF_CHECK_SCRIPT, dir.filePath("out/dxf"), "03-front-wall-framing.dxf=144", "05-left-wall-framing.dxf=192"},
+        ok);
+    if (report.contains(QLatin1String("ezdxf is not installed")))
+        QFAIL("ezdxf is not installed: scripts/deps.sh installs python3-ezdxf");
+    QVERIFY2(ok && report.contains(QStringLiteral("%1 sheets, 0 failures").arg(sheets.size())), qPrintable(report));
 }
 
 QTEST_GUILESS_MAIN(TestShedBuild)
