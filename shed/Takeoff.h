@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shed/Cutting.h"
+#include "shed/MaterialTable.h"
 #include "shed/Model.h"
 #include "shed/Units.h"
 
@@ -63,5 +64,8 @@ struct Takeoff {
 // decreasing instead, to compare against.
 Takeoff takeoff(const Model &model, const PriceTable &prices, Units units = {},
                 LumberPacking packing = LumberPacking::Cheapest);
+
+// The takeoff's rows as the plans print them (rows left out of the total say so).
+MaterialTable materialTable(const Takeoff &takeoff);
 
 } // namespace corvelle::shed
