@@ -360,7 +360,7 @@ void ShedView::fillPrices()
 
 shed::PlanSet ShedView::plans() const
 {
-    return shed::PlanSet(design_, model_, shed::materialTable(takeoff_), structure_, units_);
+    return shed::PlanSet(design_, model_, shed::materialTable(takeoff_), structure_, units_, takeoff_.cutting);
 }
 
 QByteArray ShedView::plansPdf() const

@@ -90,7 +90,7 @@ int main(int argc, char *argv[])
     }
     // Plan pages at 110 dpi, as a reader sees them on screen.
     const shed::PlanSet plans(built.outputs->design, built.outputs->model, shed::materialTable(view.takeoff()),
-                              view.structure(), view.units());
+                              view.structure(), view.units(), view.takeoff().cutting);
     const QSizeF page =
         QPageSize(plans.paper(QLocale(QLocale::English, QLocale::UnitedStates))).size(QPageSize::Point).transposed();
     for (int i : {2, 7}) {
