@@ -161,7 +161,7 @@ int runBuildCommand(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication gui(argc, argv);
         const shed::PlanSet plans(outputs.design, outputs.model, shed::materialTable(outputs.takeoff),
-                                  outputs.structure, *units);
+                                  outputs.structure, *units, outputs.takeoff.cutting);
         const QPageSize::PageSizeId paper = plans.paper();
         outputs.files.append({QStringLiteral("plans.pdf"), plans.pdf(paper)});
         for (int i = 0; i < plans.pageCount(); ++i)

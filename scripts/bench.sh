@@ -43,6 +43,9 @@ QT_QPA_PLATFORM=offscreen dbus-run-session -- "$bin/bench_host_launch" "${RUNS:-
 echo "== Shed model: the largest design against the 8 x 10 ft shed"
 CORVELLE_BASELINE_HOST=${BASELINE:+"$BASELINE/corvelle-host"} "$bin/bench_shed" "${RUNS:-21}"
 
+echo "== Cutting diagrams: packing against first-fit decreasing (hand-checked designs and the largest)"
+"$bin/bench_cutting" "${CUTTING_RUNS:-5}"
+
 echo "== Plans of the largest design: the whole PDF against every sheet's DXF (offscreen)"
 QT_QPA_PLATFORM=offscreen "$bin/bench_plans" "${RUNS:-11}"
 

@@ -1,6 +1,7 @@
 #include "shed/Export.h"
 
 #include "shed/Geometry.h"
+#include "shed/Marks.h"
 #include "shed/Takeoff.h"
 
 #define TINYGLTF_IMPLEMENTATION
@@ -98,7 +99,9 @@ QByteArray exportGlb(const Model &model)
     root.name = "shed";
     g.nodes.reserve(size_t(model.members.size()) + 1);
     g.nodes.push_back(root);
-    for (const Member &m : model.members) {
+    const QStringList marks = partMarks(model).ofMember;
+    for (qsizetype index = 0; index < model.members.size(); ++index) {
+        const Member &m = model.members[index];
         const std::string key = meshKey(m);
         auto found = meshes.find(key);
         if (found == meshes.end()) {
@@ -165,6 +168,8 @@ QByteArray exportGlb(const Model &model)
         extras["layer"] = tinygltf::Value(layerName(m.layer).toStdString());
         extras["stock"] = tinygltf::Value(m.stock.toStdString());
         extras["length_in"] = tinygltf::Value(rounded(m.length, 1e4));
+        if (!marks[index].isEmpty())
+            extras["mark"] = tinygltf::Value(marks[index].toStdString());
         node.extras = tinygltf::Value(extras);
         g.nodes.push_back(node);
         g.nodes[0].children.push_back(int(g.nodes.size()) - 1);
@@ -306,9 +311,9 @@ QByteArray materialsCsv(const Takeoff &t)
 QByteArray cutListCsv(const Takeoff &t, Units units)
 {
     // The numeric length in the system's unit: inches to 1/16 in, or millimetres to 0.1 mm.
-    QByteArray out = "member,stock,length_" + units.lengthUnit().toLatin1() + ",length,angle_1,angle_2,quantity\n";
+    QByteArray out = "mark,member,stock,length_" + units.lengthUnit().toLatin1() + ",length,angle_1,angle_2,quantity\n";
     for (const CutRow &c : t.cuts) {
-        out += csvField(c.member) + ',' + csvField(c.stock) + ','
+        out += csvField(c.mark) + ',' + csvField(c.member) + ',' + csvField(c.stock) + ','
                + QByteArray::number(units.lengthValue(c.lengthIn), 'f', units.isMetric() ? 1 : 4) + ','
                + csvField(units.length(c.lengthIn)) + ',' + QByteArray::number(c.angle1, 'f', 1) + ','
                + QByteArray::number(c.angle2, 'f', 1) + ',' + QByteArray::number(c.quantity) + '\n';

@@ -10,7 +10,7 @@
 namespace corvelle::shed {
 
 // glTF 2.0 binary: one node per member named by its kind, extras holding kind, layer,
-// stock and length_in; one material per layer; metres, as glTF has it.
+// stock, length_in and the part mark (where the member has one); one material per layer; metres, as glTF has it.
 QByteArray exportGlb(const Model &model);
 // Wavefront OBJ (metres, one object per member, a material per layer) and its MTL.
 QByteArray exportObj(const Model &model, const QString &mtlFileName = QStringLiteral("shed.mtl"));

@@ -58,9 +58,13 @@ QString kindName(MemberKind kind)
     return QStringLiteral("member");
 }
 
-bool isSheet(const Member &m)
+bool isSheet(const Member &m) { return isSheet(m.kind); }
+
+bool isLumber(const Member &m) { return isLumber(m.kind); }
+
+bool isSheet(MemberKind kind)
 {
-    switch (m.kind) {
+    switch (kind) {
     case MemberKind::DeckSheet:
     case MemberKind::LiningSheet:
     case MemberKind::SidingPiece:
@@ -74,9 +78,9 @@ bool isSheet(const Member &m)
     }
 }
 
-bool isLumber(const Member &m)
+bool isLumber(MemberKind kind)
 {
-    switch (m.kind) {
+    switch (kind) {
     case MemberKind::Slab:
     case MemberKind::GravelPad:
     case MemberKind::Block:
@@ -84,7 +88,7 @@ bool isLumber(const Member &m)
     case MemberKind::PanelClip:
         return false;
     default:
-        return !isSheet(m);
+        return !isSheet(kind);
     }
 }
 

@@ -74,6 +74,8 @@ struct Member {
 // Which takeoff rule counts a member.
 bool isLumber(const Member &m);   // cut from stock lengths: plates, studs, joists, rafters...
 bool isSheet(const Member &m);    // cut from whole sheets or pieces: deck, lining, siding, roof, gussets
+bool isLumber(MemberKind kind);
+bool isSheet(MemberKind kind);
 
 // What the roof detail sheet needs that the members' shapes do not say, in the plane of
 // a frame: x from the left wall's outer face, y up from the ground.

@@ -21,10 +21,13 @@ QPageSize::PageSizeId planPaper(const QLocale &locale, Units units)
     return locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
 }
 
-PlanSet::PlanSet(Design design, Model model, MaterialTable materials, StructureReport structure, Units units)
-    : in_(std::make_shared<const PlanInputs>(
-        PlanInputs{std::move(design), std::move(model), std::move(materials), std::move(structure), units}))
+PlanSet::PlanSet(Design design, Model model, MaterialTable materials, StructureReport structure, Units units,
+                 CuttingPlan cutting)
 {
+    QStringList marks = partMarks(model).ofMember;
+    in_ = std::make_shared<const PlanInputs>(PlanInputs{std::move(design), std::move(model), std::move(materials),
+                                                        std::move(structure), units, std::move(cutting),
+                                                        std::move(marks)});
 }
 
 Units PlanSet::units() const { return in_->units; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shed/Cutting.h"
 #include "shed/Design.h"
 #include "shed/MaterialTable.h"
 #include "shed/Model.h"
@@ -32,7 +33,9 @@ QPageSize::PageSizeId planPaper(const QLocale &locale = QLocale(), Units units =
 class PlanSet {
 public:
     // With a structural check, a "Structural notes" sheet follows the material list.
-    PlanSet(Design design, Model model, MaterialTable materials, StructureReport structure = {}, Units units = {});
+    // With a cutting plan (the takeoff's), the cutting diagrams follow the material list.
+    PlanSet(Design design, Model model, MaterialTable materials, StructureReport structure = {}, Units units = {},
+            CuttingPlan cutting = {});
 
     Units units() const;
     // The paper the set is drawn on: planPaper() in imperial; in metric A4, or A3 when a

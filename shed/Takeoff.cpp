@@ -1,5 +1,6 @@
 #include "shed/Takeoff.h"
 
+#include "shed/Cutting.h"
 #include "shed/Framing.h"
 #include "shed/Hardware.h"
 #include "shed/Rules.h"
@@ -23,119 +24,6 @@ namespace {
 const char *const DefaultPricesCsv =
 #include "prices_default.inc"
     ;
-
-// --- Lumber: pieces packed into stock lengths, first-fit decreasing ---------------------
-
-struct Board {
-    double capacity;
-    double used = r::EndTrim;
-    int pieces = 0;
-    bool fits(double piece) const { return used + (pieces ? r::SawKerf : 0) + piece <= capacity + 1e-9; }
-    void add(double piece)
-    {
-        used += (pieces ? r::SawKerf : 0) + piece;
-        ++pieces;
-    }
-};
-
-// Stock lengths (inches) to buy for a set of cut pieces; a piece longer than any stock
-// length gets a board of its own, rounded up to the next 2 ft, and `oversize` is set.
-QList<double> packLumber(QList<double> pieces, bool &oversize)
-{
-    std::sort(pieces.begin(), pieces.end(), std::greater<>());
-    std::vector<Board> boards;
-    for (double piece : pieces) {
-        auto it = std::find_if(boards.begin(), boards.end(), [&](const Board &b) { return b.fits(piece); });
-        if (it == boards.end()) {
-            double capacity = std::end(r::StockLengths)[-1];
-            if (piece + r::EndTrim > capacity + 1e-9) {
-                const double *longer = std::find_if(std::begin(r::LongStockLengths), std::end(r::LongStockLengths),
-                                                    [&](double l) { return l >= piece + r::EndTrim - 1e-9; });
-                if (longer == std::end(r::LongStockLengths)) {
-                    oversize = true;
-                    capacity = std::ceil((piece + r::EndTrim) / 24) * 24;
-                } else {
-                    capacity = *longer;
-                }
-            }
-            boards.push_back({capacity});
-            it = boards.end() - 1;
-        }
-        it->add(piece);
-    }
-    // Each board shrinks to the shortest stock length that still holds its pieces.
-    QList<double> lengths;
-    for (const Board &b : boards) {
-        double length = b.capacity;
-        for (double stock : r::StockLengths) {
-            if (stock >= b.used - 1e-9) {
-                length = std::min(length, stock);
-                break;
-            }
-        }
-        lengths.append(length);
-    }
-    return lengths;
-}
-
-// --- Sheets: cut pieces packed guillotine-fashion into whole sheets ----------------------
-
-int packSheets(QList<QSizeF> pieces, QSizeF sheet)
-{
-    std::sort(pieces.begin(), pieces.end(), [](const QSizeF &a, const QSizeF &b) {
-        return a.width() * a.height() > b.width() * b.height();
-    });
-    std::vector<std::vector<QRectF>> sheets; // the free rectangles of each sheet
-    const double tol = 1.0 / 16;
-    // Into the first free rectangle it fits, cutting across the longer leftover so the
-    // larger offcut stays whole.
-    const auto place = [&](std::vector<QRectF> &free, const QSizeF &p) {
-        for (size_t i = 0; i < free.size(); ++i) {
-            const QRectF f = free[i];
-            for (QSizeF s : {p, p.transposed()}) {
-                if (s.width() > f.width() + tol || s.height() > f.height() + tol)
-                    continue;
-                const double rw = std::max(0.0, f.width() - s.width()), rh = std::max(0.0, f.height() - s.height());
-                free.erase(free.begin() + long(i));
-                if (rw > rh) {
-                    free.push_back(QRectF(f.left() + s.width(), f.top(), rw, f.height()));
-                    free.push_back(QRectF(f.left(), f.top() + s.height(), s.width(), rh));
-                } else {
-                    free.push_back(QRectF(f.left(), f.top() + s.height(), f.width(), rh));
-                    free.push_back(QRectF(f.left() + s.width(), f.top(), rw, s.height()));
-                }
-                return true;
-            }
-        }
-        return false;
-    };
-    // Offcuts narrower than every piece can never be used: dropping them keeps the
-    // search short on a large shed's thousands of pieces.
-    double narrowest = 1e30;
-    for (const QSizeF &p : pieces)
-        narrowest = std::min({narrowest, p.width(), p.height()});
-    const auto prune = [&](std::vector<QRectF> &free) {
-        free.erase(std::remove_if(free.begin(), free.end(),
-                                  [&](const QRectF &f) { return std::min(f.width(), f.height()) < narrowest - tol; }),
-                   free.end());
-    };
-    size_t open = 0; // sheets before this one have no room left
-    for (const QSizeF &p : pieces) {
-        while (open < sheets.size() && sheets[open].empty())
-            ++open;
-        const auto start = sheets.begin() + long(open);
-        auto hit = std::find_if(start, sheets.end(), [&](std::vector<QRectF> &free) { return place(free, p); });
-        if (hit != sheets.end())
-            prune(*hit);
-        if (hit == sheets.end()) {
-            sheets.push_back({QRectF(QPointF(0, 0), sheet)});
-            if (!place(sheets.back(), p))
-                sheets.back().clear(); // larger than a sheet: a sheet of its own
-            prune(sheets.back());
-        }
-    }
-    return int(sheets.size());
-}
 
 QString number(double v) { return decimalText(v, 2); }
 
@@ -163,6 +51,15 @@ public:
             return {};
         }
         return *best;
+    }
+    // A board of a section: its own row where the table prices that length ("2x4 x 8 ft",
+    // by the piece or the foot), else the section's price a foot.
+    double board(const QString &stock, double length)
+    {
+        const auto own = t_.prices.constFind(QStringLiteral("%1 x %2 ft").arg(stock, number(length / 12)));
+        if (own != t_.prices.cend())
+            return own->unit == u"ft" ? own->price * length / 12 : own->price;
+        return find(stock).price * length / 12;
     }
 
 private:
@@ -237,7 +134,7 @@ PriceTable loadPrices(const QString &path)
     return table;
 }
 
-Takeoff takeoff(const Model &model, const PriceTable &prices, Units units)
+Takeoff takeoff(const Model &model, const PriceTable &prices, Units units, LumberPacking packing)
 {
     Takeoff t;
     t.warnings = prices.warnings;
@@ -250,57 +147,41 @@ Takeoff takeoff(const Model &model, const PriceTable &prices, Units units)
         t.materials.append(row);
     };
 
-    std::map<QString, QList<double>> lumber;          // stock -> cut lengths
-    std::map<QString, QList<QSizeF>> sheets;          // stock -> pieces
     std::map<QString, int> counted;                   // blocks, door leaves
-    std::map<std::tuple<QString, QString, double, double, double>, int> cuts;
     double slab = 0, gravel = 0, roofArea = 0;        // cubic inches, square inches
     for (const Member &m : model.members) {
-        if (isLumber(m)) {
-            const double length = cutLength(m.length);
-            lumber[m.stock].append(length);
-            ++cuts[{m.stock, kindName(m.kind), length, m.angle1, m.angle2}];
-        } else if (isSheet(m)) {
-            sheets[m.stock].append(QSizeF(m.width, m.length));
-            if (m.kind == MemberKind::RoofSheet)
-                roofArea += m.length * m.width;
-        } else if (m.kind == MemberKind::Slab) {
+        if (m.kind == MemberKind::RoofSheet)
+            roofArea += m.length * m.width;
+        else if (m.kind == MemberKind::Slab)
             slab += double(m.size.x()) * m.size.y() * m.size.z();
-        } else if (m.kind == MemberKind::GravelPad) {
+        else if (m.kind == MemberKind::GravelPad)
             gravel += double(m.size.x()) * m.size.y() * m.size.z();
-        } else {
+        else if (!isLumber(m) && !isSheet(m))
             ++counted[m.stock];
-        }
     }
 
-    bool oversize = false;
-    for (const auto &[stock, pieces] : lumber) {
+    const PartMarks marks = partMarks(model);
+    t.cutting = planCutting(
+        model, marks, [&](const QString &stock, double length) { return pricer.board(stock, length); }, packing);
+    for (const LumberDiagram &d : t.cutting.lumber) {
         QMap<double, int> boards;
-        for (double length : packLumber(pieces, oversize))
-            ++boards[length];
-        const Price price = pricer.find(stock);
+        for (const Bar &bar : d.bars)
+            ++boards[bar.stockLength];
         for (auto it = boards.begin(); it != boards.end(); ++it) {
             const QString item = units.isMetric()
-                                     ? QStringLiteral("%1 x %2").arg(units.stock(stock), units.length(it.key()))
-                                     : QStringLiteral("%1 x %2 ft").arg(stock, number(it.key() / 12));
-            add({item, double(it.value()), QStringLiteral("piece"), price.price * it.key() / 12, 0,
-                 QStringLiteral("cut pieces packed into stock lengths, first-fit decreasing")});
+                                     ? QStringLiteral("%1 x %2").arg(units.stock(d.stock), units.length(it.key()))
+                                     : QStringLiteral("%1 x %2 ft").arg(d.stock, number(it.key() / 12));
+            add({item, double(it.value()), QStringLiteral("piece"), pricer.board(d.stock, it.key()), 0,
+                 QStringLiteral("cut pieces packed into stock lengths, as the lumber cutting diagram shows")});
         }
     }
-    if (oversize)
+    if (t.cutting.oversize)
         t.warnings << QStringLiteral("Some pieces are longer than any stock length (20 ft); they need special-order lumber or a splice.");
 
-    for (const auto &[stock, pieces] : sheets) {
-        const QSizeF whole = model.sheetSizes.value(stock, QSizeF(48, 96));
-        QList<QSizeF> cut;
-        int count = 0;
-        for (const QSizeF &p : pieces) {
-            if (std::abs(p.width() - whole.width()) < 0.1 && std::abs(p.height() - whole.height()) < 0.1)
-                ++count;
-            else
-                cut.append(p);
-        }
-        count += packSheets(cut, whole);
+    for (const SheetDiagram &d : t.cutting.sheets) {
+        const QString &stock = d.stock;
+        const QSizeF whole = d.size;
+        const qsizetype count = d.sheets.size();
         const bool panel = stock.contains(QLatin1String("plywood")) || stock.contains(QLatin1String("wall board"))
                            || stock.contains(QLatin1String("OSB"));
         const Price price = pricer.find(stock);
@@ -385,13 +266,11 @@ Takeoff takeoff(const Model &model, const PriceTable &prices, Units units)
         add({h.item, h.quantity, h.unit, pricer.find(h.item).price, 0, h.note});
     t.total = std::round(t.total * 100) / 100;
 
-    for (const auto &[key, n] : cuts) {
-        const auto &[stock, member, length, a1, a2] = key;
-        t.cuts.append({member, stock, length, a1, a2, n});
+    // Lumber pieces in mark order: the cut list is where a mark is looked up.
+    for (const MarkedPiece &p : marks.pieces) {
+        if (isLumber(p.kind))
+            t.cuts.append({p.mark, kindName(p.kind), p.stock, p.length, p.angle1, p.angle2, p.quantity});
     }
-    std::stable_sort(t.cuts.begin(), t.cuts.end(), [](const CutRow &a, const CutRow &b) {
-        return a.stock != b.stock ? a.stock < b.stock : a.lengthIn > b.lengthIn;
-    });
     return t;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shed/Cutting.h"
 #include "shed/MaterialTable.h"
 #include "shed/Model.h"
 #include "shed/Units.h"
@@ -40,6 +41,7 @@ struct MaterialRow {
 };
 
 struct CutRow {
+    QString mark;          // "W3"
     QString member;        // kind name
     QString stock;         // trade name, in every unit system
     double lengthIn = 0;   // to 1/16 in
@@ -49,7 +51,8 @@ struct CutRow {
 
 struct Takeoff {
     QList<MaterialRow> materials;
-    QList<CutRow> cuts;
+    QList<CutRow> cuts;  // the lumber pieces, in mark order
+    CuttingPlan cutting; // what the lumber and sheet rows were counted from
     double total = 0;
     QStringList warnings;
 };
@@ -57,7 +60,10 @@ struct Takeoff {
 // Item names and bulk quantities in `units`: in metric, lumber and sheets carry their
 // actual sizes in mm beside their trade names, and concrete and gravel show in m³. The
 // same things are bought either way: the total does not depend on the units.
-Takeoff takeoff(const Model &model, const PriceTable &prices, Units units = {});
+// Lumber is packed the cheapest way found; `packing` can ask for the plain first-fit
+// decreasing instead, to compare against.
+Takeoff takeoff(const Model &model, const PriceTable &prices, Units units = {},
+                LumberPacking packing = LumberPacking::Cheapest);
 
 // The takeoff's rows as the plans print them (rows left out of the total say so).
 MaterialTable materialTable(const Takeoff &takeoff);

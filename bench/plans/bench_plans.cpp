@@ -54,8 +54,9 @@ int main(int argc, char *argv[])
     const shed::Design design = *shed::readDesign(shedfile::form(record)).design;
     const shed::Model model = shed::buildModel(design);
     const shed::PriceTable prices = shed::defaultPrices();
-    const shed::PlanSet plans(design, model, shed::materialTable(shed::takeoff(model, prices)),
-                              shed::checkStructure(model, prices));
+    const shed::Takeoff takeoff = shed::takeoff(model, prices);
+    const shed::PlanSet plans(design, model, shed::materialTable(takeoff), shed::checkStructure(model, prices), {},
+                              takeoff.cutting);
     const QPageSize::PageSizeId paper = plans.paper();
     const int n = plans.pageCount();
 

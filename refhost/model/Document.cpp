@@ -399,7 +399,8 @@ shed::PlanSet Document::plans() const
 {
     if (!shed_)
         return shed::PlanSet({}, {}, {}, {}, units_);
-    return shed::PlanSet(shed_->design, shed_->model, shed::materialTable(shed_->takeoff), shed_->structure, units_);
+    return shed::PlanSet(shed_->design, shed_->model, shed::materialTable(shed_->takeoff), shed_->structure, units_,
+                         shed_->takeoff.cutting);
 }
 
 void Document::printPlans(QPagedPaintDevice &device) const { plans().print(device); }

@@ -301,13 +301,17 @@ void ShedView::fillMaterials()
 void ShedView::fillCuts()
 {
     cuts_->clear();
-    cuts_->setHorizontalHeaderLabels({tr("Member"), tr("Stock"), tr("Length"), tr("Angle 1"), tr("Angle 2"), tr("Quantity")});
-    for (const shed::CutRow &row : takeoff().cuts)
-        cuts_->appendRow({textItem(row.member), textItem(units_.stock(row.stock)),
+    cuts_->setHorizontalHeaderLabels(
+        {tr("Mark"), tr("Member"), tr("Stock"), tr("Length"), tr("Angle 1"), tr("Angle 2"), tr("Quantity")});
+    for (const shed::CutRow &row : takeoff().cuts) {
+        QStandardItem *mark = textItem(row.mark);
+        mark->setData(cuts_->rowCount(), SortRole); // W2 before W10: the rows come in mark order
+        cuts_->appendRow({mark, textItem(row.member), textItem(units_.stock(row.stock)),
                           numberItem(row.lengthIn, units_.length(row.lengthIn)),
                           numberItem(row.angle1, QStringLiteral("%1\u00b0").arg(row.angle1, 0, 'f', 1)),
                           numberItem(row.angle2, QStringLiteral("%1\u00b0").arg(row.angle2, 0, 'f', 1)),
                           numberItem(row.quantity, QString::number(row.quantity))});
+    }
 }
 
 void ShedView::fillWarnings()

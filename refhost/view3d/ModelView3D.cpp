@@ -2,6 +2,8 @@
 
 #include "MeshGeometry.h"
 
+#include "shed/Marks.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCheckBox>
@@ -268,6 +270,7 @@ ModelView3D::~ModelView3D()
 void ModelView3D::setModel(const shed::Model &model)
 {
     model_ = model;
+    marks_ = shed::partMarks(model_).ofMember;
     warned_.clear();
     picked_ = -2;
     uploadMeshes();
@@ -428,8 +431,10 @@ void ModelView3D::describe(int index)
     }
     const shed::Member &m = model_.members[index];
     const shed::Units &u = units_;
-    QString text =
-        tr("%1 (%2 layer): %3").arg(capitalised(shed::kindName(m.kind)), shed::layerName(m.layer), u.stock(m.stock));
+    // Named as the plans and the cut list name it: "Stud W3".
+    const QString name = marks_.value(index).isEmpty() ? capitalised(shed::kindName(m.kind))
+                                                       : capitalised(shed::kindName(m.kind)) + u' ' + marks_[index];
+    QString text = tr("%1 (%2 layer): %3").arg(name, shed::layerName(m.layer), u.stock(m.stock));
     if (shed::isLumber(m))
         text += tr(", cut length %1, ends %2° and %3°").arg(u.length(m.length)).arg(m.angle1).arg(m.angle2);
     else if (shed::isSheet(m) && m.length > 0)

@@ -152,6 +152,7 @@ private:
     void uploadMeshes();
 
     shed::Model model_;
+    QStringList marks_; // of each member
     QSet<int> warned_;
     std::function<QString(int)> pickNote_;
     std::unique_ptr<SceneState> state_;

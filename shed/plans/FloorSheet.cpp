@@ -31,6 +31,7 @@ public:
         const Drawing dr = fit(canvas, e, area, u, s);
         drawMembers(dr, sheets, plan, true);
         drawMembers(dr, joists, plan);
+        markMembers(dr, in_, joists, plan);
         dimension(dr, {e.u0, e.v0}, {e.u1, e.v0}, true, 22);
         dimension(dr, {e.u0, e.v0}, {e.u0, e.v1}, false, 22);
         QList<double> layoutMarks{0};

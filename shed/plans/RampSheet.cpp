@@ -41,6 +41,7 @@ public:
         Q_UNUSED(dp);
         drawMembers(ds, members, side);
         drawMembers(dp2, members, plan);
+        markMembers(dp2, in_, members, plan);
         dimension(ds, {es.u0, es.v0}, {es.u1, es.v0}, true, 22);
         dimension(ds, {es.u0, es.v0}, {es.u0, es.v1}, false, 22);
         dimension(dp2, {ep.u0, ep.v0}, {ep.u1, ep.v0}, true, 22);

@@ -133,6 +133,7 @@ public:
         const Drawing dr = fit(canvas, e, room, u, s);
         drawMembers(dr, context, side);
         drawMembers(dr, set, side);
+        markMembers(dr, in_, set, side);
         dimension(dr, {e.u0, e.v0}, {e.u1, e.v0}, true, 22);
         dimension(dr, {e.u0, e.v0}, {e.u0, e.v1}, false, 22);
         // Each number inside its piece, clear of the gussets over it.

@@ -34,6 +34,7 @@ public:
         const Drawing dr = fit(canvas, e, area, u, s);
         drawMembers(dr, sheets, plan, true);
         drawMembers(dr, lumber, plan);
+        markMembers(dr, in_, lumber, plan);
         {
             const OnLayer walls(canvas, layerName(Layer::Framing));
             QPainter &p = canvas.painter();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shed/Cutting.h"
 #include "shed/Design.h"
 #include "shed/MaterialTable.h"
 #include "shed/Model.h"
@@ -23,6 +24,8 @@ struct PlanInputs {
     MaterialTable materials;
     StructureReport structure;
     Units units;
+    CuttingPlan cutting; // the boards and sheets the material list buys
+    QStringList marks;   // each member's part mark, in the model's order
 };
 
 // The scale a drawing is at: paper length per model length, and its name ("1/2\" = 1'-0\"",

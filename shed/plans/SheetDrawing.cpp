@@ -189,6 +189,36 @@ bool hasTrusses(const Model &m)
                        [](const Member &x) { return x.kind == MemberKind::TrussChord; });
 }
 
+void markMembers(const Drawing &d, const PlanInputs &in, const QList<const Member *> &members, const Projection &proj)
+{
+    if (in.marks.isEmpty())
+        return;
+    const OnLayer text(d.canvas, sheetlayer::Text);
+    QPainter &p = d.p();
+    p.save();
+    const QFont small = font(4);
+    const QFontMetricsF metrics(small);
+    p.setFont(small);
+    p.setPen(QColor(20, 60, 150));
+    for (const Member *m : members) {
+        const QString mark = in.marks.value(m - in.model.members.constData());
+        if (mark.isEmpty())
+            continue;
+        const QRectF box = d.at(outline(*m, proj)).boundingRect();
+        const bool upright = box.height() > box.width();
+        // Only where the member is long enough to carry it: a member seen end on has no room.
+        if (std::max(box.width(), box.height()) < metrics.horizontalAdvance(mark) + 2)
+            continue;
+        p.save();
+        p.translate(box.center());
+        if (upright)
+            p.rotate(-90);
+        p.drawText(QRectF(-20, -3, 40, 6), Qt::AlignCenter, mark);
+        p.restore();
+    }
+    p.restore();
+}
+
 void drawMembers(const Drawing &d, const QList<const Member *> &members, const Projection &proj, bool light)
 {
     QPainter &p = d.p();
@@ -362,6 +392,7 @@ LayerPlan layerPlan(SheetCanvas &canvas, QRectF area, const PlanInputs &in, Laye
     Scale s;
     const Drawing drawing = fit(canvas, e, area, in.units, s);
     drawMembers(drawing, members, plan);
+    markMembers(drawing, in, members, plan);
     {
         const OnLayer walls(canvas, layerName(Layer::Framing));
         QPainter &p = canvas.painter();

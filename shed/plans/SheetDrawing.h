@@ -84,6 +84,8 @@ bool hasTrusses(const Model &m);
 
 // Each member's outline on its model layer, filled; `light` ones outlined in grey behind.
 void drawMembers(const Drawing &d, const QList<const Member *> &members, const Projection &proj, bool light = false);
+// Each member's part mark, small, at its middle and along its length.
+void markMembers(const Drawing &d, const PlanInputs &in, const QList<const Member *> &members, const Projection &proj);
 // A dimension between two model points, written in the drawing's units unless labelled.
 void dimension(const Drawing &d, QPointF a, QPointF b, bool horizontal, double offset, const QString &label = {});
 // A running dimension string for layout: every mark measured from the first (the named

@@ -15,6 +15,11 @@ SheetList sheetsFor(const PlanInputs &in)
     out.push_back(rampSheet(in));
     for (int i = 0, n = materialListParts(in); i < n; ++i)
         out.push_back(materialListSheet(in, i));
+    for (bool lumber : {true, false}) {
+        const bool any = lumber ? !in.cutting.lumber.isEmpty() : !in.cutting.sheets.isEmpty();
+        for (int i = 0, n = any ? cuttingParts(in, lumber) : 0; i < n; ++i)
+            out.push_back(cuttingSheet(in, lumber, i));
+    }
     // With a structural check, its notes follow the material list.
     for (int i = 0, n = structuralNotesParts(in); i < n; ++i)
         out.push_back(structuralNotesSheet(in, i));

@@ -15,6 +15,9 @@ std::unique_ptr<Sheet> rampSheet(const PlanInputs &in);
 // Long tables run over several sheets: `part` counts from 0.
 std::unique_ptr<Sheet> materialListSheet(const PlanInputs &in, int part);
 int materialListParts(const PlanInputs &in);
+// The cutting diagrams of the lumber, or of the sheets.
+std::unique_ptr<Sheet> cuttingSheet(const PlanInputs &in, bool lumber, int part);
+int cuttingParts(const PlanInputs &in, bool lumber);
 std::unique_ptr<Sheet> structuralNotesSheet(const PlanInputs &in, int part);
 int structuralNotesParts(const PlanInputs &in);
 

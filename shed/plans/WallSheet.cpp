@@ -91,6 +91,7 @@ public:
         const Drawing dr =
             fit(canvas, e, area.adjusted(0, 0, 0, -60), u, s); // room for the layout string over the notes
         drawMembers(dr, framing, proj);
+        markMembers(dr, in_, framing, proj);
         // The wall's own height, from the bottom plate's underside to the top plate's top.
         const double base = floorTop(d), top = base + d.innerHeight;
         dimension(dr, {0, base}, {length, base}, true, 22);

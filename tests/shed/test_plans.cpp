@@ -131,9 +131,28 @@ private Q_SLOTS:
             QStringList cut;
             for (const CutRow &row : takeoff.cuts)
                 cut << row.member + QLatin1Char(' ') + row.stock + QLatin1Char(' ') + Units().length(row.lengthIn);
-            const QString text = pdfText(PlanSet(d, model, materialTable(takeoff)).pdf(QPageSize::Letter));
+            const PlanSet plans(d, model, materialTable(takeoff), {}, {}, takeoff.cutting);
+            const QString text = pdfText(plans.pdf(QPageSize::Letter));
             if (text.isEmpty())
                 QSKIP("pdftotext is not installed");
+            // The cutting diagrams follow the material list, and every mark of the cut list
+            // is written on some sheet.
+            const QStringList titles = plans.pageTitles();
+            const qsizetype lumber = titles.indexOf(QStringLiteral("Cutting diagram: lumber"));
+            QVERIFY(lumber > titles.indexOf(QStringLiteral("Material list")));
+            QVERIFY(titles.indexOf(QStringLiteral("Cutting diagram: sheets")) > lumber);
+            QVERIFY(text.contains(QLatin1String("All lumber: yield"))
+                    && text.contains(QLatin1String("All sheets: yield")));
+            const QStringList pages = text.split(QLatin1Char('\f'));
+            QString diagrams;
+            for (qsizetype i = 0; i < titles.size(); ++i)
+                diagrams += titles[i].startsWith(QLatin1String("Cutting diagram: lumber")) ? pages[i] : QString();
+            for (const CutRow &row : takeoff.cuts)
+                QVERIFY2(diagrams.contains(QRegularExpression(QStringLiteral("\\b%1\\b").arg(row.mark))),
+                         qPrintable(row.mark));
+            // The framing sheets name their members by mark too.
+            static const QRegularExpression wallMark(QStringLiteral("\\bW\\d+\\b"));
+            QVERIFY(pages[titles.indexOf(QStringLiteral("Front wall framing"))].count(wallMark) >= 5);
             static const QRegularExpression piece(
                 QStringLiteral("\\d+\\s+([a-z ]+?) (\\d+x\\d+(?: PT)?) cut (.+?), ends"));
             int pieces = 0;

@@ -13,6 +13,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -116,8 +117,9 @@ void TestShedBuild::buildsTheSixFiles()
     QFile cuts(dir.filePath("out/cutlist.csv"));
     QVERIFY(cuts.open(QIODevice::ReadOnly));
     const QByteArray cutText = cuts.readAll();
-    QVERIFY(cutText.startsWith("member,stock,length_in,length,angle_1,angle_2,quantity\n"));
-    QVERIFY(cutText.contains("stud,2x6,115.5000,\"9' 7-1/2\"\"\",90.0,90.0,"));
+    QVERIFY(cutText.startsWith("mark,member,stock,length_in,length,angle_1,angle_2,quantity\n"));
+    static const QRegularExpression stud(QStringLiteral("\nW\\d+,stud,2x6,115.5000,\"9' 7-1/2\"\"\",90.0,90.0,"));
+    QVERIFY(stud.match(QString::fromUtf8(cutText)).hasMatch());
 
     // The OBJ: every face refers to vertices and normals already given, one object a
     // member, all inside the shed's reach (metres).
@@ -169,8 +171,8 @@ void TestShedBuild::metricUnits()
     QFile cuts(dir.filePath("out/cutlist.csv"));
     QVERIFY(cuts.open(QIODevice::ReadOnly));
     const QByteArray cutText = cuts.readAll();
-    QVERIFY(cutText.startsWith("member,stock,length_mm,length,angle_1,angle_2,quantity\n"));
-    QVERIFY2(cutText.contains("stud,2x6,2933.7,2934 mm,90.0,90.0,"), cutText.constData()); // 115.5 in
+    QVERIFY(cutText.startsWith("mark,member,stock,length_mm,length,angle_1,angle_2,quantity\n"));
+    QVERIFY2(cutText.contains(",stud,2x6,2933.7,2934 mm,90.0,90.0,"), cutText.constData()); // 115.5 in
     QVERIFY(!cutText.contains('"') && !cutText.contains("' "));
     QFile materials(dir.filePath("out/materials.csv"));
     QVERIFY(materials.open(QIODevice::ReadOnly));
@@ -277,6 +279,12 @@ void TestShedBuild::glbPassesTheValidator()
     QCOMPARE(stud["name"].toString(), QStringLiteral("stud"));
     QCOMPARE(stud["extras"].toObject()["layer"].toString(), QStringLiteral("framing"));
     QCOMPARE(stud["extras"].toObject()["stock"].toString(), QStringLiteral("2x6"));
+    // Its mark is the cut list's row for a stud of its length.
+    const QString mark = stud["extras"].toObject()["mark"].toString();
+    const auto &cuts = r.outputs->takeoff.cuts;
+    const auto row = std::find_if(cuts.begin(), cuts.end(), [&](const shed::CutRow &c) { return c.mark == mark; });
+    QVERIFY2(mark.startsWith(u'W') && row != cuts.end(), qPrintable(mark));
+    QVERIFY(row->member == u"stud" && row->stock == u"2x6" && std::abs(row->lengthIn - first->length) < 1.0 / 32);
     QCOMPARE(json["materials"].toArray().size(), shed::LayerCount);
 
     QProcess node;

@@ -1,9 +1,13 @@
 // Invariants of the framing over many generated designs: every choice the wizard offers
 // and a few hand-edited extremes.
-#include "shed/Hardware.h"
-#include "shed/Takeoff.h"
+#include "shed/Cutting.h"
 #include "shed/Framing.h"
 #include "shed/Geometry.h"
+#include "shed/Hardware.h"
+#include "shed/Marks.h"
+#include "shed/Rules.h"
+#include "shed/Takeoff.h"
+#include "shed/Units.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -86,6 +90,8 @@ private Q_SLOTS:
     void framedAsABuilderWould();
     void hardware_data() { invariants_data(); }
     void hardware();
+    void marksAndCutting_data() { invariants_data(); }
+    void marksAndCutting();
 };
 
 void TestShedGeometry::invariants_data()
@@ -413,6 +419,105 @@ void TestShedGeometry::hardware()
         QVERIFY2(std::any_of(t.materials.begin(), t.materials.end(),
                              [&](const MaterialRow &r) { return r.item == h.item && r.unitPrice > 0 && r.inTotal; }),
                  qPrintable(h.item));
+}
+
+// Marks name distinct pieces whatever order the members come in; the cutting diagrams
+// place every piece once, within its board or sheet, and are what the material list buys.
+void TestShedGeometry::marksAndCutting()
+{
+    QFETCH(Design, design);
+    const Model m = buildModel(design);
+    const PartMarks marks = partMarks(m);
+    QCOMPARE(marks.ofMember.size(), m.members.size());
+
+    // One piece a mark, and members sharing a mark are the same piece.
+    QHash<QString, const MarkedPiece *> piece;
+    for (const MarkedPiece &p : marks.pieces) {
+        QVERIFY2(!piece.contains(p.mark), qPrintable(p.mark));
+        piece.insert(p.mark, &p);
+    }
+    QHash<QString, int> members;
+    for (qsizetype i = 0; i < m.members.size(); ++i) {
+        const Member &mb = m.members[i];
+        const QString &mark = marks.ofMember[i];
+        QCOMPARE(mark.isEmpty(), !isMarked(mb));
+        if (mark.isEmpty())
+            continue;
+        const MarkedPiece *p = piece.value(mark);
+        QVERIFY2(p && p->kind == mb.kind && p->stock == mb.stock && mark[0] == assemblyLetter(mb.layer),
+                 qPrintable(mark));
+        if (isLumber(mb))
+            QVERIFY2(p->length == cutLength(mb.length) && std::abs(p->angle1 - mb.angle1) < 0.05, qPrintable(mark));
+        ++members[mark];
+    }
+    for (const MarkedPiece &p : marks.pieces)
+        QCOMPARE(members.value(p.mark), p.quantity);
+
+    // The same marks with the members in another order.
+    Model shuffled = m;
+    QList<qsizetype> order(m.members.size());
+    std::iota(order.begin(), order.end(), 0);
+    QRandomGenerator rng(7);
+    std::shuffle(order.begin(), order.end(), rng);
+    for (qsizetype i = 0; i < order.size(); ++i)
+        shuffled.members[i] = m.members[order[i]];
+    const QStringList again = partMarks(shuffled).ofMember;
+    for (qsizetype i = 0; i < order.size(); ++i)
+        QCOMPARE(again[i], marks.ofMember[order[i]]);
+
+    const Takeoff t = takeoff(m, defaultPrices());
+    QHash<QString, int> placed;
+    for (const LumberDiagram &d : t.cutting.lumber) {
+        std::map<double, int> bought;
+        for (const Bar &b : d.bars) {
+            QCOMPARE(b.marks.size(), b.pieces.size());
+            const double used = rules::EndTrim + b.cut() + double(b.pieces.size() - 1) * rules::SawKerf;
+            QVERIFY2(used <= b.stockLength + 1e-9 && b.offcut() > -1e-9, qPrintable(d.stock));
+            for (qsizetype k = 0; k < b.pieces.size(); ++k) {
+                QVERIFY(piece.contains(b.marks[k]) && piece[b.marks[k]]->stock == d.stock);
+                QCOMPARE(b.pieces[k], piece[b.marks[k]]->length);
+                ++placed[b.marks[k]];
+            }
+            ++bought[b.stockLength];
+        }
+        for (const auto &[length, n] : bought) {
+            const QString item = QStringLiteral("%1 x %2 ft").arg(d.stock, decimalText(length / 12, 2));
+            QVERIFY2(std::any_of(t.materials.begin(), t.materials.end(),
+                                 [&](const MaterialRow &r) { return r.item == item && r.quantity == n; }),
+                     qPrintable(item));
+        }
+    }
+    for (const SheetDiagram &d : t.cutting.sheets) {
+        const double tol = 1e-6;
+        const QRectF whole(QPointF(0, 0), d.size);
+        for (const QList<SheetPiece> &sheet : d.sheets) {
+            for (qsizetype a = 0; a < sheet.size(); ++a) {
+                const QRectF &r = sheet[a].rect;
+                QVERIFY2(r.left() > -tol && r.top() > -tol && r.right() < whole.right() + tol
+                             && r.bottom() < whole.bottom() + tol,
+                         qPrintable(d.stock));
+                for (qsizetype b = a + 1; b < sheet.size(); ++b) {
+                    const QRectF overlap = sheet[a].rect.intersected(sheet[b].rect);
+                    QVERIFY2(overlap.width() < tol || overlap.height() < tol, qPrintable(d.stock));
+                }
+                ++placed[sheet[a].mark];
+            }
+        }
+    }
+    // Every marked lumber and sheet piece exactly once.
+    for (const MarkedPiece &p : marks.pieces)
+        QCOMPARE(placed.value(p.mark), p.kind == MemberKind::DoorLeaf ? 0 : p.quantity);
+
+    // Never dearer than first-fit decreasing alone.
+    const auto price = [](const QString &, double length) { return length; };
+    const auto bought = [](const CuttingPlan &plan) {
+        double sum = 0;
+        for (const LumberDiagram &d : plan.lumber)
+            sum += d.bought();
+        return sum;
+    };
+    QVERIFY(bought(planCutting(m, marks, price))
+            <= bought(planCutting(m, marks, price, LumberPacking::FirstFitDecreasing)));
 }
 
 QTEST_GUILESS_MAIN(TestShedGeometry)

@@ -2,6 +2,7 @@
 // framing rules (shed/Rules.h), and the price table's failure modes.
 #include "ShedFiles.h"
 
+#include "shed/Cutting.h"
 #include "shed/Framing.h"
 #include "shed/Reader.h"
 #include "shed/Structure.h"
@@ -332,7 +333,28 @@ void TestShedTakeoff::lumberIsPackedIntoStockLengths()
     // A stud too tall to splice takes a long special-order length; longer still, a warning.
     piece("2x6", 230);
     piece("2x6", 250);
+    // Where first-fit decreasing buys more: 88 -> A, 62 -> A (150.625, 14 ft), 44 -> B
+    // (8 ft): 22 ft. 88 on an 8 ft board and 62 + 44 (106.625) on a 10 ft one: 18 ft.
+    for (double length : {88.0, 62.0, 44.0})
+        piece("2x8", length);
     const Takeoff t = takeoff(m, defaultPrices());
+    QCOMPARE(quantity(t, "2x8 x 8 ft"), 1.0);
+    QCOMPARE(quantity(t, "2x8 x 10 ft"), 1.0);
+    QCOMPARE(quantity(t, "2x8 x 14 ft"), -1.0);
+    bool oversize = false;
+    const QList<Bar> ffd = packLumber(
+        {88, 62, 44}, {"A", "B", "C"}, [](double l) { return l; }, LumberPacking::FirstFitDecreasing, oversize);
+    QCOMPARE(ffd.size(), 2);
+    QCOMPARE(ffd[0].stockLength + ffd[1].stockLength, 22.0 * 12);
+    QCOMPARE(ffd[0].marks, QStringList({"A", "B"}));
+    // A length the table prices on its own is bought by that price: at 2.00 a foot a 10 ft
+    // board (20.00) costs more than a 12 ft one at 1.60 (19.20), which then takes 62 + 44.
+    PriceTable dear = defaultPrices();
+    dear.prices.insert("2x8 x 10 ft", {"ft", 2.0});
+    const Takeoff d = takeoff(m, dear);
+    QCOMPARE(quantity(d, "2x8 x 8 ft"), 1.0);
+    QCOMPARE(quantity(d, "2x8 x 12 ft"), 1.0);
+    QCOMPARE(quantity(d, "2x8 x 10 ft"), -1.0);
     QCOMPARE(quantity(t, "2x4 x 16 ft"), 2.0);
     QCOMPARE(quantity(t, "2x4 x 8 ft"), 1.0);
     QCOMPARE(quantity(t, "2x4 x 10 ft"), -1.0);
@@ -341,7 +363,7 @@ void TestShedTakeoff::lumberIsPackedIntoStockLengths()
     QCOMPARE(row(t, "2x4 x 16 ft")->unitPrice, 16 * 0.80);
     QVERIFY(t.warnings.join(' ').contains("longer than any stock length"));
     // The cut list keeps every distinct piece with its count.
-    QCOMPARE(t.cuts.size(), 7);
+    QCOMPARE(t.cuts.size(), 10);
 }
 
 // The same order in metric: concrete shown in m³ at the price a cubic metre, the same

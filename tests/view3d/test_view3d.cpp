@@ -243,7 +243,8 @@ private Q_SLOTS:
             }
         QVERIFY(!door.isNull());
         view_.pick(door);
-        QVERIFY2(view_.pickedText().startsWith(QLatin1String("Door leaf")), qPrintable(view_.pickedText()));
+        // Named with its part mark, the doors' first.
+        QVERIFY2(view_.pickedText().startsWith(QLatin1String("Door leaf D1 (")), qPrintable(view_.pickedText()));
         // The shown pick follows the units: millimetres, no inch marks left.
         view_.setUnits(shed::Units(shed::UnitSystem::Metric));
         static const QRegularExpression mm(QStringLiteral(", \\d+ x \\d+ x \\d+ mm$"));
