@@ -381,8 +381,8 @@ Takeoff takeoff(const Model &model, const PriceTable &prices, Units units)
                  .arg(units.area(r::FeltRollSqFt * 144))
                  .arg(layers > 1 ? QStringLiteral(", two layers below 4:12") : QString())});
     }
-    for (const HardwareCount &h : countHardware(model))
-        add({h.item, h.quantity, h.unit, pricer.find(h.item).price, 0, h.note});
+    for (const HardwareCount &h : countHardware(model, units))
+        add({units.stock(h.item), h.quantity, h.unit, pricer.find(h.item).price, 0, h.note});
     t.total = std::round(t.total * 100) / 100;
 
     for (const auto &[key, n] : cuts) {
