@@ -5,6 +5,7 @@
 #include "refhost/view3dapi/View3DFactory.h"
 #include "shed/Export.h"
 #include "shed/Framing.h"
+#include "shed/Reader.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,6 +39,22 @@ QString saveFile(const QString &path, const QByteArray &bytes)
         return QString::fromUtf8(e.what());
     }
 }
+
+namespace {
+
+// A check's rule and, for a failure or a note, the change that passes or what to do.
+QString structureDetailText(const shed::CheckRow &row)
+{
+    QString text = ShedView::tr("Rule: %1.").arg(row.rule);
+    if (!row.suggestion.isEmpty())
+        text +=
+            QLatin1Char(' ')
+            + (row.result == shed::Verdict::Fail ? ShedView::tr("Change that passes: %1.") : ShedView::tr("To do: %1."))
+                  .arg(row.suggestion);
+    return text;
+}
+
+} // namespace
 
 ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable prices, QWidget *parent, shed::Units units)
     : QWidget(parent), design_(std::move(design)), model_(std::move(model)), priceTable_(std::move(prices)),
@@ -122,6 +139,20 @@ ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable pric
     sl->addLayout(loadsRow);
     QTableView *structureView = makeTable(structureTable_, tr("Structural checks"), structurePage);
     sl->addWidget(structureView, 1);
+    // The rule and the change that passes are sentences: under the table for the current
+    // check (and in each row's tooltip), so the columns stay narrow enough for the panel.
+    structureDetail_ = new QLabel(structurePage);
+    structureDetail_->setObjectName(QStringLiteral("structureDetail"));
+    structureDetail_->setAccessibleName(tr("Check details"));
+    structureDetail_->setWordWrap(true);
+    structureDetail_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    structureDetail_->setFocusPolicy(Qt::TabFocus);
+    sl->addWidget(structureDetail_);
+    connect(structureView->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this, structureView](const QModelIndex &current) {
+                const auto *proxy = qobject_cast<const QSortFilterProxyModel *>(structureView->model());
+                showStructureDetail(current.isValid() ? proxy->mapToSource(current).row() : -1);
+            });
     tabs_->addTab(structurePage, tr("Structure"));
     const auto loadsEdited = [this] {
         shed::SiteLoads l = loads_;
@@ -163,13 +194,15 @@ ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable pric
     if (const view3d::View3DFactory *factory = view3d::loadedView3DFactory())
         factory->setPickNote(view3d_, [this](int member) { return pickNote(member); });
     fillPrices();
+    if (!(units_ == shed::Units()))
+        refreshFramingWarnings();
     retakeoff();
 }
 
 void ShedView::setLoads(const shed::SiteLoads &loads)
 {
     loads_ = loads;
-    model_ = shed::buildModel(design_, loads_);
+    model_ = shed::buildModel(design_, loads_, units_);
     if (const view3d::View3DFactory *factory = view3d::loadedView3DFactory())
         factory->showModel(view3d_, &model_, {});
     {
@@ -187,6 +220,14 @@ void ShedView::setShowFailing(bool show)
         return;
     }
     showFailing();
+    showStructureDetail(-1);
+}
+
+void ShedView::showStructureDetail(int row)
+{
+    structureDetail_->setText(row >= 0 && row < structure_.rows.size()
+                                  ? structureDetailText(structure_.rows[row])
+                                  : tr("Pick a check for its rule and the change that passes."));
 }
 
 void ShedView::showFailing()
@@ -214,9 +255,10 @@ QString ShedView::pickNote(int member) const
 void ShedView::fillStructure()
 {
     structureTable_->clear();
-    structureTable_->setHorizontalHeaderLabels({tr("Check"), tr("Member"), tr("Size"), tr("Spacing"),
-                                                tr("Span or height"), tr("Allowed"), tr("Ratio"), tr("Result"),
-                                                tr("Rule"), tr("Change that passes")});
+    // Short columns; the member and its size wrap in the last, the rule and the change
+    // that passes go below the table and in the tooltip.
+    structureTable_->setHorizontalHeaderLabels(
+        {tr("Check"), tr("Result"), tr("Ratio"), tr("Actual"), tr("Allowed"), tr("Member")});
     checkOfMember_.clear();
     const auto length = [this](double v) { return v > 0 ? units_.length(v) : QString(); };
     for (int i = 0; i < structure_.rows.size(); ++i) {
@@ -229,13 +271,20 @@ void ShedView::fillStructure()
             bold.setBold(true);
             result->setFont(bold);
         }
-        structureTable_->appendRow(
-            {textItem(row.check), textItem(row.member), textItem(row.size),
-             numberItem(row.spacing, length(row.spacing)),
-             numberItem(row.span, slope ? QStringLiteral("%1:12").arg(row.span) : length(row.span)),
-             numberItem(row.allowed, slope ? QStringLiteral("%1:12").arg(row.allowed) : length(row.allowed)),
-             numberItem(row.ratio, row.ratio > 0 ? QString::number(row.ratio, 'f', 2) : QString()), result,
-             sentenceItem(row.rule), sentenceItem(row.suggestion)});
+        QString member = tr("%1: %2").arg(row.member, row.size);
+        if (row.spacing > 0)
+            member = tr("%1 at %2").arg(member, length(row.spacing));
+        const QList<QStandardItem *> items{
+            textItem(row.check),
+            result,
+            numberItem(row.ratio, row.ratio > 0 ? QString::number(row.ratio, 'f', 2) : QString()),
+            numberItem(row.span, slope ? QStringLiteral("%1:12").arg(row.span) : length(row.span)),
+            numberItem(row.allowed, slope ? QStringLiteral("%1:12").arg(row.allowed) : length(row.allowed)),
+            sentenceItem(member)};
+        const QString detail = structureDetailText(row);
+        for (QStandardItem *item : items)
+            item->setToolTip(detail);
+        structureTable_->appendRow(items);
         for (int m : row.members) {
             if (!checkOfMember_.contains(m))
                 checkOfMember_.insert(m, i);
@@ -278,13 +327,20 @@ void ShedView::setUnits(shed::Units units)
     units_ = units;
     if (const view3d::View3DFactory *factory = view3d::loadedView3DFactory())
         factory->setUnits(view3d_, units_);
+    refreshFramingWarnings();
     retakeoff();
+}
+
+void ShedView::refreshFramingWarnings()
+{
+    // The framing writes its warnings in the units; the members do not change with them.
+    model_.warnings = shed::buildModel(design_, loads_, units_).warnings;
 }
 
 void ShedView::retakeoff()
 {
     takeoff_ = shed::takeoff(model_, priceTable_, units_);
-    structure_ = shed::checkStructure(model_, priceTable_);
+    structure_ = shed::checkStructure(model_, priceTable_, units_);
     fillMaterials();
     fillCuts();
     fillWarnings();
@@ -336,7 +392,7 @@ void ShedView::fillWarnings()
 
     notes_->clear();
     notes_->setHorizontalHeaderLabels({tr("Note")});
-    for (const QString &n : design_.notes)
+    for (const QString &n : shed::designNotes(design_, units_))
         notes_->appendRow(sentenceItem(n));
 }
 

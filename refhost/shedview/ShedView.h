@@ -89,6 +89,8 @@ protected:
 
 private:
     static constexpr int TablesShare = 56; // percent of the width, until the splitter is moved
+    void refreshFramingWarnings();
+    void showStructureDetail(int row);
     void retakeoff();
     void fillMaterials();
     void fillCuts();
@@ -116,6 +118,7 @@ private:
     QComboBox *speciesBox_;
     QCheckBox *failingBox_;
     QLabel *total_;
+    QLabel *structureDetail_; // the current check's rule and the change that passes
     bool filling_ = false;
 };
 
