@@ -18,7 +18,7 @@ namespace corvelle::shed {
 BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exports, const SiteLoads &loads, Units units)
 {
     BuildResult result;
-    ReadResult read = readDesign(shedData);
+    ReadResult read = readDesign(shedData, units);
     if (!read.design) {
         result.error = read.error;
         return result;
@@ -26,10 +26,10 @@ BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exp
     BuildOutputs out;
     out.units = units;
     out.design = *read.design;
-    out.model = buildModel(out.design, loads);
+    out.model = buildModel(out.design, loads, units);
     out.takeoff = takeoff(out.model, prices, units);
-    out.structure = checkStructure(out.model, prices);
-    out.warnings = warnings(out.design, out.model) + out.structure.failureSentences() + out.takeoff.warnings;
+    out.structure = checkStructure(out.model, prices, units);
+    out.warnings = warnings(out.design, out.model, units) + out.structure.failureSentences() + out.takeoff.warnings;
     if (exports) {
         for (const QString &name : outputNames())
             out.files.append({name, formOutput(out, name)});

@@ -60,8 +60,17 @@ struct Design {
     bool trusses = true;         // line 61
     Shading shading = Shading::Smooth;
 
+    // Lines 58 and 59 as the file gave them where its feet were read as inches.
+    struct InchReading {
+        int line;
+        const char *what;
+        const char *where;
+        double value;
+    };
+    QList<InchReading> inchReadings;
+
     QStringList warnings; // what the reader assumed, one sentence each: a user can act on them
-    QStringList notes;    // how it read values the wizard always writes, one sentence each
+    QStringList notes;    // how it read values the wizard always writes (designNotes), in the read's units
 };
 
 } // namespace corvelle::shed

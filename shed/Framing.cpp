@@ -119,7 +119,7 @@ QList<std::pair<double, double>> splitRun(double a, double b, const QList<double
 
 class Framer {
 public:
-    Framer(const Design &design, const SiteLoads &loads) : d(design), loads_(loads) {}
+    Framer(const Design &design, const SiteLoads &loads, Units units) : d(design), loads_(loads), units_(units) {}
     Model build();
 
 private:
@@ -182,6 +182,7 @@ private:
 
     const Design &d;
     const SiteLoads &loads_;
+    const Units units_; // what the warnings write lengths in
     Model m;
     double W = 0, D = 0, H = 0, sd = 0;
     double base = 0, plateTop = 0, skidTop = 0;
@@ -1371,23 +1372,25 @@ Model Framer::build()
     header = hc.depth;
     if (hc.engineered)
         m.warnings.append(
-            QStringLiteral("The door's rough opening is %1 in wide: beyond the header table at %2 psf ground "
-                           "snow on a %3 ft wide shed; an engineered header (LVL) is drawn, to be sized by its "
+            QStringLiteral("The door's rough opening is %1 wide: beyond the header table at %2 psf ground "
+                           "snow on a %3 wide shed; an engineered header (LVL) is drawn, to be sized by its "
                            "maker or an engineer.")
-                .arg(roW)
+                .arg(units_.inches(roW))
                 .arg(loads_.groundSnow)
-                .arg(W / 12));
+                .arg(units_.feet(W)));
     if (d.door != Sides::None) {
         const double room = H - r::TopPlates * r::Ply - header;
         if (roH > room + Eps) {
-            m.warnings.append(QStringLiteral("A door %1 ft high leaves no room for its header under the top plates of a "
-                                             "%2 ft wall; it is framed %3 in high.")
-                                  .arg(d.doorHeight / 12).arg(H / 12).arg(room - r::RoughHeightPlay));
+            m.warnings.append(
+                QStringLiteral("A door %1 high leaves no room for its header under the top plates of a "
+                               "%2 wall; it is framed %3 high.")
+                    .arg(units_.feet(d.doorHeight), units_.feet(H), units_.inches(room - r::RoughHeightPlay)));
             roH = room;
         }
         if (roW < d.doorWidth + r::RoughWidthPlay - Eps)
-            m.warnings.append(QStringLiteral("A door %1 ft wide does not fit between the corner studs; it is framed %2 in wide.")
-                                  .arg(d.doorWidth / 12).arg(roW - r::RoughWidthPlay));
+            m.warnings.append(
+                QStringLiteral("A door %1 wide does not fit between the corner studs; it is framed %2 wide.")
+                    .arg(units_.feet(d.doorWidth), units_.inches(roW - r::RoughWidthPlay)));
     }
     if (d.door == Sides::None)
         roW = roH = 0;
@@ -1443,7 +1446,10 @@ QString nominalSection(double thickness, double depth)
     return nominal(thickness) + QLatin1Char('x') + nominal(depth);
 }
 
-Model buildModel(const Design &design, const SiteLoads &loads) { return Framer(design, loads).build(); }
+Model buildModel(const Design &design, const SiteLoads &loads, Units units)
+{
+    return Framer(design, loads, units).build();
+}
 
 double lowestRoofPitch(const Design &design)
 {

@@ -9,7 +9,8 @@ namespace corvelle::shed {
 
 // Every member of the shed, framed as a builder frames it (see Rules.h for the values
 // the data file does not carry).
-Model buildModel(const Design &design, const SiteLoads &loads = {});
+// Its warnings write lengths in `units`.
+Model buildModel(const Design &design, const SiteLoads &loads = {}, Units units = {});
 
 // Figures the warnings and the plans share with the framing.
 double floorTop(const Design &design);           // top of the floor the walls stand on, above the ground

@@ -80,7 +80,7 @@ QList<double> anchorBoltsAlong(double plateLength)
     return at;
 }
 
-QList<HardwareCount> countHardware(const Model &model)
+QList<HardwareCount> countHardware(const Model &model, Units units)
 {
     const Design &d = model.design;
     const bool onSlab = d.floor == FloorType::Concrete && d.slabThickness > 0;
@@ -174,13 +174,15 @@ QList<HardwareCount> countHardware(const Model &model)
 
     // --- Hold-downs and connectors
     add(QStringLiteral("1/2 in anchor bolt, nut and washer"), anchorBolts, QStringLiteral("each"),
-        QStringLiteral("within 12 in of each bottom-plate end, at most 6 ft apart, two or more a piece"));
+        QStringLiteral("within %1 of each bottom-plate end, at most %2 apart, two or more a piece")
+            .arg(units.inches(r::AnchorBoltEndReach), units.feet(r::MaxAnchorBoltSpacing)));
     if (d.floor != FloorType::Concrete) {
         const int lines =
             !skidLines.isEmpty() ? int(skidLines.size()) : up(d.depth / r::MaxGroundAnchorLineSpacing) + 1;
         add(QStringLiteral("ground anchor kit"), 2 * lines, QStringLiteral("each"),
-            skidLines.isEmpty() ? QStringLiteral("both sides, lines at most 8 ft apart")
-                                : QStringLiteral("both ends of every skid line"));
+            skidLines.isEmpty()
+                ? QStringLiteral("both sides, lines at most %1 apart").arg(units.feet(r::MaxGroundAnchorLineSpacing))
+                : QStringLiteral("both ends of every skid line"));
     }
     add(QStringLiteral("hurricane tie"), 2 * frames.size(), QStringLiteral("each"),
         QStringLiteral("rafter or truss to top plate, one each end"));
@@ -209,7 +211,8 @@ QList<HardwareCount> countHardware(const Model &model)
     pounds(QStringLiteral("16d common nails"), n.common16, r::Common16dPerPound,
            QStringLiteral("framing, IRC Table R602.3(1)"));
     pounds(QStringLiteral("8d common nails"), n.common8, r::Common8dPerPound,
-           QStringLiteral("sheathing and gussets, 6 in edges, 12 in field"));
+           QStringLiteral("sheathing and gussets, %1 edges, %2 field")
+               .arg(units.inches(r::PanelEdgeSpacing), units.inches(r::PanelFieldSpacing)));
     pounds(QStringLiteral("8d galvanized nails"), n.galvanized8, r::Galvanized8dPerPound, QStringLiteral("siding"));
     pounds(QStringLiteral("1-1/2 in galvanized roofing nails"), n.roofing, r::RoofingNailsPerPound,
            d.siding == Siding::Vinyl ? QStringLiteral("shingles, 4 a strip, and vinyl siding")
@@ -220,8 +223,10 @@ QList<HardwareCount> countHardware(const Model &model)
         add(item, up(count / r::ScrewsPerBox), QStringLiteral("box"),
             QStringLiteral("%1 screws, %2 a box; %3").arg(std::lround(count)).arg(r::ScrewsPerBox).arg(use));
     };
-    boxes(QStringLiteral("1-5/8 in wall board screws"), n.boardScrews, QStringLiteral("12 in apart"));
-    boxes(QStringLiteral("1-1/2 in metal siding screws"), n.metalScrews, QStringLiteral("with washers, 12 in apart"));
+    boxes(QStringLiteral("1-5/8 in wall board screws"), n.boardScrews,
+          QStringLiteral("%1 apart").arg(units.inches(r::WallBoardScrewSpacing)));
+    boxes(QStringLiteral("1-1/2 in metal siding screws"), n.metalScrews,
+          QStringLiteral("with washers, %1 apart").arg(units.inches(r::MetalPanelScrewSpacing)));
     if (!rampSides.isEmpty())
         n.deckScrews = double(r::DeckScrewsPerCrossing) * rampBoards * stringers / rampSides.size();
     boxes(QStringLiteral("3 in deck screws"), n.deckScrews, QStringLiteral("ramp boards, 2 at every stringer"));
@@ -230,7 +235,7 @@ QList<HardwareCount> countHardware(const Model &model)
     if (leaves > 0) {
         const int openings = int(doorSides.size());
         add(QStringLiteral("T-hinge"), leaves * (d.doorHeight > r::ThirdHingeFrom ? 3 : 2), QStringLiteral("each"),
-            QStringLiteral("three a leaf taller than 5 ft, else two"));
+            QStringLiteral("three a leaf taller than %1, else two").arg(units.feet(r::ThirdHingeFrom)));
         add(QStringLiteral("door handle"), leaves, QStringLiteral("each"), QStringLiteral("one a leaf"));
         add(QStringLiteral("door latch"), openings, QStringLiteral("each"), QStringLiteral("one a doorway"));
         add(QStringLiteral("door foot bolt"), leaves - openings, QStringLiteral("each"),
@@ -243,13 +248,15 @@ QList<HardwareCount> countHardware(const Model &model)
         const double rakes = roofArea / eave; // both slopes' lengths, overhangs included
         add(QStringLiteral("drip edge %1").arg(feetText(r::DripEdgeLength)),
             up((2 * eave + 2 * rakes) / (r::DripEdgeLength - r::DripEdgeLap)), QStringLiteral("piece"),
-            QStringLiteral("eaves %1 ft and rakes %2 ft, lapped 2 in")
-                .arg(std::lround(2 * eave / 12))
-                .arg(std::lround(2 * rakes / 12)));
+            QStringLiteral("eaves %1 and rakes %2, lapped %3")
+                .arg(units.feet(12 * std::round(2 * eave / 12)), units.feet(12 * std::round(2 * rakes / 12)),
+                     units.inches(r::DripEdgeLap)));
         add(QStringLiteral("ridge cap shingles"), up(eave / 12 / r::RidgeCapBundleFeet), QStringLiteral("bundle"),
-            QStringLiteral("%1 ft of ridge, %2 ft a bundle").arg(std::lround(eave / 12)).arg(r::RidgeCapBundleFeet));
+            QStringLiteral("%1 of ridge, %2 a bundle")
+                .arg(units.feet(12 * std::round(eave / 12)), units.feet(12 * r::RidgeCapBundleFeet)));
         add(QStringLiteral("starter shingles"), up(2 * eave / 12 / r::StarterBundleFeet), QStringLiteral("bundle"),
-            QStringLiteral("%1 ft of eaves, %2 ft a bundle").arg(std::lround(2 * eave / 12)).arg(r::StarterBundleFeet));
+            QStringLiteral("%1 of eaves, %2 a bundle")
+                .arg(units.feet(12 * std::round(2 * eave / 12)), units.feet(12 * r::StarterBundleFeet)));
     }
 
     // --- Siding trim: doorways are the rough openings; corners run the siding's height.
@@ -268,7 +275,7 @@ QList<HardwareCount> countHardware(const Model &model)
             QStringLiteral("piece"), QStringLiteral("round the doorways, under the eaves and the gable rakes"));
         add(QStringLiteral("vinyl corner post %1").arg(feetText(r::CornerPostLength)),
             4 * up(cornerH / r::CornerPostLength), QStringLiteral("piece"),
-            QStringLiteral("four corners, %1 high").arg(feetText(cornerH)));
+            QStringLiteral("four corners, %1 high").arg(units.feet(cornerH)));
     } else if (cornerH > 0) {
         const bool metal = d.siding == Siding::Tin;
         const double length = metal ? r::MetalTrimLength : r::TrimBoardLength;
@@ -277,9 +284,9 @@ QList<HardwareCount> countHardware(const Model &model)
                   : QStringLiteral("1x4 trim board %1").arg(feetText(length)),
             (metal ? 4 : 8) * up(cornerH / length) + (metal ? 0 : 3 * doors * up(std::max(doorH, doorW) / length)),
             unit,
-            metal ? QStringLiteral("four corners, %1 high").arg(feetText(cornerH))
+            metal ? QStringLiteral("four corners, %1 high").arg(units.feet(cornerH))
                   : QStringLiteral("two boards a corner, %1 high; door casing, a length a leg and the head")
-                        .arg(feetText(cornerH)));
+                        .arg(units.feet(cornerH)));
         if (metal)
             add(QStringLiteral("metal J-trim %1").arg(feetText(length)),
                 3 * doors * up(std::max(doorH, doorW) / length), unit,

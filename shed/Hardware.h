@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shed/Model.h"
+#include "shed/Units.h"
 
 #include <QList>
 #include <QString>
@@ -11,13 +12,13 @@
 namespace corvelle::shed {
 
 struct HardwareCount {
-    QString item; // the row's name; the price table's item it starts with prices it
+    QString item; // the row's trade name; the price table's item it starts with prices it
     double quantity = 0;
     QString unit;
-    QString note; // how it was counted
+    QString note; // how it was counted, its lengths in `units`
 };
 
-QList<HardwareCount> countHardware(const Model &model);
+QList<HardwareCount> countHardware(const Model &model, Units units = {});
 
 // Where the anchor bolts of a bottom-plate piece this long go, from its start: within
 // 12 in of each end, at most 6 ft apart, at least two.

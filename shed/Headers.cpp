@@ -11,7 +11,7 @@ namespace {
 
 constexpr double Eps = 1e-6;
 
-// Residential code Table R602.7(1), girder and header spans for exterior bearing walls,
+// Residential code (2018) Table R602.7(1), girder and header spans for exterior bearing walls,
 // "roof and ceiling" rows: No.2 Douglas Fir-Larch, Hem-Fir, Southern Pine and
 // Spruce-Pine-Fir. For each ground snow load (30, 50, 70 psf) and building width (20, 28,
 // 36 ft) the span in feet-inches and the jack studs (NJ) each end. Widths between are

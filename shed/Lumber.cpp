@@ -1,5 +1,6 @@
 #include "Lumber.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace corvelle::shed {
@@ -89,6 +90,12 @@ DesignValues reference(Species species, double depth)
         return SouthernPine2[depthClass(depth)];
     }
     return SprucePineFir2;
+}
+
+double bendingReference(Species species, double depth, bool roofLiveTable)
+{
+    const double fb = reference(species, depth).Fb;
+    return roofLiveTable && species == Species::DouglasFirLarch ? std::min(fb, RoofLiveTableFbDouglasFir) : fb;
 }
 
 double sizeFactorBending(Species species, double depth)

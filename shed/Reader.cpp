@@ -168,12 +168,6 @@ Design read(const shedfile::Contents &c)
         d.doorHeight = v.text(48).isEmpty() ? 0 : std::max(0.0, v.number(48, "door height") * 12);
     }
     d.doorThickness = v.positive(49, "door thickness", 1, 6, w);
-    if (d.door != Sides::None)
-        d.notes << QStringLiteral(
-                       "line 49: a door %1 in thick is read as the depth of its jambs; the leaves are built %2 in "
-                       "thick.")
-                       .arg(d.doorThickness)
-                       .arg(rules::DoorLeafThickness);
     d.ramp = sides(c.value(50), 50, "the ramp location", w);
     d.rampLength = v.positive(52, "ramp length", 12, 8, w);
     if (d.ramp != Sides::None) {
@@ -201,11 +195,7 @@ Design read(const shedfile::Contents &c)
         const double value = v.number(line, what);
         if (value <= 3)
             return std::max(0.0, value * 12);
-        d.notes << QStringLiteral("line %1: a %2 of %3 ft %4 is read as %3 in, as a builder would.")
-                       .arg(line)
-                       .arg(QLatin1String(what))
-                       .arg(value)
-                       .arg(QLatin1String(where));
+        d.inchReadings.append({line, what, where, value});
         return value;
     };
     d.overhangX = overhang(58, "roof overhang", "along the width");
@@ -226,7 +216,23 @@ Design read(const shedfile::Contents &c)
 
 } // namespace
 
-ReadResult readDesign(const QByteArray &bytes)
+QStringList designNotes(const Design &d, Units units)
+{
+    QStringList notes;
+    if (d.door != Sides::None)
+        notes << QStringLiteral("line 49: a door %1 thick is read as the depth of its jambs; the leaves are built %2 "
+                                "thick.")
+                     .arg(units.inches(d.doorThickness), units.inches(rules::DoorLeafThickness));
+    for (const Design::InchReading &r : d.inchReadings)
+        notes << QStringLiteral("line %1: a %2 of %3 ft %4 is read as %5, as a builder would.")
+                     .arg(r.line)
+                     .arg(QLatin1String(r.what))
+                     .arg(r.value)
+                     .arg(QLatin1String(r.where), units.inches(r.value));
+    return notes;
+}
+
+ReadResult readDesign(const QByteArray &bytes, Units units)
 {
     ReadResult result;
     if (bytes.size() > MaxFileBytes) {
@@ -244,6 +250,7 @@ ReadResult readDesign(const QByteArray &bytes)
     }
     try {
         result.design = read(check.contents);
+        result.design->notes = designNotes(*result.design, units);
     } catch (const Refusal &r) {
         result.line = r.line;
         result.error = QStringLiteral("%1 line %2: %3.").arg(shedfile::FileName).arg(r.line).arg(r.what);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shed/Design.h"
+#include "shed/Units.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,7 +16,12 @@ struct ReadResult {
     int line = 0;                 // the line of the error; 0 when it concerns the whole file
 };
 
-// Reads ShedData.txt as the wizard writes it into a typed design, lengths in inches.
-ReadResult readDesign(const QByteArray &bytes);
+// Reads ShedData.txt as the wizard writes it into a typed design, lengths in inches; its
+// notes written in `units`.
+ReadResult readDesign(const QByteArray &bytes, Units units = {});
+
+// How the reader took the values the wizard always writes (line 49's door thickness, and
+// lines 58 and 59 where their feet are read as inches), one sentence each.
+QStringList designNotes(const Design &design, Units units);
 
 } // namespace corvelle::shed

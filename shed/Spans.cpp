@@ -11,7 +11,7 @@ LoadCase floorCase(const SiteLoads &loads) { return {loads.floorLive, loads.floo
 LoadCase ceilingCase() { return {10, 5, 240, lumber::DurationNormal}; }
 LoadCase roofLiveCase(const SiteLoads &loads)
 {
-    return {loads.roofLive, loads.roofDead, 180, lumber::DurationRoofLive};
+    return {loads.roofLive, loads.roofDead, 180, lumber::DurationRoofLive, true};
 }
 LoadCase snowCase(const SiteLoads &loads) { return {loads.groundSnow, loads.roofDead, 180, lumber::DurationSnow}; }
 
@@ -19,7 +19,8 @@ double allowableSpan(const Member &m, const LoadCase &load)
 {
     const lumber::DesignValues v = lumber::reference(m.species, m.depth);
     const double cr = m.repetitive ? lumber::RepetitiveMember : 1.0;
-    const double fb = v.Fb * lumber::sizeFactorBending(m.species, m.depth) * cr * load.duration;
+    const double fb = lumber::bendingReference(m.species, m.depth, load.roofLiveTable)
+                      * lumber::sizeFactorBending(m.species, m.depth) * cr * load.duration;
     const double fv = v.Fv * load.duration;
     const double b = m.thickness, d = m.depth;
     const double section = b * d * d / 6, inertia = b * d * d * d / 12;

@@ -15,16 +15,17 @@ struct LoadCase {
     double dead;
     double deflection;
     double duration;
+    bool roofLiveTable = false; // computed as the roof live load rafter tables are
 };
 
-// Floors: the live load given, L/360 (residential code Tables R502.3.1(1) and (2)).
+// Floors: the live load given, L/360 (residential code (2021) Tables R502.3.1(1), (2)).
 LoadCase floorCase(const SiteLoads &loads);
 // Ceiling joists of an uninhabitable attic without storage: 10 psf live, 5 dead, L/240
-// (residential code Table R802.5.1(1)); also the bottom chords of site-built trusses.
+// (residential code (2021) Table R802.5.1(1)); also the bottom chords of site-built trusses.
 LoadCase ceilingCase();
-// Rafters with no ceiling attached, L/180: the roof live load (residential code Table
-// R802.5.1(1)) and the snow load, the ground snow taken as the roof's (Tables
-// R802.5.1(3) to (8)). A rafter must carry both.
+// Rafters with no ceiling attached, L/180: the roof live load (residential code (2021)
+// Table R802.4.1(1)) and the snow load, the ground snow taken as the roof's (Tables
+// R802.4.1(3), (5) and (7)). A rafter must carry both.
 LoadCase roofLiveCase(const SiteLoads &loads);
 LoadCase snowCase(const SiteLoads &loads);
 

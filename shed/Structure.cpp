@@ -6,6 +6,7 @@
 #include "Lumber.h"
 #include "Rules.h"
 #include "Spans.h"
+#include "Studs.h"
 
 #include <algorithm>
 #include <cmath>
@@ -42,7 +43,6 @@ const PanelRating *panelFor(double thickness)
     return best;
 }
 
-QString inches(double v) { return QString::number(v, 'g', 5) + QStringLiteral(" in"); }
 QString money(double v) { return QStringLiteral("$%1").arg(std::max(0.0, v), 0, 'f', 0); }
 
 struct Option {
@@ -65,7 +65,8 @@ QString cheapest(const QList<Option> &options)
 
 class Checker {
 public:
-    Checker(const Model &model, const PriceTable &table) : m(model), d(model.design), loads(model.loads), prices(table)
+    Checker(const Model &model, const PriceTable &table, Units units)
+        : m(model), d(model.design), loads(model.loads), prices(table), units(units)
     {
     }
     StructureReport run();
@@ -81,6 +82,7 @@ private:
     void add(CheckRow row)
     {
         row.ratio = row.allowed > 0 ? row.span / row.allowed : 0;
+        row.size = units.stock(row.size);
         rows.append(std::move(row));
     }
 
@@ -99,6 +101,7 @@ private:
     const Design &d;
     const SiteLoads &loads;
     const PriceTable &prices;
+    const Units units;
     QList<CheckRow> rows;
 };
 
@@ -160,7 +163,7 @@ void Checker::floorJoists()
         for (double spacing : {12.0}) {
             if (spacing < d.joistCenters - Eps
                 && spans::allowableSpan(lumber(d.joistWidth, d.joistHeight, spacing), load) >= span)
-                options.append({QStringLiteral("joists at %1 in centres").arg(spacing),
+                options.append({QStringLiteral("joists at %1 centres").arg(units.inches(spacing)),
                                 (std::ceil(d.width / spacing) - count) * feet * perFoot(now)});
         }
         // Skids close enough that the joists span no more than they may.
@@ -203,8 +206,8 @@ void Checker::floorDeck()
             const PanelRating *q = panelFor(t);
             if (q && q->floor >= d.joistCenters) {
                 const QString better = fraction(t) + QStringLiteral(" in plywood");
-                row.suggestion =
-                    cheapest({{better + QStringLiteral(" deck"), sheets * (perSheet(better) - perSheet(stock))}});
+                row.suggestion = cheapest(
+                    {{units.stock(better) + QStringLiteral(" deck"), sheets * (perSheet(better) - perSheet(stock))}});
                 break;
             }
         }
@@ -215,11 +218,18 @@ void Checker::floorDeck()
 void Checker::studs()
 {
     const QString size = nominalSection(d.studThickness, d.studDepth);
-    // Stud walls carry the roof: 2x4 and 2x6 up to 10 ft at 24 in centres at most; 2x3
-    // may not bear (residential code Table R602.3(5)).
+    // The side walls carry the roof: half its span and the eave.
+    const auto wall = [&](double depth, double spacing) {
+        return studs::Wall{loads.species, d.studThickness, depth, spacing, d.width / 2 + d.overhangX};
+    };
+    // The stud table covers 2x4 and deeper up to 10 ft at 24 in centres; within it each stud
+    // must still carry this roof as a column (a wide roof or heavy snow may be more than
+    // the table's loads).
     const bool bearingSize = d.studDepth >= 3.5 - Eps;
-    const double allowed = bearingSize ? r::MaxBearingStudHeight : 0;
     const bool spacingOk = d.studCenters <= r::MaxBearingStudSpacing + Eps;
+    const double column = studs::columnHeight(wall(d.studDepth, d.studCenters), loads);
+    const double allowed = bearingSize && spacingOk ? std::min(r::MaxBearingStudHeight, column) : 0;
+    const bool tall = d.innerHeight > r::MaxBearingStudHeight + Eps;
     CheckRow row{
         QStringLiteral("studs"),
         QStringLiteral("wall studs"),
@@ -228,21 +238,52 @@ void Checker::studs()
         d.innerHeight,
         allowed,
         0,
-        bearingSize && spacingOk && d.innerHeight <= allowed + Eps ? Verdict::Pass : Verdict::Fail,
-        QStringLiteral("bearing wall carrying a roof only: 2x4 or 2x6 up to 10 ft at 24 in centres (residential "
-                       "code Table R602.3(5))"),
+        d.innerHeight <= allowed + Eps ? Verdict::Pass : Verdict::Fail,
+        QStringLiteral("bearing wall, roof only: 2x4 or deeper up to %1 at %2 centres (residential code Table "
+                       "R602.3(5)); each stud a column under the roof's load (national design specification 3.7.1)")
+            .arg(units.feet(r::MaxBearingStudHeight), units.inches(r::MaxBearingStudSpacing)),
         {},
         membersOf([](const Member &mb) {
             return mb.layer == Layer::Framing && (mb.kind == MemberKind::Stud || mb.kind == MemberKind::KingStud);
         })};
     if (row.result == Verdict::Fail) {
-        if (d.innerHeight > r::MaxBearingStudHeight + Eps)
-            row.suggestion = QStringLiteral("walls no higher than %1 (or studs designed by an engineer)")
-                                 .arg(feetInches(r::MaxBearingStudHeight));
-        else if (!bearingSize)
+        if (tall) {
+            // Past the table's height the studs need wind design too, which this check
+            // does not do: the change that passes is the table's height.
+            row.suggestion =
+                QStringLiteral("walls no higher than %1 (the stud table's limit; taller studs designed for wind by an "
+                               "engineer)")
+                    .arg(units.length(r::MaxBearingStudHeight));
+        } else if (!bearingSize) {
             row.suggestion = QStringLiteral("2x4 studs");
-        else
-            row.suggestion = QStringLiteral("studs at %1 in centres").arg(r::MaxBearingStudSpacing);
+        } else if (!spacingOk) {
+            row.suggestion = QStringLiteral("studs at %1 centres").arg(units.inches(r::MaxBearingStudSpacing));
+        } else {
+            // The roof is too heavy for these studs: closer centres or deeper studs.
+            const double perimeter = 2 * (d.width + d.depth);
+            const auto cost = [&](double depth, double spacing) {
+                return perimeter / spacing * d.innerHeight / 12 * perFoot(nominalSection(d.studThickness, depth));
+            };
+            const double now = cost(d.studDepth, d.studCenters);
+            QList<Option> options;
+            for (double dd : Depths) {
+                for (double spacing : {d.studCenters, 16.0, 12.0}) {
+                    if (dd < d.studDepth - Eps || spacing > d.studCenters + Eps
+                        || (dd == d.studDepth && spacing == d.studCenters))
+                        continue;
+                    if (studs::columnHeight(wall(dd, spacing), loads) >= d.innerHeight - Eps) {
+                        options.append(
+                            {QStringLiteral("%1 studs at %2 centres")
+                                 .arg(units.stock(nominalSection(d.studThickness, dd)), units.inches(spacing)),
+                             cost(dd, spacing) - now});
+                        break;
+                    }
+                }
+            }
+            row.suggestion = cheapest(options);
+            if (row.suggestion.isEmpty())
+                row.suggestion = QStringLiteral("studs designed by an engineer");
+        }
     }
     add(row);
 }
@@ -258,7 +299,7 @@ void Checker::doorHeaders()
             continue;
         QString size = c.size;
         if (c.spacer > Eps)
-            size += QStringLiteral(", %1 in spacer").arg(fraction(c.spacer));
+            size += QStringLiteral(", %1 spacer").arg(units.inches(c.spacer));
         size += QStringLiteral(", %1 jack%2 each end").arg(c.jacks).arg(c.jacks > 1 ? QStringLiteral("s") : QString());
         const double half = d.depth / 2;
         CheckRow row{
@@ -270,10 +311,10 @@ void Checker::doorHeaders()
             c.allowed,
             0,
             c.engineered ? Verdict::Fail : Verdict::Pass,
-            QStringLiteral("header in an exterior bearing wall, roof and ceiling, %1 psf ground snow, %2 ft wide "
-                           "(residential code Table R602.7(1))")
+            QStringLiteral("header in an exterior bearing wall, roof and ceiling, %1 psf ground snow, %2 wide "
+                           "(residential code (2018) Table R602.7(1))")
                 .arg(loads.groundSnow)
-                .arg(d.width / 12),
+                .arg(units.feet(d.width)),
             {},
             membersOf([&](const Member &mb) {
                 return (mb.kind == MemberKind::Header || mb.kind == MemberKind::HeaderSpacer
@@ -285,7 +326,7 @@ void Checker::doorHeaders()
                 c.allowed > 0
                     ? QStringLiteral("an engineered header (LVL) sized by its maker or an engineer, or a rough "
                                      "opening no wider than %1")
-                          .arg(inches(c.allowed))
+                          .arg(units.inches(c.allowed))
                     : QStringLiteral("an engineered header (LVL) sized by its maker or an engineer");
         }
         add(row);
@@ -316,7 +357,7 @@ void Checker::rafters()
         0,
         span <= allowed + Eps ? Verdict::Pass : Verdict::Fail,
         QStringLiteral("rafters, %1 psf roof live or %2 psf snow, %3 dead, ceiling not attached, L/180 (residential "
-                       "code Tables R802.5.1(1) to (8) method)")
+                       "code (2021) Tables R802.4.1(1) to (8) method)")
             .arg(loads.roofLive)
             .arg(loads.groundSnow)
             .arg(loads.roofDead),
@@ -333,9 +374,9 @@ void Checker::rafters()
                         || spans::allowableRafterSpan(lumber(thick, dd, spacing), loads) < span)
                         continue;
                     const double feet = rafterFeet * (std::ceil(d.depth / spacing) + 1) / frames;
-                    options.append({spacing < s - Eps
-                                        ? QStringLiteral("%1 rafters at %2 in centres").arg(section).arg(spacing)
-                                        : QStringLiteral("%1 rafters").arg(section),
+                    options.append({spacing < s - Eps ? QStringLiteral("%1 rafters at %2 centres")
+                                                            .arg(units.stock(section), units.inches(spacing))
+                                                      : QStringLiteral("%1 rafters").arg(units.stock(section)),
                                     feet * perFoot(section) - now});
                 }
             }
@@ -359,14 +400,14 @@ void Checker::rafters()
             have,
             0,
             plumb <= have + Eps ? Verdict::Pass : Verdict::Fail,
-            QStringLiteral("ridge board no shallower than the rafters' plumb cut, 1 in nominal at least (residential "
+            QStringLiteral("ridge board no shallower than the rafters' plumb cut, a 1x board at least (residential "
                            "code R802.3)"),
             {},
             ridge};
         if (rr.result == Verdict::Fail) {
             for (double dd : Depths) {
                 if (dd >= plumb) {
-                    rr.suggestion = QStringLiteral("a %1 ridge board").arg(nominalSection(r::Ply, dd));
+                    rr.suggestion = QStringLiteral("a %1 ridge board").arg(units.stock(nominalSection(r::Ply, dd)));
                     break;
                 }
             }
@@ -386,7 +427,8 @@ void Checker::rafters()
         r::MaxTieSpacing,
         0,
         tieSpacing <= r::MaxTieSpacing + Eps ? Verdict::Pass : Verdict::Fail,
-        QStringLiteral("rafter ties in the lower third of the rise, at most 4 ft apart (residential code R802.5.2)"),
+        QStringLiteral("rafter ties in the lower third of the rise, at most %1 apart (residential code R802.5.2)")
+            .arg(units.feet(r::MaxTieSpacing)),
         {},
         membersOf([](const Member &mb) { return mb.kind == MemberKind::CollarTie; })};
     if (tr.result == Verdict::Fail)
@@ -524,7 +566,8 @@ void Checker::roofSheathing()
         for (double th : {0.375, 0.5, 0.625, 0.75}) {
             const PanelRating *q = panelFor(th);
             if (q && q->roof >= s) {
-                row.suggestion = QStringLiteral("%1 in plywood roof sheathing").arg(fraction(th));
+                row.suggestion =
+                    QStringLiteral("%1 roof sheathing").arg(units.stock(fraction(th) + QStringLiteral(" in plywood")));
                 break;
             }
         }
@@ -561,26 +604,28 @@ void Checker::roofSlope()
 void Checker::permit()
 {
     const double area = d.width * d.depth / 144;
-    CheckRow row{
-        QStringLiteral("permit"),
-        QStringLiteral("floor area"),
-        QStringLiteral("%1 sq ft").arg(area, 0, 'f', 0),
-        0,
-        0,
-        0,
-        0,
-        area <= r::PermitExemptBuilding + Eps ? Verdict::Pass : Verdict::Note,
-        QStringLiteral("one-storey accessory building exempt from a permit up to 200 sq ft (residential code R105.2) "
-                       "or 120 sq ft (building code 105.2 and many local amendments)"),
-        {},
-        {}};
+    CheckRow row{QStringLiteral("permit"),
+                 QStringLiteral("floor area"),
+                 units.area(d.width * d.depth),
+                 0,
+                 0,
+                 0,
+                 0,
+                 area <= r::PermitExemptBuilding + Eps ? Verdict::Pass : Verdict::Note,
+                 QStringLiteral("one-storey accessory building exempt from a permit up to %1 (residential code R105.2) "
+                                "or %2 (building code 105.2 and many local amendments)")
+                     .arg(units.area(r::PermitExemptResidential * 144), units.area(r::PermitExemptBuilding * 144)),
+                 {},
+                 {}};
     row.ratio = area / r::PermitExemptResidential;
     if (area > r::PermitExemptResidential + Eps)
-        row.suggestion = QStringLiteral("over 200 sq ft: a building permit is needed under both codes");
+        row.suggestion = QStringLiteral("over %1: a building permit is needed under both codes")
+                             .arg(units.area(r::PermitExemptResidential * 144));
     else if (row.result == Verdict::Note)
         row.suggestion =
-            QStringLiteral("over 120 sq ft: exempt under the residential code's 200 sq ft, but where the building "
-                           "code's 120 sq ft applies a permit is needed; ask the permit office");
+            QStringLiteral("over %1: exempt under the residential code's %2, but where the building code's %1 "
+                           "applies a permit is needed; ask the permit office")
+                .arg(units.area(r::PermitExemptBuilding * 144), units.area(r::PermitExemptResidential * 144));
     rows.append(row);
 }
 
@@ -600,7 +645,7 @@ StructureReport Checker::run()
     permit();
     std::stable_sort(rows.begin(), rows.end(),
                      [](const CheckRow &a, const CheckRow &b) { return a.result < b.result; });
-    return {loads, rows};
+    return {loads, rows, units};
 }
 
 QByteArray number(double v, int decimals)
@@ -643,8 +688,11 @@ QStringList StructureReport::failureSentences() const
             continue;
         QString s = QStringLiteral("Structure: the %1 (%2) fail%3")
                         .arg(row.member, row.size, row.member.endsWith(u's') ? QString() : QStringLiteral("s"));
-        if (row.allowed > 0)
-            s += QStringLiteral(": %1 where %2 is allowed").arg(feetInches(row.span), feetInches(row.allowed));
+        if (row.check == u"roof slope")
+            s += QStringLiteral(": %1:12 where %2:12 is the least")
+                     .arg(decimalText(row.span, 2), decimalText(row.allowed, 2));
+        else if (row.allowed > 0)
+            s += QStringLiteral(": %1 where %2 is allowed").arg(units.length(row.span), units.length(row.allowed));
         s += QStringLiteral(" by %1").arg(row.rule);
         if (!row.suggestion.isEmpty())
             s += QStringLiteral("; use %1").arg(row.suggestion);
@@ -653,7 +701,10 @@ QStringList StructureReport::failureSentences() const
     return out;
 }
 
-StructureReport checkStructure(const Model &model, const PriceTable &prices) { return Checker(model, prices).run(); }
+StructureReport checkStructure(const Model &model, const PriceTable &prices, Units units)
+{
+    return Checker(model, prices, units).run();
+}
 
 QByteArray structureCsv(const StructureReport &report)
 {

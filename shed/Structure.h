@@ -3,6 +3,7 @@
 #include "Loads.h"
 #include "Model.h"
 #include "Takeoff.h"
+#include "Units.h"
 
 #include <QByteArray>
 #include <QList>
@@ -33,14 +34,15 @@ struct CheckRow {
 struct StructureReport {
     SiteLoads loads;
     QList<CheckRow> rows; // failures first, then notes, then passes
+    Units units;          // what the sizes, suggestions and sentences write lengths in
     int failures() const;
     // One sentence a failure, for the warnings.
     QStringList failureSentences() const;
 };
 
 // Checks the model against the loads it was framed for (`model.loads`); changes are
-// costed with `prices`.
-StructureReport checkStructure(const Model &model, const PriceTable &prices);
+// costed with `prices`. The rows' figures are inches whatever `units` says.
+StructureReport checkStructure(const Model &model, const PriceTable &prices, Units units = {});
 
 // UTF-8 CSV: check,member,size,spacing_in,span_in,allowed_in,ratio,result,rule,suggestion.
 QByteArray structureCsv(const StructureReport &report);

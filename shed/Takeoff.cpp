@@ -262,8 +262,8 @@ Takeoff takeoff(const Model &model, const PriceTable &prices, Units units, Lumbe
                  .arg(units.area(r::FeltRollSqFt * 144))
                  .arg(layers > 1 ? QStringLiteral(", two layers below 4:12") : QString())});
     }
-    for (const HardwareCount &h : countHardware(model))
-        add({h.item, h.quantity, h.unit, pricer.find(h.item).price, 0, h.note});
+    for (const HardwareCount &h : countHardware(model, units))
+        add({units.stock(h.item), h.quantity, h.unit, pricer.find(h.item).price, 0, h.note});
     t.total = std::round(t.total * 100) / 100;
 
     // Lumber pieces in mark order: the cut list is where a mark is looked up.

@@ -125,6 +125,21 @@ QString Units::size(double a, double b, double c) const
     return QStringLiteral("%1 x %2 x %3").arg(length(a), length(b), length(c));
 }
 
+QString Units::inches(double inches) const
+{
+    if (isMetric())
+        return millimetres(inches) + QStringLiteral(" mm");
+    const QString sign = inches < 0 ? QStringLiteral("-") : QString();
+    return sign + inchesOf(std::lround(std::abs(inches) * 16), false) + QStringLiteral(" in");
+}
+
+QString Units::feet(double inches) const
+{
+    if (isMetric())
+        return millimetres(inches) + QStringLiteral(" mm");
+    return feetText(inches);
+}
+
 QString Units::lengthUnit() const { return isMetric() ? QStringLiteral("mm") : QStringLiteral("in"); }
 
 QString Units::area(double squareInches) const
@@ -147,23 +162,33 @@ QString Units::stock(const QString &tradeName) const
         return tradeName;
     // The size goes after the name and before any ", use" that follows it.
     const qsizetype comma = tradeName.indexOf(QLatin1String(", "));
-    const QString name = comma < 0 ? tradeName : tradeName.left(comma);
+    QString name = comma < 0 ? tradeName : tradeName.left(comma);
     const QString rest = comma < 0 ? QString() : tradeName.mid(comma);
-    static const QRegularExpression section(QStringLiteral("^(\\d+)x(\\d+)(?: |$)"));
-    static const QRegularExpression thickness(QStringLiteral("^(\\d+(?: \\d+/\\d+)?|\\d+/\\d+) in "));
+    // A stock length at the end ("drip edge 10 ft") is a length like any other.
+    static const QRegularExpression stockLength(QStringLiteral(" (\\d+(?:\\.\\d+)?) ft$"));
+    QString length;
+    if (const auto m = stockLength.match(name); m.hasMatch()) {
+        length = QLatin1Char(' ') + this->length(m.captured(1).toDouble() * 12);
+        name.chop(m.capturedLength());
+    }
+    static const QRegularExpression section(QStringLiteral("(?:^| )(\\d+)x(\\d+)(?: |$)"));
+    static const QRegularExpression thickness(QStringLiteral("^(\\d+(?:[ -]\\d+/\\d+)?|\\d+/\\d+) in "));
     static const QRegularExpression inches(QStringLiteral("(\\d+(?:\\.\\d+)?) ?x ?(\\d+(?:\\.\\d+)?) in$"));
     QString size;
     if (const auto m = section.match(name); m.hasMatch()) {
         const double t = dressed(m.captured(1).toInt()), d = dressed(m.captured(2).toInt());
         if (t > 0 && d > 0)
             size = this->size(t, d);
-    } else if (const auto m = thickness.match(name); m.hasMatch()) {
-        if (const double t = fractionValue(m.captured(1)); t > 0)
-            size = QStringLiteral("%1 mm").arg(millimetres(t));
-    } else if (const auto m = inches.match(name); m.hasMatch()) {
-        size = this->size(m.captured(1).toDouble(), m.captured(2).toDouble());
     }
-    return size.isEmpty() ? tradeName : QStringLiteral("%1 (%2)%3").arg(name, size, rest);
+    if (const auto m = thickness.match(name); size.isEmpty() && m.hasMatch()) {
+        if (const double t = fractionValue(QString(m.captured(1)).replace(QLatin1Char('-'), QLatin1Char(' '))); t > 0)
+            size = QStringLiteral("%1 mm").arg(millimetres(t));
+    }
+    if (const auto m = inches.match(name); size.isEmpty() && m.hasMatch())
+        size = this->size(m.captured(1).toDouble(), m.captured(2).toDouble());
+    if (size.isEmpty())
+        return name + length + rest;
+    return QStringLiteral("%1 (%2)%3%4").arg(name, size, length, rest);
 }
 
 QString decimalText(double v, int decimals)

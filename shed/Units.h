@@ -38,13 +38,19 @@ public:
     QString size(double a, double b) const;
     QString size(double a, double b, double c) const;
     QString lengthUnit() const;
+    // A length in a rule or a note as the imperial sentence reads it, in inches ("12 in",
+    // "1/2 in", "5-1/2 in") or in feet ("6 ft", "7.5 ft"); metric in whole millimetres.
+    QString inches(double inches) const;
+    QString feet(double inches) const;
     // To three significant figures, whole units at least: "158 sq ft", "14.7 m²";
     // "0.6 cu ft", "0.017 m³".
     QString area(double squareInches) const;
     QString volume(double cubicInches) const;
     // A stock's trade name, in metric with its actual size beside it: "2x4 (38 x 89 mm)",
-    // "2x6 PT (38 x 140 mm)", "1/2 in plywood (13 mm)", "door leaf 24 x 84 in (610 x 2134 mm)";
-    // other stocks as they are.
+    // "2x6 PT (38 x 140 mm)", "1/2 in plywood (13 mm)", "door leaf 24 x 84 in (610 x 2134 mm)",
+    // "joist hanger 2x6 (38 x 140 mm)", "1-1/2 in connector nails (38 mm)"; a stock length
+    // at its end in millimetres ("drip edge 10 ft" reads "drip edge 3048 mm"); other
+    // stocks as they are.
     QString stock(const QString &tradeName) const;
 
 private:

@@ -9,10 +9,9 @@ namespace corvelle::shed {
 
 namespace r = rules;
 
-QStringList warnings(const Design &d, const Model &model)
+QStringList warnings(const Design &d, const Model &model, Units units)
 {
     QStringList out = d.warnings + model.warnings;
-    const auto feet = [](double inches) { return QString::number(inches / 12, 'g', 4); };
 
     const double rise = floorTop(d);
     for (bool front : {true, false}) {
@@ -20,10 +19,10 @@ QStringList warnings(const Design &d, const Model &model)
             continue;
         const double slope = rise / d.rampLength;
         if (slope > r::MaxRampSlope + 1e-9)
-            out << QStringLiteral("The %1 ramp climbs %2 in over %3 ft, 1 in %4: steeper than 1 in 4, too steep to push a "
+            out << QStringLiteral("The %1 ramp climbs %2 over %3, 1 in %4: steeper than 1 in 4, too steep to push a "
                                   "loaded barrow or mower up; lengthen it or lower the floor.")
                        .arg(front ? QStringLiteral("front") : QStringLiteral("rear"))
-                       .arg(QString::number(rise, 'g', 4), feet(d.rampLength), QString::number(d.rampLength / rise, 'f', 1));
+                       .arg(units.inches(rise), units.feet(d.rampLength), QString::number(d.rampLength / rise, 'f', 1));
     }
 
     return out;

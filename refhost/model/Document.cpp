@@ -3,6 +3,8 @@
 #include "core/AtomicSave.h"
 #include "shed/DesignFields.h"
 #include "shed/Export.h"
+#include "shed/Framing.h"
+#include "shed/Reader.h"
 #include "shed/Warnings.h"
 
 #include <QDir>
@@ -301,8 +303,8 @@ void Document::retakeoff()
     shed::BuildOutputs &o = *shed_;
     o.units = units_;
     o.takeoff = shed::takeoff(o.model, prices_, units_);
-    o.structure = shed::checkStructure(o.model, prices_);
-    o.warnings = shed::warnings(o.design, o.model) + o.structure.failureSentences() + o.takeoff.warnings;
+    o.structure = shed::checkStructure(o.model, prices_, units_);
+    o.warnings = shed::warnings(o.design, o.model, units_) + o.structure.failureSentences() + o.takeoff.warnings;
 }
 
 QString Document::setDesignField(const QString &name, const QString &value)
@@ -390,6 +392,10 @@ void Document::setUnits(shed::Units units)
         return;
     units_ = units;
     if (shed_) {
+        // The reader's notes and the framing's warnings are written in the units too; the
+        // members do not change with them.
+        shed_->design.notes = shed::designNotes(shed_->design, units_);
+        shed_->model.warnings = shed::buildModel(shed_->design, shed_->model.loads, units_).warnings;
         retakeoff();
         Q_EMIT takeoffChanged();
     }

@@ -4,6 +4,7 @@
 #include "refhost/view3dapi/View3DFactory.h"
 #include "shed/Export.h"
 #include "shed/Framing.h"
+#include "shed/Reader.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -32,6 +33,22 @@ const shed::Design &ShedView::design() const { return document_.shed()->design; 
 const shed::Model &ShedView::model() const { return document_.shed()->model; }
 const shed::Takeoff &ShedView::takeoff() const { return document_.shed()->takeoff; }
 const shed::StructureReport &ShedView::structure() const { return document_.shed()->structure; }
+
+namespace {
+
+// A check's rule and, for a failure or a note, the change that passes or what to do.
+QString structureDetailText(const shed::CheckRow &row)
+{
+    QString text = ShedView::tr("Rule: %1.").arg(row.rule);
+    if (!row.suggestion.isEmpty())
+        text +=
+            QLatin1Char(' ')
+            + (row.result == shed::Verdict::Fail ? ShedView::tr("Change that passes: %1.") : ShedView::tr("To do: %1."))
+                  .arg(row.suggestion);
+    return text;
+}
+
+} // namespace
 
 ShedView::ShedView(Document &document, QWidget *parent) : QWidget(parent), document_(document), units_(document.units())
 {
@@ -113,6 +130,20 @@ ShedView::ShedView(Document &document, QWidget *parent) : QWidget(parent), docum
     sl->addLayout(loadsRow);
     QTableView *structureView = makeTable(structureTable_, tr("Structural checks"), structurePage);
     sl->addWidget(structureView, 1);
+    // The rule and the change that passes are sentences: under the table for the current
+    // check (and in each row's tooltip), so the columns stay narrow enough for the panel.
+    structureDetail_ = new QLabel(structurePage);
+    structureDetail_->setObjectName(QStringLiteral("structureDetail"));
+    structureDetail_->setAccessibleName(tr("Check details"));
+    structureDetail_->setWordWrap(true);
+    structureDetail_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    structureDetail_->setFocusPolicy(Qt::TabFocus);
+    sl->addWidget(structureDetail_);
+    connect(structureView->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this, structureView](const QModelIndex &current) {
+                const auto *proxy = qobject_cast<const QSortFilterProxyModel *>(structureView->model());
+                showStructureDetail(current.isValid() ? proxy->mapToSource(current).row() : -1);
+            });
     tabs_->addTab(structurePage, tr("Structure"));
     const auto loadsEdited = [this] {
         const auto species = shed::Species(speciesBox_->currentData().toInt());
@@ -202,6 +233,13 @@ void ShedView::setShowFailing(bool show)
     showFailing();
 }
 
+void ShedView::showStructureDetail(int row)
+{
+    structureDetail_->setText(row >= 0 && row < structure().rows.size()
+                                  ? structureDetailText(structure().rows[row])
+                                  : tr("Pick a check for its rule and the change that passes."));
+}
+
 void ShedView::showFailing()
 {
     QList<int> failing;
@@ -227,9 +265,10 @@ QString ShedView::pickNote(int member) const
 void ShedView::fillStructure()
 {
     structureTable_->clear();
-    structureTable_->setHorizontalHeaderLabels({tr("Check"), tr("Member"), tr("Size"), tr("Spacing"),
-                                                tr("Span or height"), tr("Allowed"), tr("Ratio"), tr("Result"),
-                                                tr("Rule"), tr("Change that passes")});
+    // Short columns; the member and its size wrap in the last, the rule and the change
+    // that passes go below the table and in the tooltip.
+    structureTable_->setHorizontalHeaderLabels(
+        {tr("Check"), tr("Result"), tr("Ratio"), tr("Actual"), tr("Allowed"), tr("Member")});
     checkOfMember_.clear();
     const auto length = [this](double v) { return v > 0 ? units_.length(v) : QString(); };
     for (int i = 0; i < structure().rows.size(); ++i) {
@@ -242,19 +281,27 @@ void ShedView::fillStructure()
             bold.setBold(true);
             result->setFont(bold);
         }
-        structureTable_->appendRow(
-            {textItem(row.check), textItem(row.member), textItem(row.size),
-             numberItem(row.spacing, length(row.spacing)),
-             numberItem(row.span, slope ? QStringLiteral("%1:12").arg(row.span) : length(row.span)),
-             numberItem(row.allowed, slope ? QStringLiteral("%1:12").arg(row.allowed) : length(row.allowed)),
-             numberItem(row.ratio, row.ratio > 0 ? QString::number(row.ratio, 'f', 2) : QString()), result,
-             sentenceItem(row.rule), sentenceItem(row.suggestion)});
+        QString member = tr("%1: %2").arg(row.member, row.size);
+        if (row.spacing > 0)
+            member = tr("%1 at %2").arg(member, length(row.spacing));
+        const QList<QStandardItem *> items{
+            textItem(row.check),
+            result,
+            numberItem(row.ratio, row.ratio > 0 ? QString::number(row.ratio, 'f', 2) : QString()),
+            numberItem(row.span, slope ? QStringLiteral("%1:12").arg(row.span) : length(row.span)),
+            numberItem(row.allowed, slope ? QStringLiteral("%1:12").arg(row.allowed) : length(row.allowed)),
+            sentenceItem(member)};
+        const QString detail = structureDetailText(row);
+        for (QStandardItem *item : items)
+            item->setToolTip(detail);
+        structureTable_->appendRow(items);
         for (int m : row.members) {
             if (!checkOfMember_.contains(m))
                 checkOfMember_.insert(m, i);
         }
     }
     showFailing();
+    showStructureDetail(-1);
 }
 
 void ShedView::resizeEvent(QResizeEvent *event)

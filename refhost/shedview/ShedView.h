@@ -83,6 +83,7 @@ private:
     void showTakeoff();
     void showLoads();
     void showUnits();
+    void showStructureDetail(int row);
     void fillMaterials();
     void fillCuts();
     void fillWarnings();
@@ -104,6 +105,7 @@ private:
     QComboBox *speciesBox_;
     QCheckBox *failingBox_;
     QLabel *total_;
+    QLabel *structureDetail_; // the current check's rule and the change that passes
     bool filling_ = false;
 };
 

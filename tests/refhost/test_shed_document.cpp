@@ -180,7 +180,18 @@ private Q_SLOTS:
         QTest::keyClicks(snow, QStringLiteral("80"));
         QCOMPARE(doc->loads().groundSnow, 80.0);
         QCOMPARE(headerRow()->result, shed::Verdict::Fail);
-        QCOMPARE(view.structureTable()->item(0, 7)->text(), QStringLiteral("fail")); // failures first
+        QCOMPARE(view.structureTable()->item(0, 1)->text(), QStringLiteral("fail")); // failures first
+        // The current row's rule and change that passes read under the table.
+        QTableView *checks = nullptr;
+        for (QTableView *table : view.findChildren<QTableView *>())
+            if (table->accessibleName() == QLatin1String("Structural checks"))
+                checks = table;
+        QVERIFY(checks);
+        checks->setCurrentIndex(checks->model()->index(0, 0));
+        auto *detail = view.findChild<QLabel *>(QStringLiteral("structureDetail"));
+        QVERIFY(detail && !detail->accessibleName().isEmpty());
+        QVERIFY2(detail->text().contains(QStringLiteral("Change that passes: ") + view.structure().rows[0].suggestion),
+                 qPrintable(detail->text()));
         const auto lvl =
             std::find_if(view.model().members.begin(), view.model().members.end(), [](const shed::Member &m) {
                 return m.kind == shed::MemberKind::Header && m.stock.startsWith(QLatin1String("LVL"));

@@ -92,6 +92,7 @@ private Q_SLOTS:
     void refusedFileWritesNothing();
     void structureFileAndDesignLoads();
     void metricUnits();
+    void metricSentences();
     void glbPassesTheValidator();
     void ifcPassesTheReaders();
     void buildsAProjectFile();
@@ -180,6 +181,33 @@ void TestShedBuild::metricUnits()
     QVERIFY(materialText.contains("2x6 (38 x 140 mm) x "));
     QVERIFY2(materialText.contains(",m\u00b3,"), materialText.constData()); // the slab's concrete
     QVERIFY(QFileInfo(dir.filePath("out/plans.pdf")).size() > 0);
+}
+
+// In metric every sentence a user reads (warnings, design notes, the structure's
+// failures, the material list's notes) gives its lengths in millimetres; a trade name
+// ("1/2 in anchor bolt") keeps its size with the millimetres beside it, and a note quotes
+// the data file's own "12 ft" before saying how it was read.
+void TestShedBuild::metricSentences()
+{
+    ShedDesign d = testing::workedExample();
+    d.JoistType = QStringLiteral("1"); // 2x4 studs on 12 ft walls fail, and say by how much
+    d.StudMaterialLine = QStringLiteral("2x4 Studs for walls");
+    d.InnerHeight = QStringLiteral("12");
+    const shed::BuildResult r =
+        shed::build(testing::fileOf(d), shed::defaultPrices(), false, {}, shed::Units(shed::UnitSystem::Metric));
+    QVERIFY(r.outputs);
+    static const QRegularExpression imperial(QStringLiteral("\\d+(?:[-/.]\\d+)? (?:in|ft)\\b(?! \\d)|\\d' |\\d\""));
+    // What may stay: the file's own value quoted, and a trade name with its millimetres.
+    static const QRegularExpression allowed(QStringLiteral("of \\d+ ft|\\d+(?:[-/]\\d+)* in [A-Za-z -]+ \\(\\d+ mm\\)|"
+                                                           "\\d+ ?x ?\\d+ (?:in|ft) \\(\\d+ x \\d+ mm\\)"));
+    QStringList sentences = r.outputs->warnings + r.outputs->design.notes;
+    QVERIFY(sentences.join(QLatin1Char(' ')).contains(QStringLiteral("3658 mm where 3048 mm is allowed")));
+    for (const shed::MaterialRow &m : r.outputs->takeoff.materials)
+        sentences << m.item << m.note;
+    for (const shed::CheckRow &row : r.outputs->structure.rows)
+        sentences << row.suggestion << row.size << row.rule;
+    for (const QString &s : std::as_const(sentences))
+        QVERIFY2(!QString(s).remove(allowed).contains(imperial), qPrintable(s));
 }
 
 void TestShedBuild::refusedFileWritesNothing()

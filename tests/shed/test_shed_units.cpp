@@ -26,6 +26,11 @@ private Q_SLOTS:
         QCOMPARE(feetInches(5.5), QStringLiteral("0' 5-1/2\""));
         QCOMPARE(u.lengthValue(91.5), 91.5);
         QCOMPARE(u.lengthUnit(), QStringLiteral("in"));
+        // Rules and notes read "12 in", "5-1/2 in", "6 ft", "7.5 ft".
+        QCOMPARE(u.inches(12), QStringLiteral("12 in"));
+        QCOMPARE(u.inches(5.5), QStringLiteral("5-1/2 in"));
+        QCOMPARE(u.feet(72), QStringLiteral("6 ft"));
+        QCOMPARE(u.feet(90), QStringLiteral("7.5 ft"));
     }
 
     void metricLengths()
@@ -41,6 +46,8 @@ private Q_SLOTS:
         QCOMPARE(u.size(48, 96), QStringLiteral("1219 x 2438 mm"));
         QCOMPARE(u.lengthValue(1), 25.4);
         QCOMPARE(u.lengthUnit(), QStringLiteral("mm"));
+        QCOMPARE(u.inches(12), QStringLiteral("305 mm"));
+        QCOMPARE(u.feet(72), QStringLiteral("1829 mm"));
     }
 
     void areasAndVolumes()
@@ -74,6 +81,14 @@ private Q_SLOTS:
         QCOMPARE(metric.stock(QStringLiteral("vinyl lap siding 96x6 in")),
                  QStringLiteral("vinyl lap siding 96x6 in (2438 x 152 mm)"));
         QCOMPARE(metric.stock(QStringLiteral("block 8x8x16")), QStringLiteral("block 8x8x16"));
+        // Hardware: a section inside the name, a hyphened fraction, a stock length at the end.
+        QCOMPARE(metric.stock(QStringLiteral("joist hanger 2x6")), QStringLiteral("joist hanger 2x6 (38 x 140 mm)"));
+        QCOMPARE(metric.stock(QStringLiteral("1-1/2 in connector nails")),
+                 QStringLiteral("1-1/2 in connector nails (38 mm)"));
+        QCOMPARE(metric.stock(QStringLiteral("drip edge 10 ft")), QStringLiteral("drip edge 3048 mm"));
+        QCOMPARE(metric.stock(QStringLiteral("1x4 trim board 10 ft")),
+                 QStringLiteral("1x4 trim board (19 x 89 mm) 3048 mm"));
+        QCOMPARE(imperial.stock(QStringLiteral("drip edge 10 ft")), QStringLiteral("drip edge 10 ft"));
 
         QCOMPARE(Units::fromName(u"metric"), Units(UnitSystem::Metric));
         QCOMPARE(Units::fromName(u"imperial"), Units(UnitSystem::Imperial));
