@@ -54,6 +54,7 @@ QString kindName(MemberKind kind)
         return QStringLiteral("ramp ledger");
     case MemberKind::Scab:
         return QStringLiteral("scab");
+    case MemberKind::Sill: return QStringLiteral("sill");
     }
     return QStringLiteral("member");
 }

@@ -605,26 +605,21 @@ private:
         std::function<bool(const Box3 &)> inWall;
         Projection proj;
         double length = w;
-        // Each wall seen from outside.
-        switch (which) {
-        case Page::FrontWall:
-            inWall = [=](const Box3 &b) { return b.hi.z() <= band && b.lo.z() >= -band; };
-            proj = [=](QVector3D p) { return QPointF(w - p.x(), p.y()); };
-            break;
-        case Page::BackWall:
-            inWall = [=](const Box3 &b) { return b.lo.z() >= dp - band && b.hi.z() <= dp + band; };
-            proj = [](QVector3D p) { return QPointF(p.x(), p.y()); };
-            break;
-        // Left and right as a builder facing the front sees them: in the model's
-        // right-handed frame the X = 0 wall is on the right.
-        case Page::LeftWall:
+        // Each wall seen from outside, from its left end.
+        const Wall seen = which == Page::FrontWall  ? Wall::Front
+                          : which == Page::BackWall ? Wall::Rear
+                          : which == Page::LeftWall ? Wall::Left
+                                                    : Wall::Right;
+        proj = [=](QVector3D p) { return QPointF(fromLeftEnd(seen, p, w, dp), p.y()); };
+        switch (seen) {
+        case Wall::Front: inWall = [=](const Box3 &b) { return b.hi.z() <= band && b.lo.z() >= -band; }; break;
+        case Wall::Rear: inWall = [=](const Box3 &b) { return b.lo.z() >= dp - band && b.hi.z() <= dp + band; }; break;
+        case Wall::Left:
             inWall = [=](const Box3 &b) { return b.lo.x() >= w - band && b.hi.x() <= w + band; };
-            proj = [=](QVector3D p) { return QPointF(dp - p.z(), p.y()); };
             length = dp;
             break;
-        default:
+        case Wall::Right:
             inWall = [=](const Box3 &b) { return b.hi.x() <= band && b.lo.x() >= -band; };
-            proj = [](QVector3D p) { return QPointF(p.z(), p.y()); };
             length = dp;
             break;
         }

@@ -293,7 +293,7 @@ void TestShedBuild::buildsAProjectFile()
     QTemporaryDir dir;
     const QByteArray data = testing::fileOf(testing::workedExample());
     shed::Project project = *shed::readProject(data).project;
-    project.windows = {{shed::WindowWall::Right, 48, 24, 36, 40}};
+    project.windows = {{shed::Wall::Right, 48, 24, 36, 40}};
     project.prices = {{QStringLiteral("2x6"), 10}};
     const Run fromData = host({"--build", write(dir, "ShedData.txt", data), "--out", dir.filePath("data")});
     const Run fromProject =
