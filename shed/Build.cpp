@@ -14,7 +14,8 @@
 
 namespace corvelle::shed {
 
-BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exports, const SiteLoads &loads, Units units)
+BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exports, const SiteLoads &loads,
+                  Units units, const QList<Window> &windows)
 {
     BuildResult result;
     ReadResult read = readDesign(shedData);
@@ -25,6 +26,7 @@ BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exp
     BuildOutputs out;
     out.units = units;
     out.design = *read.design;
+    out.design.windows = windows;
     out.model = buildModel(out.design, loads);
     out.takeoff = takeoff(out.model, prices, units);
     out.structure = checkStructure(out.model, prices);

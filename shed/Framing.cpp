@@ -31,6 +31,11 @@ Model buildModel(const Design &design, const SiteLoads &loads)
     return m;
 }
 
+QString windowMisfit(const Design &design, const Window &window, const SiteLoads &loads)
+{
+    return framing::Context(design, loads).fitWindow(window).refusal;
+}
+
 double floorTop(const Design &design)
 {
     switch (design.floor) {

@@ -6,8 +6,8 @@ namespace corvelle::shed {
 
 QString layerName(Layer layer)
 {
-    static const char *const names[LayerCount] = {"foundation", "floor", "framing", "lining",
-                                                  "siding",     "roof",  "doors",   "ramps"};
+    static const char *const names[LayerCount] = {"foundation", "floor", "framing", "lining", "siding",
+                                                  "roof",       "doors", "ramps",   "windows"};
     return QString::fromLatin1(names[static_cast<int>(layer)]);
 }
 
@@ -55,6 +55,8 @@ QString kindName(MemberKind kind)
     case MemberKind::Scab:
         return QStringLiteral("scab");
     case MemberKind::Sill: return QStringLiteral("sill");
+    case MemberKind::WindowUnit:
+        return QStringLiteral("window");
     }
     return QStringLiteral("member");
 }
@@ -82,6 +84,7 @@ bool isLumber(const Member &m)
     case MemberKind::GravelPad:
     case MemberKind::Block:
     case MemberKind::DoorLeaf:
+    case MemberKind::WindowUnit:
     case MemberKind::PanelClip:
         return false;
     default:

@@ -19,8 +19,8 @@
 // see Wall.h).
 namespace corvelle::shed {
 
-enum class Layer { Foundation, Floor, Framing, Lining, Siding, Roof, Doors, Ramps };
-constexpr int LayerCount = 8;
+enum class Layer { Foundation, Floor, Framing, Lining, Siding, Roof, Doors, Ramps, Windows };
+constexpr int LayerCount = 9;
 QString layerName(Layer layer); // "foundation", "floor", ...
 
 enum class MemberKind {
@@ -51,8 +51,14 @@ enum class MemberKind {
     RoofSheet,
     GravelPad,
     HeaderSpacer, // plywood between a header's plies
-    Lookout, PanelClip, WallSheathing, Blocking, RampLedger, Scab,
+    Lookout,
+    PanelClip,
+    WallSheathing,
+    Blocking,
+    RampLedger,
+    Scab,
     Sill, // a window's rough sill, laid flat
+    WindowUnit,
 };
 QString kindName(MemberKind kind); // "stud", "king stud", ...
 

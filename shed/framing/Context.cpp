@@ -110,6 +110,79 @@ Context::Context(const Design &d, const SiteLoads &siteLoads) : design(d), loads
         door.header = doorHeader;
         walls[size_t(w)].openings.append(door);
     }
+    // Windows in the order they were placed; one that does not fit is left out.
+    for (const Window &window : d.windows) {
+        const WindowFit fit = fitWindow(window);
+        if (!fit.opening) {
+            warnings.append(
+                QStringLiteral("A window on the %1 wall is left out. %2").arg(wallName(window.wall), fit.refusal));
+            continue;
+        }
+        if (fit.opening->header.engineered)
+            warnings.append(
+                QStringLiteral("A window's rough opening on the %1 wall is %2 in wide: beyond the header table "
+                               "at %3 psf ground snow; an engineered header (LVL) is drawn, to be sized by "
+                               "its maker or an engineer.")
+                    .arg(wallName(window.wall))
+                    .arg(fit.opening->width())
+                    .arg(loads.groundSnow));
+        QList<Opening> &list = walls[size_t(window.wall)].openings;
+        list.insert(
+            std::find_if(list.begin(), list.end(), [&](const Opening &o) { return o.left > fit.opening->left; }),
+            *fit.opening);
+    }
+}
+
+WindowFit Context::fitWindow(const Window &window) const
+{
+    const double t = r::Ply;
+    const Wall wall = window.wall;
+    const QString name = wallName(wall);
+    const double length = isEndWall(wall) ? width : depth;
+    const double roughWidth = window.width + r::WindowRoughPlay, roughHeight = window.height + r::WindowRoughPlay;
+    const double fromLeft = window.center - roughWidth / 2, toRight = length - window.center - roughWidth / 2;
+    if (fromLeft < -Eps || toRight < -Eps)
+        return {{},
+                QStringLiteral("The window runs past the %1 end of the %2 wall.")
+                    .arg(fromLeft < -Eps ? QStringLiteral("left") : QStringLiteral("right"), name)};
+
+    Opening o;
+    o.kind = Opening::Kind::Window;
+    o.window = window;
+    o.header = headers::choose(roughWidth, width, loads.groundSnow, studDepth);
+    // Between the opening and the outer end: the crossing wall, its corner stud or backer,
+    // then this opening's king and jacks; never less than a stud's depth.
+    const double corner = studDepth + 2 * t + o.jacksWidth();
+    if (fromLeft < corner - Eps || toRight < corner - Eps)
+        return {{},
+                QStringLiteral("The window stands too close to the %1 corner of the %2 wall: its rough opening "
+                               "must stay %3 in from the corner, clear of the corner's studs and its own.")
+                    .arg(fromLeft < corner - Eps ? QStringLiteral("left") : QStringLiteral("right"), name,
+                         fraction(corner))};
+    const double centre = runFromLeft(wall, window.center);
+    o.left = centre - roughWidth / 2;
+    o.right = centre + roughWidth / 2;
+    o.bottom = floorTop + window.sill;
+    o.head = o.bottom + roughHeight;
+    if (o.bottom - t < studBottom - Eps)
+        return {{},
+                QStringLiteral("The window's sill is too low: it must stand at least %1 in above the floor, its "
+                               "rough sill on the bottom plate.")
+                    .arg(fraction(2 * t))};
+    if (o.headerTop() > studTop + Eps)
+        return {{},
+                QStringLiteral("The window runs into the top plate of the %1 wall: under its %2 header its top may "
+                               "stand at most %3 in above the floor.")
+                    .arg(name, o.header.size, fraction(studTop - o.header.depth - r::WindowRoughPlay - floorTop))};
+    for (const Opening &other : run(wall).openings) {
+        if (o.framingLeft() < other.framingRight() - Eps && other.framingLeft() < o.framingRight() - Eps)
+            return {{},
+                    QStringLiteral("The window overlaps %1 of the %2 wall, with the studs beside them.")
+                        .arg(other.kind == Opening::Kind::Door ? QStringLiteral("the door")
+                                                               : QStringLiteral("another window"),
+                             name)};
+    }
+    return {o, {}};
 }
 
 double Context::runFromLeft(Wall wall, double fromLeft) const

@@ -47,8 +47,18 @@ struct WallRun {
     QList<Opening> openings;             // in order along the run
 };
 
+// A window's opening as it would be framed in its wall, or the sentence saying why it
+// cannot be.
+struct WindowFit {
+    std::optional<Opening> opening;
+    QString refusal;
+};
+
 struct Context {
     Context(const Design &design, const SiteLoads &loads);
+
+    // Fits a window in its wall beside the openings already there.
+    WindowFit fitWindow(const Window &window) const;
 
     // Where along a wall's run a point lies that is `fromLeft` in from the wall's left end
     // as seen from outside, and back.

@@ -80,10 +80,14 @@ public:
             dimension(dr, {e.u0, base}, {e.u0, top}, false, 22, u.length(d.innerHeight) + QStringLiteral(" wall"));
         // Stud layout: every upright's near edge from the left corner.
         QList<double> marks{0};
-        QList<Extent> jacks;
-        Extent header;
-        int headerPlies = 0;
-        QString headerStock;
+        QList<Extent> jacks, sills;
+        // Each opening's header plies, by the header's extent along the wall.
+        struct Head {
+            Extent extent;
+            int plies = 0;
+            QString stock;
+        };
+        QList<Head> heads;
         for (const Member *m : framing) {
             const Box3 b = bounds(*m);
             const Extent x = extentOf({m}, proj);
@@ -93,11 +97,17 @@ public:
                 marks.append(x.u0);
             if (m->kind == MemberKind::JackStud)
                 jacks.append(x);
+            if (m->kind == MemberKind::Sill)
+                sills.append(x);
             if (m->kind == MemberKind::Header) {
-                header.add({x.u0, x.v0});
-                header.add({x.u1, x.v1});
-                ++headerPlies;
-                headerStock = m->stock;
+                auto same = std::find_if(heads.begin(), heads.end(), [&](const Head &h) {
+                    return std::abs(h.extent.u0 - x.u0) < 0.01 && std::abs(h.extent.u1 - x.u1) < 0.01;
+                });
+                if (same == heads.end())
+                    same = heads.insert(heads.end(), Head{x, 0, m->stock});
+                same->extent.add({x.u0, x.v0});
+                same->extent.add({x.u1, x.v1});
+                ++same->plies;
             }
         }
         runningDimension(dr, marks, base, true, 44);
@@ -106,10 +116,25 @@ public:
                            "%4 members in this wall.")
                 .arg(u.length(d.studThickness), u.length(d.studDepth), u.length(d.studCenters))
                 .arg(framing.size())};
-        std::sort(jacks.begin(), jacks.end(), [](const Extent &a, const Extent &b) { return a.u0 < b.u0; });
-        if (jacks.size() >= 2) {
-            // The rough opening as framed: between the jacks, from the floor to the header.
-            const double u0 = jacks.first().u1, u1 = jacks.last().u0, v1 = jacks.first().v1;
+        std::sort(heads.begin(), heads.end(), [](const Head &a, const Head &b) { return a.extent.u0 < b.extent.u0; });
+        for (const Head &h : heads) {
+            // The rough opening as framed: between the inner jacks under the header, from the
+            // floor or a window's sill to the header.
+            const double mid = (h.extent.u0 + h.extent.u1) / 2;
+            double u0 = h.extent.u0, u1 = h.extent.u1;
+            for (const Extent &j : jacks) {
+                if (j.u0 < h.extent.u0 - 0.01 || j.u1 > h.extent.u1 + 0.01)
+                    continue;
+                if (j.u1 < mid)
+                    u0 = std::max(u0, j.u1);
+                else
+                    u1 = std::min(u1, j.u0);
+            }
+            const double v1 = h.extent.v0;
+            const auto sill = std::find_if(sills.begin(), sills.end(),
+                                           [&](const Extent &e) { return e.u0 >= u0 - 0.01 && e.u1 <= u1 + 0.01; });
+            const bool window = sill != sills.end();
+            const double v0 = window ? sill->v1 : base;
             {
                 const OnLayer opening(canvas, layerName(Layer::Framing));
                 QPainter &p = canvas.painter();
@@ -117,7 +142,7 @@ public:
                 p.setPen(QPen(Qt::black, 0.8, Qt::DashLine));
                 p.setBrush(Qt::NoBrush);
                 const QPolygonF outline =
-                    dr.at(QPolygonF{QPointF(u0, base), QPointF(u1, base), QPointF(u1, v1), QPointF(u0, v1)});
+                    dr.at(QPolygonF{QPointF(u0, v0), QPointF(u1, v0), QPointF(u1, v1), QPointF(u0, v1)});
                 p.drawPolygon(outline);
                 p.drawLine(outline[0], outline[2]);
                 p.drawLine(outline[1], outline[3]);
@@ -125,18 +150,26 @@ public:
             }
             // Inside the opening, on white: outside, the figures would sit on the header and studs.
             dimension(dr, {u0, v1}, {u1, v1}, true, 16);
-            dimension(dr, {u1, base}, {u1, v1}, false, 16);
+            dimension(dr, {u1, v0}, {u1, v1}, false, 16);
+            if (window) {
+                notes << QStringLiteral("Window rough opening %1 wide x %2 high, its sill %3 from the floor, %4 from "
+                                        "the left corner; header %5 x %6 on the jacks.")
+                             .arg(u.length(u1 - u0), u.length(v1 - v0), u.length(v0 - base), u.length(u0))
+                             .arg(h.plies)
+                             .arg(h.stock);
+                continue;
+            }
             notes << QStringLiteral(
                          "Rough opening %1 wide x %2 high from the floor, %3 from the left corner; header %4 x %5 "
                          "on the jacks, its top %6 from the floor%7.")
                          .arg(u.length(u1 - u0), u.length(v1 - base), u.length(u0))
-                         .arg(headerPlies)
-                         .arg(headerStock, u.length(header.v1 - base),
+                         .arg(h.plies)
+                         .arg(h.stock, u.length(h.extent.v1 - base),
                               doors.size() > 1 ? QStringLiteral("; the door hangs as %1 leaves").arg(doors.size())
                                                : QString());
-        } else {
-            notes << QStringLiteral("No door in this wall.");
         }
+        if (heads.isEmpty())
+            notes << QStringLiteral("No door or window in this wall.");
         note(canvas, area, notes);
         return s;
     }
