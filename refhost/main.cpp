@@ -4,6 +4,7 @@
 #include "core/ProgramFolder.h"
 #include "refhost/bus/HostAdaptor.h"
 #include "refhost/model/Application.h"
+#include "refhost/model/Recovery.h"
 #include "refhost/views/HostWindow.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QDBusConnectionInterface>
 #include <QDir>
 #include <QSettings>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstring>
@@ -43,6 +45,15 @@ struct Options {
                                                "and again once its 3D views have drawn."),
                                 QStringLiteral("file")};
 
+    QCommandLineOption edit{QStringLiteral("edit"),
+                            QStringLiteral("Edit the design of the file opened at start as the Design panel does: "
+                                           "<name>=<value>, a record name such as ShedWidth (repeatable)."),
+                            QStringLiteral("name=value")};
+    QCommandLineOption recovery{QStringLiteral("recovery"),
+                                QStringLiteral("What to do with the designs a host that did not exit cleanly left: "
+                                               "ask (the default), recover or discard."),
+                                QStringLiteral("answer"), QStringLiteral("ask")};
+
     explicit Options(QCommandLineParser &parser)
     {
         parser.setApplicationDescription(
@@ -50,7 +61,10 @@ struct Options {
                 .arg(corvelle::bus::Service));
         parser.addHelpOption();
         parser.addVersionOption();
-        parser.addOptions({journal, refuse, folder, snapshot});
+        parser.addOptions({journal, refuse, folder, snapshot, edit, recovery});
+        parser.addPositionalArgument(QStringLiteral("file"),
+                                     QStringLiteral("A project (.shed) or shed data file to open at start."),
+                                     QStringLiteral("[file...]"));
         addBuildOptions(parser);
     }
 };
@@ -108,6 +122,13 @@ int main(int argc, char *argv[])
     const QCommandLineOption &journalOpt = options.journal, &refuseOpt = options.refuse, &folderOpt = options.folder,
                              &snapshotOpt = options.snapshot;
 
+    const QString answer = parser.value(options.recovery);
+    if (answer != u"ask" && answer != u"recover" && answer != u"discard") {
+        std::fprintf(stderr, "corvelle-host: --recovery takes ask, recover or discard, not \"%s\".\n",
+                     qPrintable(answer));
+        return 2;
+    }
+
     const QString folder = parser.isSet(folderOpt) ? QDir(parser.value(folderOpt)).absolutePath()
                                                    : corvelle::programFolder(QCoreApplication::applicationDirPath());
     if (!QDir(folder).exists())
@@ -122,9 +143,12 @@ int main(int argc, char *argv[])
                         .arg(service));
     }
 
+    // The store outlives the model: a clean exit removes this host's recovery files last.
+    RecoveryStore store(RecoveryStore::defaultRoot());
     Application model(folder);
     QSettings settings(QStringLiteral("Corvelle"), QStringLiteral("corvelle-host"));
     model.rememberUnitsIn(&settings);
+    Recovery recovery(model, store);
     HostWindow window(model);
     if (parser.isSet(snapshotOpt))
         window.setSnapshotFile(parser.value(snapshotOpt));
@@ -149,7 +173,34 @@ int main(int argc, char *argv[])
         }
         return fail(QStringLiteral("cannot take %1 on the session bus: %2").arg(service, bus.lastError().message()));
     }
+    // The files named on the command line, before the first paint; a refused one is said
+    // on the terminal and in the status bar, and the host serves the bus all the same.
+    for (const QString &file : parser.positionalArguments()) {
+        const Application::Opened opened = model.openFile(file);
+        if (opened.document) {
+            HostWindow::addRecentFile(file);
+            for (const QString &edit : parser.values(options.edit)) {
+                const qsizetype at = edit.indexOf(QLatin1Char('='));
+                const QString refused = at < 0 ? QStringLiteral("--edit takes name=value, not \"%1\".").arg(edit)
+                                               : opened.document->setDesignField(edit.left(at), edit.mid(at + 1));
+                if (!refused.isEmpty())
+                    std::fprintf(stderr, "corvelle-host: %s\n", qPrintable(refused));
+            }
+        } else {
+            std::fprintf(stderr, "corvelle-host: %s\n", qPrintable(opened.error));
+            model.report(opened.error);
+        }
+    }
     window.show();
+    // What a host that did not exit cleanly left is offered once the window is up, without
+    // holding up the bus.
+    QTimer::singleShot(0, &window, [&] {
+        const QList<RecoveryStore::Orphan> orphans = recovery.takeOrphans();
+        if (answer == u"ask")
+            return window.offerRecovery(recovery, orphans);
+        for (const RecoveryStore::Orphan &orphan : orphans)
+            recovery.settle(orphan, answer == u"recover");
+    });
     const int status = app.exec();
     bus.unregisterService(service);
     return status;

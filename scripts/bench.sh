@@ -43,10 +43,14 @@ QT_QPA_PLATFORM=offscreen dbus-run-session -- "$bin/bench_host_launch" "${RUNS:-
 echo "== Shed model: the largest design against the 8 x 10 ft shed"
 CORVELLE_BASELINE_HOST=${BASELINE:+"$BASELINE/corvelle-host"} "$bin/bench_shed" "${RUNS:-21}"
 
-echo "== Host start-up to the first painted pixel against a bare QMainWindow (private bus)"
-DISPLAY=":$(head -n1 "$tmp/display")" dbus-run-session -- \
-    "$bin/bench_host_startup" "$bin/bench_bare_mainwindow" "$bin/corvelle-host" "${RUNS:-31}"
+echo "== Host start-up to the first painted pixel against a bare QMainWindow, and opening a .shed (private bus)"
+DISPLAY=":$(head -n1 "$tmp/display")" XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data" dbus-run-session -- \
+    "$bin/bench_host_startup" "$bin/bench_bare_mainwindow" "$bin/corvelle-host" "${RUNS:-31}" refhost/data/sample.shed
 
 echo "== 3D document of the largest design against the smallest (Mesa software renderer)"
 DISPLAY=":$(head -n1 "$tmp/display")" QT_QPA_PLATFORM=xcb LIBGL_ALWAYS_SOFTWARE=1 \
     "$bin/bench_view3d" tests/data/ShedData.txt refhost/data "${VIEW3D_RUNS:-5}"
+
+echo "== An edit of the design, and its undo, to the next 3D frame, against opening the document afresh"
+DISPLAY=":$(head -n1 "$tmp/display")" QT_QPA_PLATFORM=xcb LIBGL_ALWAYS_SOFTWARE=1 \
+    "$bin/bench_edit" tests/data/ShedData.txt refhost/data "${VIEW3D_RUNS:-5}"

@@ -31,9 +31,9 @@ struct Sample {
     long peakKiB;
 };
 
-inline std::string windowName(xcb_connection_t *connection, xcb_window_t window)
+inline std::string windowProperty(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t property)
 {
-    const auto cookie = xcb_get_property(connection, 0, window, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 256);
+    const auto cookie = xcb_get_property(connection, 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 256);
     xcb_get_property_reply_t *reply = xcb_get_property_reply(connection, cookie, nullptr);
     std::string name;
     if (reply) {
@@ -42,6 +42,21 @@ inline std::string windowName(xcb_connection_t *connection, xcb_window_t window)
         std::free(reply);
     }
     return name;
+}
+
+// The window's title in UTF-8 (_NET_WM_NAME), else its WM_NAME.
+inline std::string windowName(xcb_connection_t *connection, xcb_window_t window)
+{
+    static xcb_atom_t netWmName = [connection] {
+        const char name[] = "_NET_WM_NAME";
+        xcb_intern_atom_reply_t *reply =
+            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);
+        const xcb_atom_t atom = reply ? reply->atom : XCB_ATOM_NONE;
+        std::free(reply);
+        return atom;
+    }();
+    std::string name = netWmName != XCB_ATOM_NONE ? windowProperty(connection, window, netWmName) : std::string();
+    return name.empty() ? windowProperty(connection, window, XCB_ATOM_WM_NAME) : name;
 }
 
 inline xcb_window_t findWindow(xcb_connection_t *connection, xcb_window_t root, const std::string &title)

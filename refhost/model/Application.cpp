@@ -2,6 +2,8 @@
 
 #include "refhost/model/MacroRunner.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -85,7 +87,12 @@ Document *Application::addDocument()
         report(full->message);
         return nullptr;
     }
-    auto *doc = new Document(nextId_++, this);
+    return adopt(new Document(nextId_, this));
+}
+
+Document *Application::adopt(Document *doc)
+{
+    ++nextId_;
     doc->setUnits(units_);
     connect(doc, &Document::draftingModeChanged, this, [this, doc](bool on) {
         report(tr("%1: drafting mode %2").arg(doc->title(), on ? tr("on") : tr("off")));
@@ -144,5 +151,83 @@ HostOutcome Application::runMacro(Document &document, const QString &macroPath)
 }
 
 void Application::report(const QString &status) { Q_EMIT activity(status); }
+
+Application::Opened Application::openProject(const shed::Project &project, const QString &origin)
+{
+    if (const HostOutcome full = documentLimit())
+        return {nullptr, full->message};
+    // Shown before it is one of the application's, so a design the framing refuses changes nothing.
+    auto *doc = new Document(nextId_, this);
+    const QString refused = doc->openDesign(project, priceTable());
+    if (!refused.isEmpty()) {
+        delete doc;
+        return {nullptr, refused};
+    }
+    doc->setFilePath(origin);
+    return {adopt(doc), {}};
+}
+
+Application::Opened Application::openFile(const QString &path)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return {nullptr, tr("%1 cannot be read: %2.")
+                             .arg(shown, QFileInfo(path).isDir() ? tr("it is a folder") : file.errorString())};
+    // One byte past the largest project file, so the reader refuses a huge one unread.
+    const QByteArray bytes = file.read(shed::MaxProjectBytes + 1);
+    const shed::ProjectRead read = shed::readProject(bytes);
+    if (!read.project)
+        return {nullptr, tr("%1 was not opened: %2").arg(QFileInfo(path).fileName(), read.error)};
+    // A shed data file is the design only: saving it asks where the project goes.
+    const bool project = shed::isProjectFile(bytes);
+    Opened opened = openProject(*read.project, project ? QFileInfo(path).absoluteFilePath() : QString());
+    if (opened.document) {
+        if (!project)
+            opened.document->setName(QFileInfo(path).fileName());
+        report(tr("Opened %1").arg(shown));
+    }
+    return opened;
+}
+
+Application::Opened Application::newDocument()
+{
+    QFile sample(QStringLiteral(":/corvelle/sample.shed"));
+    if (!sample.open(QIODevice::ReadOnly))
+        return {nullptr, tr("The sample design is missing from this program.")};
+    const shed::ProjectRead read = shed::readProject(sample.readAll());
+    if (!read.project)
+        return {nullptr, read.error};
+    return openProject(*read.project, {});
+}
+
+namespace {
+
+QString noDesign(const Document &document)
+{
+    return Application::tr("%1 holds no shed design to save.").arg(document.name());
+}
+
+} // namespace
+
+QString Application::saveDocument(Document &document, const QString &path)
+{
+    if (document.content() != Document::Content::Shed)
+        return noDesign(document);
+    const QString problem = shed::saveProject(document.project(), path);
+    if (!problem.isEmpty())
+        return problem;
+    document.setFilePath(QFileInfo(path).absoluteFilePath());
+    document.markSaved();
+    report(tr("Saved %1").arg(QDir::toNativeSeparators(path)));
+    return {};
+}
+
+QString Application::exportDataFile(const Document &document, const QString &path, QString *note)
+{
+    if (document.content() != Document::Content::Shed)
+        return noDesign(document);
+    return shed::exportDataFile(document.project(), path, note);
+}
 
 } // namespace corvelle::refhost

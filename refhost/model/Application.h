@@ -3,6 +3,7 @@
 #include "refhost/model/Document.h"
 #include "refhost/model/HostError.h"
 #include "refhost/model/ProgramFolder.h"
+#include "shed/Project.h"
 #include "shed/Units.h"
 
 #include <QList>
@@ -43,6 +44,27 @@ public:
     void closeDocument(int id);
     void bringToTop();
 
+    // What opening a file gave: the new active document, or the sentence that refused it
+    // (and then nothing changed).
+    struct Opened {
+        Document *document = nullptr;
+        QString error;
+    };
+    // Opens a project file (.shed) or a 63-line shed data file in a new document.
+    Opened openFile(const QString &path);
+    // A new untitled document with the sample design.
+    Opened newDocument();
+    // A new document with a project read elsewhere (a recovery file): untitled unless
+    // `origin` names the file it came from.
+    Opened openProject(const shed::Project &project, const QString &origin);
+    // Saves a document's design as a project file, atomically: it then carries that file's
+    // name and is no longer modified. Returns why it failed (the earlier file is kept
+    // whole), or an empty text.
+    QString saveDocument(Document &document, const QString &path);
+    // Writes a document's design as a 63-line shed data file; `note` then says whether its
+    // windows were left out. Returns why it failed, or an empty text.
+    QString exportDataFile(const Document &document, const QString &path, QString *note);
+
     // Loads the drawing at a host-side path into a document.
     HostOutcome loadSymbol(Document &document, const QString &hostPath, bool link, bool fitToView, bool replace);
     // Runs a macro file in a document (see MacroRunner).
@@ -73,6 +95,9 @@ Q_SIGNALS:
     void unitsChanged(shed::Units units);
 
 private:
+    // Makes a document (from addDocument or an open) one of the application's, the active one.
+    Document *adopt(Document *document);
+
     QString folder_;
     ProgramFolder files_;
     QList<Document *> documents_;

@@ -85,6 +85,29 @@ Document::~Document()
 
 QString Document::title() const { return tr("Drawing %1").arg(id_); }
 
+void Document::setFilePath(const QString &path)
+{
+    if (path == filePath_)
+        return;
+    filePath_ = path;
+    Q_EMIT nameChanged();
+}
+
+QString Document::name() const
+{
+    if (!filePath_.isEmpty())
+        return QFileInfo(filePath_).fileName();
+    return name_.isEmpty() ? title() : name_;
+}
+
+void Document::setName(const QString &name)
+{
+    if (name == name_)
+        return;
+    name_ = name;
+    Q_EMIT nameChanged();
+}
+
 void Document::setDraftingMode(bool on)
 {
     draftingMode_ = on;

@@ -40,6 +40,15 @@ public:
     int id() const { return id_; }
     QString title() const;
 
+    // The project file the document was opened from or last saved to; empty while it has
+    // none (a hand-over, a new or a recovered design, a shed data file opened).
+    QString filePath() const { return filePath_; }
+    void setFilePath(const QString &path);
+    // What the title bar and the tab call it: its file's name, else the name it was given,
+    // else its title.
+    QString name() const;
+    void setName(const QString &name);
+
     bool draftingMode() const { return draftingMode_; }
     void setDraftingMode(bool on);
 
@@ -84,6 +93,8 @@ public:
     bool isModified() const { return !undo_.isClean(); }
     // The design as it stands is the saved one (undoing back to it clears isModified).
     void markSaved() { undo_.setClean(); }
+    // The design is not the saved one though nothing can be undone (a recovered design).
+    void markRecovered() { undo_.resetClean(); }
 
     // What the takeoff and plans write lengths in; not an edit of the design.
     shed::Units units() const { return units_; }
@@ -110,6 +121,7 @@ Q_SIGNALS:
     void modelChanged();   // the model was framed again
     void takeoffChanged(); // the lists and checks were taken again (after every change)
     void modifiedChanged(bool modified);
+    void nameChanged();
 
 private:
     friend class EditCommand;
@@ -124,6 +136,8 @@ private:
     void retakeoff();
 
     int id_;
+    QString filePath_;
+    QString name_;
     bool draftingMode_ = false;
     std::optional<Drawing> drawing_;
     Content content_ = Content::Empty;
