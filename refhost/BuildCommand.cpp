@@ -148,7 +148,8 @@ int runBuildCommand(int argc, char *argv[])
     shed::PriceTable table = shed::loadPrices(prices);
     if (project)
         shed::applyPriceEdits(table, project->prices);
-    const shed::BuildResult result = shed::build(bytes, table, true, loads, *units);
+    const shed::BuildResult result =
+        shed::build(bytes, table, true, loads, *units, project ? project->windows : QList<shed::Window>{});
     if (!result.outputs)
         return fail(result.error);
     shed::BuildOutputs outputs = *result.outputs;
@@ -171,10 +172,6 @@ int runBuildCommand(int argc, char *argv[])
     if (!problem.isEmpty())
         return fail(problem);
     std::fputs(qPrintable(shed::summary(outputs)), stdout);
-    if (project && !project->windows.isEmpty())
-        std::printf(
-            "Windows are not framed yet: the %d window(s) of the project are not in the model, lists or plans.\n",
-            int(project->windows.size()));
     return 0;
 }
 

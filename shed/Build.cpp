@@ -15,7 +15,8 @@
 
 namespace corvelle::shed {
 
-BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exports, const SiteLoads &loads, Units units)
+BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exports, const SiteLoads &loads,
+                  Units units, const QList<Window> &windows)
 {
     BuildResult result;
     ReadResult read = readDesign(shedData, units);
@@ -26,6 +27,7 @@ BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exp
     BuildOutputs out;
     out.units = units;
     out.design = *read.design;
+    out.design.windows = windows;
     out.model = buildModel(out.design, loads, units);
     out.takeoff = takeoff(out.model, prices, units);
     out.structure = checkStructure(out.model, prices, units);

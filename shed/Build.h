@@ -32,10 +32,10 @@ struct BuildResult {
     QString error; // the reader's one sentence when the file is refused
 };
 
-// Reads, frames for `loads`, takes off, checks the structure and (with `exports`) forms
-// the seven files, the lists in `units`.
+// Reads, frames for `loads` with `windows` (a project's; the data file has none), takes
+// off, checks the structure and (with `exports`) forms the seven files, the lists in `units`.
 BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exports = true,
-                  const SiteLoads &loads = {}, Units units = {});
+                  const SiteLoads &loads = {}, Units units = {}, const QList<Window> &windows = {});
 
 // The seven files' names, and one file's bytes formed from the outputs.
 QStringList outputNames();

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "Wall.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +18,17 @@ enum class Shading { Wireframe = 1, HiddenLine = 2, Flat = 3, Smooth = 4 };
 
 inline bool hasFront(Sides s) { return s == Sides::Front || s == Sides::Both; }
 inline bool hasRear(Sides s) { return s == Sides::Rear || s == Sides::Both; }
+
+// A window in a wall; lengths in inches.
+struct Window {
+    Wall wall = Wall::Front;
+    double center = 0; // from the wall's left end, as seen from outside that wall
+    double width = 0;  // of the unit; its rough opening is a little larger
+    double height = 0;
+    double sill = 0; // the unit's bottom above the floor's top
+
+    bool operator==(const Window &) const = default;
+};
 
 struct Design {
     double width = 144;          // along X (line 1)
@@ -59,6 +73,7 @@ struct Design {
     double roofThickness = 0.5;  // line 60
     bool trusses = true;         // line 61
     Shading shading = Shading::Smooth;
+    QList<Window> windows;       // from a project file; the data file has none
 
     // Lines 58 and 59 as the file gave them where its feet were read as inches.
     struct InchReading {

@@ -286,7 +286,7 @@ QString windowProblem(const ShedDesign &design, const Window &w)
 {
     if (checkDesign(design))
         return QStringLiteral("The window cannot be placed until the design's values are sound.");
-    const bool across = w.wall == WindowWall::Front || w.wall == WindowWall::Rear;
+    const bool across = isEndWall(w.wall);
     const double wall = 12 * (across ? design.ShedWidth : design.ShedDepth).toDouble();
     const double top = 12 * design.InnerHeight.toDouble();
     const QString which = QStringLiteral("The window on the %1 wall").arg(wallName(w.wall));

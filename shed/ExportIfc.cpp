@@ -79,6 +79,12 @@ IfcClass ifcClass(MemberKind kind)
         return {"IFCCOVERING", "CLADDING"};
     case MemberKind::DoorLeaf:
         return {"IFCDOOR", "DOOR"};
+    case MemberKind::WindowUnit:
+        return {"IFCWINDOW", "WINDOW"};
+    case MemberKind::Sill:
+        return {"IFCMEMBER", "USERDEFINED"};
+    default:
+        break;
     }
     return {"IFCBUILDINGELEMENTPROXY", "NOTDEFINED"};
 }
@@ -449,11 +455,11 @@ QByteArray exportIfc(const Model &model)
         o += ',';
         w.ref(product);
         o += ",$,";
-        if (m.kind == MemberKind::DoorLeaf) {
+        if (m.kind == MemberKind::DoorLeaf || m.kind == MemberKind::WindowUnit) {
             w.real(m.size.y() * Metre); // OverallHeight
             o += ',';
             w.real(m.size.x() * Metre); // OverallWidth
-            o += ",.DOOR.,$,$";
+            o += m.kind == MemberKind::DoorLeaf ? ",.DOOR.,$,$" : ",.WINDOW.,$,$";
         } else {
             o += '.';
             o += cls.type;

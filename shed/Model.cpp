@@ -6,8 +6,8 @@ namespace corvelle::shed {
 
 QString layerName(Layer layer)
 {
-    static const char *const names[LayerCount] = {"foundation", "floor", "framing", "lining",
-                                                  "siding",     "roof",  "doors",   "ramps"};
+    static const char *const names[LayerCount] = {"foundation", "floor", "framing", "lining", "siding",
+                                                  "roof",       "doors", "ramps",   "windows"};
     return QString::fromLatin1(names[static_cast<int>(layer)]);
 }
 
@@ -54,6 +54,9 @@ QString kindName(MemberKind kind)
         return QStringLiteral("ramp ledger");
     case MemberKind::Scab:
         return QStringLiteral("scab");
+    case MemberKind::Sill: return QStringLiteral("sill");
+    case MemberKind::WindowUnit:
+        return QStringLiteral("window");
     }
     return QStringLiteral("member");
 }
@@ -85,6 +88,7 @@ bool isLumber(MemberKind kind)
     case MemberKind::GravelPad:
     case MemberKind::Block:
     case MemberKind::DoorLeaf:
+    case MemberKind::WindowUnit:
     case MemberKind::PanelClip:
         return false;
     default:

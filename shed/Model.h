@@ -11,13 +11,16 @@
 #include <QPointF>
 #include <QQuaternion>
 
+#include <optional>
+
 // Every member of the shed as a builder frames it. Right-handed frame in inches:
-// X along the width, Y up, Z along the depth, origin at the front-left corner on
-// the ground, front wall at Z = 0.
+// X along the width, Y up, Z along the depth, front wall at Z = 0, origin on the ground
+// at the front wall's right-hand corner as seen from outside (the right wall is at X = 0;
+// see Wall.h).
 namespace corvelle::shed {
 
-enum class Layer { Foundation, Floor, Framing, Lining, Siding, Roof, Doors, Ramps };
-constexpr int LayerCount = 8;
+enum class Layer { Foundation, Floor, Framing, Lining, Siding, Roof, Doors, Ramps, Windows };
+constexpr int LayerCount = 9;
 QString layerName(Layer layer); // "foundation", "floor", ...
 
 enum class MemberKind {
@@ -48,7 +51,14 @@ enum class MemberKind {
     RoofSheet,
     GravelPad,
     HeaderSpacer, // plywood between a header's plies
-    Lookout, PanelClip, WallSheathing, Blocking, RampLedger, Scab,
+    Lookout,
+    PanelClip,
+    WallSheathing,
+    Blocking,
+    RampLedger,
+    Scab,
+    Sill, // a window's rough sill, laid flat
+    WindowUnit,
 };
 QString kindName(MemberKind kind); // "stud", "king stud", ...
 
@@ -69,6 +79,7 @@ struct Member {
     // thickness over this polygon in the local XY plane. Empty = the box. The
     // polygon is simple and counter-clockwise; a notched one (a birdsmouth) is concave.
     QList<QPointF> profile;
+    std::optional<Wall> wall; // the wall it frames, covers or hangs in; none for the rest
 };
 
 // Which takeoff rule counts a member.
@@ -78,7 +89,7 @@ bool isLumber(MemberKind kind);
 bool isSheet(MemberKind kind);
 
 // What the roof detail sheet needs that the members' shapes do not say, in the plane of
-// a frame: x from the left wall's outer face, y up from the ground.
+// a frame: x from the right wall's outer face (X = 0), y up from the ground.
 struct FrameFacts {
     QList<QPointF> panelPoints;  // truss joints where webs meet the chords
     double seatLength = 0;       // a rafter's birdsmouth: its level seat

@@ -21,6 +21,8 @@ QColor viewColour(const Member &m)
         return QColor(140, 78, 64);
     case MemberKind::DoorLeaf:
         return QColor(96, 128, 88);
+    case MemberKind::WindowUnit:
+        return QColor(150, 196, 222); // glass in a white frame reads as pale blue
     case MemberKind::RampDeck:
         return QColor(196, 160, 112);
     case MemberKind::Header:
@@ -62,6 +64,8 @@ Colour layerColour(Layer layer, const QString &outerWallMaterial)
         return {0.36f, 0.24f, 0.14f};
     case Layer::Ramps:
         return {0.60f, 0.48f, 0.32f};
+    case Layer::Windows:
+        return {0.55f, 0.75f, 0.86f};
     }
     return {0.8f, 0.8f, 0.8f};
 }
@@ -81,6 +85,8 @@ QColor paperFill(const Member &m)
         return QColor(246, 240, 226);
     case MemberKind::DoorLeaf:
         return QColor(232, 240, 230);
+    case MemberKind::WindowUnit:
+        return QColor(226, 238, 246);
     default:
         return QColor(250, 236, 206);
     }

@@ -158,7 +158,7 @@ Project readJson(const QByteArray &bytes)
         Window window;
         const QString wall = w.value(QStringLiteral("wall")).toString();
         bool known = false;
-        for (WindowWall each : {WindowWall::Front, WindowWall::Rear, WindowWall::Left, WindowWall::Right}) {
+        for (Wall each : AllWalls) {
             if (wall == wallName(each)) {
                 window.wall = each;
                 known = true;
@@ -216,21 +216,6 @@ bool isProjectFile(const QByteArray &bytes)
            && (bytes[first] == ' ' || bytes[first] == '\t' || bytes[first] == '\r' || bytes[first] == '\n'))
         ++first;
     return first < bytes.size() && bytes[first] == '{';
-}
-
-QString wallName(WindowWall wall)
-{
-    switch (wall) {
-    case WindowWall::Front:
-        return QStringLiteral("front");
-    case WindowWall::Rear:
-        return QStringLiteral("rear");
-    case WindowWall::Left:
-        return QStringLiteral("left");
-    case WindowWall::Right:
-        return QStringLiteral("right");
-    }
-    return {};
 }
 
 ProjectRead readProject(const QByteArray &bytes)

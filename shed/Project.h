@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ShedDesign.h"
+#include "shed/Design.h"
 #include "shed/Takeoff.h"
 
 #include <QByteArray>
@@ -20,19 +21,6 @@ namespace corvelle::shed {
 inline const QString ProjectFormat = QStringLiteral("corvelle-shed");
 constexpr int ProjectVersion = 1;
 inline const QString ProjectSuffix = QStringLiteral("shed");
-
-enum class WindowWall { Front, Rear, Left, Right };
-
-// One window; lengths in inches. Left and right as seen facing the front wall from outside.
-struct Window {
-    WindowWall wall = WindowWall::Front;
-    double center = 0; // from the wall's left end, as seen from outside that wall
-    double width = 0;
-    double height = 0;
-    double sill = 0; // above the floor's top
-
-    bool operator==(const Window &) const = default;
-};
 
 // The design loads and species; the same figures and texts as SiteLoads::groundSnow and
 // SiteLoads::species (speciesCode: "spf", "dfl", "sp") of the structure check.
@@ -77,8 +65,5 @@ QString exportDataFile(const Project &project, const QString &path, QString *not
 // The price edits over a table: a known item takes its edited price; an unknown one is
 // left out with a warning.
 void applyPriceEdits(PriceTable &table, const QMap<QString, double> &edits);
-
-// "front", "rear", "left", "right"
-QString wallName(WindowWall wall);
 
 } // namespace corvelle::shed

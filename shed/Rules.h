@@ -70,6 +70,15 @@ constexpr double DoubleLeafFrom = 36;       // a door wider than this hangs as t
 // Line 49 gives the door as 6 in thick; no shed door is. It is read as the jamb depth and
 // the leaves are built-up doors (3/4 in skin on a 3/4 in frame).
 constexpr double DoorLeafThickness = 1.5;
+// --- Windows --------------------------------------------------------------------------------
+// A window's rough opening is the unit plus 1/2 in each way (1/4 in a side, 1/2 in over the
+// unit) for shims, as window makers size them; the unit sits on a flat sill.
+constexpr double WindowRoughPlay = 0.5;
+constexpr double WindowUnitDepth = 3.5; // the unit's frame, flush with the framing's outer face
+// Units are bought by size class (prices.csv: "window small", "window medium", "window
+// large"): up to 6 sq ft of unit, up to 12 sq ft, and above.
+constexpr double SmallWindowUpTo = 6 * 144;
+constexpr double MediumWindowUpTo = 12 * 144;
 // --- Ramps ------------------------------------------------------------------------------------
 constexpr double RampSideMargin = 6;        // the ramp is this much wider than the door on each side
 constexpr double MaxStringerSpacing = 16;   // so the 2x6 deck boards do not bounce

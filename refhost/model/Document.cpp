@@ -237,7 +237,7 @@ std::optional<shed::BuildOutputs> Document::build(const shed::Project &project, 
     shed::SiteLoads loads;
     loads.groundSnow = project.loads.groundSnowPsf;
     shed::speciesFromCode(project.loads.species, &loads.species);
-    shed::BuildResult built = shed::build(shed::formDataFile(project), prices, false, loads, units_);
+    shed::BuildResult built = shed::build(shed::formDataFile(project), prices, false, loads, units_, project.windows);
     if (!built.outputs && error)
         *error = built.error;
     return std::move(built.outputs);

@@ -331,11 +331,26 @@ bool ModelView3D::isLayerVisible(shed::Layer layer) const { return state_->layer
 
 void ModelView3D::setPreset(ViewPreset preset)
 {
-    struct Angles { float yaw, pitch; };
-    // Left and right as seen facing the front: the X = 0 side is the right.
-    static constexpr Angles angles[] = {{0, 0}, {180, 0}, {270, 0}, {90, 0}, {0, MaxPitch}, {35, 25}};
-    state_->yaw = angles[int(preset)].yaw;
-    state_->pitch = angles[int(preset)].pitch;
+    // A wall's preset looks from where a person facing that wall from outside stands.
+    const auto fromOutside = [this](shed::Wall wall) {
+        const QVector3D n = shed::outward(wall);
+        state_->yaw = std::fmod(float(qRadiansToDegrees(std::atan2(-n.x(), -n.z()))) + 360.0f, 360.0f);
+        state_->pitch = 0;
+    };
+    switch (preset) {
+    case ViewPreset::Front: fromOutside(shed::Wall::Front); break;
+    case ViewPreset::Back: fromOutside(shed::Wall::Rear); break;
+    case ViewPreset::Left: fromOutside(shed::Wall::Left); break;
+    case ViewPreset::Right: fromOutside(shed::Wall::Right); break;
+    case ViewPreset::Top:
+        state_->yaw = 0;
+        state_->pitch = MaxPitch;
+        break;
+    case ViewPreset::ThreeQuarter:
+        state_->yaw = 35;
+        state_->pitch = 25;
+        break;
+    }
     fitToView();
 }
 

@@ -62,7 +62,7 @@ public:
     Q_INVOKABLE QQuick3DGeometry *edges(int layer) const;
     Q_INVOKABLE QQuick3DGeometry *frontEdges(int layer) const;
 
-    // Orbit camera around `target`; yaw 0 looks at the front wall, 90 at the X = 0 wall.
+    // Orbit camera around `target`; yaw 0 looks at the front wall, 90 at the right wall (X = 0).
     float yaw = 30, pitch = 25, distance = 600;
     QVector3D target;
     float sceneRadius = 200; // of the whole model around its centre: bounds the depth range

@@ -33,11 +33,11 @@ constexpr FeetRange FeetFields[] = {{"ShedWidth", 8, 50},
 
 // Windows stand within the largest shed the wizard draws.
 constexpr double LargestInches = 50 * 12;
-constexpr shed::WindowWall Walls[] = {shed::WindowWall::Front, shed::WindowWall::Rear, shed::WindowWall::Left,
-                                      shed::WindowWall::Right};
+constexpr shed::Wall Walls[] = {shed::Wall::Front, shed::Wall::Rear, shed::Wall::Left,
+                                      shed::Wall::Right};
 const char *const InchesPerUnit = "inchesPerUnit";
 
-QString wallText(shed::WindowWall wall)
+QString wallText(shed::Wall wall)
 {
     const QString name = shed::wallName(wall);
     return name.left(1).toUpper() + name.mid(1);
@@ -95,7 +95,7 @@ DesignPanel::DesignPanel(QWidget *parent) : QWidget(parent)
     wl->addLayout(buttons);
     auto *wf = new QFormLayout;
     window_.wall = new QComboBox(windows);
-    for (shed::WindowWall wall : Walls)
+    for (shed::Wall wall : Walls)
         window_.wall->addItem(wallText(wall), int(wall));
     auto *wallLabel = new QLabel(tr("Wall"), windows);
     wallLabel->setBuddy(window_.wall);
@@ -113,7 +113,7 @@ DesignPanel::DesignPanel(QWidget *parent) : QWidget(parent)
             return;
         // A window of a common size in the middle of the left wall, where no door stands.
         const double depth = document_->project().design.ShedDepth.toDouble() * 12;
-        answer(document_->addWindow({shed::WindowWall::Left, depth / 2, 24, 36, 36}));
+        answer(document_->addWindow({shed::Wall::Left, depth / 2, 24, 36, 36}));
         windows_->setCurrentRow(windows_->count() - 1);
     });
     connect(removeWindow_, &QPushButton::clicked, this, [this] {
@@ -303,7 +303,7 @@ void DesignPanel::editWindow()
     const int row = windows_->currentRow();
     if (showing_ || !document_ || row < 0)
         return;
-    const shed::Window w{shed::WindowWall(window_.wall->currentData().toInt()), inchesOf(window_.center),
+    const shed::Window w{shed::Wall(window_.wall->currentData().toInt()), inchesOf(window_.center),
                          inchesOf(window_.width), inchesOf(window_.height), inchesOf(window_.sill)};
     answer(document_->setWindow(row, w));
 }

@@ -8,8 +8,8 @@ SheetList sheetsFor(const PlanInputs &in)
     SheetList out;
     out.push_back(foundationSheet(in));
     out.push_back(floorSheet(in));
-    for (WallSide side : {WallSide::Front, WallSide::Rear, WallSide::Left, WallSide::Right})
-        out.push_back(wallSheet(in, side));
+    for (Wall wall : AllWalls)
+        out.push_back(wallSheet(in, wall));
     out.push_back(roofPlanSheet(in));
     out.push_back(roofDetailSheet(in));
     out.push_back(rampSheet(in));

@@ -7,8 +7,7 @@ namespace corvelle::shed::sheet {
 
 std::unique_ptr<Sheet> foundationSheet(const PlanInputs &in);
 std::unique_ptr<Sheet> floorSheet(const PlanInputs &in);
-enum class WallSide { Front, Rear, Left, Right };
-std::unique_ptr<Sheet> wallSheet(const PlanInputs &in, WallSide side);
+std::unique_ptr<Sheet> wallSheet(const PlanInputs &in, Wall wall);
 std::unique_ptr<Sheet> roofPlanSheet(const PlanInputs &in);
 std::unique_ptr<Sheet> roofDetailSheet(const PlanInputs &in);
 std::unique_ptr<Sheet> rampSheet(const PlanInputs &in);

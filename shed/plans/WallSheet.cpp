@@ -12,20 +12,18 @@ namespace {
 
 // Whether a member stands in a wall: within a stud's depth and a lining of the wall's
 // outer face. The one place that decides which members a wall sheet shows.
-bool inWall(const Member &m, WallSide side, const Design &d)
+bool inWall(const Member &m, Wall side, const Design &d)
 {
     const double band = d.studDepth + 0.75;
     const Box3 b = bounds(m);
     switch (side) {
-    case WallSide::Front:
+    case Wall::Front:
         return b.hi.z() <= band && b.lo.z() >= -band;
-    case WallSide::Rear:
+    case Wall::Rear:
         return b.lo.z() >= d.depth - band && b.hi.z() <= d.depth + band;
-    // Left and right as a builder facing the front sees them: in the model's right-handed
-    // frame the X = 0 wall is on the right.
-    case WallSide::Left:
+    case Wall::Left:
         return b.lo.x() >= d.width - band && b.hi.x() <= d.width + band;
-    case WallSide::Right:
+    case Wall::Right:
         return b.hi.x() <= band && b.lo.x() >= -band;
     }
     return false;
@@ -34,18 +32,18 @@ bool inWall(const Member &m, WallSide side, const Design &d)
 // One wall's framing seen from outside, its stud layout and rough opening dimensioned.
 class WallSheet final : public Sheet {
 public:
-    WallSheet(const PlanInputs &in, WallSide side) : Sheet(in), side_(side) {}
+    WallSheet(const PlanInputs &in, Wall side) : Sheet(in), side_(side) {}
 
     QString title() const override
     {
         switch (side_) {
-        case WallSide::Front:
+        case Wall::Front:
             return QStringLiteral("Front wall framing");
-        case WallSide::Rear:
+        case Wall::Rear:
             return QStringLiteral("Rear wall framing");
-        case WallSide::Left:
+        case Wall::Left:
             return QStringLiteral("Left wall framing");
-        case WallSide::Right:
+        case Wall::Right:
             return QStringLiteral("Right wall framing");
         }
         return {};
@@ -56,25 +54,9 @@ public:
         const Design &d = in_.design;
         const Units u = in_.units;
         const double w = d.width, dp = d.depth;
-        Projection proj;
-        double length = w;
-        // Each wall seen from outside.
-        switch (side_) {
-        case WallSide::Front:
-            proj = [=](QVector3D p) { return QPointF(w - p.x(), p.y()); };
-            break;
-        case WallSide::Rear:
-            proj = [](QVector3D p) { return QPointF(p.x(), p.y()); };
-            break;
-        case WallSide::Left:
-            proj = [=](QVector3D p) { return QPointF(dp - p.z(), p.y()); };
-            length = dp;
-            break;
-        case WallSide::Right:
-            proj = [](QVector3D p) { return QPointF(p.z(), p.y()); };
-            length = dp;
-            break;
-        }
+        // Each wall seen from outside, from its left end.
+        const Projection proj = [=, side = side_](QVector3D p) { return QPointF(fromLeftEnd(side, p, w, dp), p.y()); };
+        const double length = isEndWall(side_) ? w : dp;
         // The end truss or rafter pair belongs on the elevation: the gable studs stand on it.
         const auto endFrame = [](const Member &m) {
             return m.layer == Layer::Roof && m.kind != MemberKind::RoofSheet && m.kind != MemberKind::Gusset;
@@ -99,10 +81,14 @@ public:
             dimension(dr, {e.u0, base}, {e.u0, top}, false, 22, u.length(d.innerHeight) + QStringLiteral(" wall"));
         // Stud layout: every upright's near edge from the left corner.
         QList<double> marks{0};
-        QList<Extent> jacks;
-        Extent header;
-        int headerPlies = 0;
-        QString headerStock;
+        QList<Extent> jacks, sills;
+        // Each opening's header plies, by the header's extent along the wall.
+        struct Head {
+            Extent extent;
+            int plies = 0;
+            QString stock;
+        };
+        QList<Head> heads;
         for (const Member *m : framing) {
             const Box3 b = bounds(*m);
             const Extent x = extentOf({m}, proj);
@@ -112,11 +98,17 @@ public:
                 marks.append(x.u0);
             if (m->kind == MemberKind::JackStud)
                 jacks.append(x);
+            if (m->kind == MemberKind::Sill)
+                sills.append(x);
             if (m->kind == MemberKind::Header) {
-                header.add({x.u0, x.v0});
-                header.add({x.u1, x.v1});
-                ++headerPlies;
-                headerStock = m->stock;
+                auto same = std::find_if(heads.begin(), heads.end(), [&](const Head &h) {
+                    return std::abs(h.extent.u0 - x.u0) < 0.01 && std::abs(h.extent.u1 - x.u1) < 0.01;
+                });
+                if (same == heads.end())
+                    same = heads.insert(heads.end(), Head{x, 0, m->stock});
+                same->extent.add({x.u0, x.v0});
+                same->extent.add({x.u1, x.v1});
+                ++same->plies;
             }
         }
         runningDimension(dr, marks, base, true, 44);
@@ -125,10 +117,25 @@ public:
                            "%4 members in this wall.")
                 .arg(u.length(d.studThickness), u.length(d.studDepth), u.length(d.studCenters))
                 .arg(framing.size())};
-        std::sort(jacks.begin(), jacks.end(), [](const Extent &a, const Extent &b) { return a.u0 < b.u0; });
-        if (jacks.size() >= 2) {
-            // The rough opening as framed: between the jacks, from the floor to the header.
-            const double u0 = jacks.first().u1, u1 = jacks.last().u0, v1 = jacks.first().v1;
+        std::sort(heads.begin(), heads.end(), [](const Head &a, const Head &b) { return a.extent.u0 < b.extent.u0; });
+        for (const Head &h : heads) {
+            // The rough opening as framed: between the inner jacks under the header, from the
+            // floor or a window's sill to the header.
+            const double mid = (h.extent.u0 + h.extent.u1) / 2;
+            double u0 = h.extent.u0, u1 = h.extent.u1;
+            for (const Extent &j : jacks) {
+                if (j.u0 < h.extent.u0 - 0.01 || j.u1 > h.extent.u1 + 0.01)
+                    continue;
+                if (j.u1 < mid)
+                    u0 = std::max(u0, j.u1);
+                else
+                    u1 = std::min(u1, j.u0);
+            }
+            const double v1 = h.extent.v0;
+            const auto sill = std::find_if(sills.begin(), sills.end(),
+                                           [&](const Extent &e) { return e.u0 >= u0 - 0.01 && e.u1 <= u1 + 0.01; });
+            const bool window = sill != sills.end();
+            const double v0 = window ? sill->v1 : base;
             {
                 const OnLayer opening(canvas, layerName(Layer::Framing));
                 QPainter &p = canvas.painter();
@@ -136,7 +143,7 @@ public:
                 p.setPen(QPen(Qt::black, 0.8, Qt::DashLine));
                 p.setBrush(Qt::NoBrush);
                 const QPolygonF outline =
-                    dr.at(QPolygonF{QPointF(u0, base), QPointF(u1, base), QPointF(u1, v1), QPointF(u0, v1)});
+                    dr.at(QPolygonF{QPointF(u0, v0), QPointF(u1, v0), QPointF(u1, v1), QPointF(u0, v1)});
                 p.drawPolygon(outline);
                 p.drawLine(outline[0], outline[2]);
                 p.drawLine(outline[1], outline[3]);
@@ -144,28 +151,36 @@ public:
             }
             // Inside the opening, on white: outside, the figures would sit on the header and studs.
             dimension(dr, {u0, v1}, {u1, v1}, true, 16);
-            dimension(dr, {u1, base}, {u1, v1}, false, 16);
+            dimension(dr, {u1, v0}, {u1, v1}, false, 16);
+            if (window) {
+                notes << QStringLiteral("Window rough opening %1 wide x %2 high, its sill %3 from the floor, %4 from "
+                                        "the left corner; header %5 x %6 on the jacks.")
+                             .arg(u.length(u1 - u0), u.length(v1 - v0), u.length(v0 - base), u.length(u0))
+                             .arg(h.plies)
+                             .arg(h.stock);
+                continue;
+            }
             notes << QStringLiteral(
                          "Rough opening %1 wide x %2 high from the floor, %3 from the left corner; header %4 x %5 "
                          "on the jacks, its top %6 from the floor%7.")
                          .arg(u.length(u1 - u0), u.length(v1 - base), u.length(u0))
-                         .arg(headerPlies)
-                         .arg(headerStock, u.length(header.v1 - base),
+                         .arg(h.plies)
+                         .arg(h.stock, u.length(h.extent.v1 - base),
                               doors.size() > 1 ? QStringLiteral("; the door hangs as %1 leaves").arg(doors.size())
                                                : QString());
-        } else {
-            notes << QStringLiteral("No door in this wall.");
         }
+        if (heads.isEmpty())
+            notes << QStringLiteral("No door or window in this wall.");
         note(canvas, area, notes);
         return s;
     }
 
 private:
-    WallSide side_;
+    Wall side_;
 };
 
 } // namespace
 
-std::unique_ptr<Sheet> wallSheet(const PlanInputs &in, WallSide side) { return std::make_unique<WallSheet>(in, side); }
+std::unique_ptr<Sheet> wallSheet(const PlanInputs &in, Wall side) { return std::make_unique<WallSheet>(in, side); }
 
 } // namespace corvelle::shed::sheet

@@ -90,7 +90,7 @@ private Q_SLOTS:
                     break;
                 case 4:
                     sentence = random.bounded(2) || doc.project().windows.isEmpty()
-                                   ? doc.addWindow({shed::WindowWall(random.bounded(4)), 40, 24, 30, 36})
+                                   ? doc.addWindow({shed::Wall(random.bounded(4)), 40, 24, 30, 36})
                                    : doc.removeWindow(0);
                     break;
                 }
@@ -131,8 +131,8 @@ private Q_SLOTS:
         checkRefused(doc, doc.setLoads({151, QStringLiteral("spf")}), before, 0);
         checkRefused(doc, doc.setPrice(QStringLiteral("gold bar"), 3), before, 0);
         checkRefused(doc, doc.setPrice(QStringLiteral("2x6"), -1), before, 0);
-        checkRefused(doc, doc.addWindow({shed::WindowWall::Front, 140, 24, 30, 36}), before, 0); // past the end
-        checkRefused(doc, doc.addWindow({shed::WindowWall::Left, 60, 24, 30, 100}), before, 0);  // above the walls
+        checkRefused(doc, doc.addWindow({shed::Wall::Front, 140, 24, 30, 36}), before, 0); // past the end
+        checkRefused(doc, doc.addWindow({shed::Wall::Left, 60, 24, 30, 100}), before, 0);  // above the walls
         QCOMPARE(reframed.count(), 0);
 
         // Wider than 15 ft: trusses, as the flow stores them; then they cannot go.

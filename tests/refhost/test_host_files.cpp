@@ -154,7 +154,7 @@ private Q_SLOTS:
         QCOMPARE(readAll(host.next), testing::sampleShedData());
         QVERIFY(host.told.isEmpty());
         // Windows cannot go into a data file: the export says so.
-        QCOMPARE(doc->addWindow({shed::WindowWall::Rear, 72, 24, 36, 40}), QString());
+        QCOMPARE(doc->addWindow({shed::Wall::Rear, 72, 24, 36, 40}), QString());
         actionNamed(host.window, QStringLiteral("Export &Data File..."))->trigger();
         QCOMPARE(host.told.size(), 1);
         QVERIFY2(host.told.first().contains(QStringLiteral("window")), qPrintable(host.told.first()));

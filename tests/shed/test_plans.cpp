@@ -82,6 +82,30 @@ private Q_SLOTS:
 
     // Metric: every dimension in millimetres, metric scales, A4 unless a drawing would need
     // a scale below 1:100 there.
+    // Left and right as a person facing the front sees them: a window on the left wall,
+    // 60 in from that wall's left end, is on the left wall's sheet with its rough opening
+    // 47 3/4 in from the left corner, and nowhere else.
+    void windowOnItsSheet()
+    {
+        Design d;
+        d.windows = {{Wall::Left, 60, 24, 36, 40}};
+        const PlanSet plans(d, buildModel(d), {});
+        const QString text = pdfText(plans.pdf(QPageSize::Letter));
+        if (text.isEmpty())
+            QSKIP("pdftotext is not installed");
+        int sheets = 0;
+        for (const QString &page : text.split(QLatin1Char('\f'))) {
+            if (!page.contains(QLatin1String("Window rough opening")))
+                continue;
+            ++sheets;
+            QVERIFY(page.contains(QLatin1String("Left wall framing")));
+            QVERIFY2(page.contains(QLatin1String("Window rough opening 2' 0-1/2\" wide x 3' 0-1/2\" high"))
+                         && page.contains(QLatin1String("3' 11-3/4\" from the left corner")),
+                     qPrintable(page));
+        }
+        QCOMPARE(sheets, 1);
+    }
+
     void metricPlans()
     {
         Design d = *readDesign(corvelle::testing::sampleShedData()).design;

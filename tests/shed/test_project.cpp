@@ -28,7 +28,7 @@ QByteArray objOf(const QByteArray &dataFile) { return exportObj(buildModel(*read
 Project sampleProject()
 {
     Project p = *readProject(testing::sampleShedData()).project;
-    p.windows = {{WindowWall::Left, 30.5, 24, 36, 42}, {WindowWall::Rear, 72, 30, 30, 48}};
+    p.windows = {{Wall::Left, 30.5, 24, 36, 42}, {Wall::Rear, 72, 30, 30, 48}};
     p.loads = {55, QStringLiteral("dfl")};
     p.prices = {{QStringLiteral("2x6"), 1.4}, {QStringLiteral("door leaf"), 150}};
     return p;

@@ -60,7 +60,7 @@ using corvelle::shed::geometry::bounds;
 
 bool isFrame(const Member &m) { return m.kind == MemberKind::TrussChord || m.kind == MemberKind::Rafter; }
 
-// Which wall a wall sheet or an upright lies in (0 front, 1 back, 2 left, 3 right), by
+// Which wall a wall sheet or an upright lies in (0 front, 1 back, 2 right, 3 left), by
 // its thin axis; -1 for anything else. `u` is the position along the wall.
 int wallOf(const Design &d, const Member &m, double &u0, double &u1)
 {
@@ -142,6 +142,19 @@ void TestShedGeometry::invariants()
         QVERIFY2(lo.z() >= (ramp ? -rampReach : -d.overhangZ) - slack, qPrintable(what));
         QVERIFY2(hi.z() <= d.depth + (ramp ? rampReach : d.overhangZ) + slack, qPrintable(what));
         QVERIFY2(lo.y() >= -8 - slack, qPrintable(what));
+        // Every member of a wall knows it and stands in it, from its outer face in (left
+        // and right as seen facing the front from outside: the left wall is at X = width).
+        const bool walled = mb.layer == Layer::Framing || mb.layer == Layer::Lining || mb.layer == Layer::Siding ||
+                            mb.layer == Layer::Doors;
+        QVERIFY2(mb.wall.has_value() == walled, qPrintable(what));
+        if (mb.wall) {
+            const QVector3D n = outward(*mb.wall);
+            const QVector3D face = QVector3D(d.width / 2, 0, d.depth / 2) + n * (isEndWall(*mb.wall) ? d.depth / 2 : d.width / 2);
+            const double a = QVector3D::dotProduct(face - lo, n), b = QVector3D::dotProduct(face - hi, n);
+            const double outside = d.sidingThickness + 7.0 / 16, inside = d.studDepth + d.liningThickness;
+            QVERIFY2(std::min(a, b) >= -outside - slack && std::max(a, b) <= inside + slack,
+                     qPrintable(what + QStringLiteral(" is not in the %1 wall").arg(wallName(*mb.wall))));
+        }
         // Ramps only in front of a door, on a built floor.
         if (ramp) {
             QVERIFY(d.floor != FloorType::Gravel);
@@ -153,7 +166,7 @@ void TestShedGeometry::invariants()
     // members (studs, kings, jacks) wider than the spacing, except across a door, where
     // a king may stand in for a layout stud less than a stud's width away.
     const double t = 1.5;
-    std::map<int, QList<double>> walls; // 0 front, 1 back, 2 left, 3 right -> stud centres
+    std::map<int, QList<double>> walls; // 0 front, 1 back, 2 right, 3 left -> stud centres
     for (const Member &mb : m.members) {
         if (mb.kind != MemberKind::Stud && mb.kind != MemberKind::KingStud && mb.kind != MemberKind::JackStud)
             continue;

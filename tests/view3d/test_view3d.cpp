@@ -145,12 +145,25 @@ private Q_SLOTS:
         view_.setPreset(ViewPreset::ThreeQuarter);
     }
 
-    // Smooth shading lights every wall the camera faces: none is darker than half its flat
-    // shade (from the Left preset one was nearly black).
-    void wallsStayLit()
+    // Each wall's preset faces that wall from outside: the member at the view's centre is
+    // one of its own (left and right as a person facing the front sees them, as the framing
+    // and the plans have them). Smooth shading lights every wall the camera faces: none is
+    // darker than half its flat shade (from the Left preset one was nearly black).
+    void wallPresets()
     {
-        for (ViewPreset preset : {ViewPreset::Front, ViewPreset::Back, ViewPreset::Left, ViewPreset::Right}) {
+        const std::pair<ViewPreset, shed::Wall> walls[] = {{ViewPreset::Front, shed::Wall::Front},
+                                                           {ViewPreset::Back, shed::Wall::Rear},
+                                                           {ViewPreset::Left, shed::Wall::Left},
+                                                           {ViewPreset::Right, shed::Wall::Right}};
+        for (const auto &[preset, wall] : walls) {
             view_.setPreset(preset);
+            QWidget *scene = view_.sceneWidget();
+            const std::optional<int> seen = view_.memberAt(scene->mapTo(&view_, scene->rect().center()));
+            QVERIFY(seen);
+            const shed::Member &m = view_.model().members[*seen];
+            QVERIFY2(m.wall == wall, qPrintable(QStringLiteral("the %1 preset shows a %2 on the %3 wall")
+                                                    .arg(shed::wallName(wall), shed::kindName(m.kind),
+                                                         m.wall ? shed::wallName(*m.wall) : QStringLiteral("no"))));
             view_.setShading(shed::Shading::Flat);
             const double flat = centreLightness(frame(view_, QStringLiteral("lit-%1-flat").arg(int(preset))));
             view_.setShading(shed::Shading::Smooth);
