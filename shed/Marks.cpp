@@ -76,6 +76,7 @@ QChar assemblyLetter(Layer layer)
     case Layer::Siding:
         return u'S';
     case Layer::Doors:
+    case Layer::Windows:
         return u'D';
     case Layer::Ramps:
         return u'P';
@@ -83,7 +84,10 @@ QChar assemblyLetter(Layer layer)
     return u'W';
 }
 
-bool isMarked(const Member &m) { return isLumber(m) || isSheet(m) || m.kind == MemberKind::DoorLeaf; }
+bool isMarked(const Member &m)
+{
+    return isLumber(m) || isSheet(m) || m.kind == MemberKind::DoorLeaf || m.kind == MemberKind::WindowUnit;
+}
 
 PartMarks partMarks(const Model &model)
 {
