@@ -132,8 +132,8 @@ std::optional<Occluder> occluder(const std::vector<Projected> &pts, int member, 
         if (len < 1e-12)
             continue;
         // Inside is on the left of a counter-clockwise edge; the tolerance takes in the outline.
-        const double nx = -(e1.y() - e0.y()) / len, ny = (e1.x() - e0.x()) / len;
-        o.sides.push_back({nx, ny, -(nx * e0.x() + ny * e0.y()) + ClipTolerance});
+        const double inX = -(e1.y() - e0.y()) / len, inY = (e1.x() - e0.x()) / len;
+        o.sides.push_back({inX, inY, -(inX * e0.x() + inY * e0.y()) + ClipTolerance});
     }
     o.box = QRectF(QPointF(u0, v0), QPointF(u1, v1));
     return o;
