@@ -1,6 +1,6 @@
 #include "core/Flow.h"
 
-#include "core/Numbers.h"
+#include "core/DesignRules.h"
 #include "core/ShedDesign.h"
 
 namespace corvelle {
@@ -38,7 +38,7 @@ std::optional<ScreenId> NextOf(ScreenId screen, ShedDesign &design)
     case ScreenId::Screen9:
         return ScreenId::Screen10;
     case ScreenId::Screen10:
-        if (StrictNumber(design.ShedWidth) > 15) {
+        if (NeedsTrusses(design)) {
             design.Trusses = QStringLiteral("1");
             return ScreenId::Screen13;
         }

@@ -2,6 +2,7 @@
 
 #include "app/Controls.h"
 #include "app/Twips.h"
+#include "core/DesignRules.h"
 #include "core/ShedDesign.h"
 
 #include <QComboBox>
@@ -86,10 +87,7 @@ void screen5::Command5_Click()
     // Taken as text, unchecked: the door screen reads its leading number.
     design.InnerHeight = Combo1->currentText().left(2);
 
-    if (design.JoistType == u"1")
-        design.StudMaterialLine = QStringLiteral("2x4 Studs for walls");
-    else if (design.JoistType == u"2")
-        design.StudMaterialLine = QStringLiteral("2x6 Studs for walls");
+    DeriveStudMaterialLine(design);
     goNext();
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/Controls.h"
 #include "app/Twips.h"
+#include "core/DesignRules.h"
 #include "core/ShedDesign.h"
 
 #include <QGroupBox>
@@ -49,32 +50,7 @@ void screen7::Command5_Click()
     StoreFirstSelected(design.SidingName,
                        {{Option1, u"Vinyl"}, {Option2, u"Vertical"}, {Option3, u"Plywood"}, {Option4, u"Tin"}});
 
-    // The code and the material follow the name, the piece size follows the code.
-    if (design.SidingName == u"Vinyl") {
-        design.OuterWallType = QStringLiteral("1");
-        design.OuterWallMaterial = QStringLiteral("Cobalt");
-    } else if (design.SidingName == u"Vertical") {
-        design.OuterWallType = QStringLiteral("2");
-        design.OuterWallMaterial = QStringLiteral("Steel");
-    } else if (design.SidingName == u"Plywood") {
-        design.OuterWallType = QStringLiteral("3");
-        design.OuterWallMaterial = QStringLiteral("Oak");
-    } else if (design.SidingName == u"Tin") {
-        design.OuterWallType = QStringLiteral("4");
-        design.OuterWallMaterial = QStringLiteral("Aluminum");
-    }
-
-    // Vertical boards are the one narrow, tall piece.
-    design.SidingWidth = design.OuterWallType == u"2" ? QStringLiteral(".5") : QStringLiteral("8");
-    if (design.OuterWallType == u"2")
-        design.SidingHeight = QStringLiteral("8");
-    else if (design.OuterWallType == u"4")
-        design.SidingHeight = QStringLiteral("2.5");
-    else if (design.OuterWallType == u"1")
-        design.SidingHeight = QStringLiteral(".5");
-    else if (design.OuterWallType == u"3")
-        design.SidingHeight = QStringLiteral("4");
-
+    DeriveSiding(design);
     goNext();
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/Controls.h"
 #include "app/Twips.h"
+#include "core/DesignRules.h"
 #include "core/ShedDesign.h"
 
 #include <QGroupBox>
@@ -48,12 +49,10 @@ void screen9::Form_Load()
 void screen9::Form_Activate()
 {
     const ShedDesign &design = context_.design;
-    const QString &door = design.MainDoorLocation;
     QWidget *const focused = focusWidget();
-    const bool built = design.FloorType != u"0";
-    Option2->setEnabled(built && (door == u"Front" || door == u"Both"));
-    Option3->setEnabled(built && (door == u"Rear" || door == u"Both"));
-    Option4->setEnabled(built && door == u"Both");
+    Option2->setEnabled(RampAllowed(design, u"Front"));
+    Option3->setEnabled(RampAllowed(design, u"Rear"));
+    Option4->setEnabled(RampAllowed(design, u"Both"));
     Option1->setEnabled(true);
 
     // Never leave a ruled-out side as the choice: it would be stored as a ramp

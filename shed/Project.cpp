@@ -3,6 +3,7 @@
 #include "core/AtomicSave.h"
 #include "core/Failure.h"
 #include "core/ShedDataFormat.h"
+#include "shed/DesignFields.h"
 #include "shed/Reader.h"
 
 #include <QJsonArray>
@@ -11,49 +12,14 @@
 #include <QSet>
 
 #include <cmath>
-#include <cstdlib>
-#include <initializer_list>
 
 namespace corvelle::shed {
 
 namespace {
 
-using D = ShedDesign;
+using Field = DesignField;
 
-struct Field {
-    const char *name;
-    QString D::*member;
-};
-
-// The record's fields the data file carries, in file order. JoistHeight, StudWidth and
-// PlywoodSheetSize are left out: the writer sets them from the others.
-constexpr Field Fields[] = {
-    {"ShedWidth", &D::ShedWidth},
-    {"ShedDepth", &D::ShedDepth},
-    {"ShedHeight", &D::ShedHeight},
-    {"FloorType", &D::FloorType},
-    {"JoistType", &D::JoistType},
-    {"FloorHeight", &D::FloorHeight},
-    {"BlockRows", &D::BlockRows},
-    {"StudCenters", &D::StudCenters},
-    {"InnerHeight", &D::InnerHeight},
-    {"StudMaterialLine", &D::StudMaterialLine},
-    {"InWallType", &D::InWallType},
-    {"SheetrockThickness", &D::SheetrockThickness},
-    {"SidingWidth", &D::SidingWidth},
-    {"SidingHeight", &D::SidingHeight},
-    {"SidingName", &D::SidingName},
-    {"OuterWallMaterial", &D::OuterWallMaterial},
-    {"MainDoorLocation", &D::MainDoorLocation},
-    {"MainDoorWidth", &D::MainDoorWidth},
-    {"MainDoorHeight", &D::MainDoorHeight},
-    {"RampLocation", &D::RampLocation},
-    {"RoofType", &D::RoofType},
-    {"Trusses", &D::Trusses},
-    {"ShadingMode", &D::ShadingMode},
-};
-
-int lineOf(QString D::*member)
+int lineOf(QString ShedDesign::*member)
 {
     for (const shedfile::LineRule &r : shedfile::rules())
         if (r.field == member)
@@ -88,27 +54,13 @@ struct Refused {
     throw Refused{where + QStringLiteral(": ") + problem + QLatin1Char('.')};
 }
 
-// A value as a refusal quotes it: on one line and short, whatever the file held.
-QString quoted(const QString &text)
-{
-    constexpr qsizetype Longest = 40;
-    QString shown = text.left(Longest);
-    for (QChar &c : shown) {
-        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
-            c = QLatin1Char('?');
-    }
-    if (text.size() > Longest)
-        shown += QStringLiteral("...");
-    return QLatin1Char('"') + shown + QLatin1Char('"');
-}
-
 // The texts as the data file carries them: formed into its lines and read back.
 ShedDesign carried(const ShedDesign &design)
 {
     ShedDesign d = design;
     const shedfile::Check check = shedfile::check(shedfile::form(d));
     ShedDesign out = design;
-    for (const Field &f : Fields)
+    for (const Field &f : designFields())
         out.*f.member = check.contents.value(lineOf(f.member));
     return out;
 }
@@ -116,76 +68,8 @@ ShedDesign carried(const ShedDesign &design)
 // The wizard's own ranges, each held as its screens hold it.
 void checkRanges(const ShedDesign &d, const Source &src)
 {
-    const auto field = [](const char *name) -> const Field & {
-        for (const Field &f : Fields)
-            if (qstrcmp(f.name, name) == 0)
-                return f;
-        std::abort();
-    };
-    const auto number = [&](const char *name) {
-        const Field &f = field(name);
-        bool ok = false;
-        const double v = (d.*f.member).toDouble(&ok);
-        if (!ok || !std::isfinite(v))
-            refuse(src.field(f), QStringLiteral("%1 is not a number").arg(quoted(d.*f.member)));
-        return v;
-    };
-    const auto within = [&](const char *name, double low, double high, const char *unit) {
-        const double v = number(name);
-        if (v < low || v > high)
-            refuse(src.field(field(name)), QStringLiteral("%1 is outside the wizard's range, %2 to %3 %4")
-                                               .arg(quoted(d.*field(name).member))
-                                               .arg(low)
-                                               .arg(high)
-                                               .arg(QLatin1String(unit)));
-        return v;
-    };
-    const auto oneOf = [&](const char *name, std::initializer_list<const char *> choices) {
-        const Field &f = field(name);
-        QStringList names;
-        for (const char *c : choices) {
-            if (d.*f.member == QLatin1String(c))
-                return;
-            names << quoted(QLatin1String(c));
-        }
-        refuse(src.field(f),
-               QStringLiteral("%1 is none of %2").arg(quoted(d.*f.member), names.join(QStringLiteral(", "))));
-    };
-
-    // The size screen: 8 to 50 ft on the ground, 8 to 20 ft high; the studs screen's
-    // list of inner heights.
-    const double width = within("ShedWidth", 8, 50, "ft");
-    within("ShedDepth", 8, 50, "ft");
-    within("ShedHeight", 8, 20, "ft");
-    const double inner = within("InnerHeight", 8, 20, "ft");
-    oneOf("FloorType", {"0", "1", "2", "3"});
-    oneOf("BlockRows", {"0", "1", "2", "3"});
-    // The slab list: 4 to 12 in; 0 for every other floor.
-    within("FloorHeight", 0, 12, "in");
-    oneOf("JoistType", {"1", "2"});
-    oneOf("StudCenters", {"12", "16", "24"});
-    oneOf("InWallType", {"0", "1"});
-    oneOf("SheetrockThickness", {".25", ".5", ".75", ".625"});
-    oneOf("SidingName", {"Vinyl", "Vertical", "Plywood", "Tin"});
-    oneOf("OuterWallMaterial", {"Cobalt", "Steel", "Oak", "Aluminum"});
-    within("SidingWidth", 0.5, 8, "ft");
-    within("SidingHeight", 0.5, 8, "ft");
-    oneOf("MainDoorLocation", {"None", "Front", "Rear", "Both"});
-    if (d.MainDoorLocation != u"None") {
-        // The door screen: at least 3 x 6 ft, narrower than the shed, lower than its walls.
-        if (within("MainDoorWidth", 3, 50, "ft") >= width)
-            refuse(
-                src.field(field("MainDoorWidth")),
-                QStringLiteral("a door %1 ft wide does not fit a shed %2 ft wide").arg(d.MainDoorWidth, d.ShedWidth));
-        if (within("MainDoorHeight", 6, 20, "ft") >= inner)
-            refuse(
-                src.field(field("MainDoorHeight")),
-                QStringLiteral("a door %1 ft high does not fit walls %2 ft high").arg(d.MainDoorHeight, d.InnerHeight));
-    }
-    oneOf("RampLocation", {"None", "Front", "Rear", "Both"});
-    oneOf("RoofType", {"Gable", "Barn"});
-    oneOf("Trusses", {"0", "1"});
-    oneOf("ShadingMode", {"1", "2", "3", "4"});
+    if (const auto problem = checkDesign(d))
+        refuse(src.field(*problem->field), problem->problem);
 }
 
 // A JSON number that must be finite and within [low, high].
@@ -193,12 +77,12 @@ double jsonNumber(const QJsonObject &o, const QString &key, const QString &where
 {
     const QJsonValue v = o.value(key);
     if (v.isUndefined())
-        refuse(where, QStringLiteral("the key %1 is missing").arg(quoted(key)));
+        refuse(where, QStringLiteral("the key %1 is missing").arg(quotedValue(key)));
     if (!v.isDouble())
-        refuse(where, QStringLiteral("%1 is not a number").arg(quoted(key)));
+        refuse(where, QStringLiteral("%1 is not a number").arg(quotedValue(key)));
     const double x = v.toDouble();
     if (!std::isfinite(x) || x < low || x > high)
-        refuse(where, QStringLiteral("%1 is %2, outside %3 to %4").arg(quoted(key)).arg(x).arg(low).arg(high));
+        refuse(where, QStringLiteral("%1 is %2, outside %3 to %4").arg(quotedValue(key)).arg(x).arg(low).arg(high));
     return x;
 }
 
@@ -244,7 +128,7 @@ Project readJson(const QByteArray &bytes)
     Project p;
     const Source src(false);
     const QJsonObject design = objectAt(root, QStringLiteral("design"), true);
-    for (const Field &f : Fields) {
+    for (const Field &f : designFields()) {
         const QJsonValue v = design.value(QLatin1String(f.name));
         if (!v.isString())
             refuse(src.field(f),
@@ -254,10 +138,10 @@ Project readJson(const QByteArray &bytes)
     // Each text must come back from the data file's line unchanged: nothing cut from a
     // 12-character field, no blanks lost, no character the file cannot hold.
     const ShedDesign back = carried(p.design);
-    for (const Field &f : Fields) {
+    for (const Field &f : designFields()) {
         if (back.*f.member != p.design.*f.member)
             refuse(src.field(f), QStringLiteral("%1 does not fit line %2 of the shed data file")
-                                     .arg(quoted(p.design.*f.member))
+                                     .arg(quotedValue(p.design.*f.member))
                                      .arg(lineOf(f.member)));
     }
     checkRanges(p.design, src);
@@ -316,7 +200,7 @@ Project readDataFile(const QByteArray &bytes)
     if (!check.ok())
         throw Refused{check.error.endsWith(QLatin1Char('.')) ? check.error : check.error + QLatin1Char('.')};
     Project p;
-    for (const Field &f : Fields)
+    for (const Field &f : designFields())
         p.design.*f.member = check.contents.value(lineOf(f.member));
     checkRanges(p.design, Source(true));
     return p;
@@ -371,7 +255,7 @@ QByteArray formProject(const Project &project)
 {
     const ShedDesign d = carried(project.design);
     QJsonObject design;
-    for (const Field &f : Fields)
+    for (const Field &f : designFields())
         design.insert(QLatin1String(f.name), d.*f.member);
     QJsonArray windows;
     for (const Window &w : project.windows)
@@ -434,7 +318,7 @@ void applyPriceEdits(PriceTable &table, const QMap<QString, double> &edits)
         const auto known = table.prices.find(it.key());
         if (known == table.prices.end())
             table.warnings << QStringLiteral("The price edit for %1 names no item of the price table; it is left out.")
-                                  .arg(quoted(it.key()));
+                                  .arg(quotedValue(it.key()));
         else
             known->price = it.value();
     }

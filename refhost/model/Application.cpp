@@ -16,6 +16,19 @@ namespace {
 const QString UnitsKey = QStringLiteral("view/units");
 }
 
+shed::PriceTable Application::priceTable() const
+{
+    const QString path = QStringLiteral("*\\Program Data\\prices.csv");
+    const QString file = resolve(path);
+    if (!file.isEmpty())
+        return shed::loadPrices(file); // inside the folder, and read to a bound
+    shed::PriceTable table = shed::defaultPrices();
+    table.warnings
+        << tr("The price table %1 is not a readable file in the program folder; the built-in prices are used.")
+               .arg(path);
+    return table;
+}
+
 void Application::setUnits(shed::Units units)
 {
     if (settings_)
@@ -23,6 +36,8 @@ void Application::setUnits(shed::Units units)
     if (units == units_)
         return;
     units_ = units;
+    for (Document *doc : std::as_const(documents_))
+        doc->setUnits(units_);
     Q_EMIT unitsChanged(units_);
 }
 
@@ -71,6 +86,7 @@ Document *Application::addDocument()
         return nullptr;
     }
     auto *doc = new Document(nextId_++, this);
+    doc->setUnits(units_);
     connect(doc, &Document::draftingModeChanged, this, [this, doc](bool on) {
         report(tr("%1: drafting mode %2").arg(doc->title(), on ? tr("on") : tr("off")));
     });

@@ -48,6 +48,10 @@ public:
     // Runs a macro file in a document (see MacroRunner).
     HostOutcome runMacro(Document &document, const QString &macroPath);
 
+    // The price table beside the macros (Program Data/prices.csv) when the folder gives it;
+    // the built-in prices otherwise, with a warning saying so.
+    shed::PriceTable priceTable() const;
+
     // A line for the status bar: what the host just did.
     void report(const QString &status);
 

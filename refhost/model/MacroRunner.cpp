@@ -31,19 +31,6 @@ HostError fileRefused(const ProgramFolder::Read &file, const QString &what)
     return HostError{kind, what.arg(file.error)};
 }
 
-// The price table beside the macros, when the folder gives it; the built-in prices otherwise.
-shed::PriceTable prices(const Application &app)
-{
-    const QString path = QStringLiteral("*\\Program Data\\prices.csv");
-    const QString file = app.resolve(path);
-    if (!file.isEmpty())
-        return shed::loadPrices(file); // inside the folder, and read to a bound
-    shed::PriceTable table = shed::defaultPrices();
-    table.warnings << tr("The price table %1 is not a readable file in the program folder; the built-in prices are used.")
-                          .arg(path);
-    return table;
-}
-
 } // namespace
 
 std::optional<MacroRunner::Action> MacroRunner::actionOf(const QString &macroText)
@@ -92,19 +79,20 @@ HostOutcome MacroRunner::shed3D(Document &document, const QString &macroName, co
     }
     // The start macro stands for building the shed: the document shows the framed model,
     // or the reader's sentence when it refuses the design.
-    const shed::PriceTable table = prices(app_);
-    shed::BuildResult built = shed::build(file.bytes, table, false);
-    if (!built.outputs) {
-        document.showRefusal(built.error);
-        return HostError{HostError::Kind::BadDataFile, tr("%1 (%2)").arg(built.error, dataPath)};
+    shed::ProjectRead project = shed::readProject(file.bytes);
+    QString refused = project.error;
+    if (project.project)
+        refused = document.openDesign(std::move(*project.project), app_.priceTable());
+    if (!refused.isEmpty()) {
+        document.showRefusal(refused);
+        return HostError{HostError::Kind::BadDataFile, tr("%1 (%2)").arg(refused, dataPath)};
     }
     const ShedData &design = *read.data;
     const QString status = tr("%1: %2 shows the shed from %3 (%4 x %5 ft, %6 roof): %7 members, total %8")
                                .arg(macroName, document.title(), QFileInfo(dataFile).fileName(), design.text(1),
                                     design.text(2), design.text(53))
-                               .arg(built.outputs->model.members.size())
-                               .arg(QLocale().toString(built.outputs->takeoff.total, 'f', 2));
-    document.showShed(std::move(*built.outputs), table);
+                               .arg(document.shed()->model.members.size())
+                               .arg(QLocale().toString(document.shed()->takeoff.total, 'f', 2));
     app_.report(status);
     return std::nullopt;
 }

@@ -1,7 +1,6 @@
 #include "ShedView.h"
 
 #include "HostTable.h"
-#include "core/AtomicSave.h"
 #include "refhost/view3dapi/View3DFactory.h"
 #include "shed/Export.h"
 #include "shed/Framing.h"
@@ -29,19 +28,12 @@ namespace corvelle::refhost {
 
 using namespace table;
 
-QString saveFile(const QString &path, const QByteArray &bytes)
-{
-    try {
-        SaveFileAtomically(path, bytes);
-        return {};
-    } catch (const std::exception &e) {
-        return QString::fromUtf8(e.what());
-    }
-}
+const shed::Design &ShedView::design() const { return document_.shed()->design; }
+const shed::Model &ShedView::model() const { return document_.shed()->model; }
+const shed::Takeoff &ShedView::takeoff() const { return document_.shed()->takeoff; }
+const shed::StructureReport &ShedView::structure() const { return document_.shed()->structure; }
 
-ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable prices, QWidget *parent, shed::Units units)
-    : QWidget(parent), design_(std::move(design)), model_(std::move(model)), priceTable_(std::move(prices)),
-      units_(units), loads_(model_.loads)
+ShedView::ShedView(Document &document, QWidget *parent) : QWidget(parent), document_(document), units_(document.units())
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -51,7 +43,7 @@ ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable pric
 
     QString why;
     if (const view3d::View3DFactory *factory = view3d::view3DFactory(&why)) {
-        view3d_ = factory->createView(model_, design_.shading, split);
+        view3d_ = factory->createView(model(), design().shading, split);
         factory->setUnits(view3d_, units_);
     } else {
         // The lists, plans and exports do not need the view: they stay.
@@ -100,7 +92,6 @@ ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable pric
     snowBox_->setDecimals(0);
     snowBox_->setSingleStep(5);
     snowBox_->setSuffix(tr(" psf"));
-    snowBox_->setValue(loads_.groundSnow);
     snowLabel->setBuddy(snowBox_);
     auto *speciesLabel = new QLabel(tr("&Lumber:"), structurePage);
     speciesBox_ = new QComboBox(structurePage);
@@ -108,7 +99,6 @@ ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable pric
     speciesBox_->setAccessibleName(tr("Lumber species and grade"));
     for (shed::Species sp : {shed::Species::SprucePineFir, shed::Species::DouglasFirLarch, shed::Species::SouthernPine})
         speciesBox_->addItem(shed::speciesName(sp), int(sp));
-    speciesBox_->setCurrentIndex(speciesBox_->findData(int(loads_.species)));
     speciesLabel->setBuddy(speciesBox_);
     failingBox_ = new QCheckBox(tr("Show &failing members"), structurePage);
     failingBox_->setObjectName(QStringLiteral("showFailing"));
@@ -124,13 +114,17 @@ ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable pric
     sl->addWidget(structureView, 1);
     tabs_->addTab(structurePage, tr("Structure"));
     const auto loadsEdited = [this] {
-        shed::SiteLoads l = loads_;
-        l.groundSnow = snowBox_->value();
-        l.species = shed::Species(speciesBox_->currentData().toInt());
-        setLoads(l);
+        const auto species = shed::Species(speciesBox_->currentData().toInt());
+        const QString refused = document_.setLoads({snowBox_->value(), shed::speciesCode(species)});
+        if (!refused.isEmpty()) {
+            showLoads();
+            Q_EMIT editRefused(refused);
+        }
     };
     connect(snowBox_, &QDoubleSpinBox::valueChanged, this, loadsEdited);
     connect(speciesBox_, &QComboBox::currentIndexChanged, this, loadsEdited);
+    // Typing a load is one step until the field is left.
+    connect(snowBox_, &QDoubleSpinBox::editingFinished, &document_, &Document::sealEdit);
     connect(failingBox_, &QCheckBox::toggled, this, &ShedView::setShowFailing);
     QTableView *priceView = makeTable(prices_, tr("Prices"), tabs_);
     priceView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -157,27 +151,38 @@ ShedView::ShedView(shed::Design design, shed::Model model, shed::PriceTable pric
         if (filling_ || item->column() != 2)
             return;
         const QString name = prices_->item(item->row(), 0)->text();
-        setPrice(name, item->data(Qt::EditRole).toDouble());
+        const QString refused = document_.setPrice(name, item->data(Qt::EditRole).toDouble());
+        document_.sealEdit(); // a cell is edited in one go
+        if (!refused.isEmpty()) {
+            fillPrices();
+            Q_EMIT editRefused(refused);
+        }
     });
+
+    connect(&document_, &Document::modelChanged, this, &ShedView::showModel);
+    connect(&document_, &Document::takeoffChanged, this, &ShedView::showTakeoff);
+    connect(&document_, &Document::loadsChanged, this, &ShedView::showLoads);
+    connect(&document_, &Document::pricesChanged, this, &ShedView::fillPrices);
 
     if (const view3d::View3DFactory *factory = view3d::loadedView3DFactory())
         factory->setPickNote(view3d_, [this](int member) { return pickNote(member); });
+    showLoads();
     fillPrices();
-    retakeoff();
+    showTakeoff();
 }
 
-void ShedView::setLoads(const shed::SiteLoads &loads)
+void ShedView::showModel()
 {
-    loads_ = loads;
-    model_ = shed::buildModel(design_, loads_);
     if (const view3d::View3DFactory *factory = view3d::loadedView3DFactory())
-        factory->showModel(view3d_, &model_, {});
-    {
-        const QSignalBlocker a(snowBox_), b(speciesBox_);
-        snowBox_->setValue(loads_.groundSnow);
-        speciesBox_->setCurrentIndex(speciesBox_->findData(int(loads_.species)));
-    }
-    retakeoff();
+        factory->showModel(view3d_, &model(), {});
+}
+
+void ShedView::showLoads()
+{
+    const shed::SiteLoads loads = document_.loads();
+    const QSignalBlocker a(snowBox_), b(speciesBox_);
+    snowBox_->setValue(loads.groundSnow);
+    speciesBox_->setCurrentIndex(speciesBox_->findData(int(loads.species)));
 }
 
 void ShedView::setShowFailing(bool show)
@@ -193,7 +198,7 @@ void ShedView::showFailing()
 {
     QList<int> failing;
     if (failingBox_->isChecked()) {
-        for (const shed::CheckRow &row : structure_.rows) {
+        for (const shed::CheckRow &row : structure().rows) {
             if (row.result == shed::Verdict::Fail)
                 failing += row.members;
         }
@@ -207,7 +212,7 @@ QString ShedView::pickNote(int member) const
     const auto it = checkOfMember_.find(member);
     if (it == checkOfMember_.end())
         return {};
-    const shed::CheckRow &row = structure_.rows[*it];
+    const shed::CheckRow &row = structure().rows[*it];
     return tr("Structure: %1 (%2), %3").arg(row.check, row.member, shed::verdictName(row.result));
 }
 
@@ -219,8 +224,8 @@ void ShedView::fillStructure()
                                                 tr("Rule"), tr("Change that passes")});
     checkOfMember_.clear();
     const auto length = [this](double v) { return v > 0 ? units_.length(v) : QString(); };
-    for (int i = 0; i < structure_.rows.size(); ++i) {
-        const shed::CheckRow &row = structure_.rows[i];
+    for (int i = 0; i < structure().rows.size(); ++i) {
+        const shed::CheckRow &row = structure().rows[i];
         const bool slope = row.check == u"roof slope";
         auto *result = textItem(shed::verdictName(row.result));
         result->setData(int(row.result), SortRole); // failures first
@@ -255,36 +260,13 @@ void ShedView::resizeEvent(QResizeEvent *event)
     }
 }
 
-void ShedView::setPrice(const QString &item, double price)
+void ShedView::showTakeoff()
 {
-    auto it = priceTable_.prices.find(item);
-    if (it == priceTable_.prices.end() || price < 0)
-        return;
-    it->price = price;
-    retakeoff();
-    // Keep the edited cell showing what the takeoff now uses.
-    const QSignalBlocker block(prices_);
-    for (int r = 0; r < prices_->rowCount(); ++r)
-        if (prices_->item(r, 0)->text() == item) {
-            prices_->item(r, 2)->setData(price, Qt::EditRole);
-            prices_->item(r, 2)->setData(price, SortRole);
-        }
-}
-
-void ShedView::setUnits(shed::Units units)
-{
-    if (units == units_)
-        return;
-    units_ = units;
-    if (const view3d::View3DFactory *factory = view3d::loadedView3DFactory())
-        factory->setUnits(view3d_, units_);
-    retakeoff();
-}
-
-void ShedView::retakeoff()
-{
-    takeoff_ = shed::takeoff(model_, priceTable_, units_);
-    structure_ = shed::checkStructure(model_, priceTable_);
+    if (document_.units() != units_) {
+        units_ = document_.units();
+        if (const view3d::View3DFactory *factory = view3d::loadedView3DFactory())
+            factory->setUnits(view3d_, units_);
+    }
     fillMaterials();
     fillCuts();
     fillWarnings();
@@ -298,21 +280,21 @@ void ShedView::fillMaterials()
 {
     materials_->clear();
     materials_->setHorizontalHeaderLabels({tr("Item"), tr("Quantity"), tr("Unit"), tr("Unit price"), tr("Cost"), tr("Note")});
-    for (const shed::MaterialRow &row : takeoff_.materials) {
+    for (const shed::MaterialRow &row : takeoff().materials) {
         QString note = row.note;
         if (!row.inTotal)
             note = note.isEmpty() ? tr("not in the total") : tr("%1; not in the total").arg(note);
         materials_->appendRow({textItem(row.item), numberItem(row.quantity, QLocale().toString(row.quantity, 'g', 6)),
                                textItem(row.unit), moneyItem(row.unitPrice), moneyItem(row.cost), sentenceItem(note)});
     }
-    total_->setText(tr("Total %1").arg(moneyText(takeoff_.total)));
+    total_->setText(tr("Total %1").arg(moneyText(takeoff().total)));
 }
 
 void ShedView::fillCuts()
 {
     cuts_->clear();
     cuts_->setHorizontalHeaderLabels({tr("Member"), tr("Stock"), tr("Length"), tr("Angle 1"), tr("Angle 2"), tr("Quantity")});
-    for (const shed::CutRow &row : takeoff_.cuts)
+    for (const shed::CutRow &row : takeoff().cuts)
         cuts_->appendRow({textItem(row.member), textItem(units_.stock(row.stock)),
                           numberItem(row.lengthIn, units_.length(row.lengthIn)),
                           numberItem(row.angle1, QStringLiteral("%1\u00b0").arg(row.angle1, 0, 'f', 1)),
@@ -328,77 +310,60 @@ void ShedView::fillWarnings()
         for (const QString &w : list)
             warnings_->appendRow({textItem(from), sentenceItem(w)});
     };
-    add(tr("Design"), design_.warnings);
-    add(tr("Framing"), model_.warnings);
-    add(tr("Structure"), structure_.failureSentences());
-    add(tr("Takeoff"), takeoff_.warnings);
-    add(tr("Prices"), priceTable_.warnings);
+    add(tr("Design"), design().warnings);
+    add(tr("Framing"), model().warnings);
+    add(tr("Structure"), structure().failureSentences());
+    add(tr("Takeoff"), takeoff().warnings);
+    add(tr("Prices"), document_.prices().warnings);
 
     notes_->clear();
     notes_->setHorizontalHeaderLabels({tr("Note")});
-    for (const QString &n : design_.notes)
+    for (const QString &n : design().notes)
         notes_->appendRow(sentenceItem(n));
 }
 
 void ShedView::fillPrices()
 {
     filling_ = true;
+    const shed::PriceTable &table = document_.prices();
+    // In place when the items are the same, so an edit keeps the table's sort and scroll.
+    bool same = prices_->rowCount() == table.prices.size();
+    for (int r = 0; same && r < prices_->rowCount(); ++r)
+        same = table.prices.contains(prices_->item(r, 0)->text());
+    if (same) {
+        for (int r = 0; r < prices_->rowCount(); ++r) {
+            const double price = table.prices.value(prices_->item(r, 0)->text()).price;
+            QStandardItem *cell = prices_->item(r, 2);
+            if (cell->data(Qt::EditRole).toDouble() != price) {
+                cell->setData(price, Qt::EditRole);
+                cell->setData(price, SortRole);
+            }
+        }
+        filling_ = false;
+        return;
+    }
     prices_->clear();
     prices_->setHorizontalHeaderLabels({tr("Item"), tr("Unit"), tr("Price")});
-    QStringList names = priceTable_.prices.keys();
+    QStringList names = table.prices.keys();
     names.sort(Qt::CaseInsensitive);
     for (const QString &name : names) {
-        const shed::Price &p = priceTable_.prices[name];
+        const shed::Price &p = table.prices[name];
         prices_->appendRow({textItem(name), textItem(p.unit), editableMoneyItem(p.price)});
     }
     filling_ = false;
 }
 
-shed::PlanSet ShedView::plans() const
-{
-    return shed::PlanSet(design_, model_, shed::materialTable(takeoff_), structure_, units_);
-}
-
 QByteArray ShedView::plansPdf() const
 {
-    const shed::PlanSet set = plans();
+    const shed::PlanSet set = document_.plans();
     return set.pdf(set.paper());
 }
 QByteArray ShedView::plansSvg() const
 {
-    const shed::PlanSet set = plans();
+    const shed::PlanSet set = document_.plans();
     return set.svg(set.paper());
 }
-QPageSize::PageSizeId ShedView::planPaper() const { return plans().paper(); }
-void ShedView::printPlans(QPagedPaintDevice &device) const { plans().print(device); }
-
-QString ShedView::exportModel(const QString &path) const
-{
-    const QFileInfo info(path);
-    const QString suffix = info.suffix().toLower();
-    if (suffix == QLatin1String("glb"))
-        return saveFile(path, shed::exportGlb(model_));
-    if (suffix == QLatin1String("obj")) {
-        const QString mtl = info.completeBaseName() + QStringLiteral(".mtl");
-        const QString problem = saveFile(info.dir().filePath(mtl), shed::exportMtl(model_));
-        return problem.isEmpty() ? saveFile(path, shed::exportObj(model_, mtl)) : problem;
-    }
-    if (suffix == QLatin1String("ifc"))
-        return saveFile(path, shed::exportIfc(model_));
-    return tr("%1: the model is exported as .glb, .obj or .ifc").arg(info.fileName());
-}
-
-QString ShedView::exportMaterials(const QString &path) const { return saveFile(path, shed::materialsCsv(takeoff_)); }
-QString ShedView::exportCuts(const QString &path) const { return saveFile(path, shed::cutListCsv(takeoff_, units_)); }
-
-QString ShedView::exportPlans(const QString &path) const
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("pdf"))
-        return saveFile(path, plansPdf());
-    if (suffix == QLatin1String("svg"))
-        return saveFile(path, plansSvg());
-    return tr("%1: plans are exported as .pdf or .svg").arg(QFileInfo(path).fileName());
-}
+QPageSize::PageSizeId ShedView::planPaper() const { return document_.plans().paper(); }
+void ShedView::printPlans(QPagedPaintDevice &device) const { document_.printPlans(device); }
 
 } // namespace corvelle::refhost

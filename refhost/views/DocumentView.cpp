@@ -128,8 +128,7 @@ void DocumentView::showContent()
     case Document::Content::Shed: {
         // Built only now, so the Qt Quick scene loads when a 3D document first opens.
         delete shedView_;
-        const shed::BuildOutputs &shed = *document_.shed();
-        shedView_ = new ShedView(shed.design, shed.model, document_.prices(), shedPage_, units_);
+        shedView_ = new ShedView(document_, shedPage_);
         shedLayout_->addWidget(shedView_);
         pages_->setCurrentWidget(shedPage_);
         break;
@@ -155,9 +154,8 @@ void DocumentView::showContent()
 
 void DocumentView::setUnits(shed::Units units)
 {
+    // The shed's lists follow the document's units, which the application sets.
     units_ = units;
-    if (shedView_)
-        shedView_->setUnits(units);
     stylePlan_->setUnits(units);
 }
 

@@ -141,20 +141,21 @@ void HostWindow::addExportActions(QMenu *menu)
     connect(model, &QAction::triggered, this, [=, this] {
         if (ShedView *v = shed())
             exporter(QStringLiteral("model"), tr("Export Model"),
-                     tr("glTF binary (*.glb);;Wavefront OBJ (*.obj);;IFC4 (*.ifc)"),
-                     QStringLiteral("shed.glb"), [v](const QString &p) { return v->exportModel(p); });
+                     tr("glTF binary (*.glb);;Wavefront OBJ (*.obj);;IFC4 (*.ifc)"), QStringLiteral("shed.glb"),
+                     [v](const QString &p) { return v->document().exportModel(p); });
     });
     QAction *materials = menu->addAction(tr("Export Material &List..."));
     connect(materials, &QAction::triggered, this, [=, this] {
         if (ShedView *v = shed())
             exporter(QStringLiteral("materials"), tr("Export Material List"), tr("CSV (*.csv)"),
-                     QStringLiteral("materials.csv"), [v](const QString &p) { return v->exportMaterials(p); });
+                     QStringLiteral("materials.csv"),
+                     [v](const QString &p) { return v->document().exportMaterials(p); });
     });
     QAction *cuts = menu->addAction(tr("Export C&ut List..."));
     connect(cuts, &QAction::triggered, this, [=, this] {
         if (ShedView *v = shed())
             exporter(QStringLiteral("cutlist"), tr("Export Cut List"), tr("CSV (*.csv)"), QStringLiteral("cutlist.csv"),
-                     [v](const QString &p) { return v->exportCuts(p); });
+                     [v](const QString &p) { return v->document().exportCuts(p); });
     });
     QAction *exportPlans = menu->addAction(tr("Export &Plans..."));
     connect(exportPlans, &QAction::triggered, this, [=, this] {

@@ -18,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 using namespace corvelle;
 using namespace corvelle::refhost;
 
@@ -35,6 +37,16 @@ void write(const QString &path, const QByteArray &bytes)
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(bytes);
+}
+
+// A document showing the sample design at the built-in prices.
+std::unique_ptr<Document> sampleDocument()
+{
+    auto doc = std::make_unique<Document>(1);
+    shed::ProjectRead read = shed::readProject(testing::sampleShedData());
+    if (!read.project || !doc->openDesign(*read.project, shed::defaultPrices()).isEmpty())
+        return nullptr;
+    return doc;
 }
 
 } // namespace
@@ -68,52 +80,64 @@ private Q_SLOTS:
 
     void pricesAndExports()
     {
-        const shed::BuildResult built = shed::build(testing::sampleShedData(), shed::defaultPrices(), false);
-        QVERIFY(built.outputs);
-        ShedView view(built.outputs->design, built.outputs->model, shed::defaultPrices());
+        const std::unique_ptr<Document> doc = sampleDocument();
+        QVERIFY(doc);
+        auto view = std::make_unique<ShedView>(*doc);
         // The 3D view comes from the plugin beside the program, as in the host.
-        const auto *missing = view.findChild<QLabel *>(QStringLiteral("view3dMissing"));
+        const auto *missing = view->findChild<QLabel *>(QStringLiteral("view3dMissing"));
         QVERIFY2(!missing, missing ? qPrintable(missing->text()) : "");
-        QVERIFY(view.view3d()->inherits("corvelle::view3d::ModelView3D"));
+        QVERIFY(view->view3d()->inherits("corvelle::view3d::ModelView3D"));
 
         // Editing a price in its cell takes off again: the rows priced by it and the total follow.
-        QStandardItemModel *prices = view.pricesTable();
+        QStandardItemModel *prices = view->pricesTable();
         int row = 0;
         while (row < prices->rowCount() && prices->item(row, 0)->text() != QLatin1String("2x6"))
             ++row;
         QVERIFY(row < prices->rowCount());
-        const double before = view.takeoff().total;
+        const double before = view->takeoff().total;
         const double oldPrice = prices->item(row, 2)->data(Qt::EditRole).toDouble();
         prices->item(row, 2)->setData(oldPrice + 1, Qt::EditRole);
         double feet = 0;
-        for (const shed::MaterialRow &m : view.takeoff().materials)
+        for (const shed::MaterialRow &m : view->takeoff().materials)
             if (m.item.startsWith(QLatin1String("2x6 x")) && m.inTotal)
                 feet += m.quantity * m.item.section(QLatin1Char(' '), 2, 2).toDouble();
         QVERIFY(feet > 0);
-        QCOMPARE(view.takeoff().total, before + feet);
-        QVERIFY(view.totalText().contains(QLocale().toString(view.takeoff().total, 'f', 2)));
+        QCOMPARE(view->takeoff().total, before + feet);
+        QVERIFY(view->totalText().contains(QLocale().toString(view->takeoff().total, 'f', 2)));
 
         // Costs sort as numbers, not as text ("1,292.00" after "180.00").
-        QTableView *materials = view.findChildren<QTableView *>().first();
+        QTableView *materials = view->findChildren<QTableView *>().first();
         materials->sortByColumn(4, Qt::AscendingOrder);
         QAbstractItemModel *sorted = materials->model();
         for (int r = 1; r < sorted->rowCount(); ++r)
             QVERIFY(sorted->index(r - 1, 4).data(Qt::UserRole).toDouble() <= sorted->index(r, 4).data(Qt::UserRole).toDouble());
 
+        // The edit is the document's: a view made afresh shows it, and the undo takes it back.
+        QCOMPARE(doc->undoStack()->count(), 1);
+        const double edited = view->takeoff().total;
+        view = std::make_unique<ShedView>(*doc);
+        QCOMPARE(view->pricesTable()->item(row, 2)->data(Qt::EditRole).toDouble(), oldPrice + 1);
+        QVERIFY(view->totalText().contains(QLocale().toString(edited, 'f', 2)));
+        doc->undoStack()->undo();
+        QCOMPARE(view->pricesTable()->item(row, 2)->data(Qt::EditRole).toDouble(), oldPrice);
+        QCOMPARE(view->takeoff().total, before);
+        doc->undoStack()->redo();
+
         QTemporaryDir dir;
-        QVERIFY(view.exportModel(dir.filePath(QStringLiteral("shed.glb"))).isEmpty());
+        QVERIFY(doc->exportModel(dir.filePath(QStringLiteral("shed.glb"))).isEmpty());
         QVERIFY(readAll(dir.filePath(QStringLiteral("shed.glb"))).startsWith("glTF"));
-        QVERIFY(view.exportModel(dir.filePath(QStringLiteral("my shed.obj"))).isEmpty());
+        QVERIFY(doc->exportModel(dir.filePath(QStringLiteral("my shed.obj"))).isEmpty());
         QVERIFY(readAll(dir.filePath(QStringLiteral("my shed.obj"))).contains("mtllib my shed.mtl"));
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("my shed.mtl"))));
-        QVERIFY(view.exportModel(dir.filePath(QStringLiteral("shed.IFC"))).isEmpty());
+        QVERIFY(doc->exportModel(dir.filePath(QStringLiteral("shed.IFC"))).isEmpty());
         QVERIFY(readAll(dir.filePath(QStringLiteral("shed.IFC"))).contains("FILE_SCHEMA(('IFC4'));"));
-        QVERIFY(view.exportMaterials(dir.filePath(QStringLiteral("m.csv"))).isEmpty());
-        QCOMPARE(readAll(dir.filePath(QStringLiteral("m.csv"))), shed::materialsCsv(view.takeoff())); // the edited prices
+        QVERIFY(doc->exportMaterials(dir.filePath(QStringLiteral("m.csv"))).isEmpty());
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("m.csv"))),
+                 shed::materialsCsv(view->takeoff()));                             // the edited prices
         QVERIFY(readAll(dir.filePath(QStringLiteral("m.csv"))).contains("21.50")); // 10 ft of 2x6 at the new price
-        QVERIFY(view.exportPlans(dir.filePath(QStringLiteral("p.pdf"))).isEmpty());
+        QVERIFY(doc->exportPlans(dir.filePath(QStringLiteral("p.pdf"))).isEmpty());
         QVERIFY(readAll(dir.filePath(QStringLiteral("p.pdf"))).startsWith("%PDF"));
-        QVERIFY(!view.exportPlans(dir.filePath(QStringLiteral("p.png"))).isEmpty());
+        QVERIFY(!doc->exportPlans(dir.filePath(QStringLiteral("p.png"))).isEmpty());
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("p.png"))));
     }
 
@@ -122,9 +146,9 @@ private Q_SLOTS:
     // among the warnings, and a pick on the header names its check.
     void structureTab()
     {
-        const shed::BuildResult built = shed::build(testing::sampleShedData(), shed::defaultPrices(), false);
-        QVERIFY(built.outputs);
-        ShedView view(built.outputs->design, built.outputs->model, shed::defaultPrices());
+        const std::unique_ptr<Document> doc = sampleDocument();
+        QVERIFY(doc);
+        ShedView view(*doc);
         auto *snow = view.findChild<QDoubleSpinBox *>(QStringLiteral("groundSnow"));
         auto *species = view.findChild<QComboBox *>(QStringLiteral("species"));
         auto *failing = view.findChild<QCheckBox *>(QStringLiteral("showFailing"));
@@ -148,7 +172,7 @@ private Q_SLOTS:
         snow->setFocus();
         snow->selectAll();
         QTest::keyClicks(snow, QStringLiteral("80"));
-        QCOMPARE(view.loads().groundSnow, 80.0);
+        QCOMPARE(doc->loads().groundSnow, 80.0);
         QCOMPARE(headerRow()->result, shed::Verdict::Fail);
         QCOMPARE(view.structureTable()->item(0, 7)->text(), QStringLiteral("fail")); // failures first
         const auto lvl =
@@ -170,8 +194,8 @@ private Q_SLOTS:
         QVERIFY(failing->isChecked());
 
         species->setCurrentIndex(species->findData(int(shed::Species::DouglasFirLarch)));
-        QCOMPARE(view.loads().species, shed::Species::DouglasFirLarch);
-        QCOMPARE(view.loads().groundSnow, 80.0);
+        QCOMPARE(doc->loads().species, shed::Species::DouglasFirLarch);
+        QCOMPARE(doc->loads().groundSnow, 80.0);
     }
 
     // --help, --version and --build need no display and no bus; the window program
