@@ -400,6 +400,7 @@ HiddenLines::HiddenLines(const Model &model, const ViewDirection &view, const QL
             continue;
         }
         hits.clear();
+        int whole = INT_MAX; // the first stage whose faces alone hide the whole edge
         const double far = std::min(e.p0.d, e.p1.d);
         const QRectF box =
             QRectF(a, b).normalized().adjusted(-PageTolerance, -PageTolerance, PageTolerance, PageTolerance);
@@ -408,7 +409,7 @@ HiddenLines::HiddenLines(const Model &model, const ViewDirection &view, const QL
                 return true;
             seen[size_t(oi)] = int(ei);
             const Occluder &o = occ[size_t(oi)];
-            if (o.nearest < far + DepthTolerance || (e.convexOwner && o.member == e.member)
+            if (o.stage >= whole || o.nearest < far + DepthTolerance || (e.convexOwner && o.member == e.member)
                 || o.box.right() < box.left() || o.box.left() > box.right() || o.box.bottom() < box.top()
                 || o.box.top() > box.bottom())
                 return true;
@@ -430,9 +431,13 @@ HiddenLines::HiddenLines(const Model &model, const ViewDirection &view, const QL
             if ((t1 - t0) * len < PageTolerance) // where an edge only touches a face
                 return true;
             const int stage = std::max(o.stage, e.stage);
-            if (t0 <= 0 && t1 >= 1 && stage == e.stage) { // hidden whole from its own stage on
-                hits.assign(1, {0, 1, stage});
-                return false;
+            if (t0 <= 0 && t1 >= 1) {
+                // Hidden whole from this stage on: later stages' faces change nothing, and
+                // from the edge's own stage on nothing can.
+                whole = stage;
+                std::erase_if(hits, [&](const Hit &h) { return h.stage >= whole; });
+                hits.push_back({0, 1, stage});
+                return stage > e.stage;
             }
             hits.push_back({t0, t1, stage});
             return true;
@@ -500,6 +505,7 @@ HiddenLines::HiddenLines(const Model &model, const ViewDirection &view, const QL
 QList<Stroke> HiddenLines::strokes(int stage) const
 {
     QList<Stroke> out;
+    out.reserve(pieces_.size());
     int lastEdge = -1;
     for (const Piece &p : pieces_) {
         if (p.stage > stage)
