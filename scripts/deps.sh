@@ -8,7 +8,8 @@ packages=(cmake g++ make ccache qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev db
           qml6-module-quick3d-helpers qml6-module-qtquick qml6-module-qtquick-window
           qml6-module-qtqml-workerscript libgl1-mesa-dri mesa-utils
           libtinygltf-dev nlohmann-json3-dev libstb-dev poppler-utils clang libclang-rt-14-dev valgrind
-          appstream desktop-file-utils libifcplusplus-dev libboost-dev dpkg-dev lintian file)
+          appstream desktop-file-utils libifcplusplus-dev libboost-dev dpkg-dev lintian file
+          libdxflib-dev python3-ezdxf)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

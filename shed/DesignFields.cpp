@@ -122,7 +122,8 @@ void checkRanges(const ShedDesign &d)
     oneOf("StudCenters", {"12", "16", "24"});
     oneOf("InWallType", {"0", "1"});
     oneOf("SheetrockThickness", {".25", ".5", ".75", ".625"});
-    oneOf("SidingName", {"Vinyl", "Vertical", "Plywood", "Tin"});
+    // Left unchosen on its screen, the siding is drawn as vinyl lap siding.
+    oneOf("SidingName", {"Vinyl", "Vertical", "Plywood", "Tin", ""});
     oneOf("OuterWallMaterial", {"Cobalt", "Steel", "Oak", "Aluminum"});
     within("SidingWidth", 0.5, 8, "ft");
     within("SidingHeight", 0.5, 8, "ft");
@@ -139,7 +140,8 @@ void checkRanges(const ShedDesign &d)
                 QStringLiteral("a door %1 ft high does not fit walls %2 ft high").arg(d.MainDoorHeight, d.InnerHeight));
     }
     oneOf("RampLocation", {"None", "Front", "Rear", "Both"});
-    oneOf("RoofType", {"Gable", "Barn"});
+    // The roof screen may be left with no option chosen; the framing draws that as a gable.
+    oneOf("RoofType", {"Gable", "Barn", ""});
     oneOf("Trusses", {"0", "1"});
     oneOf("ShadingMode", {"1", "2", "3", "4"});
 }

@@ -77,30 +77,6 @@ QByteArray csvField(const QString &text)
     return f;
 }
 
-Colour layerColour(Layer layer, const QString &outerWallMaterial)
-{
-    switch (layer) {
-    case Layer::Foundation: return {0.55f, 0.55f, 0.53f};
-    case Layer::Floor: return {0.76f, 0.62f, 0.40f};
-    case Layer::Framing: return {0.87f, 0.74f, 0.52f};
-    case Layer::Lining: return {0.92f, 0.91f, 0.87f};
-    case Layer::Siding:
-        if (outerWallMaterial == u"Cobalt")
-            return {0.10f, 0.25f, 0.62f};
-        if (outerWallMaterial == u"Steel")
-            return {0.52f, 0.55f, 0.58f};
-        if (outerWallMaterial == u"Oak")
-            return {0.62f, 0.45f, 0.26f};
-        if (outerWallMaterial == u"Aluminum")
-            return {0.78f, 0.80f, 0.82f};
-        return {0.80f, 0.80f, 0.76f};
-    case Layer::Roof: return {0.42f, 0.20f, 0.16f};
-    case Layer::Doors: return {0.36f, 0.24f, 0.14f};
-    case Layer::Ramps: return {0.60f, 0.48f, 0.32f};
-    }
-    return {0.8f, 0.8f, 0.8f};
-}
-
 QByteArray exportGlb(const Model &model)
 {
     tinygltf::Model g;

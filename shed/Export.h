@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shed/Model.h"
+#include "shed/Palette.h"
 #include "shed/Takeoff.h"
 
 #include <QByteArray>
@@ -24,11 +25,5 @@ QByteArray materialsCsv(const Takeoff &takeoff);
 QByteArray cutListCsv(const Takeoff &takeoff, Units units = {});
 // One CSV field, quoted when it holds a comma, a quote or a line break.
 QByteArray csvField(const QString &text);
-
-// The colour a layer is drawn in (linear RGB 0..1); the siding follows OuterWallMaterial.
-struct Colour {
-    float r, g, b;
-};
-Colour layerColour(Layer layer, const QString &outerWallMaterial);
 
 } // namespace corvelle::shed

@@ -1443,21 +1443,6 @@ QString nominalSection(double thickness, double depth)
     return nominal(thickness) + QLatin1Char('x') + nominal(depth);
 }
 
-QString fraction(double inches)
-{
-    const int sixteenths = int(std::lround(inches * 16));
-    const int whole = sixteenths / 16;
-    int num = sixteenths % 16, den = 16;
-    while (num && num % 2 == 0) {
-        num /= 2;
-        den /= 2;
-    }
-    if (num == 0)
-        return QString::number(whole);
-    const QString part = QStringLiteral("%1/%2").arg(num).arg(den);
-    return whole ? QStringLiteral("%1 %2").arg(whole).arg(part) : part;
-}
-
 Model buildModel(const Design &design, const SiteLoads &loads) { return Framer(design, loads).build(); }
 
 double lowestRoofPitch(const Design &design)

@@ -3,6 +3,7 @@
 #include "Design.h"
 #include "Loads.h"
 #include "Model.h"
+#include "Units.h"
 
 namespace corvelle::shed {
 
@@ -16,9 +17,7 @@ double roughOpeningWidth(const Design &design);  // the door's rough opening as 
 double lowestRoofPitch(const Design &design);    // rise over run of the roof's shallowest plane
 bool rampBuilt(const Design &design, bool front); // a ramp needs a door on its side and a built floor
 
-// Section names a yard uses: "2x4" for 1.5 x 3.5, "3x6" for 2.5 x 5.5; thicknesses as
-// builders write them: "1/2", "5/8", "1 1/2".
+// Section names a yard uses: "2x4" for 1.5 x 3.5, "3x6" for 2.5 x 5.5.
 QString nominalSection(double thickness, double depth);
-QString fraction(double inches);
 
 } // namespace corvelle::shed

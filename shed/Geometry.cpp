@@ -154,21 +154,31 @@ QList<QRectF> tile(const QRectF &area, QSizeF piece, double stagger)
 
 Polygon outline(const Member &m)
 {
-    if (!m.profile.isEmpty())
+    if (m.profile.size() >= 3)
         return m.profile;
     return {QPointF(0, 0), QPointF(m.size.x(), 0), QPointF(m.size.x(), m.size.y()), QPointF(0, m.size.y())};
+}
+
+QList<QVector3D> corners(const Member &m)
+{
+    const Polygon poly = outline(m);
+    const QQuaternion r = m.rotation.normalized();
+    QList<QVector3D> out(poly.size() * 2);
+    for (qsizetype i = 0; i < poly.size(); ++i) {
+        const QPointF &p = poly[i];
+        out[i] = m.position + r.rotatedVector(QVector3D(float(p.x()), float(p.y()), 0));
+        out[i + poly.size()] = m.position + r.rotatedVector(QVector3D(float(p.x()), float(p.y()), m.size.z()));
+    }
+    return out;
 }
 
 std::pair<QVector3D, QVector3D> bounds(const Member &m)
 {
     QVector3D lo(1e30f, 1e30f, 1e30f), hi(-1e30f, -1e30f, -1e30f);
-    for (const QPointF &p : outline(m)) {
-        for (float z : {0.0f, m.size.z()}) {
-            const QVector3D w = m.rotation.rotatedVector(QVector3D(float(p.x()), float(p.y()), z)) + m.position;
-            for (int i = 0; i < 3; ++i) {
-                lo[i] = std::min(lo[i], w[i]);
-                hi[i] = std::max(hi[i], w[i]);
-            }
+    for (const QVector3D &w : corners(m)) {
+        for (int i = 0; i < 3; ++i) {
+            lo[i] = std::min(lo[i], w[i]);
+            hi[i] = std::max(hi[i], w[i]);
         }
     }
     return {lo, hi};
@@ -195,7 +205,7 @@ Mesh localMesh(const Member &m)
     };
     // Caps: a fan for a box or a convex outline, ear clipping for a notched one.
     const QList<std::array<int, 3>> cap =
-        m.profile.isEmpty() ? QList<std::array<int, 3>>{{0, 1, 2}, {0, 2, 3}} : triangulate(p);
+        m.profile.size() < 3 ? QList<std::array<int, 3>>{{0, 1, 2}, {0, 2, 3}} : triangulate(p);
     for (float z : {0.0f, t}) {
         const QVector3D normal(0, 0, z > 0 ? 1.0f : -1.0f);
         const unsigned first = static_cast<unsigned>(mesh.positions.size());

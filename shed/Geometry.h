@@ -29,6 +29,9 @@ QList<QRectF> subtract(const QRectF &cell, const QRectF &hole);
 // row starts `stagger` further along so joints do not line up. Cells are cut to `area`.
 QList<QRectF> tile(const QRectF &area, QSizeF piece, double stagger);
 
+// A placed member's corners in the model frame: its outline (the profile, or the box's
+// face) at local z = 0, then the same corners at z = its thickness.
+QList<QVector3D> corners(const Member &m);
 // Axis-aligned bounds of a placed member, in the model frame.
 std::pair<QVector3D, QVector3D> bounds(const Member &m);
 // Sets the member's position so that its bounds start at `worldMin`.

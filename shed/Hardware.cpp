@@ -18,13 +18,6 @@ namespace {
 
 int up(double v) { return int(std::ceil(v - 1e-9)); }
 
-QString lengthText(double inches)
-{
-    const double feet = inches / 12;
-    return std::abs(feet - std::round(feet)) < 1e-9 ? QStringLiteral("%1 ft").arg(std::lround(feet))
-                                                    : QStringLiteral("%1 ft").arg(feet, 0, 'f', 1);
-}
-
 r::MemberNails lumberNails(const Member &m, bool onSlab)
 {
     switch (m.kind) {
@@ -248,7 +241,7 @@ QList<HardwareCount> countHardware(const Model &model)
     if (roofArea > 0) {
         const double eave = eaveHi - eaveLo;
         const double rakes = roofArea / eave; // both slopes' lengths, overhangs included
-        add(QStringLiteral("drip edge %1").arg(lengthText(r::DripEdgeLength)),
+        add(QStringLiteral("drip edge %1").arg(feetText(r::DripEdgeLength)),
             up((2 * eave + 2 * rakes) / (r::DripEdgeLength - r::DripEdgeLap)), QStringLiteral("piece"),
             QStringLiteral("eaves %1 ft and rakes %2 ft, lapped 2 in")
                 .arg(std::lround(2 * eave / 12))
@@ -265,30 +258,30 @@ QList<HardwareCount> countHardware(const Model &model)
     const double cornerH = sidingLo < 1e29 ? floorTop(d) + d.innerHeight - sidingLo : 0;
     if (cornerH > 0 && d.siding == Siding::Vinyl) {
         const double bottom = 2 * (d.width + d.depth) - doors * doorW;
-        add(QStringLiteral("vinyl starter strip %1").arg(lengthText(r::VinylStarterLength)),
+        add(QStringLiteral("vinyl starter strip %1").arg(feetText(r::VinylStarterLength)),
             up(bottom / r::VinylStarterLength), QStringLiteral("piece"),
             QStringLiteral("the walls' foot less the doorways"));
         // Each door's legs and head from a length each; along the eaves and gable rakes, runs.
         const double underRoof = 2 * d.depth + (roofArea > 0 ? roofArea / (eaveHi - eaveLo) : 0);
-        add(QStringLiteral("vinyl J-channel %1").arg(lengthText(r::JChannelLength)),
+        add(QStringLiteral("vinyl J-channel %1").arg(feetText(r::JChannelLength)),
             3 * doors * up(std::max(doorH, doorW) / r::JChannelLength) + up(underRoof / r::JChannelLength),
             QStringLiteral("piece"), QStringLiteral("round the doorways, under the eaves and the gable rakes"));
-        add(QStringLiteral("vinyl corner post %1").arg(lengthText(r::CornerPostLength)),
+        add(QStringLiteral("vinyl corner post %1").arg(feetText(r::CornerPostLength)),
             4 * up(cornerH / r::CornerPostLength), QStringLiteral("piece"),
-            QStringLiteral("four corners, %1 high").arg(lengthText(cornerH)));
+            QStringLiteral("four corners, %1 high").arg(feetText(cornerH)));
     } else if (cornerH > 0) {
         const bool metal = d.siding == Siding::Tin;
         const double length = metal ? r::MetalTrimLength : r::TrimBoardLength;
         const QString unit = QStringLiteral("piece");
-        add(metal ? QStringLiteral("metal corner trim %1").arg(lengthText(length))
-                  : QStringLiteral("1x4 trim board %1").arg(lengthText(length)),
+        add(metal ? QStringLiteral("metal corner trim %1").arg(feetText(length))
+                  : QStringLiteral("1x4 trim board %1").arg(feetText(length)),
             (metal ? 4 : 8) * up(cornerH / length) + (metal ? 0 : 3 * doors * up(std::max(doorH, doorW) / length)),
             unit,
-            metal ? QStringLiteral("four corners, %1 high").arg(lengthText(cornerH))
+            metal ? QStringLiteral("four corners, %1 high").arg(feetText(cornerH))
                   : QStringLiteral("two boards a corner, %1 high; door casing, a length a leg and the head")
-                        .arg(lengthText(cornerH)));
+                        .arg(feetText(cornerH)));
         if (metal)
-            add(QStringLiteral("metal J-trim %1").arg(lengthText(length)),
+            add(QStringLiteral("metal J-trim %1").arg(feetText(length)),
                 3 * doors * up(std::max(doorH, doorW) / length), unit,
                 QStringLiteral("door casing, a length a leg and the head"));
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shed/Design.h"
+#include "shed/MaterialTable.h"
 #include "shed/Model.h"
 #include "shed/Structure.h"
 #include "shed/Units.h"
@@ -11,6 +12,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class QPainter;
 class QPagedPaintDevice;
 
@@ -20,27 +23,18 @@ class QPagedPaintDevice;
 // structural notes, each page with a title block of the design's values.
 namespace corvelle::shed {
 
+struct PlanInputs;
+
 // Letter where the locale measures in inches (US, Canada...), A4 elsewhere and in metric;
 // always landscape.
 QPageSize::PageSizeId planPaper(const QLocale &locale = QLocale(), Units units = {});
-
-// The material list page's rows as the caller formats them: item, quantity, unit,
-// unit price, cost; and the total line.
-struct MaterialTable {
-    QList<QStringList> rows;
-    QString total;
-};
-
-struct Takeoff;
-// The takeoff's rows as the plans print them (rows left out of the total say so).
-MaterialTable materialTable(const Takeoff &takeoff);
 
 class PlanSet {
 public:
     // With a structural check, a "Structural notes" sheet follows the material list.
     PlanSet(Design design, Model model, MaterialTable materials, StructureReport structure = {}, Units units = {});
 
-    Units units() const { return units_; }
+    Units units() const;
     // The paper the set is drawn on: planPaper() in imperial; in metric A4, or A3 when a
     // drawing would need a scale below 1:100 on A4.
     QPageSize::PageSizeId paper(const QLocale &locale = QLocale()) const;
@@ -56,13 +50,16 @@ public:
     QByteArray pdf(QPageSize::PageSizeId paper) const;
     // SVG has no pages: they are stacked top to bottom, a gap between them.
     QByteArray svg(QPageSize::PageSizeId paper) const;
+    // Sheet `index` as a DXF drawing in inches: a drawing to scale at full size (a 16 ft
+    // wall measures 192), its figures and title block scaled with it; a table in paper
+    // inches. Layers: the model's, "dimensions", "text", "titleblock".
+    QByteArray dxf(int index, QPageSize::PageSizeId paper) const;
+    // "03-front-wall-framing.dxf": the sheet number, then the title made safe for a file.
+    QString dxfFileName(int index) const;
 
 private:
-    Design design_;
-    Model model_;
-    MaterialTable materials_;
-    StructureReport structure_;
-    Units units_;
+    // Shared: a plan set is copied freely (the host hands one to each export).
+    std::shared_ptr<const PlanInputs> in_;
 };
 
 // The 2D path's plan of one building style: its drawing is the host's; this is the

@@ -395,4 +395,18 @@ Takeoff takeoff(const Model &model, const PriceTable &prices, Units units)
     return t;
 }
 
+MaterialTable materialTable(const Takeoff &takeoff)
+{
+    const QLocale c = QLocale::c();
+    MaterialTable t;
+    for (const MaterialRow &row : takeoff.materials) {
+        const QString item =
+            row.inTotal ? row.item : QStringLiteral("%1 (alternative, not in the total)").arg(row.item);
+        t.rows.append({item, c.toString(row.quantity, 'g', 6), row.unit, c.toString(row.unitPrice, 'f', 2),
+                       c.toString(row.cost, 'f', 2)});
+    }
+    t.total = QStringLiteral("Total %1").arg(c.toString(takeoff.total, 'f', 2));
+    return t;
+}
+
 } // namespace corvelle::shed

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shed/MaterialTable.h"
 #include "shed/Model.h"
 #include "shed/Units.h"
 
@@ -57,5 +58,8 @@ struct Takeoff {
 // actual sizes in mm beside their trade names, and concrete and gravel show in m³. The
 // same things are bought either way: the total does not depend on the units.
 Takeoff takeoff(const Model &model, const PriceTable &prices, Units units = {});
+
+// The takeoff's rows as the plans print them (rows left out of the total say so).
+MaterialTable materialTable(const Takeoff &takeoff);
 
 } // namespace corvelle::shed

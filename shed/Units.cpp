@@ -11,8 +11,9 @@ namespace corvelle::shed {
 
 namespace {
 
-// "7-1/2" from sixteenths of an inch: the whole inches and the fraction in lowest terms.
-QString inchesOf(long sixteenths, bool zeroWhole)
+// Sixteenths of an inch as whole inches and a fraction in lowest terms, the two joined by
+// `joint`: "7-1/2", or "1 1/2" as a stock name writes a thickness.
+QString inchesOf(long sixteenths, bool zeroWhole, QChar joint = QLatin1Char('-'))
 {
     const long whole = sixteenths / 16;
     long num = sixteenths % 16, den = 16;
@@ -22,7 +23,7 @@ QString inchesOf(long sixteenths, bool zeroWhole)
     }
     QString text = whole || !num || zeroWhole ? QString::number(whole) : QString();
     if (num)
-        text += QStringLiteral("%1%2/%3").arg(text.isEmpty() ? QString() : QStringLiteral("-")).arg(num).arg(den);
+        text += QStringLiteral("%1%2/%3").arg(text.isEmpty() ? QString() : QString(joint)).arg(num).arg(den);
     return text;
 }
 
@@ -86,6 +87,15 @@ QString feetInches(double inches)
     const QString sign = inches < 0 ? QStringLiteral("-") : QString();
     const long total = std::lround(std::abs(inches) * 16);
     return sign + QStringLiteral("%1' %2\"").arg(total / (12 * 16)).arg(inchesOf(total % (12 * 16), true));
+}
+
+QString fraction(double inches) { return inchesOf(std::lround(inches * 16), false, QLatin1Char(' ')); }
+
+QString feetText(double inches)
+{
+    const double feet = inches / 12;
+    return std::abs(feet - std::round(feet)) < 1e-9 ? QStringLiteral("%1 ft").arg(std::lround(feet))
+                                                    : QStringLiteral("%1 ft").arg(feet, 0, 'f', 1);
 }
 
 QString Units::length(double inches) const

@@ -59,6 +59,12 @@ double cutLength(double inches);
 // Always feet and inches, rounded by cutLength: 91.5 -> 7' 7-1/2".
 QString feetInches(double inches);
 
+// A thickness as a stock name carries it: "1/2", "5/8", "1 1/2" (to 1/16 in).
+QString fraction(double inches);
+
+// A bought length as a yard names it: "10 ft", "12.5 ft".
+QString feetText(double inches);
+
 // `v` to `decimals` places with trailing zeros dropped: 12.50 -> "12.5", 8.00 -> "8".
 QString decimalText(double v, int decimals);
 

@@ -1,6 +1,7 @@
 #include "SceneMesh.h"
 
 #include "shed/Geometry.h"
+#include "shed/Palette.h"
 
 #include <QHash>
 #include <QPointF>
@@ -38,43 +39,7 @@ float flatShade(QVector3D n)
                               0.22f * std::max(0.0f, QVector3D::dotProduct(n, fill)));
 }
 
-QColor memberColor(const Member &m)
-{
-    switch (m.kind) {
-    case MemberKind::Slab: return QColor(178, 178, 172);
-    case MemberKind::GravelPad: return QColor(150, 146, 138);
-    case MemberKind::Block: return QColor(160, 160, 154);
-    case MemberKind::DeckSheet:
-    case MemberKind::LiningSheet:
-    case MemberKind::Gusset: return QColor(222, 196, 140);
-    case MemberKind::SidingPiece: return QColor(120, 150, 185);
-    case MemberKind::RoofSheet: return QColor(140, 78, 64);
-    case MemberKind::DoorLeaf: return QColor(96, 128, 88);
-    case MemberKind::RampDeck: return QColor(196, 160, 112);
-    case MemberKind::Header:
-    case MemberKind::RidgeBoard: return QColor(196, 150, 96);
-    case MemberKind::TrussWeb:
-    case MemberKind::Cripple:
-    case MemberKind::CollarTie: return QColor(214, 178, 120);
-    default: return QColor(208, 170, 112); // framing lumber
-    }
-}
-
 namespace {
-
-struct Frame {
-    QQuaternion rotation;
-    QVector3D position;
-    QVector3D toWorld(QVector3D local) const { return position + rotation.rotatedVector(local); }
-};
-
-// The member's cross-section outline in its local XY plane (the box's when it has none).
-QList<QPointF> crossSection(const Member &m)
-{
-    if (m.profile.size() >= 3)
-        return m.profile;
-    return {QPointF(0, 0), QPointF(m.size.x(), 0), QPointF(m.size.x(), m.size.y()), QPointF(0, m.size.y())};
-}
 
 double signedArea(const QList<QPointF> &poly)
 {
@@ -103,13 +68,12 @@ struct Prism {
     QQuaternion rotation;
     float turn = 1; // -1 when the outline runs clockwise
 
-    explicit Prism(const Member &m) : outline(crossSection(m)), depth(m.size.z()), rotation(m.rotation.normalized())
+    explicit Prism(const Member &m)
+        : outline(shed::geometry::outline(m)), depth(m.size.z()), rotation(m.rotation.normalized())
     {
-        const Frame f{rotation, m.position};
-        for (const QPointF &p : outline) {
-            near.append(f.toWorld({float(p.x()), float(p.y()), 0}));
-            far.append(f.toWorld({float(p.x()), float(p.y()), depth}));
-        }
+        const QList<QVector3D> all = shed::geometry::corners(m);
+        near = all.first(outline.size());
+        far = all.last(outline.size());
         front = rotation.rotatedVector({0, 0, 1});
         turn = signedArea(outline) < 0 ? -1.0f : 1.0f;
     }
@@ -368,7 +332,7 @@ private:
 void addMember(MeshWriter &w, Bounds &bounds, const Member &m, qsizetype index, const SheetCovers &covers, bool warned)
 {
     const Prism prism(m);
-    const QColor color = warned ? WarningColor : memberColor(m);
+    const QColor color = warned ? WarningColor : shed::viewColour(m);
     const QColor edgeColor = color.darker(220);
     const qsizetype n = prism.size();
     for (qsizetype i = 0; i < n; ++i) {
@@ -441,19 +405,10 @@ QByteArray frontEdgeIndices(const LayerMesh &mesh, QVector3D eye, unsigned layer
     return out.isEmpty() ? mesh.edgeIndices : out;
 }
 
-QList<QVector3D> memberCorners(const Member &m)
-{
-    const Prism prism(m);
-    QList<QVector3D> out;
-    for (qsizetype i = 0; i < prism.size(); ++i)
-        out << prism.near[i] << prism.far[i];
-    return out;
-}
-
 Bounds memberBounds(const Member &m)
 {
     Bounds b;
-    for (const QVector3D &p : memberCorners(m))
+    for (const QVector3D &p : shed::geometry::corners(m))
         b.add(p);
     return b;
 }
@@ -470,7 +425,7 @@ std::optional<int> pickMember(const shed::Model &model, QVector3D origin, QVecto
         const QQuaternion inv = m.rotation.normalized().conjugated();
         const QVector3D o = inv.rotatedVector(origin - m.position), d = inv.rotatedVector(direction);
         QPointF lo(1e30, 1e30), hi(-1e30, -1e30);
-        for (const QPointF &p : crossSection(m)) {
+        for (const QPointF &p : shed::geometry::outline(m)) {
             lo = QPointF(std::min(lo.x(), p.x()), std::min(lo.y(), p.y()));
             hi = QPointF(std::max(hi.x(), p.x()), std::max(hi.y(), p.y()));
         }

@@ -64,9 +64,6 @@ struct Bounds {
 // A face's flat shade: ambient plus two fixed sun directions, as a factor on its colour.
 float flatShade(QVector3D normal);
 
-// The colour a builder would expect of each material: timber tan, concrete grey, roof slate...
-QColor memberColor(const shed::Member &m);
-
 // Members that fail a structural check, when the view shows them.
 const QColor WarningColor(214, 40, 32);
 
@@ -79,8 +76,6 @@ std::array<LayerMesh, shed::LayerCount> buildLayerMeshes(const shed::Model &mode
 // those under a sheet of a layer in `layerMask` that lies on them, seen from its far side.
 QByteArray frontEdgeIndices(const LayerMesh &mesh, QVector3D eye, unsigned layerMask = ~0u);
 
-// The member's outline in world space: its box corners (8) or profile prism corners.
-QList<QVector3D> memberCorners(const shed::Member &m);
 Bounds memberBounds(const shed::Member &m);
 
 // Nearest member hit by the ray among the visible layers (bit i = layer i), or nullopt.

@@ -3,7 +3,9 @@
 #include "refhost/shedview/ShedView.h"
 #include "refhost/view3d/LinkedView3D.h"
 #include "refhost/view3d/ModelView3D.h"
+#include "refhost/model/Document.h"
 #include "shed/Build.h"
+#include "shed/Project.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -38,9 +40,9 @@ int main(int argc, char *argv[])
     QFile file(parser.positionalArguments()[0]);
     if (!file.open(QIODevice::ReadOnly))
         return 1;
-    const shed::BuildResult built = shed::build(file.readAll(), shed::defaultPrices(), false);
-    if (!built.outputs) {
-        std::fprintf(stderr, "%s\n", qPrintable(built.error));
+    const shed::ProjectRead read = shed::readProject(file.readAll());
+    if (!read.project) {
+        std::fprintf(stderr, "%s\n", qPrintable(read.error));
         return 1;
     }
     const std::optional<shed::Units> units = shed::Units::fromName(parser.value(unitsOpt));
@@ -50,8 +52,14 @@ int main(int argc, char *argv[])
     }
     const QDir out(parser.positionalArguments()[1]);
     view3d::useLinkedView3D();
-    refhost::ShedView view(built.outputs->design, built.outputs->model, shed::defaultPrices(), nullptr,
-                           units.value_or(shed::Units()));
+    refhost::Document document(1);
+    document.setUnits(units.value_or(shed::Units()));
+    const QString refused = document.openDesign(*read.project, shed::defaultPrices());
+    if (!refused.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(refused));
+        return 1;
+    }
+    refhost::ShedView view(document);
     auto *view3d = qobject_cast<view3d::ModelView3D *>(view.view3d());
     view.resize(1200, 640);
     view.show();
@@ -71,9 +79,9 @@ int main(int argc, char *argv[])
         for (int i = 0; i < tabs->count(); ++i)
             if (tabs->tabText(i) == QLatin1String("Structure"))
                 tabs->setCurrentIndex(i);
-        shed::SiteLoads heavy = view.loads();
-        heavy.groundSnow = 80;
-        view.setLoads(heavy);
+        shed::ProjectLoads heavy = read.project->loads;
+        heavy.groundSnowPsf = 80;
+        document.setLoads(heavy);
         view.setShowFailing(true);
         view3d->setShading(shed::Shading::Smooth);
         view3d->setPreset(view3d::ViewPreset::Front);
@@ -82,15 +90,14 @@ int main(int argc, char *argv[])
         QTest::qWait(100);
         view3d::ModelView3D::grabWithScenes(&view).save(out.filePath(QStringLiteral("host-structure.png")));
         tabs->setCurrentIndex(0);
-        view.setLoads(built.outputs->model.loads);
+        document.setLoads(read.project->loads);
     }
     if (parser.isSet(unitsOpt)) {
         view3d->pick(QPointF(view3d->sceneWidget()->width() / 2.0, view3d->sceneWidget()->height() / 2.0));
         view3d::ModelView3D::grabWithScenes(&view).save(out.filePath(QStringLiteral("host-3d-pick.png")));
     }
     // Plan pages at 110 dpi, as a reader sees them on screen.
-    const shed::PlanSet plans(built.outputs->design, built.outputs->model, shed::materialTable(view.takeoff()),
-                              view.structure(), view.units());
+    const shed::PlanSet plans = document.plans();
     const QSizeF page =
         QPageSize(plans.paper(QLocale(QLocale::English, QLocale::UnitedStates))).size(QPageSize::Point).transposed();
     for (int i : {2, 7}) {

@@ -1,0 +1,410 @@
+#include "shed/plans/SheetDrawing.h"
+
+#include "shed/Geometry.h"
+#include "shed/Palette.h"
+#include "shed/PlanDrawing.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace corvelle::shed {
+
+namespace sheet {
+
+namespace {
+
+// Architectural scales, in paper inches to the foot, largest first.
+constexpr Scale ImperialScales[] = {{1.5 / 12, "1 1/2\" = 1'-0\""},    {1.0 / 12, "1\" = 1'-0\""},
+                                    {0.75 / 12, "3/4\" = 1'-0\""},     {0.5 / 12, "1/2\" = 1'-0\""},
+                                    {0.375 / 12, "3/8\" = 1'-0\""},    {0.25 / 12, "1/4\" = 1'-0\""},
+                                    {0.1875 / 12, "3/16\" = 1'-0\""},  {0.125 / 12, "1/8\" = 1'-0\""},
+                                    {0.09375 / 12, "3/32\" = 1'-0\""}, {0.0625 / 12, "1/16\" = 1'-0\""}};
+// The metric scales of building plans: details at 1:20, plans and elevations at 1:50 or 1:100.
+constexpr Scale MetricScales[] = {{1.0 / 20, "1:20"}, {1.0 / 50, "1:50"}, {1.0 / 100, "1:100"}};
+
+QPolygonF convexHull(QList<QPointF> pts)
+{
+    std::sort(pts.begin(), pts.end(),
+              [](QPointF a, QPointF b) { return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y()); });
+    if (pts.size() < 3)
+        return QPolygonF(pts);
+    auto cross = [](QPointF o, QPointF a, QPointF b) {
+        return (a.x() - o.x()) * (b.y() - o.y()) - (a.y() - o.y()) * (b.x() - o.x());
+    };
+    QList<QPointF> h(2 * pts.size());
+    qsizetype k = 0;
+    for (qsizetype i = 0; i < pts.size(); ++i) {
+        while (k >= 2 && cross(h[k - 2], h[k - 1], pts[i]) <= 0)
+            --k;
+        h[k++] = pts[i];
+    }
+    for (qsizetype i = pts.size() - 1, t = k + 1; i > 0; --i) {
+        while (k >= t && cross(h[k - 2], h[k - 1], pts[i - 1]) <= 0)
+            --k;
+        h[k++] = pts[i - 1];
+    }
+    h.resize(k - 1);
+    return QPolygonF(h);
+}
+
+} // namespace
+
+Scale scaleFor(QSizeF extent, QSizeF room, Units units, bool &fits)
+{
+    const auto pick = [&](const auto &scales) {
+        for (const Scale &s : scales) {
+            const double k = pointsPerModelInch(s);
+            if (extent.width() * k <= room.width() && extent.height() * k <= room.height())
+                return s;
+        }
+        fits = false;
+        return std::end(scales)[-1];
+    };
+    return units.isMetric() ? pick(MetricScales) : pick(ImperialScales);
+}
+
+QFont font(double size, bool bold)
+{
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(std::max(1, int(std::lround(size)))); // painter units are points
+    f.setBold(bold);
+    return f;
+}
+
+QString sidesName(Sides s)
+{
+    switch (s) {
+    case Sides::None:
+        return QStringLiteral("none");
+    case Sides::Front:
+        return QStringLiteral("front");
+    case Sides::Rear:
+        return QStringLiteral("rear");
+    case Sides::Both:
+        return QStringLiteral("front and rear");
+    }
+    return {};
+}
+
+QString floorName(const Design &d, Units u)
+{
+    switch (d.floor) {
+    case FloorType::Gravel:
+        return QStringLiteral("gravel");
+    case FloorType::Concrete:
+        return QStringLiteral("concrete slab %1 thick").arg(u.length(d.slabThickness));
+    case FloorType::Wood:
+        return QStringLiteral("wood on skids");
+    case FloorType::Blocks:
+        return QStringLiteral("wood on %1 rows of blocks").arg(d.blockRows);
+    }
+    return {};
+}
+
+QString sidingName(Siding s)
+{
+    switch (s) {
+    case Siding::Vinyl:
+        return QStringLiteral("vinyl");
+    case Siding::Vertical:
+        return QStringLiteral("vertical boards");
+    case Siding::Plywood:
+        return QStringLiteral("plywood");
+    case Siding::Tin:
+        return QStringLiteral("tin");
+    }
+    return {};
+}
+
+Box3 bounds(const Member &m)
+{
+    const auto [lo, hi] = geometry::bounds(m);
+    return {lo, hi};
+}
+
+QPolygonF outline(const Member &m, const Projection &proj)
+{
+    // Seen face on, a profile keeps its notches (a rafter's birdsmouth).
+    if (m.profile.size() >= 3) {
+        const QQuaternion r = m.rotation.normalized();
+        const QPointF depth = proj(m.position + r.rotatedVector(QVector3D(0, 0, m.size.z()))) - proj(m.position);
+        if (std::hypot(depth.x(), depth.y()) < 1e-3) {
+            QPolygonF face;
+            for (const QPointF &q : m.profile)
+                face.append(proj(m.position + r.rotatedVector(QVector3D(float(q.x()), float(q.y()), 0))));
+            return face;
+        }
+    }
+    QList<QPointF> pts;
+    for (const QVector3D &c : geometry::corners(m))
+        pts.append(proj(c));
+    return convexHull(pts);
+}
+
+Extent extentOf(const QList<const Member *> &members, const Projection &proj)
+{
+    Extent e;
+    for (const Member *m : members)
+        for (const QVector3D &c : geometry::corners(*m))
+            e.add(proj(c));
+    return e;
+}
+
+QPolygonF Drawing::at(const QPolygonF &poly) const
+{
+    QPolygonF out;
+    for (const QPointF &q : poly)
+        out.append(at(q));
+    return out;
+}
+
+Drawing fit(SheetCanvas &canvas, const Extent &e, QRectF room, Units units, Scale &scale)
+{
+    const QRectF inner = room.adjusted(DimensionRoom, DimensionRoom * 0.6, -DimensionRoom * 0.6, -DimensionRoom);
+    bool fits = true;
+    scale = scaleFor(e.size(), inner.size(), units, fits);
+    if (!fits)
+        canvas.missedFit();
+    const double k = pointsPerModelInch(scale);
+    const QPointF centre = inner.center();
+    const double u = (e.u0 + e.u1) / 2, v = (e.v0 + e.v1) / 2;
+    return Drawing{canvas, k, QPointF(centre.x() - u * k, centre.y() + v * k), units};
+}
+
+QList<const Member *> select(const Model &model, const std::function<bool(const Member &)> &keep)
+{
+    QList<const Member *> out;
+    for (const Member &m : model.members)
+        if (keep(m))
+            out.append(&m);
+    return out;
+}
+
+bool hasTrusses(const Model &m)
+{
+    return std::any_of(m.members.begin(), m.members.end(),
+                       [](const Member &x) { return x.kind == MemberKind::TrussChord; });
+}
+
+void drawMembers(const Drawing &d, const QList<const Member *> &members, const Projection &proj, bool light)
+{
+    QPainter &p = d.p();
+    const QString before = d.canvas.layer();
+    p.save();
+    p.setPen(QPen(light ? paperBackgroundLine() : Qt::black, light ? 0.35 : 0.6));
+    for (const Member *m : members) {
+        d.canvas.setLayer(layerName(m->layer));
+        p.setBrush(light ? Qt::NoBrush : QBrush(paperFill(*m)));
+        p.drawPolygon(d.at(outline(*m, proj)));
+    }
+    p.restore();
+    d.canvas.setLayer(before);
+}
+
+void dimension(const Drawing &d, QPointF a, QPointF b, bool horizontal, double offset, const QString &label)
+{
+    const OnLayer layer(d.canvas, sheetlayer::Dimensions);
+    const double len = horizontal ? std::abs(b.x() - a.x()) : std::abs(b.y() - a.y());
+    dimensionLine(d.p(), d.at(a), d.at(b), horizontal, offset, label.isEmpty() ? d.units.length(len) : label);
+}
+
+void runningDimension(const Drawing &d, QList<double> at, double fixed, bool horizontal, double offset)
+{
+    std::sort(at.begin(), at.end());
+    at.erase(std::unique(at.begin(), at.end(), [](double a, double b) { return std::abs(a - b) < 0.05; }), at.end());
+    if (at.size() < 2)
+        return;
+    const OnLayer layer(d.canvas, sheetlayer::Dimensions);
+    QPainter &p = d.p();
+    p.save();
+    p.setPen(QPen(Qt::black, 0.45));
+    p.setFont(font(6));
+    const auto page = [&](double v) { return horizontal ? d.at({v, fixed}) : d.at({fixed, v}); };
+    const QPointF a = page(at.first()), b = page(at.last());
+    const QPointF shift = horizontal ? QPointF(0, offset) : QPointF(-offset, 0);
+    p.drawLine(a + shift, b + shift);
+    for (double v : at) {
+        const QPointF q = page(v) + shift;
+        const QPointF tick = horizontal ? QPointF(0, 3) : QPointF(3, 0);
+        p.drawLine(q - tick, q + tick);
+        p.save();
+        p.translate(q);
+        if (horizontal)
+            p.rotate(-90);
+        const QString text = v == at.first() ? QStringLiteral("0") : d.units.length(v - at.first());
+        p.drawText(QRectF(horizontal ? -44 : -40, horizontal ? -8 : -10, 40, 8), Qt::AlignRight | Qt::AlignVCenter,
+                   text);
+        p.restore();
+    }
+    p.restore();
+}
+
+QStringList wrapped(const QStringList &lines, double width)
+{
+    const QFontMetricsF metrics(font(8));
+    QStringList out;
+    for (const QString &line : lines) {
+        QString current;
+        for (const QString &word : line.split(QLatin1Char(' '))) {
+            const QString next = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
+            if (!current.isEmpty() && metrics.horizontalAdvance(next) > width - 12) {
+                out << current;
+                current = QStringLiteral("    ") + word;
+            } else {
+                current = next;
+            }
+        }
+        out << current;
+    }
+    return out;
+}
+
+void note(SheetCanvas &canvas, QRectF area, const QStringList &text)
+{
+    const OnLayer layer(canvas, sheetlayer::Text);
+    const QStringList lines = wrapped(text, area.width());
+    QPainter &p = canvas.painter();
+    p.save();
+    p.setFont(font(8));
+    double y = area.bottom() - 12 * lines.size();
+    for (const QString &line : lines) {
+        p.drawText(QPointF(area.left() + 6, y + 9), line);
+        y += 12;
+    }
+    p.restore();
+}
+
+QRectF drawingArea(QSizeF page)
+{
+    return QRectF(Margin, Margin, page.width() - 2 * Margin - TitleBlockWidth - 8, page.height() - 2 * Margin);
+}
+
+void pageBorder(SheetCanvas &canvas, QSizeF page)
+{
+    const OnLayer layer(canvas, sheetlayer::TitleBlock);
+    QPainter &p = canvas.painter();
+    p.fillRect(QRectF(QPointF(0, 0), page), Qt::white);
+    p.setPen(QPen(Qt::black, 1.2));
+    p.drawRect(QRectF(Margin - 6, Margin - 6, page.width() - 2 * Margin + 12, page.height() - 2 * Margin + 12));
+}
+
+void titleBlock(SheetCanvas &canvas, QSizeF page, const PlanInputs &in, const QString &title, const QString &scale,
+                int number, int count)
+{
+    const OnLayer layer(canvas, sheetlayer::TitleBlock);
+    QPainter &p = canvas.painter();
+    const Design &d = in.design;
+    const Units u = in.units;
+    const MaterialTable &t = in.materials;
+    const QRectF r(page.width() - Margin - TitleBlockWidth, Margin, TitleBlockWidth, page.height() - 2 * Margin);
+    p.save();
+    p.setPen(QPen(Qt::black, 0.9));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(r);
+    double y = r.top() + 6;
+    auto line = [&](const QString &text, double size, bool bold = false) {
+        p.setFont(font(size, bold));
+        const QRectF box(r.left() + 6, y, r.width() - 12, size * 1.35);
+        p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
+        y += size * 1.45;
+    };
+    line(QStringLiteral("Corvelle shed plans"), 11, true);
+    line(title, 10, true);
+    line(QStringLiteral("Sheet %1 of %2").arg(number).arg(count), 8);
+    line(scale.isEmpty() ? QStringLiteral("Not to scale") : QStringLiteral("Scale %1").arg(scale), 8);
+    y += 4;
+    p.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
+    y += 6;
+    line(QStringLiteral("The design"), 9, true);
+    const QString doorText = d.door == Sides::None
+                                 ? QStringLiteral("none")
+                                 : QStringLiteral("%1, %2").arg(sidesName(d.door), u.size(d.doorWidth, d.doorHeight));
+    const QStringList values = {
+        QStringLiteral("Width %1").arg(u.length(d.width)),
+        QStringLiteral("Depth %1").arg(u.length(d.depth)),
+        QStringLiteral("Wall height %1").arg(u.length(d.innerHeight)),
+        QStringLiteral("Floor: %1").arg(floorName(d, u)),
+        QStringLiteral("Joists %1 at %2").arg(u.size(d.joistWidth, d.joistHeight), u.length(d.joistCenters)),
+        QStringLiteral("Studs %1 at %2").arg(u.size(d.studThickness, d.studDepth), u.length(d.studCenters)),
+        QStringLiteral("Lining: %1").arg(d.lining ? u.length(d.liningThickness) : QStringLiteral("none")),
+        QStringLiteral("Siding: %1, %2").arg(sidingName(d.siding), d.outerWallMaterial),
+        QStringLiteral("Door: %1").arg(doorText),
+        QStringLiteral("Ramp: %1")
+            .arg(d.ramp == Sides::None ? QStringLiteral("none")
+                                       : QStringLiteral("%1, %2").arg(sidesName(d.ramp), u.length(d.rampLength))),
+        QStringLiteral("Roof: %1, %2")
+            .arg(d.roof == RoofType::Barn ? QStringLiteral("barn") : QStringLiteral("gable"),
+                 d.trusses ? QStringLiteral("trusses") : QStringLiteral("rafters")),
+        QStringLiteral("Roof supports %1 at %2")
+            .arg(u.size(d.roofSupportDepth, d.roofSupportHeight), u.length(d.roofSupportSpacing)),
+        QStringLiteral("Overhangs %1 / %2").arg(u.length(d.overhangX), u.length(d.overhangZ)),
+        QStringLiteral("Roof sheathing %1").arg(u.length(d.roofThickness)),
+    };
+    for (const QString &v : values)
+        line(v, 7.5);
+    if (!t.total.isEmpty()) {
+        y += 4;
+        line(t.total, 8, true);
+    }
+    p.restore();
+}
+
+LayerPlan layerPlan(SheetCanvas &canvas, QRectF area, const PlanInputs &in, Layer layer)
+{
+    const Design &d = in.design;
+    const QList<const Member *> members = select(in.model, [&](const Member &m) { return m.layer == layer; });
+    Extent e = extentOf(members, plan);
+    e.add({0, 0});
+    e.add({d.width, d.depth});
+    Scale s;
+    const Drawing drawing = fit(canvas, e, area, in.units, s);
+    drawMembers(drawing, members, plan);
+    {
+        const OnLayer walls(canvas, layerName(Layer::Framing));
+        QPainter &p = canvas.painter();
+        p.save();
+        p.setPen(QPen(Qt::black, 0.9, Qt::DashLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(drawing.at({0, d.depth}), drawing.at({d.width, 0})));
+        p.restore();
+    }
+    dimension(drawing, {0, e.v0}, {d.width, e.v0}, true, 22);
+    dimension(drawing, {e.u0, 0}, {e.u0, d.depth}, false, 22);
+    return {members, e, s, drawing};
+}
+
+} // namespace sheet
+
+void dimensionLine(QPainter &p, QPointF pa, QPointF pb, bool horizontal, double offset, const QString &text)
+{
+    p.save();
+    p.setPen(QPen(Qt::black, 0.5));
+    p.setFont(sheet::font(7.5));
+    const double dir = offset >= 0 ? 1 : -1;
+    if (horizontal) {
+        const double y = (offset >= 0 ? std::max(pa.y(), pb.y()) : std::min(pa.y(), pb.y())) + offset;
+        for (const QPointF &q : {pa, pb}) {
+            p.drawLine(QPointF(q.x(), q.y() + 2 * dir), QPointF(q.x(), y + 3 * dir));
+            p.drawLine(QPointF(q.x() - 2.5, y + 2.5), QPointF(q.x() + 2.5, y - 2.5));
+        }
+        p.drawLine(QPointF(pa.x(), y), QPointF(pb.x(), y));
+        p.drawText(QRectF(std::min(pa.x(), pb.x()) - 20, y - 11, std::abs(pb.x() - pa.x()) + 40, 10), Qt::AlignCenter,
+                   text);
+    } else {
+        const double x = (offset >= 0 ? std::min(pa.x(), pb.x()) : std::max(pa.x(), pb.x())) - offset;
+        for (const QPointF &q : {pa, pb}) {
+            p.drawLine(QPointF(q.x() - 2 * dir, q.y()), QPointF(x - 3 * dir, q.y()));
+            p.drawLine(QPointF(x - 2.5, q.y() + 2.5), QPointF(x + 2.5, q.y() - 2.5));
+        }
+        p.drawLine(QPointF(x, pa.y()), QPointF(x, pb.y()));
+        p.translate(x - 2, (pa.y() + pb.y()) / 2);
+        p.rotate(-90);
+        p.drawText(QRectF(-60, -10, 120, 10), Qt::AlignCenter, text);
+    }
+    p.restore();
+}
+
+} // namespace corvelle::shed

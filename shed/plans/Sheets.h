@@ -1,0 +1,21 @@
+#pragma once
+
+#include "shed/plans/Sheet.h"
+
+// Each sheet of the set, made by its own file.
+namespace corvelle::shed::sheet {
+
+std::unique_ptr<Sheet> foundationSheet(const PlanInputs &in);
+std::unique_ptr<Sheet> floorSheet(const PlanInputs &in);
+enum class WallSide { Front, Rear, Left, Right };
+std::unique_ptr<Sheet> wallSheet(const PlanInputs &in, WallSide side);
+std::unique_ptr<Sheet> roofPlanSheet(const PlanInputs &in);
+std::unique_ptr<Sheet> roofDetailSheet(const PlanInputs &in);
+std::unique_ptr<Sheet> rampSheet(const PlanInputs &in);
+// Long tables run over several sheets: `part` counts from 0.
+std::unique_ptr<Sheet> materialListSheet(const PlanInputs &in, int part);
+int materialListParts(const PlanInputs &in);
+std::unique_ptr<Sheet> structuralNotesSheet(const PlanInputs &in, int part);
+int structuralNotesParts(const PlanInputs &in);
+
+} // namespace corvelle::shed::sheet
