@@ -23,7 +23,7 @@ QPageSize::PageSizeId planPaper(const QLocale &locale, Units units)
 
 PlanSet::PlanSet(Design design, Model model, MaterialTable materials, StructureReport structure, Units units)
     : in_(std::make_shared<const PlanInputs>(
-        PlanInputs{std::move(design), std::move(model), std::move(materials), std::move(structure), units}))
+        PlanInputs{std::move(design), std::move(model), std::move(materials), std::move(structure), units, {}}))
 {
 }
 

@@ -15,6 +15,9 @@
 namespace corvelle::shed {
 
 class SheetCanvas;
+namespace sheet {
+class LineWork;
+}
 
 // What every sheet of a plan set draws from.
 struct PlanInputs {
@@ -23,6 +26,8 @@ struct PlanInputs {
     MaterialTable materials;
     StructureReport structure;
     Units units;
+    // The hidden-line views the sheets share, computed on first use.
+    mutable std::shared_ptr<sheet::LineWork> lineWork;
 };
 
 // The scale a drawing is at: paper length per model length, and its name ("1/2\" = 1'-0\"",
