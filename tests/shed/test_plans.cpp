@@ -194,11 +194,11 @@ private Q_SLOTS:
                                     QStringLiteral("Front elevation"), QStringLiteral("Rear elevation"),
                                     QStringLiteral("Left elevation"),  QStringLiteral("Right elevation"),
                                     QStringLiteral("Building section")};
-        const QStringList walls = {QStringLiteral("Foundation"), QStringLiteral("Front wall"), QStringLiteral("Rear wall"),
-                                   QStringLiteral("Left wall"), QStringLiteral("Right wall"),
-                                   QStringLiteral("Raise and brace the walls"), QStringLiteral("Roof framing"),
-                                   QStringLiteral("Sheathing and roofing"), QStringLiteral("Siding and trim"),
-                                   QStringLiteral("Doors and windows")};
+        const QStringList walls = {QStringLiteral("Foundation"),      QStringLiteral("Front wall"),
+                                   QStringLiteral("Rear wall"),       QStringLiteral("Left wall"),
+                                   QStringLiteral("Right wall"),      QStringLiteral("Raise and brace the walls"),
+                                   QStringLiteral("Roof framing"),    QStringLiteral("Sheathing and roofing"),
+                                   QStringLiteral("Siding and trim"), QStringLiteral("Doors and windows")};
         for (const Design &d : {example, gambrel}) {
             const Model model = buildModel(d);
             const PlanSet plans(d, model, materialTable(takeoff(model, defaultPrices())),
