@@ -101,10 +101,12 @@ QList<BuildStage> buildStagesOf(const Model &model)
     return out;
 }
 
-QList<BuildStage> buildStagesIn(const Model &model)
+namespace {
+
+QList<BuildStage> stagesPresent(const QList<BuildStage> &memberStages)
 {
     bool has[BuildStageCount] = {};
-    for (BuildStage s : buildStagesOf(model))
+    for (BuildStage s : memberStages)
         has[int(s)] = true;
     // The walls are raised whenever there are walls, even where no member is added then.
     if (has[int(BuildStage::FrontWall)] || has[int(BuildStage::LeftWall)])
@@ -116,16 +118,28 @@ QList<BuildStage> buildStagesIn(const Model &model)
     return out;
 }
 
+} // namespace
+
+QList<BuildStage> buildStagesIn(const Model &model) { return stagesPresent(buildStagesOf(model)); }
+
+BuildOrder buildOrder(const Model &model)
+{
+    BuildOrder order;
+    order.memberStages = buildStagesOf(model);
+    order.stages = stagesPresent(order.memberStages);
+    order.hardware = countHardware(model);
+    return order;
+}
+
 namespace {
 
 // The stage's members by kind, with their stock and a count, as the steps name them.
 class StageMembers {
 public:
-    StageMembers(const Model &model, BuildStage stage, Units units) : units_(units)
+    StageMembers(const Model &model, const QList<BuildStage> &stages, BuildStage stage, Units units) : units_(units)
     {
-        const QList<BuildStage> stages = buildStagesOf(model);
         for (qsizetype i = 0; i < model.members.size(); ++i)
-            if (stages[i] == stage)
+            if (stages.value(i) == stage)
                 members_.append(&model.members[i]);
     }
     int count(MemberKind kind) const
@@ -170,11 +184,11 @@ QString listed(QStringList parts)
 
 } // namespace
 
-QStringList buildStageSteps(BuildStage stage, const Model &model, Units u)
+QStringList buildStageSteps(BuildStage stage, const Model &model, const BuildOrder &order, Units u)
 {
     const Design &d = model.design;
-    const StageMembers s(model, stage, u);
-    const QList<HardwareCount> hw = countHardware(model);
+    const StageMembers s(model, order.memberStages, stage, u);
+    const QList<HardwareCount> &hw = order.hardware;
     const QString nails16 = QStringLiteral("16d common nails");
     const QString nails8 = QStringLiteral("8d common nails");
     QStringList out;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shed/Hardware.h"
 #include "shed/Model.h"
 #include "shed/Units.h"
 
@@ -33,8 +34,16 @@ QList<BuildStage> buildStagesOf(const Model &model);
 // The stages this model has members in, in building order.
 QList<BuildStage> buildStagesIn(const Model &model);
 
+// A model's stages and hardware, worked out once for all its steps.
+struct BuildOrder {
+    QList<BuildStage> memberStages; // each member's, by index
+    QList<BuildStage> stages;       // those the model has, in building order
+    QList<HardwareCount> hardware;
+};
+BuildOrder buildOrder(const Model &model);
+
 // What to do at a stage, one short step a line, naming the members and the fasteners
 // with their counts from the takeoff's hardware rules.
-QStringList buildStageSteps(BuildStage stage, const Model &model, Units units = {});
+QStringList buildStageSteps(BuildStage stage, const Model &model, const BuildOrder &order, Units units = {});
 
 } // namespace corvelle::shed

@@ -358,18 +358,26 @@ HiddenLines::HiddenLines(const Model &model, const ViewDirection &view, const QL
         // outline of a front face).
         const bool boxLike = convex;
         const auto away = [](double c) { return c <= FacingTolerance; };
+        // Round each cap in turn, then the uprights: consecutive edges meet, so the strokes
+        // join into polylines.
+        for (const bool upper : {false, true}) {
+            const std::vector<Projected> &cap = upper ? top : base;
+            for (qsizetype i = 0; i < n; ++i) {
+                const size_t a = size_t(i), b = size_t((i + 1) % n);
+                edges.push_back({cap[a], cap[b], int(mi), stage,
+                                 away(sideFacing[a]) && away(upper ? capFacing : -capFacing), boxLike});
+            }
+        }
         for (qsizetype i = 0; i < n; ++i) {
-            const size_t a = size_t(i), b = size_t((i + 1) % n), prev = size_t((i + n - 1) % n);
-            const bool side = away(sideFacing[a]);
-            edges.push_back({base[a], base[b], int(mi), stage, side && away(-capFacing), boxLike});
-            edges.push_back({top[a], top[b], int(mi), stage, side && away(capFacing), boxLike});
             // The upright edge at a corner of the outline; none where the outline runs straight on.
+            const size_t a = size_t(i), prev = size_t((i + n - 1) % n);
             const QPointF pa = poly[qsizetype(prev)], pb = poly[i], pc = poly[(i + 1) % n];
             const double turn = cross(pa, pb, pc)
                                 / std::max(1e-12, std::hypot(pb.x() - pa.x(), pb.y() - pa.y())
                                                       * std::hypot(pc.x() - pb.x(), pc.y() - pb.y()));
             if (std::abs(turn) > 1e-6)
-                edges.push_back({base[a], top[a], int(mi), stage, side && away(sideFacing[prev]), boxLike});
+                edges.push_back(
+                    {base[a], top[a], int(mi), stage, away(sideFacing[a]) && away(sideFacing[prev]), boxLike});
         }
     }
     edges_ = int(edges.size());
@@ -511,9 +519,15 @@ QList<Stroke> HiddenLines::strokes(int stage) const
         if (p.stage > stage)
             continue;
         const bool visible = p.hiddenFrom == INT_MAX || p.hiddenFrom > stage;
-        // Runs of one edge that the stage leaves alike make one line.
-        if (p.edge == lastEdge && out.last().visible == visible) {
-            out.last().points.last() = p.line.p2();
+        if (!out.isEmpty() && out.last().visible == visible && out.last().member == p.member
+            && out.last().points.last() == p.line.p1()) {
+            // Runs of one edge that the stage leaves alike make one line; the next edge
+            // round a face goes on from its end.
+            if (p.edge == lastEdge)
+                out.last().points.last() = p.line.p2();
+            else
+                out.last().points.append(p.line.p2());
+            lastEdge = p.edge;
             continue;
         }
         lastEdge = p.edge;

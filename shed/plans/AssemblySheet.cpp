@@ -42,7 +42,7 @@ public:
         double y = paragraph(p, side, side.top(), buildStageTitle(stage_), 10, true);
         y += 4;
         int n = 0;
-        for (const QString &step : buildStageSteps(stage_, in_.model, in_.units))
+        for (const QString &step : buildStageSteps(stage_, in_.model, lineWork(in_).order(in_.model), in_.units))
             y = paragraph(p, side, y, QStringLiteral("%1. %2").arg(++n).arg(step), 8) + 3;
         y += 6;
         paragraph(
@@ -64,7 +64,7 @@ std::vector<std::unique_ptr<Sheet>> assemblySheets(const PlanInputs &in)
 {
     std::vector<std::unique_ptr<Sheet>> out;
     int n = 0;
-    for (BuildStage s : buildStagesIn(in.model))
+    for (BuildStage s : lineWork(in).order(in.model).stages)
         out.push_back(std::make_unique<AssemblySheet>(in, ++n, s));
     return out;
 }

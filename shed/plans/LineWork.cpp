@@ -4,16 +4,28 @@
 #include "shed/Geometry.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 #include <map>
 
 namespace corvelle::shed::sheet {
 
+namespace {
+constexpr double MinLinePoints = 0.3;
+}
+
+const BuildOrder &LineWork::order(const Model &model) const
+{
+    if (!order_)
+        order_ = buildOrder(model);
+    return *order_;
+}
+
 const HiddenLines &LineWork::pictorial(const Model &model) const
 {
     if (!pictorial_) {
         QList<int> stages;
-        for (BuildStage s : buildStagesOf(model))
+        for (BuildStage s : order(model).memberStages)
             stages.append(int(s));
         pictorial_.emplace(model, ViewDirection::threeQuarter(), stages);
     }
@@ -52,29 +64,39 @@ const LineWork &lineWork(const PlanInputs &in)
 
 void drawStrokes(const Drawing &d, const QList<Stroke> &strokes, const std::function<QPen(const Stroke &)> &pen)
 {
-    // Grouped by layer, then pen, in the order first met.
-    std::map<std::pair<int, int>, QList<QLineF>> groups;
+    // Grouped by layer, then pen: one path each, a stroke's polyline as one run of lines.
+    std::map<std::pair<int, int>, QPainterPath> groups;
     QList<QPen> pens;
     for (const Stroke &s : strokes) {
         const QPen p = pen(s);
-        if (p.style() == Qt::NoPen)
+        if (p.style() == Qt::NoPen || s.points.size() < 2)
             continue;
         qsizetype k = pens.indexOf(p);
         if (k < 0) {
             pens.append(p);
             k = pens.size() - 1;
         }
-        QList<QLineF> &lines = groups[{int(s.layer), int(k)}];
-        for (qsizetype i = 1; i < s.points.size(); ++i)
-            lines.append(QLineF(d.at(s.points[i - 1]), d.at(s.points[i])));
+        QPainterPath &path = groups[{int(s.layer), int(k)}];
+        QPointF last = d.at(s.points.first());
+        path.moveTo(last);
+        for (qsizetype i = 1; i < s.points.size(); ++i) {
+            const QPointF next = d.at(s.points[i]);
+            // A line shorter than a fine pen is wide is a dot on paper: a large shed at a
+            // small scale has thousands (siding seen edge on), and the PDF would carry them.
+            if (std::abs(next.x() - last.x()) + std::abs(next.y() - last.y()) < MinLinePoints && i + 1 < s.points.size())
+                continue;
+            path.lineTo(next);
+            last = next;
+        }
     }
     QPainter &p = d.p();
     const QString before = d.canvas.layer();
     p.save();
-    for (const auto &[key, lines] : groups) {
+    p.setBrush(Qt::NoBrush);
+    for (const auto &[key, path] : groups) {
         d.canvas.setLayer(layerName(Layer(key.first)));
         p.setPen(pens[key.second]);
-        p.drawLines(lines);
+        p.drawPath(path);
     }
     p.restore();
     d.canvas.setLayer(before);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shed/BuildSteps.h"
 #include "shed/HiddenLine.h"
 #include "shed/Model.h"
 #include "shed/plans/SheetDrawing.h"
@@ -18,12 +19,14 @@ namespace corvelle::shed::sheet {
 
 class LineWork {
 public:
+    const BuildOrder &order(const Model &model) const;
     // Staged by BuildStage: strokes(int(stage)) is the shed once that stage is done.
     const HiddenLines &pictorial(const Model &model) const;
     const HiddenLines &elevation(const Model &model, WallSide side) const;
     static ViewDirection elevationView(WallSide side);
 
 private:
+    mutable std::optional<BuildOrder> order_;
     mutable std::optional<HiddenLines> pictorial_;
     mutable std::optional<HiddenLines> elevations_[4];
 };
