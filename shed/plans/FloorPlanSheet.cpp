@@ -99,7 +99,8 @@ public:
         // Outside over the siding, inside between the walls' inner faces.
         const double inner = d.studDepth + (d.lining ? d.liningThickness : 0);
         // Outside above and left of the walls; inside across the room, clear of each other.
-        dimension(drawing, {out.u0, out.v1}, {out.u1, out.v1}, true, -24);
+        const double over = hasRear(d.door) ? e.v1 : out.v1; // above a rear door's swing
+        dimension(drawing, {out.u0, over}, {out.u1, over}, true, -14);
         dimension(drawing, {out.u0, out.v0}, {out.u0, out.v1}, false, 24);
         dimension(drawing, {inner, D * 0.7}, {W - inner, D * 0.7}, true, 0,
                   QStringLiteral("%1 inside").arg(u.length(W - 2 * inner)));

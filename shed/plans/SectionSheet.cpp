@@ -205,7 +205,7 @@ public:
         dimension(drawing, {left, 0}, {left, h.floor + d.innerHeight}, false, 30,
                   QStringLiteral("plates %1").arg(u.length(h.floor + d.innerHeight)));
         dimension(drawing, {left, 0}, {left, h.ridge}, false, 46, QStringLiteral("ridge %1").arg(u.length(h.ridge)));
-        dimension(drawing, {0 - d.width, h.floor}, {0, h.floor}, true, 24);
+        dimension(drawing, {0 - d.width, 0}, {0, 0}, true, 24);
         note(canvas, area,
              {QStringLiteral("Section %1 from the front wall, looking at the rear; members cut are filled, those "
                              "beyond in light lines.")
