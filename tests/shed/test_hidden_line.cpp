@@ -38,16 +38,20 @@ private Q_SLOTS:
         Model model;
         model.members = {box({0, 0, 0}, {10, 20, 30})};
         const HiddenLines lines(model, ViewDirection::threeQuarter());
-        const QList<Stroke> strokes = lines.strokes();
-        const auto visible = std::count_if(strokes.begin(), strokes.end(), [](const Stroke &s) { return s.visible; });
+        // Strokes join edges that meet into polylines: count their segments.
+        QList<std::pair<QLineF, bool>> segments;
+        for (const Stroke &s : lines.strokes())
+            for (qsizetype i = 1; i < s.points.size(); ++i)
+                segments.append({QLineF(s.points[i - 1], s.points[i]), s.visible});
+        const auto visible = std::count_if(segments.begin(), segments.end(), [](const auto &s) { return s.second; });
         QCOMPARE(visible, 9);
-        QCOMPARE(strokes.size() - visible, 3);
+        QCOMPARE(segments.size() - visible, 3);
         // The hidden corner is the one farthest from the eye: rear, left (X = 10), bottom.
         const ViewDirection v = ViewDirection::threeQuarter();
         const QPointF hiddenCorner = v.project({10, 0, 30});
         const auto at = [&](QPointF p) { return QLineF(p, hiddenCorner).length() < 1e-3; };
-        for (const Stroke &s : strokes)
-            QCOMPARE(!s.visible, at(s.points.first()) || at(s.points.last()));
+        for (const auto &[line, shown] : segments)
+            QCOMPARE(!shown, at(line.p1()) || at(line.p2()));
     }
 
     // Square on from the front: a board in front of a wider panel hides the panel's lines
