@@ -50,3 +50,7 @@ DISPLAY=":$(head -n1 "$tmp/display")" dbus-run-session -- \
 echo "== 3D document of the largest design against the smallest (Mesa software renderer)"
 DISPLAY=":$(head -n1 "$tmp/display")" QT_QPA_PLATFORM=xcb LIBGL_ALWAYS_SOFTWARE=1 \
     "$bin/bench_view3d" tests/data/ShedData.txt refhost/data "${VIEW3D_RUNS:-5}"
+
+echo "== An edit of the design, and its undo, to the next 3D frame, against opening the document afresh"
+DISPLAY=":$(head -n1 "$tmp/display")" QT_QPA_PLATFORM=xcb LIBGL_ALWAYS_SOFTWARE=1 \
+    "$bin/bench_edit" tests/data/ShedData.txt refhost/data "${VIEW3D_RUNS:-5}"

@@ -43,7 +43,8 @@ ShedView::ShedView(Document &document, QWidget *parent) : QWidget(parent), docum
 
     QString why;
     if (const view3d::View3DFactory *factory = view3d::view3DFactory(&why)) {
-        view3d_ = factory->createView(model(), design().shading, split);
+        shading_ = design().shading;
+        view3d_ = factory->createView(model(), shading_, split);
         factory->setUnits(view3d_, units_);
     } else {
         // The lists, plans and exports do not need the view: they stay.
@@ -173,8 +174,15 @@ ShedView::ShedView(Document &document, QWidget *parent) : QWidget(parent), docum
 
 void ShedView::showModel()
 {
-    if (const view3d::View3DFactory *factory = view3d::loadedView3DFactory())
-        factory->showModel(view3d_, &model(), {});
+    const view3d::View3DFactory *factory = view3d::loadedView3DFactory();
+    if (!factory)
+        return;
+    factory->showModel(view3d_, &model(), {});
+    // The design's shading mode, when an edit changed it; the view's own list otherwise rules.
+    if (design().shading != shading_) {
+        shading_ = design().shading;
+        factory->setShading(view3d_, shading_);
+    }
 }
 
 void ShedView::showLoads()

@@ -89,6 +89,7 @@ private:
 
     Document &document_;
     shed::Units units_;
+    shed::Shading shading_ = shed::Shading::Smooth; // the design's, as last given to the 3D view
     QHash<int, int> checkOfMember_; // member index -> its first row in the structure check
     QWidget *view3d_;
     QSplitter *split_;

@@ -29,6 +29,12 @@ void LinkedView3DFactory::setPickNote(QWidget *view, std::function<QString(int)>
         v->setPickNote(std::move(pickNote));
 }
 
+void LinkedView3DFactory::setShading(QWidget *view, shed::Shading shading) const
+{
+    if (auto *v = qobject_cast<ModelView3D *>(view))
+        v->setShading(shading);
+}
+
 void LinkedView3DFactory::setUnits(QWidget *view, shed::Units units) const
 {
     if (auto *v = qobject_cast<ModelView3D *>(view))

@@ -7,7 +7,7 @@ namespace corvelle::view3d {
 
 class View3DPlugin : public QObject, public View3DFactory {
     Q_OBJECT
-    Q_PLUGIN_METADATA(IID "org.corvelle.View3DFactory/2") // moc reads a literal only
+    Q_PLUGIN_METADATA(IID "org.corvelle.View3DFactory/3") // moc reads a literal only
     Q_INTERFACES(corvelle::view3d::View3DFactory)
 public:
     QWidget *createView(const shed::Model &model, shed::Shading shading, QWidget *parent) const override
@@ -22,6 +22,7 @@ public:
     {
         view_.setPickNote(view, std::move(pickNote));
     }
+    void setShading(QWidget *view, shed::Shading shading) const override { view_.setShading(view, shading); }
     void setUnits(QWidget *view, shed::Units units) const override { view_.setUnits(view, units); }
     QImage grabWithScenes(QWidget *widget) const override { return view_.grabWithScenes(widget); }
     void afterNextFrames(QWidget *widget, QObject *context, std::function<void()> done) const override

@@ -26,6 +26,8 @@ public:
     // members (indices) in the warning colour; and has a pick add `pickNote(index)` to what it says of the member.
     virtual void showModel(QWidget *view, const shed::Model *model, const QList<int> &warned) const = 0;
     virtual void setPickNote(QWidget *view, std::function<QString(int)> pickNote) const = 0;
+    // The shading mode of a view made by createView, as its mode list sets it.
+    virtual void setShading(QWidget *view, shed::Shading shading) const = 0;
     // What a view made by createView writes lengths in (its pick information).
     virtual void setUnits(QWidget *view, shed::Units units) const = 0;
     // A picture of `widget` with every 3D scene in it (QWidget::grab leaves them out).
@@ -49,5 +51,5 @@ void setView3DFactory(const View3DFactory *factory);
 
 } // namespace corvelle::view3d
 
-#define CORVELLE_VIEW3D_FACTORY_IID "org.corvelle.View3DFactory/2"
+#define CORVELLE_VIEW3D_FACTORY_IID "org.corvelle.View3DFactory/3"
 Q_DECLARE_INTERFACE(corvelle::view3d::View3DFactory, CORVELLE_VIEW3D_FACTORY_IID)

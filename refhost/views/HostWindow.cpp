@@ -2,14 +2,17 @@
 
 #include "bus/BusContract.h"
 #include "refhost/model/Application.h"
-#include "refhost/views/DocumentView.h"
+#include "refhost/shedview/HostTable.h"
 #include "refhost/shedview/ShedView.h"
 #include "refhost/view3dapi/View3DFactory.h"
+#include "refhost/views/DesignPanel.h"
+#include "refhost/views/DocumentView.h"
 #include "shed/Plans.h"
 
 #include <QActionGroup>
 #include <QApplication>
 #include <QDir>
+#include <QDockWidget>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -19,9 +22,11 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QUndoGroup>
 
 #include <functional>
 
@@ -47,8 +52,9 @@ void HostWindow::rememberFolder(const QString &kind, const QString &path)
 HostWindow::HostWindow(Application &app, QWidget *parent) : QMainWindow(parent), app_(app)
 {
     setWindowTitle(tr("Corvelle Host"));
-    // Room for the 3D view beside the material list's six columns, within the desktop.
-    resize(QSize(1180, 720).boundedTo(screen()->availableSize() * 0.95));
+    // Room for the Design panel, and the 3D view beside the material list's six columns,
+    // within the desktop.
+    resize(QSize(1480, 760).boundedTo(screen()->availableSize() * 0.95));
 
     QMenu *fileMenu = menuBar()->addMenu(tr("&File"));
     addExportActions(fileMenu);
@@ -63,6 +69,8 @@ HostWindow::HostWindow(Application &app, QWidget *parent) : QMainWindow(parent),
     QAction *quit = fileMenu->addAction(tr("&Quit"));
     quit->setShortcut(QKeySequence::Quit);
     connect(quit, &QAction::triggered, qApp, &QApplication::quit);
+
+    addEditMenu();
 
     // View > Units: what lengths, areas and volumes are written in, remembered by the model.
     QMenu *viewMenu = menuBar()->addMenu(tr("&View"));
@@ -85,6 +93,7 @@ HostWindow::HostWindow(Application &app, QWidget *parent) : QMainWindow(parent),
     };
     showUnits(app_.units());
     connect(&app_, &Application::unitsChanged, this, showUnits);
+    addDesignDock(viewMenu);
 
     tabs_ = new QTabWidget(this);
     tabs_->setDocumentMode(true);
@@ -112,6 +121,12 @@ HostWindow::HostWindow(Application &app, QWidget *parent) : QMainWindow(parent),
     statusBar()->addPermanentWidget(summary_, 1);
     connect(&app_, &Application::activity, summary_, &QLabel::setText);
     connect(&app_, &Application::macroFinished, this, &HostWindow::saveSnapshot);
+    sizeTotal_ = new QLabel(this);
+    sizeTotal_->setObjectName(QStringLiteral("sizeAndTotal"));
+    sizeTotal_->setTextFormat(Qt::PlainText);
+    statusBar()->addPermanentWidget(sizeTotal_);
+    connect(&app_, &Application::activeDocumentChanged, this, &HostWindow::follow);
+    follow(app_.activeDocument());
     for (Document *doc : app_.documents())
         addView(doc);
     showActive(app_.activeDocument());
@@ -194,6 +209,74 @@ void HostWindow::addExportActions(QMenu *menu)
         for (QAction *a : {exportPlans, print})
             a->setEnabled(hasPlans);
     });
+}
+
+void HostWindow::addEditMenu()
+{
+    // Undo and Redo act on the active document's edits.
+    undoGroup_ = new QUndoGroup(this);
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
+    QAction *undo = undoGroup_->createUndoAction(this, tr("&Undo"));
+    undo->setShortcuts(QKeySequence::Undo);
+    QAction *redo = undoGroup_->createRedoAction(this, tr("&Redo"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    undo->setObjectName(QStringLiteral("undo"));
+    redo->setObjectName(QStringLiteral("redo"));
+    edit->addAction(undo);
+    edit->addAction(redo);
+}
+
+void HostWindow::addDesignDock(QMenu *viewMenu)
+{
+    auto *dock = new QDockWidget(tr("Design"), this);
+    dock->setObjectName(QStringLiteral("designDock"));
+    dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable
+                      | QDockWidget::DockWidgetClosable);
+    auto *scroll = new QScrollArea(dock);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    designPanel_ = new DesignPanel(scroll);
+    scroll->setWidget(designPanel_);
+    dock->setWidget(scroll);
+    addDockWidget(Qt::LeftDockWidgetArea, dock);
+    dock->toggleViewAction()->setText(tr("&Design"));
+    viewMenu->addAction(dock->toggleViewAction());
+    designPanel_->setUnits(app_.units());
+    connect(&app_, &Application::unitsChanged, designPanel_, &DesignPanel::setUnits);
+    // A refused value is said in the status bar too, where it stays until the next message.
+    connect(designPanel_, &DesignPanel::refused, this,
+            [this](const QString &sentence) { statusBar()->showMessage(sentence); });
+}
+
+void HostWindow::follow(Document *document)
+{
+    if (followed_)
+        disconnect(followed_, nullptr, this, nullptr);
+    followed_ = document;
+    if (document) {
+        if (!undoGroup_->stacks().contains(document->undoStack()))
+            undoGroup_->addStack(document->undoStack());
+        connect(document, &Document::takeoffChanged, this, &HostWindow::showSizeAndTotal);
+        connect(document, &Document::contentChanged, this, &HostWindow::showSizeAndTotal);
+    }
+    undoGroup_->setActiveStack(document ? document->undoStack() : nullptr);
+    designPanel_->setDocument(document);
+    showSizeAndTotal();
+}
+
+void HostWindow::showSizeAndTotal()
+{
+    if (!followed_ || !followed_->shed()) {
+        sizeTotal_->clear();
+        return;
+    }
+    const shed::BuildOutputs &o = *followed_->shed();
+    const shed::Units units = followed_->units();
+    const QString size = units.isMetric() ? units.size(o.design.width, o.design.depth)
+                                          : tr("%1 x %2 ft")
+                                                .arg(shed::decimalText(o.design.width / 12, 2),
+                                                     shed::decimalText(o.design.depth / 12, 2));
+    sizeTotal_->setText(tr("%1    Total %2").arg(size, table::moneyText(o.takeoff.total)));
 }
 
 DocumentView *HostWindow::activeView() const { return qobject_cast<DocumentView *>(tabs_->currentWidget()); }

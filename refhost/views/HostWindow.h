@@ -3,17 +3,20 @@
 #include <QFileDialog>
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 
 class QLabel;
 class QMenu;
 class QTabWidget;
+class QUndoGroup;
 
 namespace corvelle::refhost {
 
 class Application;
 class Document;
+class DesignPanel;
 class DocumentView;
 
 // The host's main window: one tab per document of the application, the current tab
@@ -27,6 +30,7 @@ public:
     void setSnapshotFile(const QString &file) { snapshotFile_ = file; }
 
     DocumentView *activeView() const;
+    DesignPanel *designPanel() const { return designPanel_; }
 
     // Asks for the file an export writes: QFileDialog's, or a test's stand-in.
     using SaveFileChooser =
@@ -40,6 +44,11 @@ public:
 
 private:
     void addExportActions(QMenu *menu);
+    void addEditMenu();
+    void addDesignDock(QMenu *viewMenu);
+    // The panel, the Edit menu and the status bar follow the active document.
+    void follow(Document *document);
+    void showSizeAndTotal();
     void addView(Document *document);
     void removeView(int id);
     void showActive(Document *document);
@@ -51,6 +60,10 @@ private:
     QHash<int, DocumentView *> views_;
     QString snapshotFile_;
     QLabel *summary_;
+    QLabel *sizeTotal_;
+    QUndoGroup *undoGroup_;
+    DesignPanel *designPanel_;
+    QPointer<Document> followed_;
     SaveFileChooser chooseSaveFile_ = [](QWidget *parent, const QString &caption, const QString &start,
                                          const QString &filters) {
         return QFileDialog::getSaveFileName(parent, caption, start, filters);

@@ -5,17 +5,21 @@
 #include "refhost/model/Application.h"
 #include "refhost/model/Document.h"
 #include "refhost/shedview/ShedView.h"
+#include "refhost/views/DesignPanel.h"
 #include "refhost/views/DocumentView.h"
 #include "refhost/views/HostWindow.h"
 
 #include <QAccessible>
 #include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenuBar>
 #include <QSet>
 #include <QSettings>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableView>
@@ -276,6 +280,69 @@ private Q_SLOTS:
         QCOMPARE(asked[0], QStringLiteral("shed.glb"));
         QCOMPARE(asked[1], QDir(out.filePath(QStringLiteral("models"))).filePath(QStringLiteral("shed.glb")));
         QCOMPARE(asked[2], QStringLiteral("cutlist.csv")); // another kind: not yet remembered
+    }
+
+    // The Design panel: each field named by its label and reached by Tab; a typed width
+    // frames the shed again and shows in the status bar; a door wider than the shed is
+    // refused in a sentence, the field put back; Edit > Undo takes the width back.
+    void designPanel()
+    {
+        DesignPanel *panel = window_->designPanel();
+        Document *doc = app_->activeDocument();
+        QVERIFY(panel && panel->isVisible() && panel->document() == doc);
+        int fields = 0;
+        for (QWidget *w : panel->findChildren<QWidget *>()) {
+            if (!qobject_cast<QDoubleSpinBox *>(w) && !qobject_cast<QComboBox *>(w))
+                continue;
+            ++fields;
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+            const auto labels = a->relations(QAccessible::Label);
+            // Its visible label (the group's title is a label of it too).
+            QVERIFY2(
+                std::any_of(labels.begin(), labels.end(),
+                            [&](const auto &l) { return l.first->text(QAccessible::Name) == w->accessibleName(); }),
+                qPrintable(w->objectName()));
+            // A list's name there is its value; a reader says its label.
+            if (qobject_cast<QDoubleSpinBox *>(w))
+                QCOMPARE(a->text(QAccessible::Name), w->accessibleName());
+            QVERIFY(w->focusPolicy() & Qt::TabFocus);
+        }
+        QCOMPARE(fields, 18 + 5 + 2); // the design, a window, the loads
+        auto *width = panel->findChild<QDoubleSpinBox *>(QStringLiteral("ShedWidth"));
+        auto *doorWidth = panel->findChild<QDoubleSpinBox *>(QStringLiteral("MainDoorWidth"));
+        QVERIFY(width && doorWidth);
+        QCOMPARE(width->accessibleName(), QStringLiteral("Width"));
+        QCOMPARE(panel->findChild<QWidget *>(QStringLiteral("ShedDepth"))->accessibleName(), QStringLiteral("Depth"));
+
+        auto *status = window_->findChild<QLabel *>(QStringLiteral("sizeAndTotal"));
+        QVERIFY(status->text().startsWith(QStringLiteral("12 x 16 ft    Total ")));
+        width->setFocus();
+        width->selectAll();
+        QTest::keyClicks(width, QStringLiteral("14"));
+        QCOMPARE(doc->project().design.ShedWidth, QStringLiteral("12")); // nothing until Enter
+        QTest::keyClick(width, Qt::Key_Return);
+        QCOMPARE(doc->project().design.ShedWidth, QStringLiteral("14"));
+        QCOMPARE(doc->shed()->design.width, 168.0);
+        QCOMPARE(shed_->model().members.size(), doc->shed()->model.members.size());
+        QVERIFY2(status->text().startsWith(QStringLiteral("14 x 16 ft    Total ")), qPrintable(status->text()));
+
+        doorWidth->setFocus();
+        doorWidth->selectAll();
+        QTest::keyClicks(doorWidth, QStringLiteral("15"));
+        QTest::keyClick(doorWidth, Qt::Key_Return);
+        QCOMPARE(doorWidth->value(), 4.0);
+        QVERIFY2(panel->message().startsWith(QStringLiteral("Door width: ")), qPrintable(panel->message()));
+        QCOMPARE(window_->statusBar()->currentMessage(), panel->message());
+        QCOMPARE(doc->undoStack()->count(), 1);
+
+        QAction *undo = window_->findChild<QAction *>(QStringLiteral("undo"));
+        QVERIFY(undo);
+        QCOMPARE(undo->shortcut(), QKeySequence(QKeySequence::Undo));
+        QVERIFY(undo->isEnabled());
+        undo->trigger();
+        QCOMPARE(doc->shed()->design.width, 144.0);
+        QCOMPARE(width->value(), 12.0);
+        QVERIFY(!doc->isModified());
     }
 
 private:
