@@ -5,6 +5,8 @@
 #include "core/ShedDesign.h"
 #include "shed/Export.h"
 #include "shed/Framing.h"
+#include "shed/HiddenLine.h"
+#include "shed/Plans.h"
 #include "shed/Reader.h"
 #include "shed/Structure.h"
 #include "shed/Takeoff.h"
@@ -12,6 +14,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -65,7 +68,10 @@ long peakKb(const QByteArray &exe, const QString &file, const QString &out)
 
 struct Figures {
     qsizetype members = 0, checks = 0;
-    double model = 0, exports = 0, structure = 0, ifc = 0, glb = 0;
+    double model = 0, exports = 0, structure = 0, ifc = 0, glb = 0, hidden = 0;
+    qsizetype edges = 0, strokes = 0;
+    double plans = 0; // the whole plan set as a PDF
+    int pages = 0;
     long peak = 0, basePeak = 0;
 };
 
@@ -95,6 +101,23 @@ Figures measure(bool largest, int runs, const QTemporaryDir &dir)
     qsizetype ifcBytes = 0;
     f.ifc = median(runs, [&] { ifcBytes = shed::exportIfc(model).size(); });
     f.glb = median(runs, [&] { (void)shed::exportGlb(model); });
+    // Hidden-line drawings as the plans draw them: the three-quarter view once for every
+    // stage, and the four elevations.
+    f.hidden = median(runs, [&] {
+        f.edges = f.strokes = 0;
+        for (const shed::ViewDirection &v :
+             {shed::ViewDirection::threeQuarter(), shed::ViewDirection::front(), shed::ViewDirection::rear(),
+              shed::ViewDirection::left(), shed::ViewDirection::right()}) {
+            const shed::HiddenLines lines(model, v);
+            f.edges += lines.edgeCount();
+            f.strokes += lines.strokes().size();
+        }
+    });
+    f.plans = median(std::max(3, runs / 5), [&] {
+        const shed::PlanSet set(design, model, shed::materialTable(takeoff), report);
+        (void)set.pdf(QPageSize::Letter);
+        f.pages = set.pageCount();
+    });
     const QString file = dir.filePath(largest ? "largest.txt" : "small.txt");
     QFile out(file);
     out.open(QIODevice::WriteOnly);
@@ -122,6 +145,9 @@ Figures measure(bool largest, int runs, const QTemporaryDir &dir)
     std::printf("  %-16s IFC export %7.2f ms (%lld bytes), glTF export %7.2f ms%s\n", "", f.ifc,
                 static_cast<long long>(ifcBytes), f.glb,
                 f.basePeak ? qPrintable(QStringLiteral(", baseline host's --build peak %1 kB").arg(f.basePeak)) : "");
+    std::printf("  %-16s hidden lines, five views %7.2f ms (%lld edges, %lld strokes); plan set PDF %7.2f ms "
+                "(%d sheets)\n",
+                "", f.hidden, static_cast<long long>(f.edges), static_cast<long long>(f.strokes), f.plans, f.pages);
     return f;
 }
 
@@ -129,6 +155,10 @@ Figures measure(bool largest, int runs, const QTemporaryDir &dir)
 
 int main(int argc, char *argv[])
 {
+    // The plans paint text: fonts need a GUI application, which needs no display offscreen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 21;
     QTemporaryDir dir;
     std::printf("Shed model, median of %d runs:\n", runs);
@@ -144,6 +174,10 @@ int main(int argc, char *argv[])
         large.model, large.exports, large.structure, large.structure / large.model,
         static_cast<long long>(large.checks));
     std::printf("Largest IFC export %.2f ms of 200 ms (x%.2f the glTF export)\n", large.ifc, large.ifc / large.glb);
+    std::printf("Largest hidden lines, five views: %.2f ms (x%.1f the 8 x 10 ft shed's, x%.2f model+takeoff)\n",
+                large.hidden, large.hidden / small.hidden, large.hidden / large.model);
+    std::printf("Largest plan set PDF %.2f ms of 1000 ms (x%.1f the 8 x 10 ft shed's; hidden lines x%.2f of it)\n",
+                large.plans, large.plans / small.plans, large.hidden / large.plans);
     if (large.basePeak)
         std::printf("Largest --build peak memory against the baseline host: x%.2f (target under x1.5)\n",
                     double(large.peak) / large.basePeak);

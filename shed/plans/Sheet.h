@@ -16,6 +16,9 @@
 namespace corvelle::shed {
 
 class SheetCanvas;
+namespace sheet {
+class LineWork;
+}
 
 // What every sheet of a plan set draws from.
 struct PlanInputs {
@@ -26,6 +29,8 @@ struct PlanInputs {
     Units units;
     CuttingPlan cutting; // the boards and sheets the material list buys
     QStringList marks;   // each member's part mark, in the model's order
+    // The hidden-line views the sheets share, computed on first use.
+    mutable std::shared_ptr<sheet::LineWork> lineWork;
 };
 
 // The scale a drawing is at: paper length per model length, and its name ("1/2\" = 1'-0\"",

@@ -71,6 +71,8 @@ QFont font(double size, bool bold)
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setPixelSize(std::max(1, int(std::lround(size)))); // painter units are points
     f.setBold(bold);
+    // No "fi" ligatures: a reader searching the PDF's text for "roofing" must find it.
+    f.setStyleStrategy(QFont::PreferNoShaping);
     return f;
 }
 
@@ -342,7 +344,14 @@ void titleBlock(SheetCanvas &canvas, QSizeF page, const PlanInputs &in, const QS
         y += size * 1.45;
     };
     line(QStringLiteral("Corvelle shed plans"), 11, true);
-    line(title, 10, true);
+    {
+        // A long title ("Assembly step 6: Raise and brace the walls") wraps.
+        p.setFont(font(10, true));
+        const QRectF box(r.left() + 6, y, r.width() - 12, 40);
+        const QRectF used = p.boundingRect(box, Qt::AlignLeft | Qt::TextWordWrap, title);
+        p.drawText(box, Qt::AlignLeft | Qt::TextWordWrap, title);
+        y += std::max(used.height(), 10 * 1.35) + 10 * 0.1;
+    }
     line(QStringLiteral("Sheet %1 of %2").arg(number).arg(count), 8);
     line(scale.isEmpty() ? QStringLiteral("Not to scale") : QStringLiteral("Scale %1").arg(scale), 8);
     y += 4;

@@ -5,9 +5,16 @@
 // Each sheet of the set, made by its own file.
 namespace corvelle::shed::sheet {
 
+// The set's first sheet: the shed drawn whole, the index of the sheets, the loads and notes.
+std::unique_ptr<Sheet> coverSheet(const PlanInputs &in);
+std::unique_ptr<Sheet> floorPlanSheet(const PlanInputs &in);
 std::unique_ptr<Sheet> foundationSheet(const PlanInputs &in);
 std::unique_ptr<Sheet> floorSheet(const PlanInputs &in);
 std::unique_ptr<Sheet> wallSheet(const PlanInputs &in, Wall wall);
+std::unique_ptr<Sheet> elevationSheet(const PlanInputs &in, Wall wall);
+std::unique_ptr<Sheet> sectionSheet(const PlanInputs &in);
+// One sheet a build stage the design has, numbered in building order.
+std::vector<std::unique_ptr<Sheet>> assemblySheets(const PlanInputs &in);
 std::unique_ptr<Sheet> roofPlanSheet(const PlanInputs &in);
 std::unique_ptr<Sheet> roofDetailSheet(const PlanInputs &in);
 std::unique_ptr<Sheet> rampSheet(const PlanInputs &in);

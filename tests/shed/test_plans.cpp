@@ -4,6 +4,7 @@
 #include "shed/PlanDrawing.h"
 #include "shed/Plans.h"
 #include "shed/Reader.h"
+#include "shed/Structure.h"
 #include "shed/Takeoff.h"
 
 #include <QProcess>
@@ -15,8 +16,9 @@ using namespace corvelle::shed;
 
 namespace {
 
-// pdftotext's text of a PDF, or an empty string when poppler is missing.
-QString pdfText(const QByteArray &pdf, int *pages = nullptr)
+// pdftotext's text of a PDF, or an empty string when poppler is missing; laid out as on
+// the page, or in reading order (a wrapped title reads as one).
+QString pdfText(const QByteArray &pdf, int *pages = nullptr, bool layout = true)
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("plans.pdf"));
@@ -26,7 +28,8 @@ QString pdfText(const QByteArray &pdf, int *pages = nullptr)
     f.write(pdf);
     f.close();
     QProcess tool;
-    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
+    tool.start(QStringLiteral("pdftotext"), layout ? QStringList{QStringLiteral("-layout"), file, QStringLiteral("-")}
+                                                   : QStringList{file, QStringLiteral("-")});
     tool.waitForFinished(30000);
     const QString text = QString::fromUtf8(tool.readAllStandardOutput());
     if (pages)
@@ -218,6 +221,61 @@ private Q_SLOTS:
         StylePlan metric = stylePlan(QStringLiteral("107"), 14);
         metric.units = Units(UnitSystem::Metric);
         QVERIFY(pdfText(stylePlanPdf(metric, QPageSize::A4)).contains(QLatin1String("4267 mm")));
+    }
+    // The permit and build sheets of the worked example and of a gambrel with doors both
+    // ends and no ramp: every title in the PDF's text, the cover's index naming every
+    // sheet in order, one page a sheet; the steps follow the design.
+    void permitAndAssemblySheets()
+    {
+        const Design example = *readDesign(corvelle::testing::sampleShedData()).design; // slab, ramp in front
+        Design gambrel = example;
+        gambrel.roof = RoofType::Barn;
+        gambrel.door = Sides::Both;
+        gambrel.ramp = Sides::None;
+        gambrel.floor = FloorType::Wood;
+        const QStringList permit = {QStringLiteral("Cover"),           QStringLiteral("Floor plan"),
+                                    QStringLiteral("Front elevation"), QStringLiteral("Rear elevation"),
+                                    QStringLiteral("Left elevation"),  QStringLiteral("Right elevation"),
+                                    QStringLiteral("Building section")};
+        const QStringList walls = {QStringLiteral("Foundation"),      QStringLiteral("Front wall"),
+                                   QStringLiteral("Rear wall"),       QStringLiteral("Left wall"),
+                                   QStringLiteral("Right wall"),      QStringLiteral("Raise and brace the walls"),
+                                   QStringLiteral("Roof framing"),    QStringLiteral("Sheathing and roofing"),
+                                   QStringLiteral("Siding and trim"), QStringLiteral("Doors and windows")};
+        for (const Design &d : {example, gambrel}) {
+            const Model model = buildModel(d);
+            const PlanSet plans(d, model, materialTable(takeoff(model, defaultPrices())),
+                                checkStructure(model, defaultPrices()));
+            const QStringList titles = plans.pageTitles();
+            QCOMPARE(titles.mid(0, permit.size()), permit);
+            // A slab needs no floor step; a ramp its own step and sheet.
+            QStringList stages = walls;
+            if (d.floor != FloorType::Concrete)
+                stages.insert(1, QStringLiteral("Floor"));
+            if (d.ramp != Sides::None)
+                stages << QStringLiteral("Ramp");
+            QStringList steps;
+            for (const QString &t : titles)
+                if (t.startsWith(u"Assembly step "))
+                    steps << t;
+            QCOMPARE(steps.size(), stages.size());
+            for (qsizetype i = 0; i < steps.size(); ++i)
+                QCOMPARE(steps[i], QStringLiteral("Assembly step %1: %2").arg(i + 1).arg(stages[i]));
+            QCOMPARE(titles.contains(QStringLiteral("Ramp detail")), d.ramp != Sides::None);
+
+            int pages = 0;
+            const QString text = pdfText(plans.pdf(QPageSize::Letter), &pages, false);
+            if (text.isEmpty())
+                QSKIP("pdftotext is not installed");
+            QCOMPARE(pages, titles.size());
+            const QStringList pageTexts = text.split(QLatin1Char('\f'));
+            for (qsizetype i = 0; i < titles.size(); ++i) {
+                // Each title on its own page, and in the cover's index with its number.
+                QVERIFY2(pageTexts[i].simplified().contains(titles[i]), qPrintable(titles[i]));
+                QVERIFY2(pageTexts[0].simplified().contains(QStringLiteral("%1 %2").arg(i + 1).arg(titles[i])),
+                         qPrintable(titles[i]));
+            }
+        }
     }
 };
 
