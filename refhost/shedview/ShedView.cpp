@@ -100,6 +100,7 @@ ShedView::ShedView(Document &document, QWidget *parent) : QWidget(parent), docum
     structureTable_ = new QStandardItemModel(this);
     auto *structurePage = new QWidget(tabs_);
     auto *sl = new QVBoxLayout(structurePage);
+    sl->setContentsMargins(0, sl->contentsMargins().top(), 0, 0); // the table as wide as the tab
     // In a grid, not a row, so the side panel can still narrow to its share.
     auto *loadsRow = new QGridLayout;
     auto *snowLabel = new QLabel(tr("&Ground snow:"), structurePage);

@@ -203,7 +203,7 @@ ModelView3D::ModelView3D(QWidget *parent) : QWidget(parent), state_(std::make_un
     bar->addStretch(1);
     layout->addLayout(bar);
 
-    // The presets on a row of their own, and the layers on two: on one row they would
+    // The presets on a row of their own, and the layers on three: on one row they would
     // hold the view, and the splitter beside it, wider than the tables can spare.
     auto *presetBar = new QHBoxLayout;
     const std::pair<ViewPreset, QString> presets[] = {
@@ -220,7 +220,8 @@ ModelView3D::ModelView3D(QWidget *parent) : QWidget(parent), state_(std::make_un
     layout->addLayout(presetBar);
 
     auto *layers = new QGridLayout;
-    constexpr int LayersPerRow = (shed::LayerCount + 1) / 2;
+    constexpr int LayerRows = 3;
+    constexpr int LayersPerRow = (shed::LayerCount + LayerRows - 1) / LayerRows;
     for (int i = 0; i < shed::LayerCount; ++i) {
         auto *box = new QCheckBox(capitalised(shed::layerName(shed::Layer(i))), this);
         box->setChecked(true);

@@ -176,6 +176,9 @@ void DesignPanel::addGroup(const QString &title, const QStringList &names)
         QWidget *editor;
         if (!choices.empty()) {
             f.list = new QComboBox(group);
+            // Long choice texts are elided rather than widening the panel.
+            f.list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            f.list->setMinimumContentsLength(MinimumChoiceLength);
             for (const shed::DesignChoice &c : choices)
                 f.list->addItem(QString::fromLatin1(c.text), QString::fromLatin1(c.value));
             connect(f.list, &QComboBox::activated, this, [this, f] {

@@ -37,6 +37,7 @@ Q_SIGNALS:
     void refused(const QString &sentence);
 
 private:
+    static constexpr int MinimumChoiceLength = 12; // characters a list shows before eliding
     struct Field {
         QString name; // the record's name
         QComboBox *list = nullptr;

@@ -141,7 +141,7 @@ private Q_SLOTS:
         QVERIFY(doc->exportPlans(dir.filePath(QStringLiteral("p.dxf"))).isEmpty());
         const QStringList dxf = QDir(dir.path()).entryList({QStringLiteral("p-*.dxf")}, QDir::Files, QDir::Name);
         QCOMPARE(dxf.size(), int(view->plansDxf().size()));
-        QCOMPARE(dxf.first(), QStringLiteral("p-01-foundation-plan.dxf"));
+        QCOMPARE(dxf.first(), QStringLiteral("p-01-cover.dxf"));
         QVERIFY(readAll(dir.filePath(dxf.last())).contains("$INSUNITS"));
         QVERIFY(!doc->exportPlans(dir.filePath(QStringLiteral("p.png"))).isEmpty());
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("p.png"))));

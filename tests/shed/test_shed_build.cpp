@@ -343,7 +343,7 @@ void TestShedBuild::buildsAProjectFile()
     QVERIFY(!fromData.out.contains("windows"));
     QFile list(dir.filePath("project/materials.csv"));
     QVERIFY(list.open(QIODevice::ReadOnly));
-    QVERIFY(list.readAll().contains("\nwindow small 24 x 36 in,1,each,140,"));
+    QVERIFY(list.readAll().contains("\nwindow small 24 x 36 in,1,each,140.00,"));
     const auto total = [](const QString &out) {
         return QStringView(out).mid(out.indexOf("Total cost: ") + 12).split('\n').first().toDouble();
     };
@@ -412,12 +412,12 @@ void TestShedBuild::dxfSheetsPassEzdxf()
     QCOMPARE(host({"--build", file, "--out", dir.filePath("out")}).code, 0);
     const QStringList sheets = QDir(dir.filePath("out/dxf")).entryList({"*.dxf"}, QDir::Files, QDir::Name);
     QVERIFY2(sheets.size() >= 10, qPrintable(sheets.join(' ')));
-    QCOMPARE(sheets.first(), QStringLiteral("01-foundation-plan.dxf"));
-    QVERIFY(sheets.contains(QStringLiteral("03-front-wall-framing.dxf")));
+    QCOMPARE(sheets.first(), QStringLiteral("01-cover.dxf"));
+    QVERIFY(sheets.contains(QStringLiteral("10-front-wall-framing.dxf")));
     bool ok = false;
     const QString report = runTool(
         SYSTEM_PYTHON3,
-        {DXF_CHECK_SCRIPT, dir.filePath("out/dxf"), "03-front-wall-framing.dxf=144", "05-left-wall-framing.dxf=192"},
+        {DXF_CHECK_SCRIPT, dir.filePath("out/dxf"), "10-front-wall-framing.dxf=144", "12-left-wall-framing.dxf=192"},
         ok);
     if (report.contains(QLatin1String("ezdxf is not installed")))
         QFAIL("ezdxf is not installed: scripts/deps.sh installs python3-ezdxf");
