@@ -357,9 +357,21 @@ QString Document::setPrice(const QString &item, double price)
     return commit(tr("Change the price of %1").arg(item), *id, std::move(next));
 }
 
-QString Document::addWindow(const shed::Window &window)
+QString Document::windowMisfit(const shed::Window &window, QList<shed::Window> others) const
 {
     if (const QString problem = shed::windowProblem(project_.design, window); !problem.isEmpty())
+        return problem;
+    if (!shed_)
+        return {};
+    // The framing's own test: corners, the top plate, the door and the other windows.
+    shed::Design design = shed_->design;
+    design.windows = std::move(others);
+    return shed::windowMisfit(design, window, loads(), units_);
+}
+
+QString Document::addWindow(const shed::Window &window)
+{
+    if (const QString problem = windowMisfit(window, project_.windows); !problem.isEmpty())
         return problem;
     shed::Project next = project_;
     next.windows.append(window);
@@ -370,7 +382,9 @@ QString Document::setWindow(int index, const shed::Window &window)
 {
     if (index < 0 || index >= project_.windows.size())
         return tr("The design has no window %1.").arg(index + 1);
-    if (const QString problem = shed::windowProblem(project_.design, window); !problem.isEmpty())
+    QList<shed::Window> others = project_.windows;
+    others.removeAt(index);
+    if (const QString problem = windowMisfit(window, std::move(others)); !problem.isEmpty())
         return problem;
     shed::Project next = project_;
     next.windows[index] = window;

@@ -128,6 +128,8 @@ private:
     // Pushes the step from the design as it stands to `next`, built first; `mergeId` joins
     // it to the step before when that edited the same value (-1: never).
     QString commit(const QString &text, int mergeId, shed::Project next);
+    // Why `window` cannot stand among `others` in the framed design, or an empty text.
+    QString windowMisfit(const shed::Window &window, QList<shed::Window> others) const;
     // Shows `project`, using `built` when given (the outputs of exactly that project).
     void restore(const shed::Project &project, std::optional<shed::BuildOutputs> built = std::nullopt);
     std::optional<shed::BuildOutputs> build(const shed::Project &project, const shed::PriceTable &prices,

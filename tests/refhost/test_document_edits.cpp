@@ -133,6 +133,8 @@ private Q_SLOTS:
         checkRefused(doc, doc.setPrice(QStringLiteral("2x6"), -1), before, 0);
         checkRefused(doc, doc.addWindow({shed::Wall::Front, 140, 24, 30, 36}), before, 0); // past the end
         checkRefused(doc, doc.addWindow({shed::Wall::Left, 60, 24, 30, 100}), before, 0);  // above the walls
+        checkRefused(doc, doc.addWindow({shed::Wall::Front, 72, 24, 30, 36}), before, 0);  // on the centred door
+        checkRefused(doc, doc.addWindow({shed::Wall::Rear, 6, 24, 30, 36}), before, 0);    // in the corner
         QCOMPARE(reframed.count(), 0);
 
         // Wider than 15 ft: trusses, as the flow stores them; then they cannot go.
