@@ -229,4 +229,30 @@ Mesh localMesh(const Member &m)
     return mesh;
 }
 
+// Andrew's monotone chain; fewer than three points come back as they are, sorted.
+QPolygonF convexHull(QList<QPointF> pts)
+{
+    std::sort(pts.begin(), pts.end(),
+              [](QPointF a, QPointF b) { return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y()); });
+    if (pts.size() < 3)
+        return QPolygonF(pts);
+    auto cross = [](QPointF o, QPointF a, QPointF b) {
+        return (a.x() - o.x()) * (b.y() - o.y()) - (a.y() - o.y()) * (b.x() - o.x());
+    };
+    QList<QPointF> h(2 * pts.size());
+    qsizetype k = 0;
+    for (qsizetype i = 0; i < pts.size(); ++i) {
+        while (k >= 2 && cross(h[k - 2], h[k - 1], pts[i]) <= 0)
+            --k;
+        h[k++] = pts[i];
+    }
+    for (qsizetype i = pts.size() - 1, t = k + 1; i > 0; --i) {
+        while (k >= t && cross(h[k - 2], h[k - 1], pts[i - 1]) <= 0)
+            --k;
+        h[k++] = pts[i - 1];
+    }
+    h.resize(k - 1);
+    return QPolygonF(h);
+}
+
 } // namespace corvelle::shed::geometry

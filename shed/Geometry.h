@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QPointF>
+#include <QPolygonF>
 #include <QRectF>
 #include <QVector3D>
 
@@ -48,5 +49,8 @@ Polygon outline(const Member &m); // the profile, or the box's face
 // Triangles (indices into `p`) of a simple polygon of either winding, by ear clipping:
 // profiles are small (a birdsmouth rafter, a gable sheet).
 QList<std::array<int, 3>> triangulate(const Polygon &p);
+
+// The convex hull of points, counter-clockwise in a y-up frame.
+QPolygonF convexHull(QList<QPointF> pts);
 
 } // namespace corvelle::shed::geometry

@@ -25,30 +25,6 @@ constexpr Scale ImperialScales[] = {{1.5 / 12, "1 1/2\" = 1'-0\""},    {1.0 / 12
 // The metric scales of building plans: details at 1:20, plans and elevations at 1:50 or 1:100.
 constexpr Scale MetricScales[] = {{1.0 / 20, "1:20"}, {1.0 / 50, "1:50"}, {1.0 / 100, "1:100"}};
 
-QPolygonF convexHull(QList<QPointF> pts)
-{
-    std::sort(pts.begin(), pts.end(),
-              [](QPointF a, QPointF b) { return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y()); });
-    if (pts.size() < 3)
-        return QPolygonF(pts);
-    auto cross = [](QPointF o, QPointF a, QPointF b) {
-        return (a.x() - o.x()) * (b.y() - o.y()) - (a.y() - o.y()) * (b.x() - o.x());
-    };
-    QList<QPointF> h(2 * pts.size());
-    qsizetype k = 0;
-    for (qsizetype i = 0; i < pts.size(); ++i) {
-        while (k >= 2 && cross(h[k - 2], h[k - 1], pts[i]) <= 0)
-            --k;
-        h[k++] = pts[i];
-    }
-    for (qsizetype i = pts.size() - 1, t = k + 1; i > 0; --i) {
-        while (k >= t && cross(h[k - 2], h[k - 1], pts[i - 1]) <= 0)
-            --k;
-        h[k++] = pts[i - 1];
-    }
-    h.resize(k - 1);
-    return QPolygonF(h);
-}
 
 } // namespace
 
@@ -143,7 +119,7 @@ QPolygonF outline(const Member &m, const Projection &proj)
     QList<QPointF> pts;
     for (const QVector3D &c : geometry::corners(m))
         pts.append(proj(c));
-    return convexHull(pts);
+    return geometry::convexHull(pts);
 }
 
 Extent extentOf(const QList<const Member *> &members, const Projection &proj)
