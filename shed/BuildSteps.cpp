@@ -67,6 +67,7 @@ QList<BuildStage> buildStagesOf(const Model &model)
             out.append(BuildStage::SidingTrim);
             continue;
         case Layer::Doors:
+        case Layer::Windows:
             out.append(BuildStage::DoorsWindows);
             continue;
         case Layer::Ramps:
