@@ -116,7 +116,7 @@ int main(int argc, char **argv)
     const shed::PriceTable prices = shed::defaultPrices();
     std::printf("%-42s %10s %10s %7s %9s %9s %9s %8s\n", "design (first-fit decreasing -> cheapest)", "lumber $",
                 "total $", "boards", "lumber %", "sheets %", "cost", "time");
-    for (const Named &n : designs()) {
+    for (Named &n : designs()) {
         const shed::Model model = shed::buildModel(*shed::readDesign(shedfile::form(n.record)).design);
         const Figures ffd = measure(model, prices, shed::LumberPacking::FirstFitDecreasing, runs);
         const Figures best = measure(model, prices, shed::LumberPacking::Cheapest, runs);
