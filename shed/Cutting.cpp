@@ -4,10 +4,13 @@
 #include "shed/Units.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <map>
+#include <memory>
 #include <numeric>
+#include <set>
 #include <vector>
 
 namespace corvelle::shed {
@@ -61,17 +64,16 @@ public:
     {
         long best = 0;
         double cost = std::numeric_limits<double>::infinity();
-        const auto consider = [&](double inches) {
-            const long l = sixteenths(inches);
+        const auto consider = [&](long l) {
             if (l >= b.used && l <= std::max(b.capacity, Common) && price(l) < cost) {
                 cost = price(l);
                 best = l;
             }
         };
-        for (double l : r::StockLengths)
+        for (long l : Common16)
             consider(l);
         if (best == 0) {
-            for (double l : r::LongStockLengths)
+            for (long l : Long16)
                 consider(l);
         }
         return best ? best : b.capacity;
@@ -85,35 +87,74 @@ public:
     }
     double price(long length) const
     {
-        const auto it = cache_.find(length);
-        if (it != cache_.end())
-            return it->second;
-        return cache_[length] = price_(length / 16.0);
+        // Packing asks for the same few lengths thousands of times.
+        for (const auto &[l, p] : cache_) {
+            if (l == length)
+                return p;
+        }
+        cache_.push_back({length, price_(length / 16.0)});
+        return cache_.back().second;
     }
 
 private:
+    static constexpr auto Common16 = [] {
+        std::array<long, std::size(r::StockLengths)> a{};
+        for (size_t i = 0; i < a.size(); ++i)
+            a[i] = long(r::StockLengths[i] * 16 + 0.5);
+        return a;
+    }();
+    static constexpr auto Long16 = [] {
+        std::array<long, std::size(r::LongStockLengths)> a{};
+        for (size_t i = 0; i < a.size(); ++i)
+            a[i] = long(r::LongStockLengths[i] * 16 + 0.5);
+        return a;
+    }();
     const std::function<double(double)> &price_;
-    mutable std::map<long, double> cache_;
+    mutable std::vector<std::pair<long, double>> cache_;
 };
 
-// First-fit decreasing, or best-fit: into the board it leaves the least room in.
+// First-fit decreasing, or best-fit: into the board it leaves the least room in (the
+// first such board on a tie). Every open board holds a piece, so a piece fits where the
+// room left takes it and a kerf. Thousands of pieces on a large shed: the first board
+// that fits is found in a tree of the boards' rooms, the best in an ordered set.
 Packing fitDecreasing(const std::vector<long> &sorted, bool best, bool &oversize)
 {
     Packing boards;
+    boards.reserve(sorted.size());
+    size_t leaves = 1;
+    while (leaves < sorted.size())
+        leaves *= 2;
+    std::vector<long> most(2 * leaves, std::numeric_limits<long>::min()); // max room under each node
+    std::set<std::pair<long, size_t>> byRoom;                             // (room, board)
+    const auto setRoom = [&](size_t i, long room) {
+        size_t n = leaves + i;
+        most[n] = room;
+        for (n /= 2; n >= 1; n /= 2)
+            most[n] = std::max(most[2 * n], most[2 * n + 1]);
+    };
     for (long piece : sorted) {
-        Board *into = nullptr;
-        for (Board &b : boards) {
-            if (b.fits(piece) && (!into || b.capacity - b.used < into->capacity - into->used)) {
-                into = &b;
-                if (!best)
-                    break;
+        const long need = piece + Kerf;
+        size_t into = boards.size();
+        if (best) {
+            const auto it = byRoom.lower_bound({need, 0});
+            if (it != byRoom.end()) {
+                into = it->second;
+                byRoom.erase(it);
             }
+        } else if (most[1] >= need) {
+            size_t n = 1;
+            while (n < leaves)
+                n = most[2 * n] >= need ? 2 * n : 2 * n + 1;
+            into = n - leaves;
         }
-        if (!into) {
+        if (into == boards.size())
             boards.emplace_back(openingCapacity(piece, oversize));
-            into = &boards.back();
-        }
-        into->add(piece);
+        Board &b = boards[into];
+        b.add(piece);
+        if (best)
+            byRoom.insert({b.capacity - b.used, into});
+        else
+            setRoom(into, b.capacity - b.used);
     }
     return boards;
 }
@@ -133,14 +174,36 @@ public:
                 items_.push_back({length, n});
             }
         }
-        keep_.assign(items_.size() * size_t(room + 1), false);
+        const size_t row = size_t(room + 1);
+        keep_.reset(new unsigned char[items_.size() * row]); // every entry is written below
         for (size_t i = 0; i < items_.size(); ++i) {
-            const long weight = items_[i].count * (items_[i].length + Kerf), value = items_[i].count * items_[i].length;
-            for (long w = room; w >= weight; --w) {
-                if (best_[size_t(w - weight)] + value > best_[size_t(w)]) {
-                    best_[size_t(w)] = best_[size_t(w - weight)] + value;
-                    keep_[i * size_t(room + 1) + size_t(w)] = true;
+            const long weight = items_[i].count * (items_[i].length + Kerf);
+            const int value = int(items_[i].count * items_[i].length);
+            unsigned char *keep = keep_.get() + i * row;
+            int *best = best_.data();
+            std::fill(keep, keep + std::min(weight, room + 1), 0);
+            // Downwards, so each entry reads the one `weight` below as it was before this
+            // item. A block of entries at least `weight` above the ones it reads only reads
+            // entries this pass has not written yet: the blocks compile to vector code.
+            long w = room;
+            if (weight >= Block) {
+                for (; w - (Block - 1) >= weight; w -= Block) {
+                    int *to = best + (w - (Block - 1));
+                    int with[Block];
+                    unsigned char took[Block];
+                    for (long j = 0; j < Block; ++j)
+                        with[j] = to[j - weight] + value;
+                    for (long j = 0; j < Block; ++j) {
+                        took[j] = with[j] > to[j];
+                        to[j] = std::max(with[j], to[j]);
+                    }
+                    std::copy(took, took + Block, keep + (w - (Block - 1)));
                 }
+            }
+            for (; w >= weight; --w) {
+                const int with = best[w - weight] + value;
+                keep[w] = with > best[w];
+                best[w] = with > best[w] ? with : best[w];
             }
         }
     }
@@ -159,13 +222,14 @@ public:
     }
 
 private:
+    static constexpr long Block = 16;
     struct Item {
         long length, count;
     };
     long room_;
-    std::vector<long> best_;
+    std::vector<int> best_; // at most `room_`
     std::vector<Item> items_;
-    std::vector<bool> keep_;
+    std::unique_ptr<unsigned char[]> keep_; // whether item i is in the best fill of room w
 };
 
 // Room a board of `length` gives the knapsack: the end trim off, and the one kerf too many
@@ -368,14 +432,18 @@ QList<Bar> packLumber(const QList<double> &lengths, const QStringList &marks,
     for (Board &b : chosen)
         std::sort(b.pieces.begin(), b.pieces.end(), std::greater<>());
     // Alike boards side by side: longest stock first, then by their pieces.
-    std::sort(chosen.begin(), chosen.end(), [&](const Board &a, const Board &b) {
-        const long la = pricing.boughtLength(a), lb = pricing.boughtLength(b);
-        return la != lb ? la > lb : a.pieces > b.pieces;
+    std::vector<std::pair<long, const Board *>> order;
+    order.reserve(chosen.size());
+    for (const Board &b : chosen)
+        order.push_back({pricing.boughtLength(b), &b});
+    std::sort(order.begin(), order.end(), [](const auto &a, const auto &b) {
+        return a.first != b.first ? a.first > b.first : a.second->pieces > b.second->pieces;
     });
     std::map<long, qsizetype> handedOut;
-    for (const Board &b : chosen) {
+    for (const auto &[bought, board] : order) {
+        const Board &b = *board;
         Bar bar;
-        bar.stockLength = double(pricing.boughtLength(b)) / 16;
+        bar.stockLength = double(bought) / 16;
         for (long piece : b.pieces) {
             bar.pieces.append(double(piece) / 16);
             bar.marks.append(marksOf[piece].value(handedOut[piece]++));

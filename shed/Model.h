@@ -82,6 +82,13 @@ struct Member {
     std::optional<Wall> wall; // the wall it frames, covers or hangs in; none for the rest
 };
 
+} // namespace corvelle::shed
+
+// Its parts move by their pointers: a growing list of thousands moves them with realloc.
+Q_DECLARE_TYPEINFO(corvelle::shed::Member, Q_RELOCATABLE_TYPE);
+
+namespace corvelle::shed {
+
 // Which takeoff rule counts a member.
 bool isLumber(const Member &m);   // cut from stock lengths: plates, studs, joists, rafters...
 bool isSheet(const Member &m);    // cut from whole sheets or pieces: deck, lining, siding, roof, gussets

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace corvelle::shed::framing {
 
@@ -117,7 +118,7 @@ Member &Members::lumber(MemberKind kind, Layer layer, const QString &stock, QVec
     }
     mb.length = mb.size.x();
     placeAt(mb, min);
-    model.members.append(mb);
+    model.members.append(std::move(mb));
     return model.members.last();
 }
 
@@ -129,7 +130,7 @@ Member &Members::profileXY(MemberKind kind, Layer layer, const QString &stock, c
               QVector3D(float(b.left()), float(b.top()), float(z0)), 0, 90, 90, 0, {}, {}};
     if (!isAxisRect(poly))
         mb.profile = offsetPolygon(poly, b.topLeft());
-    model.members.append(mb);
+    model.members.append(std::move(mb));
     return model.members.last();
 }
 
@@ -152,7 +153,7 @@ Member &Members::planar(MemberKind kind, Layer layer, const QString &stock, cons
     mb.length = std::max(b.width(), b.height());
     mb.width = std::min(b.width(), b.height());
     placeAt(mb, QVector3D(float(across), float(b.top()), float(b.left())));
-    model.members.append(mb);
+    model.members.append(std::move(mb));
     return model.members.last();
 }
 
