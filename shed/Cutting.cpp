@@ -463,6 +463,17 @@ QList<QList<SheetPiece>> packSheets(const QList<QSizeF> &pieces, const QStringLi
     struct Open {
         std::vector<QRectF> free;
         QList<SheetPiece> placed;
+        // The largest short and long sides among the free rectangles: a piece past either
+        // fits none of them, and the sheet is passed over without trying each.
+        double shortest = 0, longest = 0;
+        void measure()
+        {
+            shortest = longest = 0;
+            for (const QRectF &f : free) {
+                shortest = std::max(shortest, std::min(f.width(), f.height()));
+                longest = std::max(longest, std::max(f.width(), f.height()));
+            }
+        }
     };
     std::vector<Open> sheets;
     const double tol = 1.0 / 16;
@@ -507,9 +518,14 @@ QList<QList<SheetPiece>> packSheets(const QList<QSizeF> &pieces, const QStringLi
         while (open < sheets.size() && sheets[open].free.empty())
             ++open;
         const auto start = sheets.begin() + long(open);
-        auto hit = std::find_if(start, sheets.end(), [&](Open &s) { return place(s, p, marks.value(i)); });
-        if (hit != sheets.end())
+        const double pShort = std::min(p.width(), p.height()), pLong = std::max(p.width(), p.height());
+        auto hit = std::find_if(start, sheets.end(), [&](Open &s) {
+            return pShort <= s.shortest + tol && pLong <= s.longest + tol && place(s, p, marks.value(i));
+        });
+        if (hit != sheets.end()) {
             prune(hit->free);
+            hit->measure();
+        }
         if (hit == sheets.end()) {
             sheets.push_back({{QRectF(QPointF(0, 0), sheet)}, {}});
             if (!place(sheets.back(), p, marks.value(i))) { // larger than a sheet: a sheet of its own
@@ -517,6 +533,7 @@ QList<QList<SheetPiece>> packSheets(const QList<QSizeF> &pieces, const QStringLi
                 sheets.back().placed.append({marks.value(i), QRectF(QPointF(0, 0), sheet)});
             }
             prune(sheets.back().free);
+            sheets.back().measure();
         }
     }
     QList<QList<SheetPiece>> out;

@@ -174,11 +174,27 @@ QList<QVector3D> corners(const Member &m)
 
 std::pair<QVector3D, QVector3D> bounds(const Member &m)
 {
+    // The corners as corners() gives them, in its order, without building the list:
+    // every member is bounded as it is placed.
+    const QQuaternion r = m.rotation.normalized();
     QVector3D lo(1e30f, 1e30f, 1e30f), hi(-1e30f, -1e30f, -1e30f);
-    for (const QVector3D &w : corners(m)) {
+    const auto take = [&](float x, float y, float z) {
+        const QVector3D w = m.position + r.rotatedVector(QVector3D(x, y, z));
         for (int i = 0; i < 3; ++i) {
             lo[i] = std::min(lo[i], w[i]);
             hi[i] = std::max(hi[i], w[i]);
+        }
+    };
+    const bool shaped = m.profile.size() >= 3;
+    for (const float z : {0.0f, m.size.z()}) {
+        if (shaped) {
+            for (const QPointF &p : m.profile)
+                take(float(p.x()), float(p.y()), z);
+        } else {
+            take(0, 0, z);
+            take(m.size.x(), 0, z);
+            take(m.size.x(), m.size.y(), z);
+            take(0, m.size.y(), z);
         }
     }
     return {lo, hi};

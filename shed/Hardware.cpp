@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <tuple>
 
 namespace corvelle::shed {
 
@@ -98,7 +99,22 @@ QList<HardwareCount> countHardware(const Model &model, Units units)
     QString joistStock;
     double roofArea = 0, eaveLo = 1e30, eaveHi = -1e30, sidingLo = 1e30;
     for (const Member &m : model.members) {
-        const auto [lo, hi] = geometry::bounds(m);
+        // Only some kinds are placed by their bounds: the rest skip working them out.
+        QVector3D lo, hi;
+        switch (m.kind) {
+        case MemberKind::Skid:
+        case MemberKind::Rafter:
+        case MemberKind::TrussChord:
+        case MemberKind::RimJoist:
+        case MemberKind::DoorLeaf:
+        case MemberKind::RampStringer:
+        case MemberKind::RoofSheet:
+        case MemberKind::SidingPiece:
+            std::tie(lo, hi) = geometry::bounds(m);
+            break;
+        default:
+            break;
+        }
         if (isLumber(m)) {
             const r::MemberNails nails = lumberNails(m, onSlab);
             n.common16 += nails.perPiece + nails.perFoot * m.length / 12;
