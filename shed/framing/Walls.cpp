@@ -236,6 +236,8 @@ void gableStuds(const Context &c, Wall wall, Members &out)
             continue;
         Polygon p = {{u, y0}, {u + t, y0}};
         double angle = 90 - degrees(std::atan(std::abs(rf.pitch(u + t / 2))));
+        // Under the peak of a truss the stud meets both top chords: its head is a V.
+        const bool vCut = rf.trusses && u < W / 2 - Eps && u + t > W / 2 + Eps;
         if (!rf.trusses && u + t > ridgeL - Eps && u < ridgeR + Eps) {
             p.append({u + t, ridgeBottom});
             p.append({u, ridgeBottom});
@@ -258,7 +260,14 @@ void gableStuds(const Context &c, Wall wall, Members &out)
                 continue;
             Member &stud = out.profileXY(MemberKind::Stud, Layer::Framing, c.studStock, parts[i], z0, sd);
             stud.length = boundingRect(parts[i]).height();
-            stud.angle2 = i + 1 == parts.size() ? angle : 90;
+            const bool head = i + 1 == parts.size();
+            stud.angle2 = head ? angle : 90;
+            if (head && vCut) {
+                // Long point at the peak; each face cut to its own slope.
+                stud.vCut = true;
+                stud.angle1 = 90 - degrees(std::atan(std::abs(rf.pitch(W / 2 - t / 4))));
+                stud.angle2 = 90 - degrees(std::atan(std::abs(rf.pitch(W / 2 + t / 4))));
+            }
             stud.wall = wall;
         }
     }
