@@ -375,8 +375,10 @@ void TestShedGeometry::framedAsABuilderWould()
             return out;
         };
         const bool door = (w == 0 && hasFront(d.door)) || (w == 1 && hasRear(d.door));
+        // The lower layer's ends under the upper plate are its joints too: where it butts
+        // the crossing wall's plate.
         for (double a : splices(cuts)) {
-            for (double b : splices(below))
+            for (double b : below)
                 QVERIFY2(std::abs(a - b) >= 24 - tol,
                          qPrintable(QStringLiteral("wall %1: plate splices at %2 and %3").arg(w).arg(a).arg(b)));
         }
