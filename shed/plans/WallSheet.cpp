@@ -221,8 +221,9 @@ public:
             dimension(dr, {u0, v1}, {u1, v1}, true, 16);
             dimension(dr, {u1, v0}, {u1, v1}, false, 16);
             if (window) {
-                // A window's head height from the floor, the figure the jacks are cut to.
-                dimension(dr, {u0, base}, {u0, v1}, false, -16, QStringLiteral("head %1").arg(u.length(v1 - base)));
+                // A window's head height from the floor, the figure the jacks are cut to: in the
+                // bay beside the king, clear of the opening's own figures.
+                dimension(dr, {u0, base}, {u0, v1}, false, 14, QStringLiteral("head %1").arg(u.length(v1 - base)));
                 notes << QStringLiteral("Window rough opening %1 wide x %2 high, its sill %3 from the floor, %4 from "
                                         "the left corner; header %5 x %6 on the jacks, its top %7 from the floor.")
                              .arg(u.length(u1 - u0), u.length(v1 - v0), u.length(v0 - base), u.length(u0))

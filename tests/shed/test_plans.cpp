@@ -157,7 +157,8 @@ private Q_SLOTS:
             const Takeoff takeoff = corvelle::shed::takeoff(model, defaultPrices());
             QStringList cut;
             for (const CutRow &row : takeoff.cuts)
-                cut << row.member + QLatin1Char(' ') + row.stock + QLatin1Char(' ') + Units().length(row.lengthIn);
+                cut << row.mark + QLatin1Char(' ') + row.member + QLatin1Char(' ') + row.stock + QLatin1Char(' ')
+                           + Units().length(row.lengthIn);
             const PlanSet plans(d, model, materialTable(takeoff), {}, {}, takeoff.cutting);
             const QString text = pdfText(plans.pdf(QPageSize::Letter));
             if (text.isEmpty())
@@ -180,20 +181,33 @@ private Q_SLOTS:
             // The framing sheets name their members by mark too.
             static const QRegularExpression wallMark(QStringLiteral("\\bW\\d+\\b"));
             QVERIFY(pages[titles.indexOf(QStringLiteral("Front wall framing"))].count(wallMark) >= 5);
-            static const QRegularExpression piece(
-                QStringLiteral("\\d+\\s+([a-z ]+?) (\\d+x\\d+(?: PT)?) cut (.+?), ends"));
-            int pieces = 0;
+            // The frame's schedule: every piece by its mark, a web by its foot and head cuts.
+            static const QRegularExpression piece(QStringLiteral(
+                "\\d+\\s+(R\\d+ [a-z ]+?) (\\d+x\\d+(?: PT)?) cut (.+?)(, ends|: foot)[^(\\n]*\\((\\d+)\\)"));
+            int pieces = 0, webs = 0;
             for (auto it = piece.globalMatch(text); it.hasNext(); ++pieces) {
                 const auto match = it.next();
                 const QString listed =
                     match.captured(1) + QLatin1Char(' ') + match.captured(2) + QLatin1Char(' ') + match.captured(3);
                 QVERIFY2(cut.contains(listed), qPrintable(listed));
+                webs += match.captured(4) == QLatin1String(": foot") ? match.captured(5).toInt() : 0;
             }
-            QVERIFY2(pieces >= 3, qPrintable(text.right(3000)));
+            // Every web of one truss: the webs of all the trusses over the trusses with webs.
+            QSet<int> webbed;
+            for (const Member &mb : model.members) {
+                if (mb.kind == MemberKind::TrussWeb)
+                    webbed.insert(qRound(mb.position.z()));
+            }
+            QVERIFY2(pieces >= 3 && webs * std::max(1, int(webbed.size())) == model.count(MemberKind::TrussWeb),
+                     qPrintable(text.right(3000)));
             static const QRegularExpression stringer(QStringLiteral("Stringer (\\S+ PT) cut (.+?) long point"));
             const auto s = stringer.match(text);
             QVERIFY(s.hasMatch());
-            QVERIFY2(cut.contains(QStringLiteral("ramp stringer ") + s.captured(1) + QLatin1Char(' ') + s.captured(2)),
+            QVERIFY2(std::any_of(cut.begin(), cut.end(),
+                                 [&](const QString &c) {
+                                     return c.endsWith(QStringLiteral(" ramp stringer ") + s.captured(1)
+                                                       + QLatin1Char(' ') + s.captured(2));
+                                 }),
                      qPrintable(s.captured(0)));
             static const QRegularExpression deck(QStringLiteral("pieces cut from (\\d+) sheets"));
             const auto dk = deck.match(text);
