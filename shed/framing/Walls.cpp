@@ -142,7 +142,7 @@ QList<double> frameWall(const Context &c, const WallRun &w, Members &out)
                 across += fill;
             }
         }
-        if (c.studTop - o.headerTop() > 1 - Eps) {
+        if (c.studTop - o.headerTop() > r::ShortestCripple - Eps) {
             for (double u : cripples[i].above)
                 out.wallMember(w.wall, MemberKind::Cripple, c.studStock, u, u + t, o.headerTop(), c.studTop, 0, sd,
                                true);
@@ -156,7 +156,7 @@ QList<double> frameWall(const Context &c, const WallRun &w, Members &out)
                                                        : QList<double>{o.left, o.right - t};
         below += cripples[i].below;
         std::sort(below.begin(), below.end());
-        if (o.bottom - t - c.studBottom > 1 - Eps) {
+        if (o.bottom - t - c.studBottom > r::ShortestCripple - Eps) {
             for (double u : below)
                 out.wallMember(w.wall, MemberKind::Cripple, c.studStock, u, u + t, c.studBottom, o.bottom - t, 0, sd,
                                true);
