@@ -161,11 +161,14 @@ void Checker::floorJoists()
                 break;
             }
         }
-        for (double spacing : {12.0}) {
+        // The widest closer spacing that passes costs least of the spacings.
+        for (double spacing : {16.0, 12.0}) {
             if (spacing < d.joistCenters - Eps
-                && spans::allowableSpan(lumber(d.joistWidth, d.joistHeight, spacing), load) >= span)
+                && spans::allowableSpan(lumber(d.joistWidth, d.joistHeight, spacing), load) >= span) {
                 options.append({QStringLiteral("joists at %1 centres").arg(units.inches(spacing)),
                                 (std::ceil(d.width / spacing) - count) * feet * perFoot(now)});
+                break;
+            }
         }
         // Skids close enough that the joists span no more than they may.
         if (allowed > r::SkidWidth) {

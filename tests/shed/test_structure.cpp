@@ -48,6 +48,7 @@ private Q_SLOTS:
     void studsCarryTheRoofAsColumns();
     void doorWiderThanTheHeaderTable();
     void everyOpeningHasItsHeaderRow();
+    void cheapestChangeByThePriceTable();
 };
 
 void TestStructure::agreesWithTheSpanTables_data()
@@ -418,6 +419,30 @@ void TestStructure::everyOpeningHasItsHeaderRow()
         return mb.kind == MemberKind::Header || mb.kind == MemberKind::HeaderSpacer || mb.kind == MemberKind::JackStud;
     };
     QCOMPARE(claimed.size(), std::count_if(m.members.begin(), m.members.end(), framing));
+}
+
+// 2x4 SPF floor joists at 24 in on four skids of a 16 ft deep floor span (192 - 3 1/2) / 3
+// less a skid, 59 1/3 in clear;
+// under 60 psf live they may span 54 in (L/360), at 16 in 62, at 12 in 78. With skids and
+// 2x6 made dear, closer joists are the change, and 16 in costs less than 12 in: three
+// more 16 ft joists against six.
+void TestStructure::cheapestChangeByThePriceTable()
+{
+    Design d;
+    d.floor = FloorType::Wood;
+    d.joistHeight = 3.5;
+    d.joistCenters = 24;
+    SiteLoads loads;
+    loads.floorLive = 60;
+    PriceTable prices = defaultPrices();
+    prices.prices[QStringLiteral("4x6 PT")].price = 100;
+    prices.prices[QStringLiteral("2x6 PT")].price = 10;
+    const StructureReport r = checkStructure(buildModel(d, loads), prices);
+    const CheckRow *joists = rowOf(r, "floor joists");
+    QVERIFY(std::abs(joists->span - (188.5 / 3 - 3.5)) < 1e-3);
+    QCOMPARE(joists->allowed, 54.0);
+    QCOMPARE(joists->result, Verdict::Fail);
+    QVERIFY2(joists->suggestion.startsWith(QStringLiteral("joists at 16 in centres")), qPrintable(joists->suggestion));
 }
 
 QTEST_GUILESS_MAIN(TestStructure)
