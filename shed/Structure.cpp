@@ -307,7 +307,7 @@ void Checker::openingHeaders()
             QString member = QStringLiteral("%1 door header").arg(wallName(w));
             if (o.window)
                 member =
-                    QStringLiteral("window %1 header, %2 wall").arg(d.windows.indexOf(*o.window) + 1).arg(wallName(w));
+                    QStringLiteral("%1 window %2 header").arg(wallName(w)).arg(d.windows.indexOf(*o.window) + 1);
             QString rule =
                 QStringLiteral("header in an exterior bearing wall, roof and ceiling, %1 psf ground snow, %2 "
                                "wide (residential code (2021) Table R602.7(1))")
