@@ -200,7 +200,7 @@ void nailers(const Context &c, const WallRun &w, QList<double> uprights, const Q
         QList<double> at = uprights;
         for (qsizetype i = 0; i < w.openings.size(); ++i) {
             const Opening &o = w.openings[i];
-            if (y - t / 2 > o.headerTop() - Eps && c.studTop - o.headerTop() > 1 - Eps)
+            if (y - t / 2 > o.headerTop() - Eps && c.studTop - o.headerTop() > r::ShortestCripple - Eps)
                 at += cripples[i].above;
         }
         std::sort(at.begin(), at.end());
