@@ -57,6 +57,14 @@ constexpr double MaxBearingStudSpacing = 24;
 // The upper top plate's splices stand at least this far from the lower plate's, and no
 // splice of either falls over a header's end, so the plates tie the wall together.
 constexpr double MinPlateSpliceStagger = 24;
+// A gap over a header (or under a sill) shorter than this is left open, not filled with
+// cripples; a header that close to the top plates counts as braced by them.
+constexpr double ShortestCripple = 1;
+// The header table's spans assume the header's top is braced by perpendicular framing;
+// where cripples bear on it instead, 2x8 and deeper headers take this share of the span
+// (residential code (2021) Table R602.7(1), footnote f).
+constexpr double UnbracedHeaderShare = 0.70;
+constexpr double UnbracedHeaderFromDepth = 7.25;
 
 // Vinyl, vertical board and metal siding brace nothing: the walls are sheathed first with
 // 7/16 in OSB (the thinnest wall-sheathing panel rated for studs at 24 in), nailed to the

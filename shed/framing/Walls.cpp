@@ -147,7 +147,7 @@ QList<double> frameWall(const Context &c, const WallRun &w, Members &out)
                 across += fill;
             }
         }
-        if (c.studTop - o.headerTop() > 1 - Eps) {
+        if (c.studTop - o.headerTop() > r::ShortestCripple - Eps) {
             for (double u : cripples[i].above)
                 out.wallMember(w.wall, MemberKind::Cripple, c.studStock, u, u + t, o.headerTop(), c.studTop, 0, sd,
                                true);
@@ -161,7 +161,7 @@ QList<double> frameWall(const Context &c, const WallRun &w, Members &out)
                                                        : QList<double>{o.left, o.right - t};
         below += cripples[i].below;
         std::sort(below.begin(), below.end());
-        if (o.bottom - t - c.studBottom > 1 - Eps) {
+        if (o.bottom - t - c.studBottom > r::ShortestCripple - Eps) {
             for (double u : below)
                 out.wallMember(w.wall, MemberKind::Cripple, c.studStock, u, u + t, c.studBottom, o.bottom - t, 0, sd,
                                true);
@@ -200,7 +200,7 @@ void nailers(const Context &c, const WallRun &w, QList<double> uprights, const Q
         QList<double> at = uprights;
         for (qsizetype i = 0; i < w.openings.size(); ++i) {
             const Opening &o = w.openings[i];
-            if (y - t / 2 > o.headerTop() - Eps && c.studTop - o.headerTop() > 1 - Eps)
+            if (y - t / 2 > o.headerTop() - Eps && c.studTop - o.headerTop() > r::ShortestCripple - Eps)
                 at += cripples[i].above;
         }
         std::sort(at.begin(), at.end());
