@@ -1,6 +1,7 @@
 // Plans as a builder gets them: every page present, dimensions readable as text.
 #include "TestData.h"
 #include "shed/Framing.h"
+#include "shed/Marks.h"
 #include "shed/Palette.h"
 #include "shed/PlanDrawing.h"
 #include "shed/Plans.h"
@@ -321,8 +322,8 @@ private Q_SLOTS:
                                    QStringLiteral("Siding and trim"), QStringLiteral("Doors and windows")};
         for (const Design &d : {example, gambrel}) {
             const Model model = buildModel(d);
-            const PlanSet plans(d, model, materialTable(takeoff(model, defaultPrices())),
-                                checkStructure(model, defaultPrices()));
+            const Takeoff list = takeoff(model, defaultPrices());
+            const PlanSet plans(d, model, materialTable(list), checkStructure(model, defaultPrices()));
             const QStringList titles = plans.pageTitles();
             QCOMPARE(titles.mid(0, permit.size()), permit);
             // A slab needs no floor step; a ramp its own step and sheet.
@@ -351,6 +352,34 @@ private Q_SLOTS:
                 QVERIFY2(pageTexts[i].simplified().contains(titles[i]), qPrintable(titles[i]));
                 QVERIFY2(pageTexts[0].simplified().contains(QStringLiteral("%1 %2").arg(i + 1).arg(titles[i])),
                          qPrintable(titles[i]));
+            }
+            // The steps name the pieces by the marks of the cut list and the sheets' cutting
+            // diagrams (and the door leaves'), every wall's studs among them.
+            QStringList marks;
+            for (const CutRow &row : list.cuts)
+                marks << row.mark;
+            for (const SheetDiagram &stock : list.cutting.sheets)
+                for (const QList<SheetPiece> &sheet : stock.sheets)
+                    for (const SheetPiece &piece : sheet)
+                        marks << piece.mark;
+            for (const MarkedPiece &piece : partMarks(model).pieces)
+                if (piece.kind == MemberKind::DoorLeaf)
+                    marks << piece.mark;
+            static const QRegularExpression cited(QStringLiteral("\\b[FWRSDP]\\d+\\b"));
+            for (qsizetype i = 0; i < titles.size(); ++i) {
+                if (!titles[i].startsWith(u"Assembly step "))
+                    continue;
+                for (auto it = cited.globalMatch(pageTexts[i]); it.hasNext();) {
+                    const QString mark = it.next().captured();
+                    QVERIFY2(marks.contains(mark), qPrintable(titles[i] + QLatin1Char(' ') + mark));
+                }
+                if (!titles[i].endsWith(u" wall"))
+                    continue;
+                // "12 studs 2x6 (W9)": the mark is the cut list's stud.
+                static const QRegularExpression studs(QStringLiteral("\\d+ studs\\s+\\S+\\s+\\((W\\d+)"));
+                const QRegularExpressionMatch stud = studs.match(pageTexts[i]);
+                QVERIFY2(stud.hasMatch(), qPrintable(pageTexts[i]));
+                QCOMPARE(list.cuts.value(marks.indexOf(stud.captured(1))).member, QStringLiteral("stud"));
             }
         }
     }
