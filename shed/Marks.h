@@ -20,7 +20,8 @@ QChar assemblyLetter(Layer layer);
 bool isMarked(const Member &m);
 
 // A distinct piece: the same letter, kind, stock, length (to 1/16 in), width (sheets and
-// leaves), end angles (to 0.1 degree) and, for a shaped sheet piece, outline area.
+// leaves), end angles (to 0.1 degree), head (V or not) and, for a shaped sheet piece,
+// outline area.
 struct MarkedPiece {
     QString mark; // "W3"
     MemberKind kind;
@@ -29,6 +30,7 @@ struct MarkedPiece {
     double length = 0; // cut length; a sheet piece's long side; a leaf's width
     double width = 0;  // a sheet piece's other side; a leaf's height; 0 for lumber
     double angle1 = 90, angle2 = 90;
+    bool vCut = false; // angle1 and angle2 are the faces of a V at its head
     int quantity = 0;
 };
 

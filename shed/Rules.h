@@ -24,6 +24,9 @@ constexpr double LongStockLengths[] = {216, 240};
 // its first cut, so a 12 ft piece is not cut from a 12 ft board.
 constexpr double EndTrim = 0.5;
 constexpr double MaxSplicedPiece = 192 - EndTrim;
+// Where a run must be spliced, no piece is shorter than this: a stub at a plate's corner
+// or a ridge's end is held by a nail or two and ties nothing together.
+constexpr double MinSplicedPiece = 48;
 
 // --- Foundation and floor ---------------------------------------------------------------
 constexpr double GravelDepth = 4;           // compacted gravel base under a gravel-floor shed
@@ -62,6 +65,9 @@ constexpr double WallSheathingThickness = 7.0 / 16;
 // Vertical boards are nailed to framing, not to the sheathing alone: rows of blocking
 // between the studs at most 2 ft apart, one under every butt joint.
 constexpr double MaxNailerSpacing = 24;
+// A board (5-1/2 in at the narrowest) over a bay narrower than this laps an upright by an
+// inch or more, and is nailed there: no block is cut for so narrow a bay.
+constexpr double MinNailerBay = 3.5;
 
 // --- Doors ----------------------------------------------------------------------------------
 constexpr double RoughWidthPlay = 2;        // rough opening: the door plus room for jambs and shims
