@@ -128,4 +128,34 @@ PartMarks partMarks(const Model &model)
     return out;
 }
 
+QString citedMarks(const QStringList &marks)
+{
+    // By letter in building order, then number.
+    std::map<std::pair<int, int>, int> counts;
+    for (const QString &m : marks)
+        if (m.size() > 1)
+            ++counts[{letterRank(m.front()), m.mid(1).toInt()}];
+    const auto name = [](const std::pair<int, int> &k) {
+        return QLatin1Char(Letters[k.first]) + QString::number(k.second);
+    };
+    QStringList out;
+    if (counts.size() == 1)
+        return name(counts.begin()->first);
+    if (counts.size() <= 3) {
+        for (const auto &[key, n] : counts)
+            out << QStringLiteral("%1 x%2").arg(name(key)).arg(n);
+        return out.join(QStringLiteral(", "));
+    }
+    for (auto it = counts.begin(); it != counts.end();) {
+        auto last = it;
+        for (auto next = std::next(it); next != counts.end() && next->first.first == last->first.first
+                                        && next->first.second == last->first.second + 1;
+             ++next)
+            last = next;
+        out << (last == it ? name(it->first) : name(it->first) + QChar(0x2013) + name(last->first));
+        it = std::next(last);
+    }
+    return out.join(QStringLiteral(", "));
+}
+
 } // namespace corvelle::shed

@@ -44,4 +44,8 @@ struct PartMarks {
 // the members, so the same design always gets the same marks.
 PartMarks partMarks(const Model &model);
 
+// The marks of some pieces as a list names them: each with its count where there are at most
+// three ("W3 x12, W5 x2", or "W3" alone), else as runs of numbers ("S1–S14, S17").
+QString citedMarks(const QStringList &marks);
+
 } // namespace corvelle::shed

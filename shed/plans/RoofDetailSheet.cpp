@@ -1,4 +1,5 @@
 #include "shed/Rules.h"
+#include "shed/Wall.h"
 #include "shed/plans/SheetDrawing.h"
 #include "shed/plans/Sheets.h"
 
@@ -58,7 +59,9 @@ public:
             const Box3 b = bounds(m);
             return inFrame(b) && b.hi.z() - b.lo.z() >= 12 && b.hi.x() - b.lo.x() < 12;
         });
-        const Projection side = [](QVector3D p) { return QPointF(p.x(), p.y()); };
+        // Seen from the front, as the section is: the left wall on the page's left.
+        const double W = d.width;
+        const Projection side = [W](QVector3D p) { return QPointF(fromLeftEnd(Wall::Front, p, W, 0), p.y()); };
 
         // Identical pieces share a number; the schedule gives each its part mark. A web's
         // first end is its foot on the bottom chord, its second its head at the top chord.
@@ -105,8 +108,15 @@ public:
         if (trusses) {
             QStringList at;
             const double bcTop = fb.lo.y() + d.roofSupportHeight;
+            // The frame's points run from the right wall; the page's left heel is the left wall's.
+            QList<QPointF> points;
             for (const QPointF &q : in_.model.frame.panelPoints)
-                at << QStringLiteral("%1 / %2").arg(u.length(q.x()), u.length(q.y() - bcTop));
+                points.append({W - q.x(), q.y() - bcTop});
+            std::sort(points.begin(), points.end(), [](const QPointF &a, const QPointF &b) {
+                return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y());
+            });
+            for (const QPointF &q : points)
+                at << QStringLiteral("%1 / %2").arg(u.length(q.x()), u.length(q.y()));
             if (!at.isEmpty())
                 notes << QStringLiteral("Panel points, from the left heel / above the bottom chord: %1.")
                              .arg(at.join(QStringLiteral(", ")));
