@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -97,6 +98,17 @@ QString writeOutputs(const BuildOutputs &outputs, const QString &dir)
     for (auto &f : files) {
         if (!f->commit())
             return QStringLiteral("%1 cannot be written: %2.").arg(QDir::toNativeSeparators(f->fileName()), f->errorString());
+    }
+    // A design without a ramp has one sheet fewer and the sheets after it renumbered: the
+    // earlier set's names left beside them would read as sheets of this one.
+    static const QRegularExpression sheetName(QStringLiteral("^\\d{2,}-[a-z0-9-]+\\.dxf$"));
+    const QString sheets = QStringLiteral("dxf/");
+    if (std::any_of(names.begin(), names.end(), [&](const QString &n) { return n.startsWith(sheets); })) {
+        QDir folder(QDir(dir).filePath(sheets));
+        for (const QString &name : folder.entryList(QDir::Files)) {
+            if (sheetName.match(name).hasMatch() && !names.contains(sheets + name) && !folder.remove(name))
+                return QStringLiteral("%1 cannot be removed.").arg(QDir::toNativeSeparators(folder.filePath(name)));
+        }
     }
     return {};
 }

@@ -44,6 +44,8 @@ QByteArray formOutput(const BuildOutputs &outputs, const QString &name);
 // Writes the seven files into `dir` (made when missing), each from `files` when it holds
 // it, else formed in turn so only one is held at a time; then any other file in `files`. All are written to temporary
 // files first and replace the old ones only when every one was written, so a failure leaves the folder as it was.
+// Once they are, a plan sheet in `dxf/` named as the plans name theirs ("NN-title.dxf") that
+// this build did not write is an earlier build's and is removed; nothing else there is touched.
 // Returns the failure as a sentence, or an empty text.
 QString writeOutputs(const BuildOutputs &outputs, const QString &dir);
 

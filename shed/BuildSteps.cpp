@@ -2,6 +2,7 @@
 #include "shed/Framing.h"
 #include "shed/Geometry.h"
 #include "shed/Hardware.h"
+#include "shed/Marks.h"
 #include "shed/Rules.h"
 
 #include <algorithm>
@@ -134,20 +135,25 @@ BuildOrder buildOrder(const Model &model)
 
 namespace {
 
-// The stage's members by kind, with their stock and a count, as the steps name them.
+// The stage's members by kind, with their stock, a count and their marks, as the steps name them.
 class StageMembers {
 public:
-    StageMembers(const Model &model, const QList<BuildStage> &stages, BuildStage stage, Units units) : units_(units)
+    StageMembers(const Model &model, const QList<BuildStage> &stages, BuildStage stage, Units units,
+                 const QStringList &marks)
+        : units_(units)
     {
         for (qsizetype i = 0; i < model.members.size(); ++i)
-            if (stages.value(i) == stage)
+            if (stages.value(i) == stage) {
                 members_.append(&model.members[i]);
+                marks_.append(marks.value(i));
+            }
     }
+    const QList<const Member *> &members() const { return members_; }
     int count(MemberKind kind) const
     {
         return int(std::count_if(members_.begin(), members_.end(), [&](const Member *m) { return m->kind == kind; }));
     }
-    // "12 studs 2x6", or nothing when there are none.
+    // "12 studs 2x6 (W3 x10, W4 x2)", or nothing when there are none.
     QString named(MemberKind kind, const QString &plural = {}) const
     {
         const int n = count(kind);
@@ -156,11 +162,24 @@ public:
         const auto it =
             std::find_if(members_.begin(), members_.end(), [&](const Member *m) { return m->kind == kind; });
         const QString name = n == 1 ? kindName(kind) : plural.isEmpty() ? kindName(kind) + QLatin1Char('s') : plural;
-        return QStringLiteral("%1 %2 %3").arg(n).arg(name, units_.stock((*it)->stock));
+        // A stock named after its kind ("door leaf 24 x 84 in") is named once.
+        QString stock = units_.stock((*it)->stock);
+        if (stock.startsWith(kindName(kind)))
+            stock = stock.mid(kindName(kind).size()).trimmed();
+        QStringList marks;
+        for (qsizetype i = 0; i < members_.size(); ++i)
+            if (members_[i]->kind == kind)
+                marks.append(marks_[i]);
+        const QString cited = citedMarks(marks);
+        return QStringLiteral("%1 %2%3%4")
+            .arg(n)
+            .arg(name, stock.isEmpty() ? QString() : QLatin1Char(' ') + stock,
+                 cited.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(cited));
     }
 
 private:
     QList<const Member *> members_;
+    QStringList marks_;
     Units units_;
 };
 
@@ -185,13 +204,14 @@ QString listed(QStringList parts)
 
 } // namespace
 
-QStringList buildStageSteps(BuildStage stage, const Model &model, const BuildOrder &order, Units u)
+QStringList buildStageSteps(BuildStage stage, const Model &model, const BuildOrder &order, Units u,
+                            const QStringList &marks)
 {
     const Design &d = model.design;
-    const StageMembers s(model, order.memberStages, stage, u);
+    const StageMembers s(model, order.memberStages, stage, u, marks);
     const QList<HardwareCount> &hw = order.hardware;
-    const QString nails16 = QStringLiteral("16d common nails");
-    const QString nails8 = QStringLiteral("8d common nails");
+    const QString nails16 = fastenerName(Fastener::Common16d);
+    const QString nails8 = fastenerName(Fastener::Common8d);
     QStringList out;
     switch (stage) {
     case BuildStage::Foundation:
@@ -242,20 +262,30 @@ QStringList buildStageSteps(BuildStage stage, const Model &model, const BuildOrd
     case BuildStage::RearWall:
     case BuildStage::LeftWall:
     case BuildStage::RightWall:
-        out << QStringLiteral("Lay the plates side by side on the deck and mark the stud layout on both at %1 "
-                              "centres from the corner.")
-                   .arg(u.length(d.studCenters))
+        out << QStringLiteral("Lay the %1 side by side on the deck and mark the stud layout on both at %2 centres "
+                              "from the corner.")
+                   .arg(listed({s.named(MemberKind::BottomPlate, QStringLiteral("bottom plates")),
+                                s.named(MemberKind::TopPlate, QStringLiteral("lower top plates"))}),
+                        u.length(d.studCenters))
             << QStringLiteral("Nail %1 between the bottom plate and the lower top plate, 2 %2 through each plate "
                               "into each end.")
                    .arg(listed({s.named(MemberKind::Stud), s.named(MemberKind::KingStud)}), nails16);
         if (s.count(MemberKind::Header) > 0) {
-            QString header = QStringLiteral("Nail the %1 together, %2 %3 apart on both edges, and set it on the %4")
-                                 .arg(s.named(MemberKind::Header, QStringLiteral("header plies")), nails16,
+            const QString spacers = s.count(MemberKind::HeaderSpacer) > 0
+                                        ? QStringLiteral(" with the %1 between them")
+                                              .arg(s.named(MemberKind::HeaderSpacer, QStringLiteral("spacers")))
+                                        : QString();
+            QString header = QStringLiteral("Nail the %1 together%2, %3 %4 apart on both edges, and set it on the %5")
+                                 .arg(s.named(MemberKind::Header, QStringLiteral("header plies")), spacers, nails16,
                                       u.length(16), s.named(MemberKind::JackStud));
             if (s.count(MemberKind::Cripple) > 0)
                 header += QStringLiteral("; nail the %1 over it").arg(s.named(MemberKind::Cripple));
             out << header + QLatin1Char('.');
         }
+        if (s.count(MemberKind::Sill) > 0)
+            out << QStringLiteral("Nail the %1 between the jacks at each window's sill height, on the cripples "
+                                  "under it.")
+                       .arg(s.named(MemberKind::Sill));
         if (s.count(MemberKind::Blocking) > 0)
             out << QStringLiteral("Nail %1 flat between the studs for the siding's nails.")
                        .arg(s.named(MemberKind::Blocking));
@@ -299,6 +329,9 @@ QStringList buildStageSteps(BuildStage stage, const Model &model, const BuildOrd
         if (s.count(MemberKind::Lookout) > 0)
             out << QStringLiteral("Nail the %1 to the gable frames for the rake overhang.")
                        .arg(s.named(MemberKind::Lookout));
+        if (trusses && s.count(MemberKind::Rafter) > 0)
+            out << QStringLiteral("Nail the %1 across the lookouts' ends as the barge rafters.")
+                       .arg(s.named(MemberKind::Rafter));
         break;
     }
     case BuildStage::Roofing:
@@ -338,7 +371,7 @@ QStringList buildStageSteps(BuildStage stage, const Model &model, const BuildOrd
                            s.named(MemberKind::SidingPiece),
                            d.siding == Siding::Tin
                                ? QStringLiteral("metal siding screws %1 apart").arg(u.length(r::MetalPanelScrewSpacing))
-                               : QStringLiteral("8d galvanized nails"))
+                               : fastenerName(Fastener::Galvanized8d))
                 << QStringLiteral("Fit the %1 at the corners and round the doors.")
                        .arg(listed({hardware(hw, QStringLiteral("1x4 trim board")),
                                     hardware(hw, QStringLiteral("metal corner trim")),
@@ -363,9 +396,19 @@ QStringList buildStageSteps(BuildStage stage, const Model &model, const BuildOrd
                    .arg(s.named(MemberKind::RampStringer), u.length(r::MaxStringerSpacing))
             << QStringLiteral("Screw the %1 across them %2 apart with %3, 2 at every stringer.")
                    .arg(s.named(MemberKind::RampDeck, QStringLiteral("deck boards")), u.length(r::RampDeckGap),
-                        hardware(hw, QStringLiteral("3 in deck screws")));
+                        hardware(hw, fastenerName(Fastener::DeckScrew)));
         break;
     }
+    // What the stage's own members take by the nailing schedule, as the takeoff counts it.
+    FastenerCounts n;
+    for (const Member *m : s.members())
+        n += memberFasteners(*m, d);
+    QStringList fasteners;
+    for (int f = 0; f < FastenerCount; ++f)
+        if (const long count = std::lround(n.count[f]); count > 0)
+            fasteners << QStringLiteral("%1 %2").arg(fastenerName(Fastener(f))).arg(count);
+    if (!fasteners.isEmpty())
+        out << QStringLiteral("Fasteners for these pieces: %1.").arg(fasteners.join(QStringLiteral("; ")));
     return out;
 }
 

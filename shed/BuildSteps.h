@@ -42,8 +42,10 @@ struct BuildOrder {
 };
 BuildOrder buildOrder(const Model &model);
 
-// What to do at a stage, one short step a line, naming the members and the fasteners
-// with their counts from the takeoff's hardware rules.
-QStringList buildStageSteps(BuildStage stage, const Model &model, const BuildOrder &order, Units units = {});
+// What to do at a stage, one short step a line, naming the members with their part marks
+// (`marks`: each member's, in the model's order; none when empty) and the fasteners with
+// their counts from the takeoff's hardware rules; the last line the stage's nails and screws.
+QStringList buildStageSteps(BuildStage stage, const Model &model, const BuildOrder &order, Units units = {},
+                            const QStringList &marks = {});
 
 } // namespace corvelle::shed

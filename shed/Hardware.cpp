@@ -63,12 +63,71 @@ double sheetFasteners(double w, double l, double edge, double field, double cent
     return edges + lines * std::max(0, up(w / field) - 1);
 }
 
-struct Tally {
-    double common16 = 0, common8 = 0, galvanized8 = 0, roofing = 0, connector = 0;
-    double boardScrews = 0, metalScrews = 0, deckScrews = 0;
-};
-
 } // namespace
+
+QString fastenerName(Fastener f)
+{
+    switch (f) {
+    case Fastener::Common16d:
+        return QStringLiteral("16d common nails");
+    case Fastener::Common8d:
+        return QStringLiteral("8d common nails");
+    case Fastener::Galvanized8d:
+        return QStringLiteral("8d galvanized nails");
+    case Fastener::RoofingNail:
+        return QStringLiteral("1-1/2 in galvanized roofing nails");
+    case Fastener::ConnectorNail:
+        return QStringLiteral("1-1/2 in connector nails");
+    case Fastener::WallBoardScrew:
+        return QStringLiteral("1-5/8 in wall board screws");
+    case Fastener::MetalSidingScrew:
+        return QStringLiteral("1-1/2 in metal siding screws");
+    case Fastener::DeckScrew:
+        return QStringLiteral("3 in deck screws");
+    }
+    return {};
+}
+
+FastenerCounts &FastenerCounts::operator+=(const FastenerCounts &o)
+{
+    for (int i = 0; i < FastenerCount; ++i)
+        count[i] += o.count[i];
+    return *this;
+}
+
+FastenerCounts memberFasteners(const Member &m, const Design &d)
+{
+    FastenerCounts n;
+    const bool onSlab = d.floor == FloorType::Concrete && d.slabThickness > 0;
+    if (isLumber(m)) {
+        const r::MemberNails nails = lumberNails(m, onSlab);
+        n[Fastener::Common16d] += nails.perPiece + nails.perFoot * m.length / 12;
+    }
+    if (m.kind == MemberKind::Gusset)
+        n[Fastener::Common8d] += std::ceil(geometry::area(geometry::outline(m)) / r::GussetNailArea - 1e-9);
+    if (!isSheet(m) || m.kind == MemberKind::Gusset)
+        return n;
+    // Sheets by what they are.
+    const double centres = m.layer == Layer::Floor  ? d.joistCenters
+                           : m.layer == Layer::Roof ? d.roofSupportSpacing
+                                                    : d.studCenters;
+    if (m.kind == MemberKind::SidingPiece && d.siding == Siding::Vinyl)
+        n[Fastener::RoofingNail] += up(m.length / r::VinylNailSpacing) + 1;
+    else if (m.kind == MemberKind::SidingPiece && d.siding == Siding::Vertical)
+        n[Fastener::Galvanized8d] += 2 * (up(m.length / r::BoardNailSpacing) + 1);
+    else if (m.kind == MemberKind::SidingPiece && d.siding == Siding::Tin)
+        n[Fastener::MetalSidingScrew] +=
+            sheetFasteners(m.width, m.length, r::MetalPanelScrewSpacing, r::MetalPanelScrewSpacing, centres);
+    else if (m.kind == MemberKind::SidingPiece)
+        n[Fastener::Galvanized8d] +=
+            sheetFasteners(m.width, m.length, r::PanelEdgeSpacing, r::PanelFieldSpacing, centres);
+    else if (m.stock.contains(QLatin1String("wall board")))
+        n[Fastener::WallBoardScrew] +=
+            sheetFasteners(m.width, m.length, r::WallBoardScrewSpacing, r::WallBoardScrewSpacing, centres);
+    else // decks, roof and wall sheathing
+        n[Fastener::Common8d] += sheetFasteners(m.width, m.length, r::PanelEdgeSpacing, r::PanelFieldSpacing, centres);
+    return n;
+}
 
 QList<double> anchorBoltsAlong(double plateLength)
 {
@@ -91,7 +150,7 @@ QList<HardwareCount> countHardware(const Model &model, Units units)
             rows.append({item, quantity, unit, note});
     };
 
-    Tally n;
+    FastenerCounts n;
     int anchorBolts = 0, leaves = 0, rampBoards = 0, stringers = 0;
     QSet<qint64> frames, skidLines, doorSides, rampSides;
     QList<std::pair<double, double>> rims; // z faces of the rims across the front and back
@@ -99,93 +158,57 @@ QList<HardwareCount> countHardware(const Model &model, Units units)
     QString joistStock;
     double roofArea = 0, eaveLo = 1e30, eaveHi = -1e30, sidingLo = 1e30;
     for (const Member &m : model.members) {
-        // Only some kinds are placed by their bounds: the rest skip working them out.
-        QVector3D lo, hi;
-        switch (m.kind) {
-        case MemberKind::Skid:
-        case MemberKind::Rafter:
-        case MemberKind::TrussChord:
-        case MemberKind::RimJoist:
-        case MemberKind::DoorLeaf:
-        case MemberKind::RampStringer:
-        case MemberKind::RoofSheet:
-        case MemberKind::SidingPiece:
-            std::tie(lo, hi) = geometry::bounds(m);
-            break;
-        default:
-            break;
-        }
-        if (isLumber(m)) {
-            const r::MemberNails nails = lumberNails(m, onSlab);
-            n.common16 += nails.perPiece + nails.perFoot * m.length / 12;
-        }
+        n += memberFasteners(m, d);
         switch (m.kind) {
         case MemberKind::BottomPlate:
             if (onSlab)
                 anchorBolts += int(anchorBoltsAlong(m.length).size());
             break;
         case MemberKind::Skid:
-            skidLines.insert(std::lround(lo.z() * 16));
+            skidLines.insert(std::lround(geometry::bounds(m).first.z() * 16));
             break;
         case MemberKind::Rafter:
-        case MemberKind::TrussChord:
+        case MemberKind::TrussChord: {
             // Frames over the walls; the fly rafters out on the gable overhangs bear on nothing.
+            const auto [lo, hi] = geometry::bounds(m);
             if (lo.z() > -0.01 && hi.z() < d.depth + 0.01)
                 frames.insert(std::lround(lo.z() * 16));
             break;
-        case MemberKind::RimJoist:
+        }
+        case MemberKind::RimJoist: {
+            const auto [lo, hi] = geometry::bounds(m);
             if (hi.x() - lo.x() > hi.z() - lo.z())
                 rims.append({lo.z(), hi.z()});
             break;
+        }
         case MemberKind::Joist:
             joists.append(&m);
             joistStock = m.stock.section(QLatin1Char(' '), 0, 0);
             break;
         case MemberKind::DoorLeaf:
             ++leaves;
-            doorSides.insert(lo.z() < d.depth / 2 ? 0 : 1);
+            doorSides.insert(geometry::bounds(m).first.z() < d.depth / 2 ? 0 : 1);
             break;
         case MemberKind::RampStringer:
             ++stringers;
-            rampSides.insert(lo.z() < 0 ? 0 : 1);
+            rampSides.insert(geometry::bounds(m).first.z() < 0 ? 0 : 1);
             break;
         case MemberKind::RampDeck:
             ++rampBoards;
             break;
-        case MemberKind::RoofSheet:
+        case MemberKind::RoofSheet: {
             roofArea += m.length * m.width;
+            const auto [lo, hi] = geometry::bounds(m);
             eaveLo = std::min(eaveLo, double(lo.z()));
             eaveHi = std::max(eaveHi, double(hi.z()));
             break;
-        case MemberKind::Gusset:
-            n.common8 += std::ceil(geometry::area(geometry::outline(m)) / r::GussetNailArea - 1e-9);
-            break;
+        }
         case MemberKind::SidingPiece:
-            sidingLo = std::min(sidingLo, double(lo.y()));
+            sidingLo = std::min(sidingLo, double(geometry::bounds(m).first.y()));
             break;
         default:
             break;
         }
-        if (!isSheet(m) || m.kind == MemberKind::Gusset)
-            continue;
-        // Sheets by what they are.
-        const double centres = m.layer == Layer::Floor  ? d.joistCenters
-                               : m.layer == Layer::Roof ? d.roofSupportSpacing
-                                                        : d.studCenters;
-        if (m.kind == MemberKind::SidingPiece && d.siding == Siding::Vinyl)
-            n.roofing += up(m.length / r::VinylNailSpacing) + 1;
-        else if (m.kind == MemberKind::SidingPiece && d.siding == Siding::Vertical)
-            n.galvanized8 += 2 * (up(m.length / r::BoardNailSpacing) + 1);
-        else if (m.kind == MemberKind::SidingPiece && d.siding == Siding::Tin)
-            n.metalScrews +=
-                sheetFasteners(m.width, m.length, r::MetalPanelScrewSpacing, r::MetalPanelScrewSpacing, centres);
-        else if (m.kind == MemberKind::SidingPiece)
-            n.galvanized8 += sheetFasteners(m.width, m.length, r::PanelEdgeSpacing, r::PanelFieldSpacing, centres);
-        else if (m.stock.contains(QLatin1String("wall board")))
-            n.boardScrews +=
-                sheetFasteners(m.width, m.length, r::WallBoardScrewSpacing, r::WallBoardScrewSpacing, centres);
-        else // decks, roof and wall sheathing
-            n.common8 += sheetFasteners(m.width, m.length, r::PanelEdgeSpacing, r::PanelFieldSpacing, centres);
     }
 
     // --- Hold-downs and connectors
@@ -214,38 +237,38 @@ QList<HardwareCount> countHardware(const Model &model, Units units)
     }
     add(QStringLiteral("joist hanger %1").arg(joistStock), hangers, QStringLiteral("each"),
         QStringLiteral("where joists butt the rims"));
-    n.connector += r::NailsPerConnector * (hangers + 2 * frames.size());
+    n[Fastener::ConnectorNail] += r::NailsPerConnector * (hangers + 2 * frames.size());
 
     // --- Nails and screws, in whole pounds or boxes
     if (roofArea > 0)
-        n.roofing += std::ceil(roofArea * (1 + r::RoofingWaste) / 144 / r::BundleSqFt - 1e-9)
-                     * r::ShingleStripsPerBundle * r::NailsPerShingleStrip;
-    const auto pounds = [&](const QString &item, double count, double perPound, const QString &use) {
-        add(item, up(count / perPound), QStringLiteral("lb"),
+        n[Fastener::RoofingNail] += std::ceil(roofArea * (1 + r::RoofingWaste) / 144 / r::BundleSqFt - 1e-9)
+                                    * r::ShingleStripsPerBundle * r::NailsPerShingleStrip;
+    const auto pounds = [&](Fastener item, double count, double perPound, const QString &use) {
+        add(fastenerName(item), up(count / perPound), QStringLiteral("lb"),
             QStringLiteral("%1 nails, %2 a pound; %3").arg(std::lround(count)).arg(perPound).arg(use));
     };
-    pounds(QStringLiteral("16d common nails"), n.common16, r::Common16dPerPound,
+    pounds(Fastener::Common16d, n[Fastener::Common16d], r::Common16dPerPound,
            QStringLiteral("framing, IRC Table R602.3(1)"));
-    pounds(QStringLiteral("8d common nails"), n.common8, r::Common8dPerPound,
+    pounds(Fastener::Common8d, n[Fastener::Common8d], r::Common8dPerPound,
            QStringLiteral("sheathing and gussets, %1 edges, %2 field")
                .arg(units.inches(r::PanelEdgeSpacing), units.inches(r::PanelFieldSpacing)));
-    pounds(QStringLiteral("8d galvanized nails"), n.galvanized8, r::Galvanized8dPerPound, QStringLiteral("siding"));
-    pounds(QStringLiteral("1-1/2 in galvanized roofing nails"), n.roofing, r::RoofingNailsPerPound,
+    pounds(Fastener::Galvanized8d, n[Fastener::Galvanized8d], r::Galvanized8dPerPound, QStringLiteral("siding"));
+    pounds(Fastener::RoofingNail, n[Fastener::RoofingNail], r::RoofingNailsPerPound,
            d.siding == Siding::Vinyl ? QStringLiteral("shingles, 4 a strip, and vinyl siding")
                                      : QStringLiteral("shingles, 4 a strip"));
-    pounds(QStringLiteral("1-1/2 in connector nails"), n.connector, r::ConnectorNailsPerPound,
+    pounds(Fastener::ConnectorNail, n[Fastener::ConnectorNail], r::ConnectorNailsPerPound,
            QStringLiteral("10 a tie or hanger"));
-    const auto boxes = [&](const QString &item, double count, const QString &use) {
-        add(item, up(count / r::ScrewsPerBox), QStringLiteral("box"),
+    const auto boxes = [&](Fastener item, double count, const QString &use) {
+        add(fastenerName(item), up(count / r::ScrewsPerBox), QStringLiteral("box"),
             QStringLiteral("%1 screws, %2 a box; %3").arg(std::lround(count)).arg(r::ScrewsPerBox).arg(use));
     };
-    boxes(QStringLiteral("1-5/8 in wall board screws"), n.boardScrews,
+    boxes(Fastener::WallBoardScrew, n[Fastener::WallBoardScrew],
           QStringLiteral("%1 apart").arg(units.inches(r::WallBoardScrewSpacing)));
-    boxes(QStringLiteral("1-1/2 in metal siding screws"), n.metalScrews,
+    boxes(Fastener::MetalSidingScrew, n[Fastener::MetalSidingScrew],
           QStringLiteral("with washers, %1 apart").arg(units.inches(r::MetalPanelScrewSpacing)));
     if (!rampSides.isEmpty())
-        n.deckScrews = double(r::DeckScrewsPerCrossing) * rampBoards * stringers / rampSides.size();
-    boxes(QStringLiteral("3 in deck screws"), n.deckScrews, QStringLiteral("ramp boards, 2 at every stringer"));
+        n[Fastener::DeckScrew] = double(r::DeckScrewsPerCrossing) * rampBoards * stringers / rampSides.size();
+    boxes(Fastener::DeckScrew, n[Fastener::DeckScrew], QStringLiteral("ramp boards, 2 at every stringer"));
 
     // --- Doors
     if (leaves > 0) {

@@ -20,6 +20,32 @@ struct HardwareCount {
 
 QList<HardwareCount> countHardware(const Model &model, Units units = {});
 
+// The nails and screws of the takeoff's fastener rows.
+enum class Fastener {
+    Common16d,
+    Common8d,
+    Galvanized8d,
+    RoofingNail,
+    ConnectorNail,
+    WallBoardScrew,
+    MetalSidingScrew,
+    DeckScrew,
+};
+constexpr int FastenerCount = 8;
+QString fastenerName(Fastener f); // the row's item: "16d common nails"
+
+struct FastenerCounts {
+    double count[FastenerCount] = {};
+    double &operator[](Fastener f) { return count[int(f)]; }
+    double operator[](Fastener f) const { return count[int(f)]; }
+    FastenerCounts &operator+=(const FastenerCounts &o);
+};
+
+// What one member takes by its own rule (16d framing nails, sheathing nails, siding nails or
+// screws), as the takeoff counts it; the connectors', shingles' and ramp deck's fasteners
+// are counted from the whole roof, frame and ramp.
+FastenerCounts memberFasteners(const Member &m, const Design &d);
+
 // Where the anchor bolts of a bottom-plate piece this long go, from its start: within
 // 12 in of each end, at most 6 ft apart, at least two.
 QList<double> anchorBoltsAlong(double plateLength);

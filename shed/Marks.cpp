@@ -32,6 +32,7 @@ struct Key {
     QString stock;
     long length, width;  // sixteenths of an inch
     long angle1, angle2; // tenths of a degree
+    bool vCut;           // the angles are the faces of a V at the head
     long area;           // square inches of a shaped sheet piece, else 0
 
     // Longest first within a kind and stock, as the saw takes them.
@@ -40,7 +41,8 @@ struct Key {
     {
         if (tied() != o.tied())
             return tied() < o.tied();
-        return std::tie(o.length, o.width, angle1, angle2, area) < std::tie(length, width, o.angle1, o.angle2, o.area);
+        return std::tie(o.length, o.width, angle1, angle2, vCut, area)
+               < std::tie(length, width, o.angle1, o.angle2, o.vCut, o.area);
     }
 };
 
@@ -57,6 +59,7 @@ Key keyOf(const Member &m)
             std::lround(cutLength(width) * 16),
             std::lround(m.angle1 * 10),
             std::lround(m.angle2 * 10),
+            m.vCut,
             area};
 }
 
@@ -117,12 +120,42 @@ PartMarks partMarks(const Model &model)
         p.index = out.pieces.size();
         out.pieces.append({QLatin1Char(Letters[letter]) + QString::number(++number), MemberKind(key.kind), p.layer,
                            key.stock, key.length / 16.0, key.width / 16.0, key.angle1 / 10.0, key.angle2 / 10.0,
-                           p.count});
+                           key.vCut, p.count});
     }
     out.ofMember.reserve(model.members.size());
     for (const Piece *p : pieceOfMember)
         out.ofMember.append(p ? out.pieces[p->index].mark : QString());
     return out;
+}
+
+QString citedMarks(const QStringList &marks)
+{
+    // By letter in building order, then number.
+    std::map<std::pair<int, int>, int> counts;
+    for (const QString &m : marks)
+        if (m.size() > 1)
+            ++counts[{letterRank(m.front()), m.mid(1).toInt()}];
+    const auto name = [](const std::pair<int, int> &k) {
+        return QLatin1Char(Letters[k.first]) + QString::number(k.second);
+    };
+    QStringList out;
+    if (counts.size() == 1)
+        return name(counts.begin()->first);
+    if (counts.size() <= 3) {
+        for (const auto &[key, n] : counts)
+            out << QStringLiteral("%1 x%2").arg(name(key)).arg(n);
+        return out.join(QStringLiteral(", "));
+    }
+    for (auto it = counts.begin(); it != counts.end();) {
+        auto last = it;
+        for (auto next = std::next(it); next != counts.end() && next->first.first == last->first.first
+                                        && next->first.second == last->first.second + 1;
+             ++next)
+            last = next;
+        out << (last == it ? name(it->first) : name(it->first) + QChar(0x2013) + name(last->first));
+        it = std::next(last);
+    }
+    return out.join(QStringLiteral(", "));
 }
 
 } // namespace corvelle::shed

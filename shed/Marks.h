@@ -20,7 +20,8 @@ QChar assemblyLetter(Layer layer);
 bool isMarked(const Member &m);
 
 // A distinct piece: the same letter, kind, stock, length (to 1/16 in), width (sheets and
-// leaves), end angles (to 0.1 degree) and, for a shaped sheet piece, outline area.
+// leaves), end angles (to 0.1 degree), head (V or not) and, for a shaped sheet piece,
+// outline area.
 struct MarkedPiece {
     QString mark; // "W3"
     MemberKind kind;
@@ -29,6 +30,7 @@ struct MarkedPiece {
     double length = 0; // cut length; a sheet piece's long side; a leaf's width
     double width = 0;  // a sheet piece's other side; a leaf's height; 0 for lumber
     double angle1 = 90, angle2 = 90;
+    bool vCut = false; // angle1 and angle2 are the faces of a V at its head
     int quantity = 0;
 };
 
@@ -41,5 +43,9 @@ struct PartMarks {
 // width longest first, then the angles: the order of the distinct pieces alone, never of
 // the members, so the same design always gets the same marks.
 PartMarks partMarks(const Model &model);
+
+// The marks of some pieces as a list names them: each with its count where there are at most
+// three ("W3 x12, W5 x2", or "W3" alone), else as runs of numbers ("S1–S14, S17").
+QString citedMarks(const QStringList &marks);
 
 } // namespace corvelle::shed

@@ -80,6 +80,9 @@ struct Member {
     // polygon is simple and counter-clockwise; a notched one (a birdsmouth) is concave.
     QList<QPointF> profile;
     std::optional<Wall> wall; // the wall it frames, covers or hangs in; none for the rest
+    // A gable stud under the peak meets both slopes: its head is a V whose two faces are
+    // angle1 and angle2, and its foot is square.
+    bool vCut = false;
 };
 
 } // namespace corvelle::shed

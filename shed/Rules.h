@@ -24,6 +24,9 @@ constexpr double LongStockLengths[] = {216, 240};
 // its first cut, so a 12 ft piece is not cut from a 12 ft board.
 constexpr double EndTrim = 0.5;
 constexpr double MaxSplicedPiece = 192 - EndTrim;
+// Where a run must be spliced, no piece is shorter than this: a stub at a plate's corner
+// or a ridge's end is held by a nail or two and ties nothing together.
+constexpr double MinSplicedPiece = 48;
 
 // --- Foundation and floor ---------------------------------------------------------------
 constexpr double GravelDepth = 4;           // compacted gravel base under a gravel-floor shed
@@ -54,6 +57,14 @@ constexpr double MaxBearingStudSpacing = 24;
 // The upper top plate's splices stand at least this far from the lower plate's, and no
 // splice of either falls over a header's end, so the plates tie the wall together.
 constexpr double MinPlateSpliceStagger = 24;
+// A gap over a header (or under a sill) shorter than this is left open, not filled with
+// cripples; a header that close to the top plates counts as braced by them.
+constexpr double ShortestCripple = 1;
+// The header table's spans assume the header's top is braced by perpendicular framing;
+// where cripples bear on it instead, 2x8 and deeper headers take this share of the span
+// (residential code (2021) Table R602.7(1), footnote f).
+constexpr double UnbracedHeaderShare = 0.70;
+constexpr double UnbracedHeaderFromDepth = 7.25;
 
 // Vinyl, vertical board and metal siding brace nothing: the walls are sheathed first with
 // 7/16 in OSB (the thinnest wall-sheathing panel rated for studs at 24 in), nailed to the
@@ -62,6 +73,9 @@ constexpr double WallSheathingThickness = 7.0 / 16;
 // Vertical boards are nailed to framing, not to the sheathing alone: rows of blocking
 // between the studs at most 2 ft apart, one under every butt joint.
 constexpr double MaxNailerSpacing = 24;
+// A board (5-1/2 in at the narrowest) over a bay narrower than this laps an upright by an
+// inch or more, and is nailed there: no block is cut for so narrow a bay.
+constexpr double MinNailerBay = 3.5;
 
 // --- Doors ----------------------------------------------------------------------------------
 constexpr double RoughWidthPlay = 2;        // rough opening: the door plus room for jambs and shims

@@ -7,6 +7,7 @@
 #include "Rules.h"
 #include "Spans.h"
 #include "Studs.h"
+#include "framing/Context.h"
 
 #include <algorithm>
 #include <cmath>
@@ -89,7 +90,7 @@ private:
     void floorJoists();
     void floorDeck();
     void studs();
-    void doorHeaders();
+    void openingHeaders();
     void rafters();
     void trussChords();
     void ramps();
@@ -160,11 +161,14 @@ void Checker::floorJoists()
                 break;
             }
         }
-        for (double spacing : {12.0}) {
+        // The widest closer spacing that passes costs least of the spacings.
+        for (double spacing : {16.0, 12.0}) {
             if (spacing < d.joistCenters - Eps
-                && spans::allowableSpan(lumber(d.joistWidth, d.joistHeight, spacing), load) >= span)
+                && spans::allowableSpan(lumber(d.joistWidth, d.joistHeight, spacing), load) >= span) {
                 options.append({QStringLiteral("joists at %1 centres").arg(units.inches(spacing)),
                                 (std::ceil(d.width / spacing) - count) * feet * perFoot(now)});
+                break;
+            }
         }
         // Skids close enough that the joists span no more than they may.
         if (allowed > r::SkidWidth) {
@@ -288,48 +292,56 @@ void Checker::studs()
     add(row);
 }
 
-void Checker::doorHeaders()
+void Checker::openingHeaders()
 {
-    if (d.door == Sides::None)
-        return;
-    const double span = roughOpeningWidth(d);
-    const headers::Choice c = headers::choose(span, d.width, loads.groundSnow, d.studDepth);
-    for (bool front : {true, false}) {
-        if (front ? !hasFront(d.door) : !hasRear(d.door))
-            continue;
-        QString size = c.size;
-        if (c.spacer > Eps)
-            size += QStringLiteral(", %1 spacer").arg(units.inches(c.spacer));
-        size += QStringLiteral(", %1 jack%2 each end").arg(c.jacks).arg(c.jacks > 1 ? QStringLiteral("s") : QString());
-        const double half = d.depth / 2;
-        CheckRow row{
-            QStringLiteral("header"),
-            front ? QStringLiteral("front door header") : QStringLiteral("rear door header"),
-            size,
-            0,
-            span,
-            c.allowed,
-            0,
-            c.engineered ? Verdict::Fail : Verdict::Pass,
-            QStringLiteral("header in an exterior bearing wall, roof and ceiling, %1 psf ground snow, %2 wide "
-                           "(residential code (2018) Table R602.7(1))")
-                .arg(loads.groundSnow)
-                .arg(units.feet(d.width)),
-            {},
-            membersOf([&](const Member &mb) {
-                return (mb.kind == MemberKind::Header || mb.kind == MemberKind::HeaderSpacer
-                        || mb.kind == MemberKind::JackStud)
-                       && (mb.position.z() < half) == front;
-            })};
-        if (c.engineered) {
-            row.suggestion =
-                c.allowed > 0
-                    ? QStringLiteral("an engineered header (LVL) sized by its maker or an engineer, or a rough "
-                                     "opening no wider than %1")
-                          .arg(units.inches(c.allowed))
-                    : QStringLiteral("an engineered header (LVL) sized by its maker or an engineer");
+    // The openings as the framing lays them out, each under the header it was given.
+    const framing::Context framed(d, loads, units);
+    for (Wall w : framing::FramingOrder) {
+        for (const framing::Opening &o : framed.run(w).openings) {
+            const headers::Choice &c = o.header;
+            QString size = c.size;
+            if (c.spacer > Eps)
+                size += QStringLiteral(", %1 spacer").arg(units.inches(c.spacer));
+            size +=
+                QStringLiteral(", %1 jack%2 each end").arg(c.jacks).arg(c.jacks > 1 ? QStringLiteral("s") : QString());
+            QString member = QStringLiteral("%1 door header").arg(wallName(w));
+            if (o.window)
+                member =
+                    QStringLiteral("%1 window %2 header").arg(wallName(w)).arg(d.windows.indexOf(*o.window) + 1);
+            QString rule =
+                QStringLiteral("header in an exterior bearing wall, roof and ceiling, %1 psf ground snow, %2 "
+                               "wide (residential code (2021) Table R602.7(1))")
+                    .arg(loads.groundSnow)
+                    .arg(units.feet(d.width));
+            if (c.unbraced)
+                rule +=
+                    QStringLiteral("; cripples on its top: %1 of the span (footnote f)").arg(r::UnbracedHeaderShare);
+            CheckRow row{QStringLiteral("header"),
+                         member,
+                         size,
+                         0,
+                         o.width(),
+                         c.allowed,
+                         0,
+                         c.engineered ? Verdict::Fail : Verdict::Pass,
+                         rule,
+                         {},
+                         membersOf([&](const Member &mb) {
+                             const double u = isEndWall(w) ? mb.position.x() : mb.position.z();
+                             return (mb.kind == MemberKind::Header || mb.kind == MemberKind::HeaderSpacer
+                                     || mb.kind == MemberKind::JackStud)
+                                    && mb.wall == w && u > o.framingLeft() - Eps && u < o.framingRight() + Eps;
+                         })};
+            if (c.engineered) {
+                row.suggestion =
+                    c.allowed > 0
+                        ? QStringLiteral("an engineered header (LVL) sized by its maker or an engineer, or a rough "
+                                         "opening no wider than %1")
+                              .arg(units.inches(c.allowed))
+                        : QStringLiteral("an engineered header (LVL) sized by its maker or an engineer");
+            }
+            add(row);
         }
-        add(row);
     }
 }
 
@@ -634,7 +646,7 @@ StructureReport Checker::run()
     floorJoists();
     floorDeck();
     studs();
-    doorHeaders();
+    openingHeaders();
     if (d.trusses)
         trussChords();
     else

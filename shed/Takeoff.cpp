@@ -269,7 +269,8 @@ Takeoff takeoff(const Model &model, const PriceTable &prices, Units units, Lumbe
     // Lumber pieces in mark order: the cut list is where a mark is looked up.
     for (const MarkedPiece &p : marks.pieces) {
         if (isLumber(p.kind))
-            t.cuts.append({p.mark, kindName(p.kind), p.stock, p.length, p.angle1, p.angle2, p.quantity});
+            t.cuts.append({p.mark, p.vCut ? kindName(p.kind) + QStringLiteral(", V cut") : kindName(p.kind), p.stock,
+                           p.length, p.angle1, p.angle2, p.quantity});
     }
     return t;
 }

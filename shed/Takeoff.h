@@ -42,7 +42,7 @@ struct MaterialRow {
 
 struct CutRow {
     QString mark;          // "W3"
-    QString member;        // kind name
+    QString member;        // kind name, ", V cut" for a head cut to both slopes
     QString stock;         // trade name, in every unit system
     double lengthIn = 0;   // to 1/16 in
     double angle1 = 90, angle2 = 90;

@@ -186,6 +186,13 @@ QString Units::stock(const QString &tradeName) const
     }
     if (const auto m = inches.match(name); size.isEmpty() && m.hasMatch())
         size = this->size(m.captured(1).toDouble(), m.captured(2).toDouble());
+    // Engineered lumber is named by its actual size in fractions ("LVL 1-3/4x11-7/8").
+    static const QRegularExpression actual(QStringLiteral("(?:^| )(\\d+-\\d+/\\d+|\\d+)x(\\d+-\\d+/\\d+)(?: |$)"));
+    if (const auto m = actual.match(name); size.isEmpty() && m.hasMatch()) {
+        const auto inchesOf = [](QString text) { return fractionValue(text.replace(QLatin1Char('-'), QLatin1Char(' '))); };
+        if (const double t = inchesOf(m.captured(1)), d = inchesOf(m.captured(2)); t > 0 && d > 0)
+            size = this->size(t, d);
+    }
     if (size.isEmpty())
         return name + length + rest;
     return QStringLiteral("%1 (%2)%3%4").arg(name, size, length, rest);

@@ -170,6 +170,17 @@ Application::Opened Application::openProject(const shed::Project &project, const
 Application::Opened Application::openFile(const QString &path)
 {
     const QString shown = QDir::toNativeSeparators(path);
+    // A project already open is brought forward, not read a second time: two documents of
+    // one file would each save over the other's edits.
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    for (Document *open : std::as_const(documents_)) {
+        if (!canonical.isEmpty() && !open->filePath().isEmpty()
+            && QFileInfo(open->filePath()).canonicalFilePath() == canonical) {
+            setActiveDocument(open);
+            report(tr("%1 is already open").arg(shown));
+            return {open, {}};
+        }
+    }
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return {nullptr, tr("%1 cannot be read: %2.")

@@ -155,21 +155,49 @@ QTableView *makeTable(QStandardItemModel *model, const QString &accessibleName, 
 
 void fitColumns(QTableView *view)
 {
-    const int columns = view->model()->columnCount();
+    const QAbstractItemModel *model = view->model();
+    const int columns = model->columnCount();
     if (columns == 0)
         return;
     QHeaderView *header = view->horizontalHeader();
-    int used = 0;
-    for (int c = 0; c + 1 < columns; ++c) {
-        view->resizeColumnToContents(c);
-        used += header->sectionSize(c);
-    }
-    // The last column holds the sentences: it takes what is left and wraps, but never
-    // narrower than its header or its longest word, so nothing is cut (the table scrolls).
-    const int last = columns - 1;
+    // Numbers keep their width; the columns of words (left-aligned) share what is left and
+    // wrap, each in proportion to its one-line width, so a long note does not squeeze the
+    // item beside it into a tall narrow strip. None goes narrower than its header or its
+    // longest word, so nothing is cut (the table scrolls instead).
+    const auto isWords = [model](int c) {
+        if (model->rowCount() == 0)
+            return true;
+        const int align = model->index(0, c).data(Qt::TextAlignmentRole).toInt();
+        return !(align & Qt::AlignRight);
+    };
     const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) + 2;
-    const int least = std::max(header->sectionSizeHint(last), longestWord(view, last) + margins);
-    header->resizeSection(last, std::max(least, view->viewport()->width() - used));
+    std::vector<int> natural(columns), least(columns);
+    std::vector<int> words;
+    int fixed = 0, wanted = 0;
+    for (int c = 0; c < columns; ++c) {
+        view->resizeColumnToContents(c);
+        natural[c] = header->sectionSize(c);
+        least[c] = std::max(header->sectionSizeHint(c), longestWord(view, c) + margins);
+        if (isWords(c)) {
+            words.push_back(c);
+            wanted += natural[c];
+        } else {
+            fixed += natural[c];
+        }
+    }
+    if (words.empty())
+        words.push_back(columns - 1);
+    const int room = std::max(0, view->viewport()->width() - fixed);
+    int given = 0;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const int c = words[i];
+        int width = wanted <= room ? natural[c] : int(double(room) * natural[c] / std::max(1, wanted));
+        if (i + 1 == words.size())
+            width = room - given; // the last takes what is left over
+        width = std::max(width, least[c]);
+        header->resizeSection(c, width);
+        given += width;
+    }
     view->resizeRowsToContents();
 }
 

@@ -9,8 +9,8 @@ class QWidget;
 
 // The rules every table of the host's side tabs follows, in one place: Tab leaves the
 // table (the arrow keys move between cells), the table has an accessible name, sentences
-// wrap in their rows instead of hiding behind a tooltip, the last column takes the room
-// the others leave (never less than its longest word), numbers sort as numbers and
+// wrap in their rows instead of hiding behind a tooltip, the columns of words share the room
+// the numbers leave (none less than its longest word), numbers sort as numbers and
 // prices show two decimals.
 namespace corvelle::refhost::table {
 

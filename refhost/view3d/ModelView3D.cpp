@@ -451,7 +451,12 @@ void ModelView3D::describe(int index)
     const QString name = marks_.value(index).isEmpty() ? capitalised(shed::kindName(m.kind))
                                                        : capitalised(shed::kindName(m.kind)) + u' ' + marks_[index];
     QString text = tr("%1 (%2 layer): %3").arg(name, shed::layerName(m.layer), u.stock(m.stock));
-    if (shed::isLumber(m))
+    if (shed::isLumber(m) && m.vCut)
+        text += tr(", cut length %1, foot square, head a V of %2° and %3°")
+                    .arg(u.length(m.length))
+                    .arg(m.angle1, 0, 'f', 1)
+                    .arg(m.angle2, 0, 'f', 1);
+    else if (shed::isLumber(m))
         text += tr(", cut length %1, ends %2° and %3°").arg(u.length(m.length)).arg(m.angle1).arg(m.angle2);
     else if (shed::isSheet(m) && m.length > 0)
         text += tr(", piece %1").arg(u.size(m.length, m.width));

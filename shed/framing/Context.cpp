@@ -57,7 +57,8 @@ Context::Context(const Design &d, const SiteLoads &siteLoads, Units lengthUnits)
     if (d.door != Sides::None) {
         doorRoughWidth = roughOpeningWidth(d);
         doorRoughHeight = d.doorHeight + r::RoughHeightPlay;
-        doorHeader = headers::choose(doorRoughWidth, width, loads.groundSnow, studDepth);
+        doorHeader =
+            headers::choose(doorRoughWidth, width, loads.groundSnow, studDepth, studTop - floorTop - doorRoughHeight);
         if (doorHeader.engineered)
             warnings.append(
                 QStringLiteral("The door's rough opening is %1 wide: beyond the header table at %2 psf ground "
@@ -147,7 +148,9 @@ WindowFit Context::fitWindow(const Window &window) const
     Opening o;
     o.kind = Opening::Kind::Window;
     o.window = window;
-    o.header = headers::choose(roughWidth, width, loads.groundSnow, studDepth);
+    o.bottom = floorTop + window.sill;
+    o.head = o.bottom + roughHeight;
+    o.header = headers::choose(roughWidth, width, loads.groundSnow, studDepth, studTop - o.head);
     // Between the opening and the outer end: the crossing wall, its corner stud or backer,
     // then this opening's king and jacks; never less than a stud's depth.
     const double corner = studDepth + 2 * t + o.jacksWidth();
@@ -160,8 +163,6 @@ WindowFit Context::fitWindow(const Window &window) const
     const double centre = runFromLeft(wall, window.center);
     o.left = centre - roughWidth / 2;
     o.right = centre + roughWidth / 2;
-    o.bottom = floorTop + window.sill;
-    o.head = o.bottom + roughHeight;
     if (o.bottom - t < studBottom - Eps)
         return {{},
                 QStringLiteral("The window's sill is too low: it must stand at least %1 above the floor, its "

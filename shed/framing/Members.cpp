@@ -94,11 +94,16 @@ QList<std::pair<double, double>> splitRun(double a, double b, const QList<double
     QList<std::pair<double, double>> out;
     double s = a;
     while (b - s > r::MaxSplicedPiece + Eps) {
-        double joint = -1;
+        // The farthest support in reach that leaves the rest no stub; failing that, the farthest.
+        double joint = -1, stub = -1;
         for (double snap : snaps) {
-            if (snap > s + 12 && snap <= s + r::MaxSplicedPiece + Eps)
-                joint = std::max(joint, snap);
+            if (snap <= s + 12 || snap > s + r::MaxSplicedPiece + Eps)
+                continue;
+            double &best = b - snap < r::MinSplicedPiece - Eps ? stub : joint;
+            best = std::max(best, snap);
         }
+        if (joint < 0)
+            joint = stub;
         if (joint < 0)
             joint = s + r::MaxSplicedPiece;
         out.append({s, joint});

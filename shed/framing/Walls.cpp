@@ -10,14 +10,14 @@ namespace r = rules;
 
 namespace {
 
-void nailers(const Context &c, const WallRun &w, QList<double> uprights, Members &out);
-void gableStuds(const Context &c, Wall wall, Members &out);
-
 // Where a layout stud falling over an opening goes: above its header, and under a
 // window's sill.
 struct Cripples {
     QList<double> above, below;
 };
+
+void nailers(const Context &c, const WallRun &w, QList<double> uprights, const QList<Cripples> &cripples, Members &out);
+void gableStuds(const Context &c, Wall wall, Members &out);
 
 QList<double> frameWall(const Context &c, const WallRun &w, Members &out)
 {
@@ -112,6 +112,11 @@ QList<double> frameWall(const Context &c, const WallRun &w, Members &out)
     }
     plate(MemberKind::BottomPlate, from, w.end, c.floorTop);
     plate(MemberKind::TopPlate, w.start, w.end, c.plateTop - 2 * t);
+    // Where the lower plate butts the crossing wall's is an end joint of that layer too.
+    for (double end : {w.start, w.end}) {
+        if (end > w.upperStart + Eps && end < w.upperEnd - Eps)
+            lowerSplices.append(end);
+    }
     plate(MemberKind::TopPlate, w.upperStart, w.upperEnd, c.plateTop - t, true);
 
     for (qsizetype i = 0; i < w.openings.size(); ++i) {
@@ -142,7 +147,7 @@ QList<double> frameWall(const Context &c, const WallRun &w, Members &out)
                 across += fill;
             }
         }
-        if (c.studTop - o.headerTop() > 1 - Eps) {
+        if (c.studTop - o.headerTop() > r::ShortestCripple - Eps) {
             for (double u : cripples[i].above)
                 out.wallMember(w.wall, MemberKind::Cripple, c.studStock, u, u + t, o.headerTop(), c.studTop, 0, sd,
                                true);
@@ -156,7 +161,7 @@ QList<double> frameWall(const Context &c, const WallRun &w, Members &out)
                                                        : QList<double>{o.left, o.right - t};
         below += cripples[i].below;
         std::sort(below.begin(), below.end());
-        if (o.bottom - t - c.studBottom > 1 - Eps) {
+        if (o.bottom - t - c.studBottom > r::ShortestCripple - Eps) {
             for (double u : below)
                 out.wallMember(w.wall, MemberKind::Cripple, c.studStock, u, u + t, c.studBottom, o.bottom - t, 0, sd,
                                true);
@@ -166,14 +171,14 @@ QList<double> frameWall(const Context &c, const WallRun &w, Members &out)
         QList<double> lefts;
         for (const Slot &s : slots)
             lefts.append(s.u);
-        nailers(c, w, lefts, out);
+        nailers(c, w, lefts, cripples, out);
     }
     if (endWall)
         gableStuds(c, w.wall, out);
     return supports;
 }
 
-void nailers(const Context &c, const WallRun &w, QList<double> uprights, Members &out)
+void nailers(const Context &c, const WallRun &w, QList<double> uprights, const QList<Cripples> &cripples, Members &out)
 {
     // Vertical boards are nailed to rows of flat blocking no more than 2 ft apart, and each
     // butt joint of a board lands on a row.
@@ -190,11 +195,18 @@ void nailers(const Context &c, const WallRun &w, QList<double> uprights, Members
         for (int k = 1; k <= extra; ++k)
             rows.append(all[i - 1] + (all[i] - all[i - 1]) * k / (extra + 1));
     }
-    std::sort(uprights.begin(), uprights.end());
     for (double y : rows) {
-        for (qsizetype i = 1; i < uprights.size(); ++i) {
-            const double u0 = uprights[i - 1] + t, u1 = uprights[i];
-            if (u1 - u0 < t)
+        // Over a header the cripples stand in the row too: the blocks go between them.
+        QList<double> at = uprights;
+        for (qsizetype i = 0; i < w.openings.size(); ++i) {
+            const Opening &o = w.openings[i];
+            if (y - t / 2 > o.headerTop() - Eps && c.studTop - o.headerTop() > r::ShortestCripple - Eps)
+                at += cripples[i].above;
+        }
+        std::sort(at.begin(), at.end());
+        for (qsizetype i = 1; i < at.size(); ++i) {
+            const double u0 = at[i - 1] + t, u1 = at[i];
+            if (u1 - u0 < r::MinNailerBay - Eps)
                 continue;
             // Not across an opening, its jacks and header.
             if (std::any_of(w.openings.begin(), w.openings.end(), [&](const Opening &o) {
@@ -236,6 +248,8 @@ void gableStuds(const Context &c, Wall wall, Members &out)
             continue;
         Polygon p = {{u, y0}, {u + t, y0}};
         double angle = 90 - degrees(std::atan(std::abs(rf.pitch(u + t / 2))));
+        // Under the peak of a truss the stud meets both top chords: its head is a V.
+        const bool vCut = rf.trusses && u < W / 2 - Eps && u + t > W / 2 + Eps;
         if (!rf.trusses && u + t > ridgeL - Eps && u < ridgeR + Eps) {
             p.append({u + t, ridgeBottom});
             p.append({u, ridgeBottom});
@@ -258,7 +272,14 @@ void gableStuds(const Context &c, Wall wall, Members &out)
                 continue;
             Member &stud = out.profileXY(MemberKind::Stud, Layer::Framing, c.studStock, parts[i], z0, sd);
             stud.length = boundingRect(parts[i]).height();
-            stud.angle2 = i + 1 == parts.size() ? angle : 90;
+            const bool head = i + 1 == parts.size();
+            stud.angle2 = head ? angle : 90;
+            if (head && vCut) {
+                // Long point at the peak; each face cut to its own slope.
+                stud.vCut = true;
+                stud.angle1 = 90 - degrees(std::atan(std::abs(rf.pitch(W / 2 - t / 4))));
+                stud.angle2 = 90 - degrees(std::atan(std::abs(rf.pitch(W / 2 + t / 4))));
+            }
             stud.wall = wall;
         }
     }

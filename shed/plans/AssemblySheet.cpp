@@ -42,7 +42,8 @@ public:
         double y = paragraph(p, side, side.top(), buildStageTitle(stage_), 10, true);
         y += 4;
         int n = 0;
-        for (const QString &step : buildStageSteps(stage_, in_.model, lineWork(in_).order(in_.model), in_.units))
+        for (const QString &step :
+             buildStageSteps(stage_, in_.model, lineWork(in_).order(in_.model), in_.units, in_.marks))
             y = paragraph(p, side, y, QStringLiteral("%1. %2").arg(++n).arg(step), 8) + 3;
         y += 6;
         paragraph(

@@ -29,9 +29,7 @@ public:
         const Design &d = in_.design;
         const Units u = in_.units;
         const double W = d.width, D = d.depth;
-        // From above, the front at the bottom: a person at the front looking in has X = 0
-        // on their right.
-        const Projection view = [W](QVector3D p) { return QPointF(W - p.x(), p.z()); };
+        const Projection view = planView(W);
         const double cut = floorTop(d) + CutHeight;
         const QList<const Member *> walls = select(in_.model, [&](const Member &m) {
             if (m.layer != Layer::Framing && m.layer != Layer::Lining && m.layer != Layer::Siding)
@@ -107,7 +105,9 @@ public:
         dimension(drawing, {W * 0.3, inner}, {W * 0.3, D - inner}, false, 0,
                   QStringLiteral("%1 inside").arg(u.length(D - 2 * inner)));
         QStringList notes{
-            QStringLiteral("Walls cut %1 above the floor; front at the bottom of the page.").arg(u.length(CutHeight)),
+            QStringLiteral("Walls cut %1 above the floor; seen from above, front at the bottom of the page, left "
+                           "wall on the left.")
+                .arg(u.length(CutHeight)),
             QStringLiteral("Walls %1 studs at %2 centres%3; outside %4 x %5 over the siding, inside %6 x %7.")
                 .arg(u.stock(nominalSection(d.studThickness, d.studDepth)), u.length(d.studCenters),
                      d.lining ? QStringLiteral(", lined inside") : QString(), u.length(out.u1 - out.u0),

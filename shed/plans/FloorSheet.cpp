@@ -5,7 +5,7 @@ namespace corvelle::shed::sheet {
 
 namespace {
 
-// Joists and the deck over them, the joist layout from the left corner.
+// Joists and the deck over them, the joist layout from the right wall, where it starts.
 class FloorSheet final : public Sheet {
 public:
     using Sheet::Sheet;
@@ -26,20 +26,24 @@ public:
         }
         const QList<const Member *> sheets =
             select(in_.model, [](const Member &m) { return m.layer == Layer::Floor && !isLumber(m); });
+        const Projection plan = planView(d.width);
         const Extent e = extentOf(joists, plan);
         Scale s;
-        const Drawing dr = fit(canvas, e, area, u, s);
+        // Room over the drawing for the joist string's figures, read up from it.
+        const Drawing dr = fit(canvas, e, area.adjusted(0, RunningFigureRoom - 14, 0, 0), u, s);
         drawMembers(dr, sheets, plan, true);
         drawMembers(dr, joists, plan);
         markMembers(dr, in_, joists, plan);
         dimension(dr, {e.u0, e.v0}, {e.u1, e.v0}, true, 22);
         dimension(dr, {e.u0, e.v0}, {e.u0, e.v1}, false, 22);
-        QList<double> layoutMarks{0};
+        // The joists sit at their centres from the right wall: each one's edge toward it,
+        // measured from the right rim's outer face.
+        QList<double> layoutMarks{plan({0, 0, 0}).x()};
         for (const Member *m : joists) {
             if (m->kind == MemberKind::Joist)
-                layoutMarks.append(bounds(*m).lo.x());
+                layoutMarks.append(plan(bounds(*m).lo).x());
         }
-        runningDimension(dr, layoutMarks, e.v1, true, -14);
+        runningDimension(dr, layoutMarks, e.v1, true, -14, true);
         const QString stock = joists.first()->stock;
         // The count the material list buys, and the pieces they are cut into.
         const QString deckStock = sheets.isEmpty() ? QString() : sheets.first()->stock;
@@ -53,7 +57,8 @@ public:
                   .arg(u.stock(stock), u.length(d.joistCenters), u.length(d.deckThickness))
                   .arg(sheets.size())
                   .arg(bought.isEmpty() ? QStringLiteral("?") : bought),
-              QStringLiteral("Joist layout from the left corner (top string); front at the bottom of the page.")});
+              QStringLiteral("Joist layout from the right corner (top string, 0 at its right end); seen from above, "
+                             "front at the bottom of the page, left wall on the left.")});
         return s;
     }
 };

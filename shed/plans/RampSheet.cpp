@@ -28,6 +28,7 @@ public:
         const QRectF left(area.left(), area.top(), area.width() / 2, area.height() - 40);
         const QRectF right(area.center().x(), area.top(), area.width() / 2, area.height() - 40);
         Extent es = extentOf(members, side);
+        const Projection plan = planView(d.width);
         Extent ep = extentOf(members, plan);
         Scale s1, s2;
         Drawing ds = fit(canvas, es, left, u, s1);

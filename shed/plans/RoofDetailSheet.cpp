@@ -1,4 +1,5 @@
 #include "shed/Rules.h"
+#include "shed/Wall.h"
 #include "shed/plans/SheetDrawing.h"
 #include "shed/plans/Sheets.h"
 
@@ -58,9 +59,13 @@ public:
             const Box3 b = bounds(m);
             return inFrame(b) && b.hi.z() - b.lo.z() >= 12 && b.hi.x() - b.lo.x() < 12;
         });
-        const Projection side = [](QVector3D p) { return QPointF(p.x(), p.y()); };
+        // Seen from the front, as the section is: the left wall on the page's left.
+        const double W = d.width;
+        const Projection side = [W](QVector3D p) { return QPointF(fromLeftEnd(Wall::Front, p, W, 0), p.y()); };
 
-        // Identical pieces share a number.
+        // Identical pieces share a number; the schedule gives each its part mark. A web's
+        // first end is its foot on the bottom chord, its second its head at the top chord.
+        const auto markOf = [&](const Member *m) { return in_.marks.value(m - in_.model.members.constData()); };
         QList<const Member *> pieces;
         QList<int> numberOf;
         QStringList lines;
@@ -68,8 +73,11 @@ public:
         for (const Member *m : set) {
             if (!isLumber(*m) || m->length <= 0)
                 continue;
-            const QString line = QStringLiteral("%1 %2 cut %3, ends %4\u00b0 and %5\u00b0")
-                                     .arg(kindName(m->kind), u.stock(m->stock), u.length(m->length))
+            const QString what = QStringLiteral("%1 %2 %3 cut %4")
+                                     .arg(markOf(m), kindName(m->kind), u.stock(m->stock), u.length(m->length));
+            const QString line = (m->kind == MemberKind::TrussWeb ? QStringLiteral("%1: foot %2\u00b0, head %3\u00b0")
+                                                                  : QStringLiteral("%1, ends %2\u00b0 and %3\u00b0"))
+                                     .arg(what)
                                      .arg(m->angle1, 0, 'f', 1)
                                      .arg(m->angle2, 0, 'f', 1);
             qsizetype k = lines.indexOf(line);
@@ -93,11 +101,22 @@ public:
                                       "and the piece's edge.");
         for (qsizetype k = 0; k < lines.size(); ++k)
             notes << QStringLiteral("%1  %2 (%3)").arg(k + 1).arg(lines[k]).arg(counts[k]);
+        if (std::any_of(set.begin(), set.end(), [](const Member *m) { return m->kind == MemberKind::TrussWeb; }))
+            notes << QStringLiteral("Web end cuts: the foot bears on the bottom chord, the head under the top chord; "
+                                    "webs that share a panel point are also cut on the line halving the angle "
+                                    "between them (at the peak, plumb), so their ends meet and do not overlap.");
         if (trusses) {
             QStringList at;
             const double bcTop = fb.lo.y() + d.roofSupportHeight;
+            // The frame's points run from the right wall; the page's left heel is the left wall's.
+            QList<QPointF> points;
             for (const QPointF &q : in_.model.frame.panelPoints)
-                at << QStringLiteral("%1 / %2").arg(u.length(q.x()), u.length(q.y() - bcTop));
+                points.append({W - q.x(), q.y() - bcTop});
+            std::sort(points.begin(), points.end(), [](const QPointF &a, const QPointF &b) {
+                return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y());
+            });
+            for (const QPointF &q : points)
+                at << QStringLiteral("%1 / %2").arg(u.length(q.x()), u.length(q.y()));
             if (!at.isEmpty())
                 notes << QStringLiteral("Panel points, from the left heel / above the bottom chord: %1.")
                              .arg(at.join(QStringLiteral(", ")));
@@ -105,12 +124,12 @@ public:
         QMap<QString, int> gussets;
         for (const Member *m : set) {
             if (m->kind == MemberKind::Gusset)
-                ++gussets[QStringLiteral("%1 x %2").arg(u.length(m->size.x()), u.length(m->size.y()))];
+                ++gussets[QStringLiteral("%1 %2 x %3").arg(markOf(m), u.length(m->size.x()), u.length(m->size.y()))];
         }
         if (!gussets.isEmpty()) {
             QStringList sizes;
             for (auto it = gussets.begin(); it != gussets.end(); ++it)
-                sizes << QStringLiteral("%1 at %2").arg(it.value()).arg(it.key());
+                sizes << QStringLiteral("%1 (%2)").arg(it.key()).arg(it.value());
             notes << QStringLiteral("Gussets %1 plywood on both faces, cut to the outline shown (%2)%3.")
                          .arg(u.length(rules::GussetThickness), sizes.join(QStringLiteral(", ")),
                               trusses ? QStringLiteral("; the gable trusses' on their inner face only") : QString());
@@ -132,8 +151,39 @@ public:
         room.setBottom(area.bottom() - 12 * wrapped(notes, area.width()).size() - 6);
         const Drawing dr = fit(canvas, e, room, u, s);
         drawMembers(dr, context, side);
+        // The numbers mark the pieces and the schedule gives their marks: a mark drawn on a
+        // piece would sit under, or on, a gusset.
         drawMembers(dr, set, side);
-        markMembers(dr, in_, set, side);
+        {
+            // What the frame bears on, named beside it: the ridge board over the peak, the
+            // plates under the heels.
+            const OnLayer names(canvas, sheetlayer::Text);
+            QPainter &p = canvas.painter();
+            p.save();
+            p.setFont(font(6));
+            QList<QRectF> named;
+            for (const Member *m : context) {
+                const QRectF box = dr.at(outline(*m, side)).boundingRect();
+                if (std::any_of(named.begin(), named.end(),
+                                [&](const QRectF &r) { return r.intersects(box.adjusted(-2, -2, 2, 2)); }))
+                    continue;
+                named.append(box);
+                const bool ridge = m->kind == MemberKind::RidgeBoard;
+                const QString text = ridge ? QStringLiteral("ridge board %1").arg(u.stock(m->stock))
+                                           : QStringLiteral("top plates %1").arg(u.stock(m->stock));
+                // The plates' names inside the frame, clear of the rafters crossing them.
+                const bool leftHalf = box.center().x() < dr.at(QPointF(d.width / 2, 0)).x();
+                if (ridge)
+                    p.drawText(QRectF(box.center().x() - 60, box.top() - 12, 120, 10), Qt::AlignCenter, text);
+                else if (leftHalf)
+                    p.drawText(QRectF(box.right() + 3, box.center().y() - 5, 120, 10), Qt::AlignLeft | Qt::AlignVCenter,
+                               text);
+                else
+                    p.drawText(QRectF(box.left() - 123, box.center().y() - 5, 120, 10),
+                               Qt::AlignRight | Qt::AlignVCenter, text);
+            }
+            p.restore();
+        }
         dimension(dr, {e.u0, e.v0}, {e.u1, e.v0}, true, 22);
         dimension(dr, {e.u0, e.v0}, {e.u0, e.v1}, false, 22);
         // Each number inside its piece, clear of the gussets over it.

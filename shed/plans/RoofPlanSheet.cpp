@@ -22,6 +22,7 @@ public:
             select(in_.model, [](const Member &m) { return m.layer == Layer::Roof && isLumber(m); });
         const QList<const Member *> sheets =
             select(in_.model, [](const Member &m) { return m.layer == Layer::Roof && !isLumber(m); });
+        const Projection plan = planView(d.width);
         Extent e = extentOf(lumber, plan);
         const Extent all = extentOf(sheets, plan);
         if (!all.empty()) {
@@ -63,8 +64,8 @@ public:
              {QStringLiteral("%1 at %2 on centre; overhang %3 at the eaves, %4 at the gables.")
                   .arg(hasTrusses(in_.model) ? QStringLiteral("Trusses") : QStringLiteral("Rafters"),
                        u.length(d.roofSupportSpacing), u.length(d.overhangX), u.length(d.overhangZ)),
-              QStringLiteral("Frame layout from the front wall (left string); walls dashed; roof sheets in grey; front "
-                             "at the bottom.")});
+              QStringLiteral("Frame layout from the front wall (left string); walls dashed; roof sheets in grey; seen "
+                             "from above, front at the bottom, left wall on the left.")});
         return s;
     }
 };

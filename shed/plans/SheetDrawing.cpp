@@ -3,6 +3,7 @@
 #include "shed/Geometry.h"
 #include "shed/Palette.h"
 #include "shed/PlanDrawing.h"
+#include "shed/Wall.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -101,6 +102,11 @@ Box3 bounds(const Member &m)
 {
     const auto [lo, hi] = geometry::bounds(m);
     return {lo, hi};
+}
+
+Projection planView(double width)
+{
+    return [width](QVector3D p) { return QPointF(fromLeftEnd(Wall::Front, p, width, 0), p.z()); };
 }
 
 QPolygonF outline(const Member &m, const Projection &proj)
@@ -219,7 +225,7 @@ void dimension(const Drawing &d, QPointF a, QPointF b, bool horizontal, double o
     dimensionLine(d.p(), d.at(a), d.at(b), horizontal, offset, label.isEmpty() ? d.units.length(len) : label);
 }
 
-void runningDimension(const Drawing &d, QList<double> at, double fixed, bool horizontal, double offset)
+void runningDimension(const Drawing &d, QList<double> at, double fixed, bool horizontal, double offset, bool fromLast)
 {
     std::sort(at.begin(), at.end());
     at.erase(std::unique(at.begin(), at.end(), [](double a, double b) { return std::abs(a - b) < 0.05; }), at.end());
@@ -231,6 +237,7 @@ void runningDimension(const Drawing &d, QList<double> at, double fixed, bool hor
     p.setPen(QPen(Qt::black, 0.45));
     p.setFont(font(6));
     const auto page = [&](double v) { return horizontal ? d.at({v, fixed}) : d.at({fixed, v}); };
+    const double corner = fromLast ? at.last() : at.first();
     const QPointF a = page(at.first()), b = page(at.last());
     const QPointF shift = horizontal ? QPointF(0, offset) : QPointF(-offset, 0);
     p.drawLine(a + shift, b + shift);
@@ -242,9 +249,13 @@ void runningDimension(const Drawing &d, QList<double> at, double fixed, bool hor
         p.translate(q);
         if (horizontal)
             p.rotate(-90);
-        const QString text = v == at.first() ? QStringLiteral("0") : d.units.length(v - at.first());
-        p.drawText(QRectF(horizontal ? -44 : -40, horizontal ? -8 : -10, 40, 8), Qt::AlignRight | Qt::AlignVCenter,
-                   text);
+        const QString text = v == corner ? QStringLiteral("0") : d.units.length(std::abs(v - corner));
+        // Each figure reads away from the drawing: up from a string above it, down from one below.
+        if (horizontal && offset < 0)
+            p.drawText(QRectF(4, -8, RunningFigureRoom, 8), Qt::AlignLeft | Qt::AlignVCenter, text);
+        else
+            p.drawText(QRectF(horizontal ? -4 - RunningFigureRoom : -40, horizontal ? -8 : -10, RunningFigureRoom, 8),
+                       Qt::AlignRight | Qt::AlignVCenter, text);
         p.restore();
     }
     p.restore();
@@ -371,6 +382,7 @@ LayerPlan layerPlan(SheetCanvas &canvas, QRectF area, const PlanInputs &in, Laye
 {
     const Design &d = in.design;
     const QList<const Member *> members = select(in.model, [&](const Member &m) { return m.layer == layer; });
+    const Projection plan = planView(d.width);
     Extent e = extentOf(members, plan);
     e.add({0, 0});
     e.add({d.width, d.depth});

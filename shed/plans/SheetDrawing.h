@@ -23,6 +23,7 @@ constexpr double PointsPerInch = 72;
 constexpr double Margin = 24; // page edge to the border, points
 constexpr double TitleBlockWidth = 190;
 constexpr double DimensionRoom = 54; // around a drawing for its dimension lines
+constexpr double RunningFigureRoom = 40; // a running string's figures, read across it
 
 using Scale = DrawingScale;
 inline double pointsPerModelInch(const Scale &s) { return s.ratio * PointsPerInch; }
@@ -43,8 +44,9 @@ Box3 bounds(const Member &m);
 
 // A view onto a plane: model point to (u, v) in inches, v up the page.
 using Projection = std::function<QPointF(QVector3D)>;
-// From above, front at the bottom.
-inline QPointF plan(QVector3D p) { return {p.x(), p.z()}; }
+// From above, the front at the bottom and the left wall (X = width) on the page's left, as
+// a person standing at the front sees the shed: u runs from the left wall's outer face.
+Projection planView(double width);
 // A member's outline as the view sees it: its profile face on, else the hull of its corners.
 QPolygonF outline(const Member &m, const Projection &proj);
 
@@ -88,9 +90,11 @@ void drawMembers(const Drawing &d, const QList<const Member *> &members, const P
 void markMembers(const Drawing &d, const PlanInputs &in, const QList<const Member *> &members, const Projection &proj);
 // A dimension between two model points, written in the drawing's units unless labelled.
 void dimension(const Drawing &d, QPointF a, QPointF b, bool horizontal, double offset, const QString &label = {});
-// A running dimension string for layout: every mark measured from the first (the named
-// corner), as a builder hooks the tape there and marks the plate.
-void runningDimension(const Drawing &d, QList<double> at, double fixed, bool horizontal, double offset);
+// A running dimension string for layout: every mark measured from the named corner, the
+// first mark (or with `fromLast` the last), as a builder hooks the tape there and marks
+// the plate.
+void runningDimension(const Drawing &d, QList<double> at, double fixed, bool horizontal, double offset,
+                      bool fromLast = false);
 
 // Note lines broken at blanks to a width; the notes at the foot of an area.
 QStringList wrapped(const QStringList &lines, double width);

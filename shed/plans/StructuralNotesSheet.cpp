@@ -29,7 +29,7 @@ public:
         const Units u = in_.units;
         const int part = part_;
         const QRectF r = area.adjusted(8, 8, -8, -8);
-        const double cols[] = {0, 0.12, 0.27, 0.58, 0.66, 0.74, 0.82, 0.89, 1.0};
+        const double cols[] = {0, 0.12, 0.30, 0.58, 0.66, 0.74, 0.82, 0.89, 1.0};
         const char *heads[] = {"Check", "Member", "Size", "Spacing", "Has", "Allowed", "Ratio", "Result"};
         auto colX = [&](int i) { return r.left() + cols[i] * r.width(); };
         double y = r.top();

@@ -66,16 +66,63 @@ public:
         });
         const QList<const Member *> doors =
             select(in_.model, [&](const Member &m) { return m.layer == Layer::Doors && inWall(m, side_, d); });
+        // The wall's own height, from the bottom plate's underside to the top plate's top.
+        const double base = floorTop(d), top = base + d.innerHeight;
+        // A side wall carries the trusses or rafters: each one's seat on the top plate, in
+        // section, where the builder marks the plate for it.
+        QList<const Member *> seats;
+        if (!isEndWall(side_)) {
+            seats = select(in_.model, [&](const Member &m) {
+                if (m.kind != MemberKind::TrussChord && m.kind != MemberKind::Rafter)
+                    return false;
+                // Those that cross the wall's outer face at the plate, not the barge rafters.
+                const Box3 b = bounds(m);
+                const double face = side_ == Wall::Left ? d.width : 0;
+                return b.lo.z() > -0.01 && b.hi.z() < dp + 0.01 && b.lo.y() <= top + 0.01 && b.lo.x() < face + 0.01
+                       && b.hi.x() > face - 0.01;
+            });
+        }
+        QList<double> frameMarks{0};
+        QList<QRectF> sections;
+        for (const Member *m : seats) {
+            const Extent x = extentOf({m}, proj);
+            if (std::none_of(sections.begin(), sections.end(),
+                             [&](const QRectF &r) { return std::abs(r.left() - x.u0) < 0.01; })) {
+                sections.append(QRectF(QPointF(x.u0, top), QPointF(x.u1, top + d.roofSupportHeight)));
+                frameMarks.append(x.u0);
+            }
+        }
+        // Gable studs: the uprights above the wall's top plate.
+        QList<double> gableMarks{0};
+        QList<const Member *> vCuts;
+        for (const Member *m : framing) {
+            if (m->kind != MemberKind::Stud || bounds(*m).lo.y() < top - 0.01)
+                continue;
+            gableMarks.append(extentOf({m}, proj).u0);
+            if (m->vCut)
+                vCuts.append(m);
+        }
+        const bool second = gableMarks.size() > 1 || frameMarks.size() > 1;
         Extent e = extentOf(framing, proj);
         e.add({0, 0});
         e.add({length, 0});
+        for (const QRectF &r : sections)
+            e.add(r.bottomRight());
         Scale s;
-        const Drawing dr =
-            fit(canvas, e, area.adjusted(0, 0, 0, -60), u, s); // room for the layout string over the notes
+        // Room for the layout strings over the notes.
+        const Drawing dr = fit(canvas, e, area.adjusted(0, 0, 0, second ? -112 : -60), u, s);
         drawMembers(dr, framing, proj);
         markMembers(dr, in_, framing, proj);
-        // The wall's own height, from the bottom plate's underside to the top plate's top.
-        const double base = floorTop(d), top = base + d.innerHeight;
+        if (!sections.isEmpty()) {
+            const OnLayer roof(canvas, layerName(Layer::Roof));
+            QPainter &p = canvas.painter();
+            p.save();
+            p.setPen(QPen(Qt::black, 0.5));
+            p.setBrush(QColor(200, 200, 200));
+            for (const QRectF &r : sections)
+                p.drawPolygon(dr.at(QPolygonF{r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft()}));
+            p.restore();
+        }
         dimension(dr, {0, base}, {length, base}, true, 22);
         if (!framing.isEmpty())
             dimension(dr, {e.u0, base}, {e.u0, top}, false, 22, u.length(d.innerHeight) + QStringLiteral(" wall"));
@@ -117,6 +164,27 @@ public:
                            "%4 members in this wall.")
                 .arg(u.length(d.studThickness), u.length(d.studDepth), u.length(d.studCenters))
                 .arg(framing.size())};
+        // The second string: the gable studs' near edges, or the frames' on the top plate.
+        if (gableMarks.size() > 1) {
+            runningDimension(dr, gableMarks, base, true, 96);
+            notes << QStringLiteral("Gable studs at %1 on centre, their near edges from the left corner in the lower "
+                                    "running figures; each cut to the roof's slope, long point up.")
+                         .arg(u.length(d.studCenters));
+        } else if (frameMarks.size() > 1) {
+            runningDimension(dr, frameMarks, base, true, 96);
+            notes << QStringLiteral("%1 on the top plate (grey, in section) at %2 on centre, their near edges from "
+                                    "the left corner in the lower running figures.")
+                         .arg(hasTrusses(in_.model) ? QStringLiteral("Trusses") : QStringLiteral("Rafters"),
+                              u.length(d.roofSupportSpacing));
+        }
+        for (const Member *m : vCuts) {
+            notes << QStringLiteral("Gable stud %1 under the peak: its head a V cut to both slopes, %2\u00b0 and "
+                                    "%3\u00b0 to its edges, %4 to the point; its foot square.")
+                         .arg(in_.marks.value(m - in_.model.members.constData()))
+                         .arg(m->angle1, 0, 'f', 1)
+                         .arg(m->angle2, 0, 'f', 1)
+                         .arg(u.length(m->length));
+        }
         std::sort(heads.begin(), heads.end(), [](const Head &a, const Head &b) { return a.extent.u0 < b.extent.u0; });
         for (const Head &h : heads) {
             // The rough opening as framed: between the inner jacks under the header, from the
@@ -133,7 +201,7 @@ public:
             }
             const double v1 = h.extent.v0;
             const auto sill = std::find_if(sills.begin(), sills.end(),
-                                           [&](const Extent &e) { return e.u0 >= u0 - 0.01 && e.u1 <= u1 + 0.01; });
+                                           [&](const Extent &s) { return s.u0 >= u0 - 0.01 && s.u1 <= u1 + 0.01; });
             const bool window = sill != sills.end();
             const double v0 = window ? sill->v1 : base;
             {
@@ -153,11 +221,14 @@ public:
             dimension(dr, {u0, v1}, {u1, v1}, true, 16);
             dimension(dr, {u1, v0}, {u1, v1}, false, 16);
             if (window) {
+                // A window's head height from the floor, the figure the jacks are cut to: in the
+                // bay beside the king, clear of the opening's own figures.
+                dimension(dr, {u0, base}, {u0, v1}, false, 14, QStringLiteral("head %1").arg(u.length(v1 - base)));
                 notes << QStringLiteral("Window rough opening %1 wide x %2 high, its sill %3 from the floor, %4 from "
-                                        "the left corner; header %5 x %6 on the jacks.")
+                                        "the left corner; header %5 x %6 on the jacks, its top %7 from the floor.")
                              .arg(u.length(u1 - u0), u.length(v1 - v0), u.length(v0 - base), u.length(u0))
                              .arg(h.plies)
-                             .arg(h.stock);
+                             .arg(h.stock, u.length(h.extent.v1 - base));
                 continue;
             }
             notes << QStringLiteral(

@@ -127,19 +127,25 @@ private Q_SLOTS:
         QVERIFY(!doc->isModified() && !host.window.isWindowModified());
         QCOMPARE(host.window.windowTitle(), QStringLiteral("mine.shed[*] \u2014 Corvelle Host"));
 
-        Document *again = host.open(saved);
+        // A copy opens as its own document; the open project is brought forward, not read twice.
+        const QString copy = dir_.filePath(QStringLiteral("copy.shed"));
+        QVERIFY(QFile::copy(saved, copy));
+        Document *again = host.open(copy);
         QVERIFY(again && again != doc);
+        const qsizetype count = host.app.documents().size();
+        QCOMPARE(host.open(saved), doc);
+        QCOMPARE(host.app.documents().size(), count);
         QCOMPARE(shed::formProject(again->project()), shed::formProject(doc->project()));
         QCOMPARE(host.lists(*again), host.lists(*doc));
         QVERIFY(host.told.isEmpty());
 
         // Most recent first; a file no longer there is dropped.
-        QCOMPARE(HostWindow::recentFiles(), (QStringList{saved, data_}));
+        QCOMPARE(HostWindow::recentFiles(), (QStringList{saved, copy, data_}));
         const QString gone = dir_.filePath(QStringLiteral("gone.shed"));
         QVERIFY(QFile::copy(saved, gone));
         HostWindow::addRecentFile(gone);
         QFile::remove(gone);
-        QCOMPARE(HostWindow::recentFiles(), (QStringList{saved, data_}));
+        QCOMPARE(HostWindow::recentFiles(), (QStringList{saved, copy, data_}));
         QCOMPARE(actionFor(host.window, "Ctrl+N")->text(), QStringLiteral("&New"));
         QCOMPARE(actionFor(host.window, "Ctrl+Shift+S")->text(), QStringLiteral("Save &As..."));
     }

@@ -1,6 +1,8 @@
 // Plans as a builder gets them: every page present, dimensions readable as text.
 #include "TestData.h"
 #include "shed/Framing.h"
+#include "shed/Marks.h"
+#include "shed/Palette.h"
 #include "shed/PlanDrawing.h"
 #include "shed/Plans.h"
 #include "shed/Reader.h"
@@ -11,6 +13,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
+#include <cmath>
 
 using namespace corvelle::shed;
 
@@ -38,6 +43,34 @@ QString pdfText(const QByteArray &pdf, int *pages = nullptr, bool layout = true)
     if (!keep.isEmpty())
         QFile::copy(file, keep);
     return text;
+}
+
+// The polylines of a DXF drawing on one layer, as boxes.
+QList<QRectF> dxfBoxes(const QByteArray &dxf, const QString &layer)
+{
+    const QList<QByteArray> lines = dxf.split('\n');
+    QList<QRectF> out;
+    QPolygonF poly;
+    QString entity, entityLayer;
+    double x = 0;
+    for (qsizetype i = 0; i + 1 < lines.size(); i += 2) {
+        const int code = lines[i].trimmed().toInt();
+        const QByteArray value = lines[i + 1].trimmed();
+        if (code == 0) {
+            if (entity == u"LWPOLYLINE" && entityLayer == layer)
+                out.append(poly.boundingRect());
+            entity = QString::fromUtf8(value);
+            entityLayer.clear();
+            poly.clear();
+        } else if (code == 8) {
+            entityLayer = QString::fromUtf8(value);
+        } else if (code == 10) {
+            x = value.toDouble();
+        } else if (code == 20) {
+            poly.append({x, value.toDouble()});
+        }
+    }
+    return out;
 }
 
 } // namespace
@@ -81,6 +114,51 @@ private Q_SLOTS:
 
         const QByteArray svg = plans.svg(QPageSize::A4);
         QVERIFY(svg.startsWith("<?xml") && svg.contains("</svg>"));
+    }
+
+    // Seen from above, the left wall (X = width) is on the page's left, as the front
+    // elevation shows it: on every plan view a post by the left wall is drawn left of one
+    // by the right wall, in the drawing files as on paper.
+    void planViewsShowTheLeftWallOnTheLeft()
+    {
+        const Design d = *readDesign(corvelle::testing::sampleShedData()).design; // has a ramp
+        Model model = buildModel(d);
+        model.members.clear();
+        const auto post = [&](MemberKind kind, Layer layer, double x, double side, double height) {
+            Member m;
+            m.kind = kind;
+            m.layer = layer;
+            m.stock = QStringLiteral("post %1").arg(side);
+            m.position = QVector3D(float(x - side / 2), 0, float(d.depth / 2 - side / 2));
+            m.size = QVector3D(float(side), float(height), float(side));
+            m.length = side;
+            model.members.append(m);
+        };
+        // Square from above, low so that the ramp's side view draws them oblong.
+        const std::pair<QString, std::pair<MemberKind, Layer>> views[] = {
+            {QStringLiteral("Foundation plan"), {MemberKind::Block, Layer::Foundation}},
+            {QStringLiteral("Floor framing plan"), {MemberKind::Joist, Layer::Floor}},
+            {QStringLiteral("Floor plan"), {MemberKind::SidingPiece, Layer::Siding}},
+            {QStringLiteral("Roof framing plan"), {MemberKind::Blocking, Layer::Roof}},
+            {QStringLiteral("Ramp detail"), {MemberKind::RampDeck, Layer::Ramps}}};
+        for (const auto &[title, what] : views) {
+            const double height = what.second == Layer::Siding ? 200 : 3; // the floor plan cuts at 4 ft
+            post(what.first, what.second, d.width - 12, 12, height);
+            post(what.first, what.second, 12, 6, height);
+        }
+        const PlanSet plans(d, model, {});
+        for (const auto &[title, what] : views) {
+            const qsizetype index = plans.pageTitles().indexOf(title);
+            QVERIFY2(index >= 0, qPrintable(title));
+            QList<QRectF> squares;
+            for (const QRectF &r : dxfBoxes(plans.dxf(int(index), QPageSize::Letter), layerName(what.second)))
+                if (std::abs(r.width() - r.height()) < 0.01 * r.width())
+                    squares.append(r);
+            QVERIFY2(squares.size() == 2, qPrintable(title));
+            std::sort(squares.begin(), squares.end(),
+                      [](const QRectF &a, const QRectF &b) { return a.width() > b.width(); });
+            QVERIFY2(squares[0].center().x() < squares[1].center().x(), qPrintable(title));
+        }
     }
 
     // Metric: every dimension in millimetres, metric scales, A4 unless a drawing would need
@@ -157,7 +235,8 @@ private Q_SLOTS:
             const Takeoff takeoff = corvelle::shed::takeoff(model, defaultPrices());
             QStringList cut;
             for (const CutRow &row : takeoff.cuts)
-                cut << row.member + QLatin1Char(' ') + row.stock + QLatin1Char(' ') + Units().length(row.lengthIn);
+                cut << row.mark + QLatin1Char(' ') + row.member + QLatin1Char(' ') + row.stock + QLatin1Char(' ')
+                           + Units().length(row.lengthIn);
             const PlanSet plans(d, model, materialTable(takeoff), {}, {}, takeoff.cutting);
             const QString text = pdfText(plans.pdf(QPageSize::Letter));
             if (text.isEmpty())
@@ -180,20 +259,33 @@ private Q_SLOTS:
             // The framing sheets name their members by mark too.
             static const QRegularExpression wallMark(QStringLiteral("\\bW\\d+\\b"));
             QVERIFY(pages[titles.indexOf(QStringLiteral("Front wall framing"))].count(wallMark) >= 5);
-            static const QRegularExpression piece(
-                QStringLiteral("\\d+\\s+([a-z ]+?) (\\d+x\\d+(?: PT)?) cut (.+?), ends"));
-            int pieces = 0;
+            // The frame's schedule: every piece by its mark, a web by its foot and head cuts.
+            static const QRegularExpression piece(QStringLiteral(
+                "\\d+\\s+(R\\d+ [a-z ]+?) (\\d+x\\d+(?: PT)?) cut (.+?)(, ends|: foot)[^(\\n]*\\((\\d+)\\)"));
+            int pieces = 0, webs = 0;
             for (auto it = piece.globalMatch(text); it.hasNext(); ++pieces) {
                 const auto match = it.next();
                 const QString listed =
                     match.captured(1) + QLatin1Char(' ') + match.captured(2) + QLatin1Char(' ') + match.captured(3);
                 QVERIFY2(cut.contains(listed), qPrintable(listed));
+                webs += match.captured(4) == QLatin1String(": foot") ? match.captured(5).toInt() : 0;
             }
-            QVERIFY2(pieces >= 3, qPrintable(text.right(3000)));
+            // Every web of one truss: the webs of all the trusses over the trusses with webs.
+            QSet<int> webbed;
+            for (const Member &mb : model.members) {
+                if (mb.kind == MemberKind::TrussWeb)
+                    webbed.insert(qRound(mb.position.z()));
+            }
+            QVERIFY2(pieces >= 3 && webs * std::max(1, int(webbed.size())) == model.count(MemberKind::TrussWeb),
+                     qPrintable(text.right(3000)));
             static const QRegularExpression stringer(QStringLiteral("Stringer (\\S+ PT) cut (.+?) long point"));
             const auto s = stringer.match(text);
             QVERIFY(s.hasMatch());
-            QVERIFY2(cut.contains(QStringLiteral("ramp stringer ") + s.captured(1) + QLatin1Char(' ') + s.captured(2)),
+            QVERIFY2(std::any_of(cut.begin(), cut.end(),
+                                 [&](const QString &c) {
+                                     return c.endsWith(QStringLiteral(" ramp stringer ") + s.captured(1)
+                                                       + QLatin1Char(' ') + s.captured(2));
+                                 }),
                      qPrintable(s.captured(0)));
             static const QRegularExpression deck(QStringLiteral("pieces cut from (\\d+) sheets"));
             const auto dk = deck.match(text);
@@ -244,8 +336,8 @@ private Q_SLOTS:
                                    QStringLiteral("Siding and trim"), QStringLiteral("Doors and windows")};
         for (const Design &d : {example, gambrel}) {
             const Model model = buildModel(d);
-            const PlanSet plans(d, model, materialTable(takeoff(model, defaultPrices())),
-                                checkStructure(model, defaultPrices()));
+            const Takeoff list = takeoff(model, defaultPrices());
+            const PlanSet plans(d, model, materialTable(list), checkStructure(model, defaultPrices()));
             const QStringList titles = plans.pageTitles();
             QCOMPARE(titles.mid(0, permit.size()), permit);
             // A slab needs no floor step; a ramp its own step and sheet.
@@ -274,6 +366,34 @@ private Q_SLOTS:
                 QVERIFY2(pageTexts[i].simplified().contains(titles[i]), qPrintable(titles[i]));
                 QVERIFY2(pageTexts[0].simplified().contains(QStringLiteral("%1 %2").arg(i + 1).arg(titles[i])),
                          qPrintable(titles[i]));
+            }
+            // The steps name the pieces by the marks of the cut list and the sheets' cutting
+            // diagrams (and the door leaves'), every wall's studs among them.
+            QStringList marks;
+            for (const CutRow &row : list.cuts)
+                marks << row.mark;
+            for (const SheetDiagram &stock : list.cutting.sheets)
+                for (const QList<SheetPiece> &sheet : stock.sheets)
+                    for (const SheetPiece &piece : sheet)
+                        marks << piece.mark;
+            for (const MarkedPiece &piece : partMarks(model).pieces)
+                if (piece.kind == MemberKind::DoorLeaf)
+                    marks << piece.mark;
+            static const QRegularExpression cited(QStringLiteral("\\b[FWRSDP]\\d+\\b"));
+            for (qsizetype i = 0; i < titles.size(); ++i) {
+                if (!titles[i].startsWith(u"Assembly step "))
+                    continue;
+                for (auto it = cited.globalMatch(pageTexts[i]); it.hasNext();) {
+                    const QString mark = it.next().captured();
+                    QVERIFY2(marks.contains(mark), qPrintable(titles[i] + QLatin1Char(' ') + mark));
+                }
+                if (!titles[i].endsWith(u" wall"))
+                    continue;
+                // "12 studs 2x6 (W9)": the mark is the cut list's stud.
+                static const QRegularExpression studs(QStringLiteral("\\d+ studs\\s+\\S+\\s+\\((W\\d+)"));
+                const QRegularExpressionMatch stud = studs.match(pageTexts[i]);
+                QVERIFY2(stud.hasMatch(), qPrintable(pageTexts[i]));
+                QCOMPARE(list.cuts.value(marks.indexOf(stud.captured(1))).member, QStringLiteral("stud"));
             }
         }
     }

@@ -422,6 +422,22 @@ void TestShedBuild::dxfSheetsPassEzdxf()
     if (report.contains(QLatin1String("ezdxf is not installed")))
         QFAIL("ezdxf is not installed: scripts/deps.sh installs python3-ezdxf");
     QVERIFY2(ok && report.contains(QStringLiteral("%1 sheets, 0 failures").arg(sheets.size())), qPrintable(report));
+
+    // Built again without the ramp into the same folder: the ramp's sheet and the old names
+    // of the sheets after it go, one file a sheet numbered 1 to n; what the user keeps stays.
+    QCOMPARE(sheets.filter("-ramp-detail.dxf").size(), 1);
+    write(dir, "out/dxf/site-notes.txt", "mine");
+    write(dir, "out/dxf/my-survey.dxf", "mine");
+    ShedDesign noRamp = testing::workedExample();
+    noRamp.RampLocation = "None";
+    QCOMPARE(host({"--build", write(dir, "NoRamp.txt", testing::fileOf(noRamp)), "--out", dir.filePath("out")}).code,
+             0);
+    const QStringList after = QDir(dir.filePath("out/dxf")).entryList({"*-*.dxf"}, QDir::Files, QDir::Name);
+    QVERIFY(after.filter("ramp").isEmpty());
+    QVERIFY(after.size() < sheets.size() && after.contains(QStringLiteral("my-survey.dxf")));
+    for (qsizetype i = 0; i + 1 < after.size(); ++i)
+        QVERIFY2(after[i].startsWith(QStringLiteral("%1-").arg(i + 1, 2, 10, QLatin1Char('0'))), qPrintable(after[i]));
+    QVERIFY(QFile::exists(dir.filePath("out/dxf/site-notes.txt")));
 }
 
 QTEST_GUILESS_MAIN(TestShedBuild)

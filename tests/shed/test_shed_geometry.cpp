@@ -312,6 +312,47 @@ void TestShedGeometry::framedAsABuilderWould()
         }
     }
 
+    // A gable stud under a truss's peak has a V head: its point at the peak, under the top
+    // chords' plumb cut, each face on its own slope and at the angle the cut list gives.
+    const double wallTop = floorTop(d) + d.innerHeight, half = d.width / 2;
+    for (const Member &mb : m.members) {
+        const auto [lo, hi] = bounds(mb);
+        if (mb.kind != MemberKind::Stud || lo.y() < wallTop - 0.1)
+            continue;
+        QList<QPointF> head;
+        for (const QPointF &q : mb.profile) {
+            if (q.y() > 0.01)
+                head.append(q + QPointF(mb.position.x(), mb.position.y()));
+        }
+        const auto apex =
+            std::max_element(head.begin(), head.end(), [](QPointF a, QPointF b) { return a.y() < b.y(); });
+        const bool peak = apex != head.end() && std::abs(apex->x() - half) < tol;
+        const QString what = QStringLiteral("gable stud at x = %1, z = %2").arg(lo.x()).arg(lo.z());
+        QVERIFY2(mb.vCut == (d.trusses && peak && lo.x() < half - tol && hi.x() > half + tol), qPrintable(what));
+        if (!mb.vCut)
+            continue;
+        QVERIFY2(mb.angle1 < 90 && mb.angle2 < 90 && std::abs(mb.length - (hi.y() - lo.y())) < tol, qPrintable(what));
+        const double pitch = d.roof == RoofType::Barn ? rules::GambrelUpperPitch : rules::GablePitch;
+        for (const QPointF &q : head) {
+            if (q == *apex)
+                continue;
+            const double drop = apex->y() - q.y(), run = std::abs(apex->x() - q.x());
+            const double angle = q.x() < half ? mb.angle1 : mb.angle2;
+            QVERIFY2(std::abs(drop - run * pitch) < tol
+                         && std::abs(angle - (90 - std::atan(pitch) * 180 / M_PI)) < 0.05,
+                     qPrintable(what + QStringLiteral(": a head point off its slope")));
+        }
+        const bool underChords = std::any_of(m.members.begin(), m.members.end(), [&](const Member &c) {
+            const auto [clo, chi] = bounds(c);
+            return c.kind == MemberKind::TrussChord && clo.z() < hi.z() && chi.z() > lo.z()
+                   && std::any_of(c.profile.begin(), c.profile.end(), [&](QPointF q) {
+                          q += QPointF(c.position.x(), c.position.y());
+                          return std::abs(q.x() - half) < tol && std::abs(q.y() - apex->y()) < tol;
+                      });
+        });
+        QVERIFY2(underChords, qPrintable(what + QStringLiteral(": its point is not at the chords' peak")));
+    }
+
     // Top plates: the upper layer's splices stand 24 in or more from the lower's, and
     // neither falls over a header's end.
     std::map<int, QList<double>> lower, upper;
@@ -334,8 +375,10 @@ void TestShedGeometry::framedAsABuilderWould()
             return out;
         };
         const bool door = (w == 0 && hasFront(d.door)) || (w == 1 && hasRear(d.door));
+        // The lower layer's ends under the upper plate are its joints too: where it butts
+        // the crossing wall's plate.
         for (double a : splices(cuts)) {
-            for (double b : splices(below))
+            for (double b : below)
                 QVERIFY2(std::abs(a - b) >= 24 - tol,
                          qPrintable(QStringLiteral("wall %1: plate splices at %2 and %3").arg(w).arg(a).arg(b)));
         }
@@ -460,7 +503,8 @@ void TestShedGeometry::marksAndCutting()
         QVERIFY2(p && p->kind == mb.kind && p->stock == mb.stock && mark[0] == assemblyLetter(mb.layer),
                  qPrintable(mark));
         if (isLumber(mb))
-            QVERIFY2(p->length == cutLength(mb.length) && std::abs(p->angle1 - mb.angle1) < 0.05, qPrintable(mark));
+            QVERIFY2(p->length == cutLength(mb.length) && std::abs(p->angle1 - mb.angle1) < 0.05 && p->vCut == mb.vCut,
+                     qPrintable(mark));
         ++members[mark];
     }
     for (const MarkedPiece &p : marks.pieces)

@@ -86,8 +86,9 @@ void TestShedTakeoff::workedExample()
     QCOMPARE(m.count(MemberKind::KingStud), 2);
     QCOMPARE(m.count(MemberKind::JackStud), 2);
     QCOMPARE(m.count(MemberKind::Cripple), 4);
-    // Header: span 50 in at 30 psf ground snow on a 12 ft building: 2-2x6 spans 5-5 in
-    // the header table, so 2x6, three plies in a 2x6 wall with two 1/2 in spacers.
+    // Header: span 50 in at 30 psf ground snow on a 12 ft building: 2-2x4 spans 4-0 and
+    // 2-2x6 6-0 in the header table, so 2x6, three plies in a 2x6 wall with two 1/2 in
+    // spacers.
     QCOMPARE(m.count(MemberKind::Header), 3);
     QCOMPARE(m.count(MemberKind::HeaderSpacer), 2);
     const auto header = std::find_if(m.members.begin(), m.members.end(), [](const Member &x) { return x.kind == MemberKind::Header; });

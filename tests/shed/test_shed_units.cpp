@@ -86,6 +86,7 @@ private Q_SLOTS:
         QCOMPARE(metric.stock(QStringLiteral("1-1/2 in connector nails")),
                  QStringLiteral("1-1/2 in connector nails (38 mm)"));
         QCOMPARE(metric.stock(QStringLiteral("drip edge 10 ft")), QStringLiteral("drip edge 3048 mm"));
+        QCOMPARE(metric.stock(QStringLiteral("LVL 1-3/4x11-7/8")), QStringLiteral("LVL 1-3/4x11-7/8 (44 x 302 mm)"));
         QCOMPARE(metric.stock(QStringLiteral("1x4 trim board 10 ft")),
                  QStringLiteral("1x4 trim board (19 x 89 mm) 3048 mm"));
         QCOMPARE(imperial.stock(QStringLiteral("drip edge 10 ft")), QStringLiteral("drip edge 10 ft"));

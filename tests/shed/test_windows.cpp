@@ -47,7 +47,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("cripples");         // above the header + under the sill
         // Layout studs stand at k x 16 - 3/4 along each wall's run (X on the front and rear,
         // Z on the sides). Each window takes a king and a jack a side, a header of three 2x4
-        // plies with a spacer between each (the table's cheapest to 3' 6" as thick as a 2x6
+        // plies with a spacer between each (the table's cheapest, to 4' 0", as thick as a 2x6
         // wall) and a flat sill with a cripple at each end.
         // Front, left end at X = 144: centre X 120, rough 20 1/2 from 109 3/4 to 130 1/4;
         // layout studs 111 1/4 and 127 1/4 over it: 2 above, 2 + 2 ends below.
