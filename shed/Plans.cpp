@@ -1,5 +1,6 @@
 #include "shed/Plans.h"
 #include "shed/plans/DxfDrawing.h"
+#include "shed/plans/LineWork.h"
 #include "shed/plans/Sheet.h"
 #include "shed/plans/SheetCanvas.h"
 #include "shed/plans/SheetDrawing.h"
@@ -80,6 +81,7 @@ QPageSize::PageSizeId PlanSet::paper(const QLocale &locale) const
     if (!in_->units.isMetric())
         return planPaper(locale, in_->units);
     // A4 unless a drawing would need a scale below 1:100 there: painted once to find out.
+    startLineWork();
     const QSizeF a4 = landscapePoints(QPageSize::A4);
     QPicture picture;
     QPainter painter(&picture);
@@ -93,8 +95,11 @@ QPageSize::PageSizeId PlanSet::paper(const QLocale &locale) const
     return QPageSize::A4;
 }
 
+void PlanSet::startLineWork() const { sheet::lineWork(*in_).start(in_->model); }
+
 void PlanSet::print(QPagedPaintDevice &device) const
 {
+    startLineWork();
     device.setPageOrientation(QPageLayout::Landscape);
     device.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter painter(&device);
@@ -141,6 +146,7 @@ QByteArray PlanSet::svg(QPageSize::PageSizeId paper) const
     gen.setSize(total.toSize());
     gen.setViewBox(QRectF(QPointF(0, 0), total));
     QPainter painter(&gen);
+    startLineWork();
     for (int i = 0; i < n; ++i) {
         painter.save();
         painter.translate(0, i * (page.height() + SvgPageGap));

@@ -61,6 +61,8 @@ public:
     QString dxfFileName(int index) const;
 
 private:
+    // The hidden-line views every whole set draws, computed on the thread pool.
+    void startLineWork() const;
     // Shared: a plan set is copied freely (the host hands one to each export).
     std::shared_ptr<const PlanInputs> in_;
 };

@@ -114,7 +114,8 @@ Figures measure(bool largest, int runs, const QTemporaryDir &dir)
         }
     });
     f.plans = median(std::max(3, runs / 5), [&] {
-        const shed::PlanSet set(design, model, shed::materialTable(takeoff), report);
+        // The whole set as --build writes it, cutting diagrams included.
+        const shed::PlanSet set(design, model, shed::materialTable(takeoff), report, {}, takeoff.cutting);
         (void)set.pdf(QPageSize::Letter);
         f.pages = set.pageCount();
     });

@@ -4,6 +4,7 @@
 #include "shed/Geometry.h"
 
 #include <QPainter>
+#include <QtConcurrent/QtConcurrentRun>
 #include <QPainterPath>
 
 #include <map>
@@ -14,6 +15,30 @@ namespace {
 constexpr double MinLinePoints = 0.3;
 }
 
+LineWork::~LineWork()
+{
+    pictorial_.job.waitForFinished();
+    for (View &v : elevations_)
+        v.job.waitForFinished();
+}
+
+void LineWork::start(const Model &model) const
+{
+    // The order first: the pictorial's job reads it, and the sheets read it meanwhile.
+    order(model);
+    const auto launch = [](View &v, std::function<HiddenLines()> compute) {
+        // started first: once a job runs, only it touches `lines` until it is waited for.
+        if (v.started || v.lines)
+            return;
+        v.started = true;
+        v.job = QtConcurrent::run([&v, compute = std::move(compute)] { v.lines.emplace(compute()); });
+    };
+    // The pictorial is the largest and the cover needs it first.
+    launch(pictorial_, [this, &model] { return computePictorial(model); });
+    for (const Wall side : {Wall::Front, Wall::Rear, Wall::Left, Wall::Right})
+        launch(elevations_[int(side)], [&model, side] { return HiddenLines(model, elevationView(side)); });
+}
+
 const BuildOrder &LineWork::order(const Model &model) const
 {
     if (!order_)
@@ -21,15 +46,26 @@ const BuildOrder &LineWork::order(const Model &model) const
     return *order_;
 }
 
+const HiddenLines &LineWork::view(View &v, const std::function<HiddenLines()> &compute) const
+{
+    v.job.waitForFinished();
+    if (!v.lines)
+        v.lines.emplace(compute());
+    return *v.lines;
+}
+
+HiddenLines LineWork::computePictorial(const Model &model) const
+{
+    QList<int> stages;
+    for (BuildStage s : order_->memberStages)
+        stages.append(int(s));
+    return HiddenLines(model, ViewDirection::threeQuarter(), stages);
+}
+
 const HiddenLines &LineWork::pictorial(const Model &model) const
 {
-    if (!pictorial_) {
-        QList<int> stages;
-        for (BuildStage s : order(model).memberStages)
-            stages.append(int(s));
-        pictorial_.emplace(model, ViewDirection::threeQuarter(), stages);
-    }
-    return *pictorial_;
+    order(model);
+    return view(pictorial_, [&] { return computePictorial(model); });
 }
 
 ViewDirection LineWork::elevationView(Wall side)
@@ -49,10 +85,7 @@ ViewDirection LineWork::elevationView(Wall side)
 
 const HiddenLines &LineWork::elevation(const Model &model, Wall side) const
 {
-    std::optional<HiddenLines> &slot = elevations_[int(side)];
-    if (!slot)
-        slot.emplace(model, elevationView(side));
-    return *slot;
+    return view(elevations_[int(side)], [&] { return HiddenLines(model, elevationView(side)); });
 }
 
 const LineWork &lineWork(const PlanInputs &in)

@@ -6,6 +6,7 @@
 #include "shed/plans/SheetDrawing.h"
 #include "shed/plans/Sheets.h"
 
+#include <QFuture>
 #include <QPen>
 
 #include <functional>
@@ -19,6 +20,14 @@ namespace corvelle::shed::sheet {
 
 class LineWork {
 public:
+    LineWork() = default;
+    LineWork(const LineWork &) = delete;
+    LineWork &operator=(const LineWork &) = delete;
+    ~LineWork(); // waits for the views still being computed
+
+    // Starts computing every view on the thread pool, the views side by side: each takes a
+    // large shed tens of milliseconds and none needs another. `model` must outlive this.
+    void start(const Model &model) const;
     const BuildOrder &order(const Model &model) const;
     // Staged by BuildStage: strokes(int(stage)) is the shed once that stage is done.
     const HiddenLines &pictorial(const Model &model) const;
@@ -26,9 +35,18 @@ public:
     static ViewDirection elevationView(Wall side);
 
 private:
+    // A view, and the job computing it once started; reads wait for the job.
+    struct View {
+        std::optional<HiddenLines> lines;
+        bool started = false;
+        QFuture<void> job;
+    };
+    const HiddenLines &view(View &v, const std::function<HiddenLines()> &compute) const;
+    HiddenLines computePictorial(const Model &model) const;
+
     mutable std::optional<BuildOrder> order_;
-    mutable std::optional<HiddenLines> pictorial_;
-    mutable std::optional<HiddenLines> elevations_[4];
+    mutable View pictorial_;
+    mutable View elevations_[4];
 };
 
 // The line work of a plan set, made on first use.
