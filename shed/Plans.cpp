@@ -28,7 +28,7 @@ PlanSet::PlanSet(Design design, Model model, MaterialTable materials, StructureR
     QStringList marks = partMarks(model).ofMember;
     in_ = std::make_shared<const PlanInputs>(PlanInputs{std::move(design), std::move(model), std::move(materials),
                                                         std::move(structure), units, std::move(cutting),
-                                                        std::move(marks)});
+                                                        std::move(marks), {}});
 }
 
 Units PlanSet::units() const { return in_->units; }

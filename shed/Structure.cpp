@@ -66,8 +66,8 @@ QString cheapest(const QList<Option> &options)
 
 class Checker {
 public:
-    Checker(const Model &model, const PriceTable &table, Units units)
-        : m(model), d(model.design), loads(model.loads), prices(table), units(units)
+    Checker(const Model &model, const PriceTable &table, Units shown)
+        : m(model), d(model.design), loads(model.loads), prices(table), units(shown)
     {
     }
     StructureReport run();

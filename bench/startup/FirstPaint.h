@@ -51,7 +51,7 @@ inline std::string windowName(xcb_connection_t *connection, xcb_window_t window)
         const char name[] = "_NET_WM_NAME";
         xcb_intern_atom_reply_t *reply =
             xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);
-        const xcb_atom_t atom = reply ? reply->atom : XCB_ATOM_NONE;
+        const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
         std::free(reply);
         return atom;
     }();

@@ -3,10 +3,10 @@
 #include "shed/plans/SheetDrawing.h"
 #include "shed/plans/Sheets.h"
 
-#include <QMap>
 #include <QPainter>
 
 #include <algorithm>
+#include <map>
 
 namespace corvelle::shed::sheet {
 
@@ -121,15 +121,19 @@ public:
                 notes << QStringLiteral("Panel points, from the left heel / above the bottom chord: %1.")
                              .arg(at.join(QStringLiteral(", ")));
         }
-        QMap<QString, int> gussets;
+        // In mark order by number: R7 before R10.
+        std::map<std::pair<int, QString>, int> gussets;
         for (const Member *m : set) {
-            if (m->kind == MemberKind::Gusset)
-                ++gussets[QStringLiteral("%1 %2 x %3").arg(markOf(m), u.length(m->size.x()), u.length(m->size.y()))];
+            if (m->kind == MemberKind::Gusset) {
+                const QString mark = markOf(m);
+                ++gussets[{mark.mid(1).toInt(),
+                           QStringLiteral("%1 %2 x %3").arg(mark, u.length(m->size.x()), u.length(m->size.y()))}];
+            }
         }
-        if (!gussets.isEmpty()) {
+        if (!gussets.empty()) {
             QStringList sizes;
-            for (auto it = gussets.begin(); it != gussets.end(); ++it)
-                sizes << QStringLiteral("%1 (%2)").arg(it.key()).arg(it.value());
+            for (const auto &[key, count] : gussets)
+                sizes << QStringLiteral("%1 (%2)").arg(key.second).arg(count);
             notes << QStringLiteral("Gussets %1 plywood on both faces, cut to the outline shown (%2)%3.")
                          .arg(u.length(rules::GussetThickness), sizes.join(QStringLiteral(", ")),
                               trusses ? QStringLiteral("; the gable trusses' on their inner face only") : QString());

@@ -201,7 +201,7 @@ public:
             }
             const double v1 = h.extent.v0;
             const auto sill = std::find_if(sills.begin(), sills.end(),
-                                           [&](const Extent &s) { return s.u0 >= u0 - 0.01 && s.u1 <= u1 + 0.01; });
+                                           [&](const Extent &ext) { return ext.u0 >= u0 - 0.01 && ext.u1 <= u1 + 0.01; });
             const bool window = sill != sills.end();
             const double v0 = window ? sill->v1 : base;
             {

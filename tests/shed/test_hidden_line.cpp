@@ -13,7 +13,7 @@ namespace {
 
 Member box(QVector3D at, QVector3D size, Layer layer = Layer::Framing)
 {
-    Member m{MemberKind::Stud, layer, QStringLiteral("2x4"), size, {}, at, 0, 90, 90, 0, {}};
+    Member m{MemberKind::Stud, layer, QStringLiteral("2x4"), size, {}, at, 0, 90, 90, 0, {}, {}};
     return m;
 }
 
