@@ -11,8 +11,6 @@
 #include <QDir>
 #include <QFile>
 
-#include <malloc.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -142,33 +140,30 @@ int runBuildCommand(int argc, char *argv[])
     const QString prices = parser.isSet(PricesOpt) ? parser.value(PricesOpt)
                                                    : QDir(programFolder(QCoreApplication::applicationDirPath()))
                                                          .filePath(QStringLiteral("Program Data/prices.csv"));
-    // The exports are formed first: the glTF scene is the most memory --build holds, and
-    // once it is serialised its many small blocks go back to the system (glibc keeps freed
-    // heap otherwise) before the plans load their fonts on top.
     shed::PriceTable table = shed::loadPrices(prices);
     if (project)
         shed::applyPriceEdits(table, project->prices);
-    const shed::BuildResult result =
-        shed::build(bytes, table, true, loads, *units, project ? project->windows : QList<shed::Window>{});
+    shed::BuildResult result =
+        shed::build(bytes, table, false, loads, *units, project ? project->windows : QList<shed::Window>{});
     if (!result.outputs)
         return fail(result.error);
-    shed::BuildOutputs outputs = *result.outputs;
-    malloc_trim(0);
+    const shed::BuildOutputs outputs = std::move(*result.outputs);
+    result.outputs.reset();
     const QString outDir = parser.value(OutOpt);
-    {
-        // The plans need fonts, so a GUI application, never a display; only once the file
-        // was read, so a refusal stays the one line it is.
-        app.reset();
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        QGuiApplication gui(argc, argv);
-        const shed::PlanSet plans(outputs.design, outputs.model, shed::materialTable(outputs.takeoff),
-                                  outputs.structure, *units, outputs.takeoff.cutting);
-        const QPageSize::PageSizeId paper = plans.paper();
-        outputs.files.append({QStringLiteral("plans.pdf"), plans.pdf(paper)});
-        for (int i = 0; i < plans.pageCount(); ++i)
-            outputs.files.append({QStringLiteral("dxf/") + plans.dxfFileName(i), plans.dxf(i, paper)});
-    }
-    const QString problem = shed::writeOutputs(outputs, outDir);
+    // The plans need fonts, so a GUI application, never a display; only once the file was
+    // read, so a refusal stays the one line it is.
+    app.reset();
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication gui(argc, argv);
+    // Every file is formed as it is written and let go: the exports first, then the plans
+    // (whose fonts load only as they paint), the hidden-line views last of all.
+    const shed::PlanSet plans(outputs.design, outputs.model, shed::materialTable(outputs.takeoff), outputs.structure,
+                              *units, outputs.takeoff.cutting);
+    const QPageSize::PageSizeId paper = plans.paper();
+    QList<shed::LaterOutput> later{{QStringLiteral("plans.pdf"), [&] { return plans.pdf(paper); }}};
+    for (int i = 0; i < plans.pageCount(); ++i)
+        later.append({QStringLiteral("dxf/") + plans.dxfFileName(i), [&plans, i, paper] { return plans.dxf(i, paper); }});
+    const QString problem = shed::writeOutputs(outputs, outDir, later);
     if (!problem.isEmpty())
         return fail(problem);
     std::fputs(qPrintable(shed::summary(outputs)), stdout);

@@ -67,21 +67,27 @@ QByteArray formOutput(const BuildOutputs &o, const QString &name)
     return {};
 }
 
-QString writeOutputs(const BuildOutputs &outputs, const QString &dir)
+QString writeOutputs(const BuildOutputs &outputs, const QString &dir, const QList<LaterOutput> &later)
 {
     if (!QDir().mkpath(dir))
         return QStringLiteral("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(dir));
     std::vector<std::unique_ptr<QSaveFile>> files;
     // The seven files, each taken from `files` when it is there or formed now; then any
-    // further file a caller added (the plans).
+    // further file a caller added or forms later (the plans).
     QStringList names = outputNames();
     for (const auto &f : outputs.files) {
         if (!names.contains(f.first))
             names.append(f.first);
     }
-    for (const QString &name : names) {
+    const qsizetype formedLater = names.size();
+    for (const LaterOutput &f : later)
+        names.append(f.name);
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString &name = names[i];
         const auto given = std::find_if(outputs.files.begin(), outputs.files.end(), [&](const auto &f) { return f.first == name; });
-        const QByteArray bytes = given != outputs.files.end() ? given->second : formOutput(outputs, name);
+        const QByteArray bytes = i >= formedLater              ? later[i - formedLater].form()
+                                 : given != outputs.files.end() ? given->second
+                                                                : formOutput(outputs, name);
         auto file = std::make_unique<QSaveFile>(QDir(dir).filePath(name));
         // A further file may go in a folder of its own (the plans' DXF sheets).
         QDir().mkpath(QFileInfo(file->fileName()).absolutePath());

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -41,13 +42,20 @@ BuildResult build(const QByteArray &shedData, const PriceTable &prices, bool exp
 QStringList outputNames();
 QByteArray formOutput(const BuildOutputs &outputs, const QString &name);
 
+// A further file formed only as it is written: a build then holds one file's bytes at a time.
+struct LaterOutput {
+    QString name;
+    std::function<QByteArray()> form;
+};
+
 // Writes the seven files into `dir` (made when missing), each from `files` when it holds
-// it, else formed in turn so only one is held at a time; then any other file in `files`. All are written to temporary
+// it, else formed in turn so only one is held at a time; then any other file in `files`,
+// then those of `later` in their order. All are written to temporary
 // files first and replace the old ones only when every one was written, so a failure leaves the folder as it was.
 // Once they are, a plan sheet in `dxf/` named as the plans name theirs ("NN-title.dxf") that
 // this build did not write is an earlier build's and is removed; nothing else there is touched.
 // Returns the failure as a sentence, or an empty text.
-QString writeOutputs(const BuildOutputs &outputs, const QString &dir);
+QString writeOutputs(const BuildOutputs &outputs, const QString &dir, const QList<LaterOutput> &later = {});
 
 // A few lines for a terminal: size, members by layer, total cost, structural failures, warnings.
 QString summary(const BuildOutputs &outputs);
