@@ -34,9 +34,29 @@ public:
     {
         if (!stroked())
             return;
-        for (const QPolygonF &poly : path.toSubpathPolygons(state->transform())) {
-            const bool closed = poly.size() > 2 && poly.isClosed();
-            keep(closed ? QPolygonF(poly.first(poly.size() - 1)) : poly, closed);
+        const QTransform &t = state->transform();
+        // A path of lines (the hidden-line views: a hundred thousand runs) is taken a run at
+        // a time, each its own size: toSubpathPolygons() would hold them all at once, each
+        // with room for sixteen points. Curves are left to it.
+        for (int i = 0; i < path.elementCount(); ++i) {
+            if (path.elementAt(i).isCurveTo()) {
+                for (const QPolygonF &poly : path.toSubpathPolygons(t))
+                    keepRun(poly);
+                return;
+            }
+        }
+        for (int i = 0, n = path.elementCount(); i < n;) {
+            int end = i + 1;
+            while (end < n && path.elementAt(end).isLineTo())
+                ++end;
+            if (end - i > 1) {
+                QPolygonF poly;
+                poly.reserve(end - i);
+                for (int k = i; k < end; ++k)
+                    poly.append(t.map(QPointF(path.elementAt(k))));
+                keepRun(poly);
+            }
+            i = end;
         }
     }
 
@@ -80,6 +100,11 @@ public:
 
 private:
     bool stroked() const { return state->pen().style() != Qt::NoPen; }
+    void keepRun(const QPolygonF &poly)
+    {
+        const bool closed = poly.size() > 2 && poly.isClosed();
+        keep(closed ? QPolygonF(poly.first(poly.size() - 1)) : poly, closed);
+    }
     void keep(const QPolygonF &points, bool closed)
     {
         const Qt::PenStyle style = state->pen().style();
