@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -96,6 +98,10 @@ void addBuildOptions(QCommandLineParser &parser)
 
 int runBuildCommand(int argc, char *argv[])
 {
+    // Large blocks (a file's bytes, a view's lines) mapped on their own go back to the
+    // system when freed; glibc would otherwise raise this threshold at the first such free
+    // and keep every later one in a heap that does not shrink.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     auto app = std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("corvelle-host"));
     QCommandLineParser parser;
