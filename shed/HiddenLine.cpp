@@ -514,26 +514,37 @@ QList<Stroke> HiddenLines::strokes(int stage) const
 {
     QList<Stroke> out;
     out.reserve(pieces_.size());
+    forEachStroke(stage, [&](const Stroke &s) { out.append(s); });
+    return out;
+}
+
+void HiddenLines::forEachStroke(int stage, const std::function<void(const Stroke &)> &visit) const
+{
+    Stroke current;
+    bool any = false;
     int lastEdge = -1;
     for (const Piece &p : pieces_) {
         if (p.stage > stage)
             continue;
         const bool visible = p.hiddenFrom == INT_MAX || p.hiddenFrom > stage;
-        if (!out.isEmpty() && out.last().visible == visible && out.last().member == p.member
-            && out.last().points.last() == p.line.p1()) {
+        if (any && current.visible == visible && current.member == p.member && current.points.last() == p.line.p1()) {
             // Runs of one edge that the stage leaves alike make one line; the next edge
             // round a face goes on from its end.
             if (p.edge == lastEdge)
-                out.last().points.last() = p.line.p2();
+                current.points.last() = p.line.p2();
             else
-                out.last().points.append(p.line.p2());
+                current.points.append(p.line.p2());
             lastEdge = p.edge;
             continue;
         }
+        if (any)
+            visit(current);
+        any = true;
         lastEdge = p.edge;
-        out.append({QPolygonF{p.line.p1(), p.line.p2()}, layers_.value(p.member), p.member, p.stage, visible});
+        current = {QPolygonF{p.line.p1(), p.line.p2()}, layers_.value(p.member), p.member, p.stage, visible};
     }
-    return out;
+    if (any)
+        visit(current);
 }
 
 QRectF HiddenLines::bounds(int stage) const

@@ -9,6 +9,7 @@
 #include <QVector3D>
 
 #include <climits>
+#include <functional>
 
 // Line drawings of the members as solids, seen along a parallel projection with the
 // edges behind other members' faces found, for plans drawn without a 3D engine.
@@ -59,6 +60,9 @@ public:
     // The members of stages up to `stage`, their edges visible or hidden as the faces of
     // those members leave them.
     QList<Stroke> strokes(int stage = INT_MAX) const;
+    // The same strokes handed over one at a time, none kept: a large shed has a hundred
+    // thousand.
+    void forEachStroke(int stage, const std::function<void(const Stroke &)> &visit) const;
     // The page extent of those members; empty when there are none.
     QRectF bounds(int stage = INT_MAX) const;
     int edgeCount() const { return edges_; }

@@ -30,7 +30,7 @@ public:
         const Drawing drawing =
             fitPictorial(canvas, lines.bounds(), QRectF(area.left(), area.top(), split - area.left(), area.height()),
                          in_.units, scale);
-        drawStrokes(drawing, lines.strokes(stage), [stage](const Stroke &s) {
+        drawStrokes(drawing, lines, stage, [stage](const Stroke &s) {
             if (s.stage == stage)
                 return s.visible ? QPen(Qt::black, 0.8) : QPen(QColor(110, 110, 110), 0.35, Qt::DashLine);
             return s.visible ? QPen(QColor(150, 150, 150), 0.3) : QPen(Qt::NoPen);

@@ -27,7 +27,7 @@ public:
         const HiddenLines &lines = lineWork(in_).pictorial(in_.model);
         Scale scale;
         const Drawing drawing = fitPictorial(canvas, lines.bounds(), picture, u, scale);
-        drawStrokes(drawing, lines.strokes(),
+        drawStrokes(drawing, lines, INT_MAX,
                     [](const Stroke &s) { return s.visible ? QPen(Qt::black, 0.4) : QPen(Qt::NoPen); });
 
         const OnLayer text(canvas, sheetlayer::Text);

@@ -46,7 +46,7 @@ public:
         Scale scale;
         const Drawing drawing = fit(canvas, extentOf(extent), area.adjusted(10, 0, 0, -40), u, scale);
         // The ramp's boards seen end on are many close lines: drawn fine.
-        drawStrokes(drawing, lines.strokes(), [](const Stroke &s) {
+        drawStrokes(drawing, lines, INT_MAX, [](const Stroke &s) {
             return s.visible ? QPen(Qt::black, s.layer == Layer::Ramps ? 0.2 : 0.45) : QPen(Qt::NoPen);
         });
         QPainter &p = canvas.painter();

@@ -95,15 +95,15 @@ const LineWork &lineWork(const PlanInputs &in)
     return *in.lineWork;
 }
 
-void drawStrokes(const Drawing &d, const QList<Stroke> &strokes, const std::function<QPen(const Stroke &)> &pen)
+void drawStrokes(const Drawing &d, const HiddenLines &lines, int stage, const std::function<QPen(const Stroke &)> &pen)
 {
     // Grouped by layer, then pen: one path each, a stroke's polyline as one run of lines.
     std::map<std::pair<int, int>, QPainterPath> groups;
     QList<QPen> pens;
-    for (const Stroke &s : strokes) {
+    lines.forEachStroke(stage, [&](const Stroke &s) {
         const QPen p = pen(s);
         if (p.style() == Qt::NoPen || s.points.size() < 2)
-            continue;
+            return;
         qsizetype k = pens.indexOf(p);
         if (k < 0) {
             pens.append(p);
@@ -121,7 +121,7 @@ void drawStrokes(const Drawing &d, const QList<Stroke> &strokes, const std::func
             path.lineTo(next);
             last = next;
         }
-    }
+    });
     QPainter &p = d.p();
     const QString before = d.canvas.layer();
     p.save();

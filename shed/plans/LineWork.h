@@ -54,7 +54,7 @@ const LineWork &lineWork(const PlanInputs &in);
 
 // Strokes on their model layers; `pen` gives each one's pen, or Qt::NoPen to leave it out.
 // Lines of one pen are drawn together: a large shed has tens of thousands.
-void drawStrokes(const Drawing &d, const QList<Stroke> &strokes, const std::function<QPen(const Stroke &)> &pen);
+void drawStrokes(const Drawing &d, const HiddenLines &lines, int stage, const std::function<QPen(const Stroke &)> &pen);
 
 // The finished heights above the ground a permit drawing gives: the floor's top, the
 // eaves (the roof's lowest edge) and the ridge (the highest point).

@@ -64,7 +64,7 @@ public:
         const QRectF room(area.left(), area.top(), area.width() * 0.66, area.height() - 30);
         Scale scale;
         const Drawing drawing = fit(canvas, extentOf(extent), room, u, scale);
-        drawStrokes(drawing, far.strokes(),
+        drawStrokes(drawing, far, INT_MAX,
                     [](const Stroke &s) { return s.visible ? QPen(paperBackgroundLine(), 0.3) : QPen(Qt::NoPen); });
         QPainter &p = canvas.painter();
         p.save();
