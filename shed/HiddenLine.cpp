@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <optional>
+#include <span>
 #include <vector>
 
 namespace corvelle::shed {
@@ -62,9 +62,11 @@ struct HalfPlane {
     double nx, ny, c;
 };
 
+// Its outline and sides are ranges of the Occluders' shared arrays: a large shed has tens
+// of thousands of faces, and two small arrays each would be most of their memory.
 struct Occluder {
-    std::vector<QPointF> poly; // counter-clockwise
-    std::vector<HalfPlane> sides;
+    std::span<const QPointF> poly; // counter-clockwise
+    std::span<const HalfPlane> sides;
     double a = 0, b = 0, c = 0; // depth = a u + b v + c
     double nearest = 0;
     QRectF box;
@@ -93,7 +95,31 @@ bool isConvex(const geometry::Polygon &p)
     return true;
 }
 
-std::optional<Occluder> occluder(const std::vector<Projected> &pts, int member, int stage)
+// Every face's outline and sides in two arrays, filled before any range of them is taken.
+struct Occluders {
+    std::vector<Occluder> list;
+    std::vector<QPointF> points;
+    std::vector<HalfPlane> sides;
+    struct Ranges {
+        size_t point0, points, side0, sides;
+    };
+    std::vector<Ranges> ranges;
+    void add(Occluder o, size_t point0, size_t side0)
+    {
+        ranges.push_back({point0, points.size() - point0, side0, sides.size() - side0});
+        list.push_back(o);
+    }
+    void seal()
+    {
+        for (size_t i = 0; i < list.size(); ++i) {
+            list[i].poly = std::span<const QPointF>(points).subspan(ranges[i].point0, ranges[i].points);
+            list[i].sides = std::span<const HalfPlane>(sides).subspan(ranges[i].side0, ranges[i].sides);
+        }
+        ranges = {};
+    }
+};
+
+void occluder(const std::vector<Projected> &pts, int member, int stage, Occluders &out)
 {
     // Newell's normal of the polygon in (u, v, depth).
     double nx = 0, ny = 0, nz = 0;
@@ -104,7 +130,7 @@ std::optional<Occluder> occluder(const std::vector<Projected> &pts, int member, 
         nz += (p.u - q.u) * (p.v + q.v);
     }
     if (std::abs(nz) < 1e-9)
-        return std::nullopt; // edge on
+        return; // edge on
     Occluder o;
     o.member = member;
     o.stage = stage;
@@ -114,33 +140,37 @@ std::optional<Occluder> occluder(const std::vector<Projected> &pts, int member, 
     o.c = p0.d - o.a * p0.u - o.b * p0.v;
     o.nearest = -1e300;
     double u0 = 1e300, v0 = 1e300, u1 = -1e300, v1 = -1e300;
+    const size_t point0 = out.points.size(), side0 = out.sides.size();
     for (const Projected &p : pts) {
-        o.poly.emplace_back(p.u, p.v);
+        out.points.emplace_back(p.u, p.v);
         o.nearest = std::max(o.nearest, p.d);
         u0 = std::min(u0, p.u), u1 = std::max(u1, p.u), v0 = std::min(v0, p.v), v1 = std::max(v1, p.v);
     }
+    const std::span<QPointF> poly = std::span<QPointF>(out.points).subspan(point0);
     double area = 0;
-    for (size_t i = 0; i < o.poly.size(); ++i)
-        area += cross(QPointF(), o.poly[i], o.poly[(i + 1) % o.poly.size()]);
-    if (std::abs(area) < 1e-8)
-        return std::nullopt;
+    for (size_t i = 0; i < poly.size(); ++i)
+        area += cross(QPointF(), poly[i], poly[(i + 1) % poly.size()]);
+    if (std::abs(area) < 1e-8) {
+        out.points.resize(point0);
+        return;
+    }
     if (area < 0)
-        std::reverse(o.poly.begin(), o.poly.end());
-    for (size_t i = 0; i < o.poly.size(); ++i) {
-        const QPointF e0 = o.poly[i], e1 = o.poly[(i + 1) % o.poly.size()];
+        std::reverse(poly.begin(), poly.end());
+    for (size_t i = 0; i < poly.size(); ++i) {
+        const QPointF e0 = poly[i], e1 = poly[(i + 1) % poly.size()];
         const double len = std::hypot(e1.x() - e0.x(), e1.y() - e0.y());
         if (len < 1e-12)
             continue;
         // Inside is on the left of a counter-clockwise edge; the tolerance takes in the outline.
         const double inX = -(e1.y() - e0.y()) / len, inY = (e1.x() - e0.x()) / len;
-        o.sides.push_back({inX, inY, -(inX * e0.x() + inY * e0.y()) + ClipTolerance});
+        out.sides.push_back({inX, inY, -(inX * e0.x() + inY * e0.y()) + ClipTolerance});
     }
     o.box = QRectF(QPointF(u0, v0), QPointF(u1, v1));
-    return o;
+    out.add(o, point0, side0);
 }
 
 // The part [t0, t1] of the segment inside the convex polygon, its outline included.
-bool clipToPolygon(QPointF a, QPointF b, const std::vector<HalfPlane> &sides, double &t0, double &t1)
+bool clipToPolygon(QPointF a, QPointF b, std::span<const HalfPlane> sides, double &t0, double &t1)
 {
     t0 = 0;
     t1 = 1;
@@ -294,7 +324,7 @@ HiddenLines::HiddenLines(const Model &model, const ViewDirection &view, const QL
                          eye.x() * w.x + eye.y() * w.y + eye.z() * w.z};
     };
 
-    std::vector<Occluder> occ;
+    Occluders faces;
     std::vector<Edge> edges;
     layers_.resize(model.members.size());
     for (qsizetype mi = 0; mi < model.members.size(); ++mi) {
@@ -335,13 +365,11 @@ HiddenLines::HiddenLines(const Model &model, const ViewDirection &view, const QL
         const bool convex = isConvex(poly);
         const auto addCap = [&](const std::vector<Projected> &cap) {
             if (convex) {
-                if (auto o = occluder(cap, int(mi), stage))
-                    occ.push_back(std::move(*o));
+                occluder(cap, int(mi), stage, faces);
                 return;
             }
             for (const auto &tri : geometry::triangulate(poly))
-                if (auto o = occluder({cap[size_t(tri[0])], cap[size_t(tri[1])], cap[size_t(tri[2])]}, int(mi), stage))
-                    occ.push_back(std::move(*o));
+                occluder({cap[size_t(tri[0])], cap[size_t(tri[1])], cap[size_t(tri[2])]}, int(mi), stage, faces);
         };
         if (capFacing > FacingTolerance)
             addCap(top);
@@ -350,8 +378,7 @@ HiddenLines::HiddenLines(const Model &model, const ViewDirection &view, const QL
         for (qsizetype i = 0; i < n; ++i) {
             const size_t a = size_t(i), b = size_t((i + 1) % n);
             if (sideFacing[a] > FacingTolerance)
-                if (auto o = occluder({base[a], base[b], top[b], top[a]}, int(mi), stage))
-                    occ.push_back(std::move(*o));
+                occluder({base[a], base[b], top[b], top[a]}, int(mi), stage, faces);
         }
         // Edges, each with whether neither of its faces turns toward the eye: then the solid
         // itself hides it (an edge between an edge-on face and a back face lies under the
@@ -382,6 +409,8 @@ HiddenLines::HiddenLines(const Model &model, const ViewDirection &view, const QL
     }
     edges_ = int(edges.size());
 
+    faces.seal();
+    const std::vector<Occluder> &occ = faces.list;
     const Grid grid(occ);
     std::vector<int> seen(occ.size(), -1);
     struct Hit {
