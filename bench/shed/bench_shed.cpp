@@ -20,10 +20,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <string>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 extern char **environ;
@@ -46,24 +48,84 @@ double median(int runs, const std::function<void()> &work)
     return ms[ms.size() / 2];
 }
 
-// Peak resident memory (kB) of one corvelle-host --build run.
-long peakKb(const QByteArray &exe, const QString &file, const QString &out)
+// A process forked while the bench is still small spawns the --build runs: a child
+// spawned from the bench itself would count the bench's own peak in its ru_maxrss (exec
+// keeps the high-water mark of the memory it replaces), once the bench holds a large model.
+struct Launcher {
+    int request = -1, reply = -1;
+} launcher;
+
+// Peak resident memory (kB) of one run of `exe --build file --out out`, or -1 when it failed.
+long spawnPeakKb(const char *exe, const char *file, const char *out)
 {
-    const QByteArray f = file.toLocal8Bit(), o = out.toLocal8Bit();
-    char *argv[] = {const_cast<char *>(exe.constData()), const_cast<char *>("--build"), const_cast<char *>(f.constData()),
-                    const_cast<char *>("--out"), const_cast<char *>(o.constData()), nullptr};
+    char *argv[] = {const_cast<char *>(exe), const_cast<char *>("--build"), const_cast<char *>(file),
+                    const_cast<char *>("--out"), const_cast<char *>(out), nullptr};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
-    if (posix_spawn(&pid, exe.constData(), &actions, nullptr, argv, environ) != 0)
+    const int failed = posix_spawn(&pid, exe, &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed)
         return -1;
     int status = 0;
     rusage usage{};
     wait4(pid, &status, 0, &usage);
-    posix_spawn_file_actions_destroy(&actions);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? usage.ru_maxrss : -1;
+}
+
+// Reads requests (three strings, each ending in a NUL) and answers each with the peak.
+[[noreturn]] void serve(int in, int out)
+{
+    std::string buffer;
+    char c = 0;
+    std::vector<std::string> parts;
+    while (read(in, &c, 1) == 1) {
+        if (c != 0) {
+            buffer += c;
+            continue;
+        }
+        parts.push_back(std::move(buffer));
+        buffer.clear();
+        if (parts.size() == 3) {
+            const long kb = spawnPeakKb(parts[0].c_str(), parts[1].c_str(), parts[2].c_str());
+            if (write(out, &kb, sizeof kb) != sizeof kb)
+                break;
+            parts.clear();
+        }
+    }
+    _exit(0);
+}
+
+void startLauncher()
+{
+    int toChild[2], toParent[2];
+    if (pipe(toChild) != 0 || pipe(toParent) != 0)
+        return;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(toChild[1]);
+        close(toParent[0]);
+        serve(toChild[0], toParent[1]);
+    }
+    close(toChild[0]);
+    close(toParent[1]);
+    if (pid > 0)
+        launcher = {toChild[1], toParent[0]};
+}
+
+// Peak resident memory (kB) of one corvelle-host --build run.
+long peakKb(const QByteArray &exe, const QString &file, const QString &out)
+{
+    if (launcher.request < 0)
+        return -1;
+    QByteArray request = exe + '\0' + file.toLocal8Bit() + '\0' + out.toLocal8Bit() + '\0';
+    long kb = -1;
+    if (write(launcher.request, request.constData(), size_t(request.size())) != request.size()
+        || read(launcher.reply, &kb, sizeof kb) != sizeof kb)
+        return -1;
+    return kb;
 }
 
 struct Figures {
@@ -156,6 +218,8 @@ Figures measure(bool largest, int runs, const QTemporaryDir &dir)
 
 int main(int argc, char *argv[])
 {
+    // Before anything large or any thread.
+    startLauncher();
     // The plans paint text: fonts need a GUI application, which needs no display offscreen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
