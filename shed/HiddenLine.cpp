@@ -74,8 +74,9 @@ struct Occluder {
     int stage = 0;
 };
 
+// Its ends are indices into the projected corners: each corner ends three edges.
 struct Edge {
-    Projected p0, p1;
+    int p0, p1;
     int member;
     int stage;
     bool selfHidden;  // both faces at the edge turn away: the member itself hides it
@@ -325,6 +326,7 @@ HiddenLines::HiddenLines(const Model &model, const ViewDirection &view, const QL
     };
 
     Occluders faces;
+    std::vector<Projected> corners; // each member's base outline, then its top
     std::vector<Edge> edges;
     layers_.resize(model.members.size());
     for (qsizetype mi = 0; mi < model.members.size(); ++mi) {
@@ -380,6 +382,9 @@ HiddenLines::HiddenLines(const Model &model, const ViewDirection &view, const QL
             if (sideFacing[a] > FacingTolerance)
                 occluder({base[a], base[b], top[b], top[a]}, int(mi), stage, faces);
         }
+        const int base0 = int(corners.size()), top0 = base0 + int(n);
+        corners.insert(corners.end(), base.begin(), base.end());
+        corners.insert(corners.end(), top.begin(), top.end());
         // Edges, each with whether neither of its faces turns toward the eye: then the solid
         // itself hides it (an edge between an edge-on face and a back face lies under the
         // outline of a front face).
@@ -388,10 +393,10 @@ HiddenLines::HiddenLines(const Model &model, const ViewDirection &view, const QL
         // Round each cap in turn, then the uprights: consecutive edges meet, so the strokes
         // join into polylines.
         for (const bool upper : {false, true}) {
-            const std::vector<Projected> &cap = upper ? top : base;
+            const int cap = upper ? top0 : base0;
             for (qsizetype i = 0; i < n; ++i) {
-                const size_t a = size_t(i), b = size_t((i + 1) % n);
-                edges.push_back({cap[a], cap[b], int(mi), stage,
+                const size_t a = size_t(i);
+                edges.push_back({cap + int(i), cap + int((i + 1) % n), int(mi), stage,
                                  away(sideFacing[a]) && away(upper ? capFacing : -capFacing), boxLike});
             }
         }
@@ -403,8 +408,8 @@ HiddenLines::HiddenLines(const Model &model, const ViewDirection &view, const QL
                                 / std::max(1e-12, std::hypot(pb.x() - pa.x(), pb.y() - pa.y())
                                                       * std::hypot(pc.x() - pb.x(), pc.y() - pb.y()));
             if (std::abs(turn) > 1e-6)
-                edges.push_back(
-                    {base[a], top[a], int(mi), stage, away(sideFacing[a]) && away(sideFacing[prev]), boxLike});
+                edges.push_back({base0 + int(i), top0 + int(i), int(mi), stage,
+                                 away(sideFacing[a]) && away(sideFacing[prev]), boxLike});
         }
     }
     edges_ = int(edges.size());
@@ -427,7 +432,8 @@ HiddenLines::HiddenLines(const Model &model, const ViewDirection &view, const QL
     std::vector<int> stages, active;
     for (size_t ei = 0; ei < edges.size(); ++ei) {
         const Edge &e = edges[ei];
-        const QPointF a(e.p0.u, e.p0.v), b(e.p1.u, e.p1.v);
+        const Projected &p0 = corners[size_t(e.p0)], &p1 = corners[size_t(e.p1)];
+        const QPointF a(p0.u, p0.v), b(p1.u, p1.v);
         const double len = std::hypot(b.x() - a.x(), b.y() - a.y());
         if (len < PageTolerance)
             continue; // seen end on
@@ -438,7 +444,7 @@ HiddenLines::HiddenLines(const Model &model, const ViewDirection &view, const QL
         }
         hits.clear();
         int whole = INT_MAX; // the first stage whose faces alone hide the whole edge
-        const double far = std::min(e.p0.d, e.p1.d);
+        const double far = std::min(p0.d, p1.d);
         const QRectF box =
             QRectF(a, b).normalized().adjusted(-PageTolerance, -PageTolerance, PageTolerance, PageTolerance);
         grid.along(a, b, [&](int oi) {
@@ -456,7 +462,7 @@ HiddenLines::HiddenLines(const Model &model, const ViewDirection &view, const QL
             // Where along [t0, t1] the face is nearer than the edge: both depths are linear in t.
             const auto gap = [&](double t) {
                 const double u = a.x() + (b.x() - a.x()) * t, v = a.y() + (b.y() - a.y()) * t;
-                return o.a * u + o.b * v + o.c - (e.p0.d + (e.p1.d - e.p0.d) * t) - DepthTolerance;
+                return o.a * u + o.b * v + o.c - (p0.d + (p1.d - p0.d) * t) - DepthTolerance;
             };
             const double g0 = gap(t0), g1 = gap(t1);
             if (g0 <= 0 && g1 <= 0)
