@@ -377,6 +377,17 @@ private Q_SLOTS:
                 QSKIP("pdftotext is not installed");
             QCOMPARE(pages, titles.size());
             const QStringList pageTexts = text.split(QLatin1Char('\f'));
+            // The slab's foundation plan places every anchor bolt the material list buys.
+            if (d.floor == FloorType::Concrete) {
+                static const QRegularExpression placed(QStringLiteral("Anchor bolts \\((\\d+) in all"));
+                const auto bolts = std::find_if(list.materials.begin(), list.materials.end(),
+                                                [](const MaterialRow &r) { return r.item.contains(u"anchor bolt"); });
+                QVERIFY(bolts != list.materials.end());
+                QCOMPARE(placed.match(pageTexts[titles.indexOf(QStringLiteral("Foundation plan"))].simplified())
+                             .captured(1)
+                             .toDouble(),
+                         bolts->quantity);
+            }
             for (qsizetype i = 0; i < titles.size(); ++i) {
                 // Each title on its own page, and in the cover's index with its number.
                 QVERIFY2(pageTexts[i].simplified().contains(titles[i]), qPrintable(titles[i]));
