@@ -41,6 +41,10 @@ const QCommandLineOption
 const QCommandLineOption SnowOpt(QStringLiteral("snow"),
                                  QStringLiteral("With --build: the ground snow load in psf, 0 to 150 (default 30)."),
                                  QStringLiteral("psf"));
+const QCommandLineOption FloorLiveOpt(QStringLiteral("floor-live"),
+                                      QStringLiteral("With --build: the floor live load in psf, 40 to 250 (default 40; "
+                                                     "heavier for storage)."),
+                                      QStringLiteral("psf"));
 const QCommandLineOption SpeciesOpt(QStringLiteral("species"),
                                     QStringLiteral("With --build: the lumber, No.2 spf (default), dfl or sp."),
                                     QStringLiteral("spf|dfl|sp"));
@@ -73,6 +77,18 @@ bool readLoads(const QCommandLineParser &parser, shed::SiteLoads *loads, QString
         }
         loads->groundSnow = snow;
     }
+    if (parser.isSet(FloorLiveOpt)) {
+        bool ok = false;
+        const double floor = parser.value(FloorLiveOpt).toDouble(&ok);
+        if (!ok || !std::isfinite(floor) || floor < shed::MinFloorLive || floor > shed::MaxFloorLive) {
+            *error = QStringLiteral("--floor-live takes the floor live load in psf, from %1 to %2, not \"%3\".")
+                         .arg(shed::MinFloorLive)
+                         .arg(shed::MaxFloorLive)
+                         .arg(parser.value(FloorLiveOpt));
+            return false;
+        }
+        loads->floorLive = floor;
+    }
     if (parser.isSet(SpeciesOpt) && !shed::speciesFromCode(parser.value(SpeciesOpt), &loads->species)) {
         *error = QStringLiteral("--species takes spf, dfl or sp, not \"%1\".").arg(parser.value(SpeciesOpt));
         return false;
@@ -93,7 +109,7 @@ bool isBuildCommand(int argc, char *argv[])
 
 void addBuildOptions(QCommandLineParser &parser)
 {
-    parser.addOptions({BuildOpt, OutOpt, PricesOpt, SnowOpt, SpeciesOpt, UnitsOpt});
+    parser.addOptions({BuildOpt, OutOpt, PricesOpt, SnowOpt, FloorLiveOpt, SpeciesOpt, UnitsOpt});
 }
 
 int runBuildCommand(int argc, char *argv[])
@@ -133,10 +149,13 @@ int runBuildCommand(int argc, char *argv[])
         project = std::move(read.project);
         bytes = shed::formDataFile(*project);
         // The project's design loads, unless the command line gives others.
+        const shed::SiteLoads saved = shed::siteLoads(project->loads);
         if (!parser.isSet(SnowOpt))
-            loads.groundSnow = project->loads.groundSnowPsf;
+            loads.groundSnow = saved.groundSnow;
+        if (!parser.isSet(FloorLiveOpt))
+            loads.floorLive = saved.floorLive;
         if (!parser.isSet(SpeciesOpt))
-            shed::speciesFromCode(project->loads.species, &loads.species);
+            loads.species = saved.species;
     }
 
     const QString prices = parser.isSet(PricesOpt) ? parser.value(PricesOpt)
