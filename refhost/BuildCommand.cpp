@@ -62,33 +62,34 @@ int fail(const QString &text, int status = 1)
     return status;
 }
 
+// A load in psf from an option, within its bounds; else the sentence refusing it.
+bool readPsf(const QCommandLineParser &parser, const QCommandLineOption &option, const QString &what, double min,
+             double max, double *psf, QString *error)
+{
+    if (!parser.isSet(option))
+        return true;
+    bool ok = false;
+    const double value = parser.value(option).toDouble(&ok);
+    if (!ok || !std::isfinite(value) || value < min || value > max) {
+        *error = QStringLiteral("--%1 takes the %2 in psf, from %3 to %4, not \"%5\".")
+                     .arg(option.names().constFirst(), what)
+                     .arg(min)
+                     .arg(max)
+                     .arg(parser.value(option));
+        return false;
+    }
+    *psf = value;
+    return true;
+}
+
 // The design loads from the options; a bad value is refused with one sentence.
 bool readLoads(const QCommandLineParser &parser, shed::SiteLoads *loads, QString *error)
 {
-    if (parser.isSet(SnowOpt)) {
-        bool ok = false;
-        const double snow = parser.value(SnowOpt).toDouble(&ok);
-        if (!ok || !std::isfinite(snow) || snow < shed::MinGroundSnow || snow > shed::MaxGroundSnow) {
-            *error = QStringLiteral("--snow takes the ground snow load in psf, from %1 to %2, not \"%3\".")
-                         .arg(shed::MinGroundSnow)
-                         .arg(shed::MaxGroundSnow)
-                         .arg(parser.value(SnowOpt));
-            return false;
-        }
-        loads->groundSnow = snow;
-    }
-    if (parser.isSet(FloorLiveOpt)) {
-        bool ok = false;
-        const double floor = parser.value(FloorLiveOpt).toDouble(&ok);
-        if (!ok || !std::isfinite(floor) || floor < shed::MinFloorLive || floor > shed::MaxFloorLive) {
-            *error = QStringLiteral("--floor-live takes the floor live load in psf, from %1 to %2, not \"%3\".")
-                         .arg(shed::MinFloorLive)
-                         .arg(shed::MaxFloorLive)
-                         .arg(parser.value(FloorLiveOpt));
-            return false;
-        }
-        loads->floorLive = floor;
-    }
+    if (!readPsf(parser, SnowOpt, QStringLiteral("ground snow load"), shed::MinGroundSnow, shed::MaxGroundSnow,
+                 &loads->groundSnow, error)
+        || !readPsf(parser, FloorLiveOpt, QStringLiteral("floor live load"), shed::MinFloorLive, shed::MaxFloorLive,
+                    &loads->floorLive, error))
+        return false;
     if (parser.isSet(SpeciesOpt) && !shed::speciesFromCode(parser.value(SpeciesOpt), &loads->species)) {
         *error = QStringLiteral("--species takes spf, dfl or sp, not \"%1\".").arg(parser.value(SpeciesOpt));
         return false;

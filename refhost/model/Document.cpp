@@ -314,14 +314,13 @@ QString Document::setDesignField(const QString &name, const QString &value)
 QString Document::setLoads(const shed::ProjectLoads &loads)
 {
     shed::Species species;
-    if (!std::isfinite(loads.groundSnowPsf) || loads.groundSnowPsf < shed::MinGroundSnow
-        || loads.groundSnowPsf > shed::MaxGroundSnow)
+    const auto outside = [](double psf, double min, double max) { return !std::isfinite(psf) || psf < min || psf > max; };
+    if (outside(loads.groundSnowPsf, shed::MinGroundSnow, shed::MaxGroundSnow))
         return tr("Ground snow: %1 psf is outside %2 to %3 psf.")
             .arg(loads.groundSnowPsf)
             .arg(shed::MinGroundSnow)
             .arg(shed::MaxGroundSnow);
-    if (!std::isfinite(loads.floorLivePsf) || loads.floorLivePsf < shed::MinFloorLive
-        || loads.floorLivePsf > shed::MaxFloorLive)
+    if (outside(loads.floorLivePsf, shed::MinFloorLive, shed::MaxFloorLive))
         return tr("Floor live load: %1 psf is outside %2 to %3 psf.")
             .arg(loads.floorLivePsf)
             .arg(shed::MinFloorLive)
