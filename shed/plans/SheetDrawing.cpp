@@ -472,8 +472,12 @@ void dimensionLine(QPainter &p, QPointF pa, QPointF pb, bool horizontal, double 
             p.drawLine(QPointF(q.x() - 2.5, y + 2.5), QPointF(q.x() + 2.5, y - 2.5));
         }
         p.drawLine(QPointF(pa.x(), y), QPointF(pb.x(), y));
-        p.drawText(QRectF(std::min(pa.x(), pb.x()) - 20, y - 11, std::abs(pb.x() - pa.x()) + 40, 10), Qt::AlignCenter,
-                   text);
+        // A figure longer than its dimension stands past the right-hand end, as drafters place it.
+        if (QFontMetricsF(p.font()).horizontalAdvance(text) > std::abs(pb.x() - pa.x()) - 4)
+            p.drawText(QRectF(std::max(pa.x(), pb.x()) + 4, y - 11, 200, 10), Qt::AlignLeft | Qt::AlignVCenter, text);
+        else
+            p.drawText(QRectF(std::min(pa.x(), pb.x()) - 20, y - 11, std::abs(pb.x() - pa.x()) + 40, 10),
+                       Qt::AlignCenter, text);
     } else {
         const double x = (offset >= 0 ? std::min(pa.x(), pb.x()) : std::max(pa.x(), pb.x())) - offset;
         for (const QPointF &q : {pa, pb}) {
@@ -481,9 +485,16 @@ void dimensionLine(QPainter &p, QPointF pa, QPointF pb, bool horizontal, double 
             p.drawLine(QPointF(x - 2.5, q.y() + 2.5), QPointF(x + 2.5, q.y() - 2.5));
         }
         p.drawLine(QPointF(x, pa.y()), QPointF(x, pb.y()));
-        p.translate(x - 2, (pa.y() + pb.y()) / 2);
-        p.rotate(-90);
-        p.drawText(QRectF(-60, -10, 120, 10), Qt::AlignCenter, text);
+        // Past the upper end when longer than the dimension.
+        if (QFontMetricsF(p.font()).horizontalAdvance(text) > std::abs(pb.y() - pa.y()) - 4) {
+            p.translate(x - 2, std::min(pa.y(), pb.y()));
+            p.rotate(-90);
+            p.drawText(QRectF(4, -10, 200, 10), Qt::AlignLeft | Qt::AlignVCenter, text);
+        } else {
+            p.translate(x - 2, (pa.y() + pb.y()) / 2);
+            p.rotate(-90);
+            p.drawText(QRectF(-60, -10, 120, 10), Qt::AlignCenter, text);
+        }
     }
     p.restore();
 }
