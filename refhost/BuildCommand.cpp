@@ -41,6 +41,10 @@ const QCommandLineOption
 const QCommandLineOption SnowOpt(QStringLiteral("snow"),
                                  QStringLiteral("With --build: the ground snow load in psf, 0 to 150 (default 30)."),
                                  QStringLiteral("psf"));
+const QCommandLineOption FloorLiveOpt(QStringLiteral("floor-live"),
+                                      QStringLiteral("With --build: the floor live load in psf, 40 to 250 (default 40; "
+                                                     "heavier for storage)."),
+                                      QStringLiteral("psf"));
 const QCommandLineOption SpeciesOpt(QStringLiteral("species"),
                                     QStringLiteral("With --build: the lumber, No.2 spf (default), dfl or sp."),
                                     QStringLiteral("spf|dfl|sp"));
@@ -58,21 +62,34 @@ int fail(const QString &text, int status = 1)
     return status;
 }
 
+// A load in psf from an option, within its bounds; else the sentence refusing it.
+bool readPsf(const QCommandLineParser &parser, const QCommandLineOption &option, const QString &what, double min,
+             double max, double *psf, QString *error)
+{
+    if (!parser.isSet(option))
+        return true;
+    bool ok = false;
+    const double value = parser.value(option).toDouble(&ok);
+    if (!ok || !std::isfinite(value) || value < min || value > max) {
+        *error = QStringLiteral("--%1 takes the %2 in psf, from %3 to %4, not \"%5\".")
+                     .arg(option.names().constFirst(), what)
+                     .arg(min)
+                     .arg(max)
+                     .arg(parser.value(option));
+        return false;
+    }
+    *psf = value;
+    return true;
+}
+
 // The design loads from the options; a bad value is refused with one sentence.
 bool readLoads(const QCommandLineParser &parser, shed::SiteLoads *loads, QString *error)
 {
-    if (parser.isSet(SnowOpt)) {
-        bool ok = false;
-        const double snow = parser.value(SnowOpt).toDouble(&ok);
-        if (!ok || !std::isfinite(snow) || snow < shed::MinGroundSnow || snow > shed::MaxGroundSnow) {
-            *error = QStringLiteral("--snow takes the ground snow load in psf, from %1 to %2, not \"%3\".")
-                         .arg(shed::MinGroundSnow)
-                         .arg(shed::MaxGroundSnow)
-                         .arg(parser.value(SnowOpt));
-            return false;
-        }
-        loads->groundSnow = snow;
-    }
+    if (!readPsf(parser, SnowOpt, QStringLiteral("ground snow load"), shed::MinGroundSnow, shed::MaxGroundSnow,
+                 &loads->groundSnow, error)
+        || !readPsf(parser, FloorLiveOpt, QStringLiteral("floor live load"), shed::MinFloorLive, shed::MaxFloorLive,
+                    &loads->floorLive, error))
+        return false;
     if (parser.isSet(SpeciesOpt) && !shed::speciesFromCode(parser.value(SpeciesOpt), &loads->species)) {
         *error = QStringLiteral("--species takes spf, dfl or sp, not \"%1\".").arg(parser.value(SpeciesOpt));
         return false;
@@ -93,7 +110,7 @@ bool isBuildCommand(int argc, char *argv[])
 
 void addBuildOptions(QCommandLineParser &parser)
 {
-    parser.addOptions({BuildOpt, OutOpt, PricesOpt, SnowOpt, SpeciesOpt, UnitsOpt});
+    parser.addOptions({BuildOpt, OutOpt, PricesOpt, SnowOpt, FloorLiveOpt, SpeciesOpt, UnitsOpt});
 }
 
 int runBuildCommand(int argc, char *argv[])
@@ -137,10 +154,13 @@ int runBuildCommand(int argc, char *argv[])
         project = std::move(read.project);
         bytes = shed::formDataFile(*project);
         // The project's design loads, unless the command line gives others.
+        const shed::SiteLoads saved = shed::siteLoads(project->loads);
         if (!parser.isSet(SnowOpt))
-            loads.groundSnow = project->loads.groundSnowPsf;
+            loads.groundSnow = saved.groundSnow;
+        if (!parser.isSet(FloorLiveOpt))
+            loads.floorLive = saved.floorLive;
         if (!parser.isSet(SpeciesOpt))
-            shed::speciesFromCode(project->loads.species, &loads.species);
+            loads.species = saved.species;
     }
 
     const QString prices = parser.isSet(PricesOpt) ? parser.value(PricesOpt)

@@ -138,9 +138,10 @@ QString summary(const BuildOutputs &o)
     }
     s += QStringLiteral("Total cost: %1\n").arg(o.takeoff.total, 0, 'f', 2);
     const int failures = o.structure.failures();
-    s += QStringLiteral("Structure: %1 checks at %2 psf ground snow, %3; %4 failing\n")
+    s += QStringLiteral("Structure: %1 checks at %2 psf ground snow, %3 psf floor live, %4; %5 failing\n")
              .arg(o.structure.rows.size())
              .arg(o.structure.loads.groundSnow)
+             .arg(o.structure.loads.floorLive)
              .arg(speciesName(o.structure.loads.species))
              .arg(failures);
     if (o.warnings.isEmpty())

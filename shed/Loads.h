@@ -26,5 +26,9 @@ bool speciesFromCode(const QString &code, Species *species);
 // Ground snow loads a check accepts, psf.
 constexpr double MinGroundSnow = 0;
 constexpr double MaxGroundSnow = 150;
+// Floor live loads a check accepts, psf: nothing lighter than the residential table's 40
+// (R301.5); up to heavy storage, 250 (ASCE 7-16 Table 4.3-1, storage warehouses, heavy).
+constexpr double MinFloorLive = 40;
+constexpr double MaxFloorLive = 250;
 
 } // namespace corvelle::shed

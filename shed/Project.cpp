@@ -179,7 +179,12 @@ Project readJson(const QByteArray &bytes)
     const QString loadsWhere = QStringLiteral("The project's key \"loads\"");
     if (loads.contains(QStringLiteral("groundSnowPsf")))
         // The ground snow loads the structure check accepts.
-        p.loads.groundSnowPsf = jsonNumber(loads, QStringLiteral("groundSnowPsf"), loadsWhere, 0, 150);
+        p.loads.groundSnowPsf =
+            jsonNumber(loads, QStringLiteral("groundSnowPsf"), loadsWhere, MinGroundSnow, MaxGroundSnow);
+    // Files saved before the floor load could be chosen carry none: the default then.
+    if (loads.contains(QStringLiteral("floorLivePsf")))
+        p.loads.floorLivePsf =
+            jsonNumber(loads, QStringLiteral("floorLivePsf"), loadsWhere, MinFloorLive, MaxFloorLive);
     if (loads.contains(QStringLiteral("species"))) {
         p.loads.species = loads.value(QStringLiteral("species")).toString();
         if (p.loads.species != u"spf" && p.loads.species != u"dfl" && p.loads.species != u"sp")
@@ -258,9 +263,19 @@ QByteArray formProject(const Project &project)
         {QStringLiteral("design"), design},
         {QStringLiteral("windows"), windows},
         {QStringLiteral("loads"), QJsonObject{{QStringLiteral("groundSnowPsf"), project.loads.groundSnowPsf},
+                                              {QStringLiteral("floorLivePsf"), project.loads.floorLivePsf},
                                               {QStringLiteral("species"), project.loads.species}}},
         {QStringLiteral("prices"), prices}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+SiteLoads siteLoads(const ProjectLoads &loads)
+{
+    SiteLoads site;
+    site.groundSnow = loads.groundSnowPsf;
+    site.floorLive = loads.floorLivePsf;
+    speciesFromCode(loads.species, &site.species);
+    return site;
 }
 
 QByteArray formDataFile(const Project &project)

@@ -2,6 +2,7 @@
 
 #include "core/ShedDesign.h"
 #include "shed/Design.h"
+#include "shed/Loads.h"
 #include "shed/Takeoff.h"
 
 #include <QByteArray>
@@ -15,21 +16,24 @@
 // user's price edits, as UTF-8 JSON:
 //   {"format": "corvelle-shed", "version": 1, "design": {"ShedWidth": "12", ...},
 //    "windows": [{"wall": "front", "center": 36, "width": 24, "height": 36, "sill": 40}],
-//    "loads": {"groundSnowPsf": 30, "species": "spf"}, "prices": {"2x6": 0.95}}
+//    "loads": {"groundSnowPsf": 30, "floorLivePsf": 40, "species": "spf"}, "prices": {"2x6": 0.95}}
 namespace corvelle::shed {
 
 inline const QString ProjectFormat = QStringLiteral("corvelle-shed");
 constexpr int ProjectVersion = 1;
 inline const QString ProjectSuffix = QStringLiteral("shed");
 
-// The design loads and species; the same figures and texts as SiteLoads::groundSnow and
-// SiteLoads::species (speciesCode: "spf", "dfl", "sp") of the structure check.
+// The design loads and species; the same figures and texts as SiteLoads::groundSnow,
+// floorLive and species (speciesCode: "spf", "dfl", "sp") of the structure check.
 struct ProjectLoads {
     double groundSnowPsf = 30;
     QString species = QStringLiteral("spf");
+    double floorLivePsf = 40;
 
     bool operator==(const ProjectLoads &) const = default;
 };
+// The structure check's loads of a project's (an unknown species stays the default).
+SiteLoads siteLoads(const ProjectLoads &loads);
 
 struct Project {
     ShedDesign design; // each field as the shed data file carries it

@@ -216,13 +216,7 @@ QString Document::openDesign(shed::Project project, shed::PriceTable prices)
     return {};
 }
 
-shed::SiteLoads Document::loads() const
-{
-    shed::SiteLoads loads;
-    loads.groundSnow = project_.loads.groundSnowPsf;
-    shed::speciesFromCode(project_.loads.species, &loads.species);
-    return loads;
-}
+shed::SiteLoads Document::loads() const { return shed::siteLoads(project_.loads); }
 
 shed::PriceTable Document::pricedWith(const QMap<QString, double> &edits) const
 {
@@ -234,10 +228,8 @@ shed::PriceTable Document::pricedWith(const QMap<QString, double> &edits) const
 std::optional<shed::BuildOutputs> Document::build(const shed::Project &project, const shed::PriceTable &prices,
                                                   QString *error) const
 {
-    shed::SiteLoads loads;
-    loads.groundSnow = project.loads.groundSnowPsf;
-    shed::speciesFromCode(project.loads.species, &loads.species);
-    shed::BuildResult built = shed::build(shed::formDataFile(project), prices, false, loads, units_, project.windows);
+    shed::BuildResult built =
+        shed::build(shed::formDataFile(project), prices, false, shed::siteLoads(project.loads), units_, project.windows);
     if (!built.outputs && error)
         *error = built.error;
     return std::move(built.outputs);
@@ -322,12 +314,17 @@ QString Document::setDesignField(const QString &name, const QString &value)
 QString Document::setLoads(const shed::ProjectLoads &loads)
 {
     shed::Species species;
-    if (!std::isfinite(loads.groundSnowPsf) || loads.groundSnowPsf < shed::MinGroundSnow
-        || loads.groundSnowPsf > shed::MaxGroundSnow)
+    const auto outside = [](double psf, double min, double max) { return !std::isfinite(psf) || psf < min || psf > max; };
+    if (outside(loads.groundSnowPsf, shed::MinGroundSnow, shed::MaxGroundSnow))
         return tr("Ground snow: %1 psf is outside %2 to %3 psf.")
             .arg(loads.groundSnowPsf)
             .arg(shed::MinGroundSnow)
             .arg(shed::MaxGroundSnow);
+    if (outside(loads.floorLivePsf, shed::MinFloorLive, shed::MaxFloorLive))
+        return tr("Floor live load: %1 psf is outside %2 to %3 psf.")
+            .arg(loads.floorLivePsf)
+            .arg(shed::MinFloorLive)
+            .arg(shed::MaxFloorLive);
     if (!shed::speciesFromCode(loads.species, &species))
         return tr("Lumber: \"%1\" is none of \"spf\", \"dfl\" and \"sp\".").arg(loads.species);
     shed::Project next = project_;

@@ -112,6 +112,16 @@ ShedView::ShedView(Document &document, QWidget *parent) : QWidget(parent), docum
     snowBox_->setSingleStep(5);
     snowBox_->setSuffix(tr(" psf"));
     snowLabel->setBuddy(snowBox_);
+    auto *floorLabel = new QLabel(tr("Floor live load:"), structurePage);
+    floorBox_ = new QDoubleSpinBox(structurePage);
+    floorBox_->setObjectName(QStringLiteral("floorLive"));
+    floorBox_->setAccessibleName(tr("Floor live load"));
+    floorBox_->setRange(shed::MinFloorLive, shed::MaxFloorLive);
+    floorBox_->setDecimals(0);
+    floorBox_->setSingleStep(10);
+    floorBox_->setSuffix(tr(" psf"));
+    floorBox_->setToolTip(tr("40 psf as for living areas; more where the shed stores heavy things."));
+    floorLabel->setBuddy(floorBox_);
     auto *speciesLabel = new QLabel(tr("&Lumber:"), structurePage);
     speciesBox_ = new QComboBox(structurePage);
     speciesBox_->setObjectName(QStringLiteral("species"));
@@ -124,9 +134,11 @@ ShedView::ShedView(Document &document, QWidget *parent) : QWidget(parent), docum
     failingBox_->setAccessibleName(tr("Show failing members in the warning colour"));
     loadsRow->addWidget(snowLabel, 0, 0);
     loadsRow->addWidget(snowBox_, 0, 1);
-    loadsRow->addWidget(speciesLabel, 1, 0);
-    loadsRow->addWidget(speciesBox_, 1, 1);
-    loadsRow->addWidget(failingBox_, 2, 0, 1, 2);
+    loadsRow->addWidget(floorLabel, 1, 0);
+    loadsRow->addWidget(floorBox_, 1, 1);
+    loadsRow->addWidget(speciesLabel, 2, 0);
+    loadsRow->addWidget(speciesBox_, 2, 1);
+    loadsRow->addWidget(failingBox_, 3, 0, 1, 2);
     loadsRow->setColumnStretch(2, 1);
     sl->addLayout(loadsRow);
     QTableView *structureView = makeTable(structureTable_, tr("Structural checks"), structurePage);
@@ -148,16 +160,19 @@ ShedView::ShedView(Document &document, QWidget *parent) : QWidget(parent), docum
     tabs_->addTab(structurePage, tr("Structure"));
     const auto loadsEdited = [this] {
         const auto species = shed::Species(speciesBox_->currentData().toInt());
-        const QString refused = document_.setLoads({snowBox_->value(), shed::speciesCode(species)});
+        const QString refused =
+            document_.setLoads({snowBox_->value(), shed::speciesCode(species), floorBox_->value()});
         if (!refused.isEmpty()) {
             showLoads();
             Q_EMIT editRefused(refused);
         }
     };
     connect(snowBox_, &QDoubleSpinBox::valueChanged, this, loadsEdited);
+    connect(floorBox_, &QDoubleSpinBox::valueChanged, this, loadsEdited);
     connect(speciesBox_, &QComboBox::currentIndexChanged, this, loadsEdited);
     // Typing a load is one step until the field is left.
     connect(snowBox_, &QDoubleSpinBox::editingFinished, &document_, &Document::sealEdit);
+    connect(floorBox_, &QDoubleSpinBox::editingFinished, &document_, &Document::sealEdit);
     connect(failingBox_, &QCheckBox::toggled, this, &ShedView::setShowFailing);
     QTableView *priceView = makeTable(prices_, tr("Prices"), tabs_);
     priceView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -220,8 +235,9 @@ void ShedView::showModel()
 void ShedView::showLoads()
 {
     const shed::SiteLoads loads = document_.loads();
-    const QSignalBlocker a(snowBox_), b(speciesBox_);
+    const QSignalBlocker a(snowBox_), b(speciesBox_), c(floorBox_);
     snowBox_->setValue(loads.groundSnow);
+    floorBox_->setValue(loads.floorLive);
     speciesBox_->setCurrentIndex(speciesBox_->findData(int(loads.species)));
 }
 

@@ -102,6 +102,7 @@ private:
     QStandardItemModel *materials_, *cuts_, *warnings_, *notes_, *prices_;
     QStandardItemModel *structureTable_;
     QDoubleSpinBox *snowBox_;
+    QDoubleSpinBox *floorBox_;
     QComboBox *speciesBox_;
     QCheckBox *failingBox_;
     QLabel *total_;

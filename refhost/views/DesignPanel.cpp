@@ -143,6 +143,17 @@ DesignPanel::DesignPanel(QWidget *parent) : QWidget(parent)
     snowLabel->setBuddy(snow_);
     snow_->setAccessibleName(snowLabel->text());
     lf->addRow(snowLabel, snow_);
+    floorLive_ = new QDoubleSpinBox(loads);
+    floorLive_->setRange(shed::MinFloorLive, shed::MaxFloorLive);
+    floorLive_->setDecimals(0);
+    floorLive_->setSingleStep(10);
+    floorLive_->setSuffix(tr(" psf"));
+    floorLive_->setKeyboardTracking(false);
+    floorLive_->setToolTip(tr("40 psf as for living areas; more where the shed stores heavy things."));
+    auto *floorLabel = new QLabel(tr("Floor live load"), loads);
+    floorLabel->setBuddy(floorLive_);
+    floorLive_->setAccessibleName(floorLabel->text());
+    lf->addRow(floorLabel, floorLive_);
     species_ = new QComboBox(loads);
     for (shed::Species sp : {shed::Species::SprucePineFir, shed::Species::DouglasFirLarch, shed::Species::SouthernPine})
         species_->addItem(shed::speciesName(sp), shed::speciesCode(sp));
@@ -156,8 +167,13 @@ DesignPanel::DesignPanel(QWidget *parent) : QWidget(parent)
         if (document_)
             document_->sealEdit();
     });
+    connect(floorLive_, &QDoubleSpinBox::valueChanged, this, [this] { editLoads(); });
+    connect(floorLive_, &QDoubleSpinBox::editingFinished, this, [this] {
+        if (document_)
+            document_->sealEdit();
+    });
     connect(species_, &QComboBox::currentIndexChanged, this, [this] { editLoads(); });
-    editors_ << snow_ << species_;
+    editors_ << snow_ << floorLive_ << species_;
     layout_->addStretch(1);
 
     setUnits(units_);
@@ -315,7 +331,7 @@ void DesignPanel::editLoads()
 {
     if (showing_ || !document_)
         return;
-    answer(document_->setLoads({snow_->value(), species_->currentData().toString()}));
+    answer(document_->setLoads({snow_->value(), species_->currentData().toString(), floorLive_->value()}));
 }
 
 void DesignPanel::showDesign()
@@ -409,6 +425,7 @@ void DesignPanel::showLoads()
         return;
     showing_ = true;
     snow_->setValue(document_->project().loads.groundSnowPsf);
+    floorLive_->setValue(document_->project().loads.floorLivePsf);
     species_->setCurrentIndex(species_->findData(document_->project().loads.species));
     showing_ = false;
 }

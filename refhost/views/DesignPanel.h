@@ -70,6 +70,7 @@ private:
     QPushButton *addWindow_, *removeWindow_;
     WindowBoxes window_;
     QDoubleSpinBox *snow_;
+    QDoubleSpinBox *floorLive_;
     QComboBox *species_;
     QList<QWidget *> editors_; // everything disabled without a design
     bool showing_ = false;     // fields being filled from the document: no edits

@@ -123,9 +123,30 @@ public:
         case FloorType::Blocks:
             add(MemberKind::Block, QStringLiteral("Blocks %1").arg(u.size(d.blockWidth, d.blockHeight, d.blockLength)));
             [[fallthrough]];
-        case FloorType::Wood:
-            add(MemberKind::Skid, QStringLiteral("Skids %1").arg(kindStock(MemberKind::Skid)));
+        case FloorType::Wood: {
+            const QString skids = QStringLiteral("Skids %1").arg(kindStock(MemberKind::Skid));
+            if (auto at = cutOf([](const Member &m) { return m.kind == MemberKind::Skid; })) {
+                callouts.append({skids, *at});
+                break;
+            }
+            // Skids along the width lie beside the cut, not through it: named on the nearest
+            // one beyond, at its right-hand end.
+            const Member *nearest = nullptr;
+            double nearestZ = 1e30;
+            for (const Member &m : model.members) {
+                const auto [lo, hi] = geometry::bounds(m);
+                if (m.kind == MemberKind::Skid && lo.z() >= z && lo.z() < nearestZ) {
+                    nearest = &m;
+                    nearestZ = lo.z();
+                }
+            }
+            if (nearest) {
+                const auto [lo, hi] = geometry::bounds(*nearest);
+                const QPointF a = view.project(lo), b = view.project(hi);
+                callouts.append({skids, QPointF(std::max(a.x(), b.x()) - 2, (a.y() + b.y()) / 2)});
+            }
             break;
+        }
         }
         add(MemberKind::RimJoist, QStringLiteral("Floor frame: joists %1 at %2, rims")
                                       .arg(kindStock(MemberKind::Joist), u.length(d.joistCenters)));

@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <numeric>
 #include <cmath>
 
 namespace corvelle::shed {
@@ -225,6 +226,36 @@ void dimension(const Drawing &d, QPointF a, QPointF b, bool horizontal, double o
     dimensionLine(d.p(), d.at(a), d.at(b), horizontal, offset, label.isEmpty() ? d.units.length(len) : label);
 }
 
+QList<double> spreadLabels(const QList<double> &wanted, double gap)
+{
+    // Groups merged while they overlap, each spread evenly about the mean of its marks.
+    struct Group {
+        qsizetype count;
+        double sum;
+    };
+    const auto start = [gap](const Group &g) { return g.sum / double(g.count) - double(g.count - 1) * 0.5 * gap; };
+    QList<Group> groups;
+    for (double w : wanted) {
+        groups.append({1, w});
+        while (groups.size() > 1) {
+            const Group b = groups.last();
+            Group &a = groups[groups.size() - 2];
+            if (start(a) + double(a.count) * gap <= start(b) + 1e-9)
+                break;
+            a.count += b.count;
+            a.sum += b.sum;
+            groups.removeLast();
+        }
+    }
+    QList<double> out;
+    out.reserve(wanted.size());
+    for (const Group &g : groups) {
+        for (qsizetype k = 0; k < g.count; ++k)
+            out.append(start(g) + double(k) * gap);
+    }
+    return out;
+}
+
 void runningDimension(const Drawing &d, QList<double> at, double fixed, bool horizontal, double offset, bool fromLast)
 {
     std::sort(at.begin(), at.end());
@@ -241,20 +272,42 @@ void runningDimension(const Drawing &d, QList<double> at, double fixed, bool hor
     const QPointF a = page(at.first()), b = page(at.last());
     const QPointF shift = horizontal ? QPointF(0, offset) : QPointF(-offset, 0);
     p.drawLine(a + shift, b + shift);
-    for (double v : at) {
+    // Figures of marks closer than a figure is tall are spread apart, each led to its tick;
+    // a string with any led figure sets all its figures a little further off the line.
+    const auto along = [&](QPointF q) { return horizontal ? q.x() : q.y(); };
+    QList<qsizetype> order(at.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](qsizetype i, qsizetype j) { return along(page(at[i])) < along(page(at[j])); });
+    QList<double> wanted;
+    for (qsizetype i : order)
+        wanted.append(along(page(at[i])));
+    const QList<double> placed = spreadLabels(wanted, RunningFigurePitch);
+    bool led = false;
+    for (qsizetype k = 0; k < placed.size(); ++k)
+        led = led || std::abs(placed[k] - wanted[k]) > 0.1;
+    const double off = led ? RunningLeaderRoom : 0;
+    const QPointF away = horizontal ? QPointF(0, offset < 0 ? -1 : 1) : QPointF(-1, 0);
+    const QPointF alongUnit = horizontal ? QPointF(1, 0) : QPointF(0, 1);
+    const double textMiddle = horizontal ? -4 : -6; // the figure's middle from its anchor, along the string
+    for (qsizetype k = 0; k < order.size(); ++k) {
+        const double v = at[order[k]];
         const QPointF q = page(v) + shift;
         const QPointF tick = horizontal ? QPointF(0, 3) : QPointF(3, 0);
         p.drawLine(q - tick, q + tick);
+        const double moved = placed[k] - wanted[k];
+        if (std::abs(moved) > 0.1)
+            p.drawLine(q + away * 3, q + alongUnit * (moved + textMiddle) + away * (3 + off));
         p.save();
-        p.translate(q);
+        p.translate(q + alongUnit * moved);
         if (horizontal)
             p.rotate(-90);
         const QString text = v == corner ? QStringLiteral("0") : d.units.length(std::abs(v - corner));
         // Each figure reads away from the drawing: up from a string above it, down from one below.
         if (horizontal && offset < 0)
-            p.drawText(QRectF(4, -8, RunningFigureRoom, 8), Qt::AlignLeft | Qt::AlignVCenter, text);
+            p.drawText(QRectF(4 + off, -8, RunningFigureRoom, 8), Qt::AlignLeft | Qt::AlignVCenter, text);
         else
-            p.drawText(QRectF(horizontal ? -4 - RunningFigureRoom : -40, horizontal ? -8 : -10, RunningFigureRoom, 8),
+            p.drawText(QRectF(horizontal ? -4 - off - RunningFigureRoom : -40 - off, horizontal ? -8 : -10,
+                              RunningFigureRoom, 8),
                        Qt::AlignRight | Qt::AlignVCenter, text);
         p.restore();
     }
@@ -419,8 +472,12 @@ void dimensionLine(QPainter &p, QPointF pa, QPointF pb, bool horizontal, double 
             p.drawLine(QPointF(q.x() - 2.5, y + 2.5), QPointF(q.x() + 2.5, y - 2.5));
         }
         p.drawLine(QPointF(pa.x(), y), QPointF(pb.x(), y));
-        p.drawText(QRectF(std::min(pa.x(), pb.x()) - 20, y - 11, std::abs(pb.x() - pa.x()) + 40, 10), Qt::AlignCenter,
-                   text);
+        // A figure longer than its dimension stands past the right-hand end, as drafters place it.
+        if (QFontMetricsF(p.font()).horizontalAdvance(text) > std::abs(pb.x() - pa.x()) - 4)
+            p.drawText(QRectF(std::max(pa.x(), pb.x()) + 4, y - 11, 200, 10), Qt::AlignLeft | Qt::AlignVCenter, text);
+        else
+            p.drawText(QRectF(std::min(pa.x(), pb.x()) - 20, y - 11, std::abs(pb.x() - pa.x()) + 40, 10),
+                       Qt::AlignCenter, text);
     } else {
         const double x = (offset >= 0 ? std::min(pa.x(), pb.x()) : std::max(pa.x(), pb.x())) - offset;
         for (const QPointF &q : {pa, pb}) {
@@ -428,9 +485,16 @@ void dimensionLine(QPainter &p, QPointF pa, QPointF pb, bool horizontal, double 
             p.drawLine(QPointF(x - 2.5, q.y() + 2.5), QPointF(x + 2.5, q.y() - 2.5));
         }
         p.drawLine(QPointF(x, pa.y()), QPointF(x, pb.y()));
-        p.translate(x - 2, (pa.y() + pb.y()) / 2);
-        p.rotate(-90);
-        p.drawText(QRectF(-60, -10, 120, 10), Qt::AlignCenter, text);
+        // Past the upper end when longer than the dimension.
+        if (QFontMetricsF(p.font()).horizontalAdvance(text) > std::abs(pb.y() - pa.y()) - 4) {
+            p.translate(x - 2, std::min(pa.y(), pb.y()));
+            p.rotate(-90);
+            p.drawText(QRectF(4, -10, 200, 10), Qt::AlignLeft | Qt::AlignVCenter, text);
+        } else {
+            p.translate(x - 2, (pa.y() + pb.y()) / 2);
+            p.rotate(-90);
+            p.drawText(QRectF(-60, -10, 120, 10), Qt::AlignCenter, text);
+        }
     }
     p.restore();
 }

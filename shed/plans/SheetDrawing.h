@@ -24,6 +24,8 @@ constexpr double Margin = 24; // page edge to the border, points
 constexpr double TitleBlockWidth = 190;
 constexpr double DimensionRoom = 54; // around a drawing for its dimension lines
 constexpr double RunningFigureRoom = 40; // a running string's figures, read across it
+constexpr double RunningFigurePitch = 7.5; // points between figures along a string: a 6 pt figure and air
+constexpr double RunningLeaderRoom = 6;    // points a led figure stands further off its string
 
 using Scale = DrawingScale;
 inline double pointsPerModelInch(const Scale &s) { return s.ratio * PointsPerInch; }
@@ -95,6 +97,9 @@ void dimension(const Drawing &d, QPointF a, QPointF b, bool horizontal, double o
 // the plate.
 void runningDimension(const Drawing &d, QList<double> at, double fixed, bool horizontal, double offset,
                       bool fromLast = false);
+// Label positions along a line, in the order given (ascending), at least `gap` apart: labels
+// that would crowd are spread as a group centred on their marks; a lone label stays put.
+QList<double> spreadLabels(const QList<double> &wanted, double gap);
 
 // Note lines broken at blanks to a width; the notes at the foot of an area.
 QStringList wrapped(const QStringList &lines, double width);

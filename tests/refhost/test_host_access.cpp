@@ -313,7 +313,7 @@ private Q_SLOTS:
                 QCOMPARE(a->text(QAccessible::Name), w->accessibleName());
             QVERIFY(w->focusPolicy() & Qt::TabFocus);
         }
-        QCOMPARE(fields, 18 + 5 + 2); // the design, a window, the loads
+        QCOMPARE(fields, 18 + 5 + 3); // the design, a window, the loads
         auto *width = panel->findChild<QDoubleSpinBox *>(QStringLiteral("ShedWidth"));
         auto *doorWidth = panel->findChild<QDoubleSpinBox *>(QStringLiteral("MainDoorWidth"));
         QVERIFY(width && doorWidth);

@@ -8,6 +8,7 @@
 #include "shed/Reader.h"
 #include "shed/Structure.h"
 #include "shed/Takeoff.h"
+#include "shed/plans/SheetDrawing.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -119,6 +120,21 @@ private Q_SLOTS:
     // Seen from above, the left wall (X = width) is on the page's left, as the front
     // elevation shows it: on every plan view a post by the left wall is drawn left of one
     // by the right wall, in the drawing files as on paper.
+    void crowdedRunningFiguresSpreadApart()
+    {
+        using sheet::spreadLabels;
+        // A lone figure stays on its tick; a king and jack 1-1/2 in apart at a small scale spread
+        // evenly about their ticks, and a spread that reaches the next figure takes it in.
+        QCOMPARE(spreadLabels({0, 20, 40}, 7.5), QList<double>({0, 20, 40}));
+        QCOMPARE(spreadLabels({10, 11, 12, 40}, 7.5), QList<double>({3.5, 11, 18.5, 40}));
+        const QList<double> cascade = spreadLabels({0, 5, 10.5, 30}, 7.5);
+        QCOMPARE(cascade.size(), 4);
+        QVERIFY(std::abs(cascade[0] + cascade[1] + cascade[2] - 15.5) < 1e-9);
+        for (qsizetype i = 1; i < cascade.size(); ++i)
+            QVERIFY(cascade[i] - cascade[i - 1] >= 7.5 - 1e-9);
+        QCOMPARE(cascade[3], 30.0);
+    }
+
     void planViewsShowTheLeftWallOnTheLeft()
     {
         const Design d = *readDesign(corvelle::testing::sampleShedData()).design; // has a ramp
@@ -361,6 +377,17 @@ private Q_SLOTS:
                 QSKIP("pdftotext is not installed");
             QCOMPARE(pages, titles.size());
             const QStringList pageTexts = text.split(QLatin1Char('\f'));
+            // The slab's foundation plan places every anchor bolt the material list buys.
+            if (d.floor == FloorType::Concrete) {
+                static const QRegularExpression placed(QStringLiteral("Anchor bolts \\((\\d+) in all"));
+                const auto bolts = std::find_if(list.materials.begin(), list.materials.end(),
+                                                [](const MaterialRow &r) { return r.item.contains(u"anchor bolt"); });
+                QVERIFY(bolts != list.materials.end());
+                QCOMPARE(placed.match(pageTexts[titles.indexOf(QStringLiteral("Foundation plan"))].simplified())
+                             .captured(1)
+                             .toDouble(),
+                         bolts->quantity);
+            }
             for (qsizetype i = 0; i < titles.size(); ++i) {
                 // Each title on its own page, and in the cover's index with its number.
                 QVERIFY2(pageTexts[i].simplified().contains(titles[i]), qPrintable(titles[i]));

@@ -29,7 +29,7 @@ Project sampleProject()
 {
     Project p = *readProject(testing::sampleShedData()).project;
     p.windows = {{Wall::Left, 30.5, 24, 36, 42}, {Wall::Rear, 72, 30, 30, 48}};
-    p.loads = {55, QStringLiteral("dfl")};
+    p.loads = {55, QStringLiteral("dfl"), 100};
     p.prices = {{QStringLiteral("2x6"), 1.4}, {QStringLiteral("door leaf"), 150}};
     return p;
 }
@@ -137,6 +137,7 @@ void TestProject::refusals_data()
     QTest::newRow("window wall") << with("\"wall\": \"left\"", "\"wall\": \"roof\"") << "window 1";
     QTest::newRow("window width") << with("\"width\": 30", "\"width\": -30") << "window 2";
     QTest::newRow("snow load") << with("\"groundSnowPsf\": 55", "\"groundSnowPsf\": 500") << "\"groundSnowPsf\"";
+    QTest::newRow("floor load") << with("\"floorLivePsf\": 100", "\"floorLivePsf\": 20") << "\"floorLivePsf\"";
     QTest::newRow("species") << with("\"species\": \"dfl\"", "\"species\": \"oak\"") << "\"species\"";
     QTest::newRow("price") << with("\"door leaf\": 150", "\"door leaf\": \"cheap\"") << "\"door leaf\"";
     QTest::newRow("10 MB") << QByteArray(MaxProjectBytes + 1, ' ') << "MB";

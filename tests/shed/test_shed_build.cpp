@@ -260,7 +260,8 @@ void TestShedBuild::structureFileAndDesignLoads()
     Run run = host({"--build", file, "--out", dir.filePath("out"), "--snow", "70", "--species", "sp"});
     QCOMPARE(run.code, 0);
     QVERIFY2(run.out.contains("Structure: "), qPrintable(run.out));
-    QVERIFY2(run.out.contains("70 psf ground snow, No.2 Southern Pine; 1 failing"), qPrintable(run.out));
+    QVERIFY2(run.out.contains("70 psf ground snow, 40 psf floor live, No.2 Southern Pine; 1 failing"),
+             qPrintable(run.out));
     QFile csv(dir.filePath("out/structure.csv"));
     QVERIFY(csv.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = csv.readAll().split('\n');
@@ -270,8 +271,19 @@ void TestShedBuild::structureFileAndDesignLoads()
                         [](const QByteArray &l) { return l.startsWith("header,front door header,"); }));
     QVERIFY(std::any_of(lines.begin(), lines.end(), [](const QByteArray &l) { return l.startsWith("permit,"); }));
 
-    for (const QStringList &bad :
-         {QStringList{"--snow", "151"}, QStringList{"--snow", "deep"}, QStringList{"--species", "oak"}}) {
+    // A storage floor's heavier load reaches the joists' check.
+    d.FloorType = "2";
+    d.FloorHeight = "6";
+    const QString wood = write(dir, "Wood.txt", testing::fileOf(d));
+    run = host({"--build", wood, "--out", dir.filePath("storage"), "--floor-live", "125"});
+    QCOMPARE(run.code, 0);
+    QFile joists(dir.filePath("storage/structure.csv"));
+    QVERIFY(joists.open(QIODevice::ReadOnly));
+    const QByteArray rows = joists.readAll();
+    QVERIFY2(rows.contains("\nfloor joists,") && rows.contains("125 psf live"), rows.constData());
+
+    for (const QStringList &bad : {QStringList{"--snow", "151"}, QStringList{"--snow", "deep"},
+                                   QStringList{"--species", "oak"}, QStringList{"--floor-live", "30"}}) {
         run = host(QStringList{"--build", file, "--out", dir.filePath("refused")} + bad);
         QCOMPARE(run.code, 2);
         QCOMPARE(run.err.count('\n'), 1);
