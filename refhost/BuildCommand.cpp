@@ -181,8 +181,8 @@ int runBuildCommand(int argc, char *argv[])
     app.reset();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication gui(argc, argv);
-    // Every file is formed as it is written and let go: the exports first, then the plans
-    // (whose fonts load only as they paint), the hidden-line views last of all.
+    // Every file is formed as it is written and let go: the exports first, then the plans,
+    // whose fonts and hidden-line views are loaded and computed only as they paint.
     const shed::PlanSet plans(outputs.design, outputs.model, shed::materialTable(outputs.takeoff), outputs.structure,
                               *units, outputs.takeoff.cutting);
     const QPageSize::PageSizeId paper = plans.paper();
