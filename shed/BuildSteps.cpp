@@ -211,6 +211,9 @@ QStringList buildStageSteps(BuildStage stage, const Model &model, const BuildOrd
     const StageMembers s(model, order.memberStages, stage, u, marks);
     const QList<HardwareCount> &hw = order.hardware;
     const QString nails16 = fastenerName(Fastener::Common16d);
+    // Walls are framed flat on what the shed stands on.
+    const bool slab = d.floor == FloorType::Concrete;
+    const QString deck = slab ? QStringLiteral("slab") : QStringLiteral("deck");
     const QString nails8 = fastenerName(Fastener::Common8d);
     QStringList out;
     switch (stage) {
@@ -262,12 +265,15 @@ QStringList buildStageSteps(BuildStage stage, const Model &model, const BuildOrd
     case BuildStage::RearWall:
     case BuildStage::LeftWall:
     case BuildStage::RightWall:
-        out << QStringLiteral("Lay the %1 side by side on the deck and mark the stud layout on both at %2 centres "
+        out << QStringLiteral("Lay the %1 side by side on the %2 and mark the stud layout on both at %3 centres "
                               "from the corner.")
                    .arg(listed({s.named(MemberKind::BottomPlate, QStringLiteral("bottom plates")),
                                 s.named(MemberKind::TopPlate, QStringLiteral("lower top plates"))}),
-                        u.length(d.studCenters))
-            << QStringLiteral("Nail %1 between the bottom plate and the lower top plate, 2 %2 through each plate "
+                        deck, u.length(d.studCenters));
+        if (slab)
+            out << QStringLiteral("Drill the bottom plate for the anchor bolts where they stand in the slab (the "
+                                  "foundation plan gives each from the wall's left corner).");
+        out << QStringLiteral("Nail %1 between the bottom plate and the lower top plate, 2 %2 through each plate "
                               "into each end.")
                    .arg(listed({s.named(MemberKind::Stud), s.named(MemberKind::KingStud)}), nails16);
         if (s.count(MemberKind::Header) > 0) {
@@ -289,16 +295,16 @@ QStringList buildStageSteps(BuildStage stage, const Model &model, const BuildOrd
         if (s.count(MemberKind::Blocking) > 0)
             out << QStringLiteral("Nail %1 flat between the studs for the siding's nails.")
                        .arg(s.named(MemberKind::Blocking));
-        out << QStringLiteral("Square the wall on the deck (equal diagonals) and tack a diagonal brace across it.");
+        out << QStringLiteral("Square the wall on the %1 (equal diagonals) and tack a diagonal brace across it.")
+                   .arg(deck);
         break;
     case BuildStage::RaiseWalls:
         out << QStringLiteral("Stand the front and rear walls, then the side walls between them; plumb each corner.")
-            << QStringLiteral(
-                   "Brace every wall with temporary diagonal 2x4s to stakes or the deck until the roof is on.")
-            << (d.floor == FloorType::Concrete
-                    ? QStringLiteral("Bolt the bottom plates down over the anchor bolts, a washer and nut on each.")
-                    : QStringLiteral("Nail the bottom plates to the floor frame with %1 %2 apart.")
-                          .arg(nails16, u.length(16)))
+            << QStringLiteral("Brace every wall with temporary diagonal 2x4s to stakes or the %1 until the roof is on.")
+                   .arg(deck)
+            << (slab ? QStringLiteral("Bolt the bottom plates down over the anchor bolts, a washer and nut on each.")
+                     : QStringLiteral("Nail the bottom plates to the floor frame with %1 %2 apart.")
+                           .arg(nails16, u.length(16)))
             << QStringLiteral("Nail the corners' end studs together, and the %1 over the lower plates, lapping the "
                               "corners, with %2 %3 apart.")
                    .arg(s.named(MemberKind::TopPlate, QStringLiteral("upper top plates")), nails16, u.length(16));
@@ -307,9 +313,9 @@ QStringList buildStageSteps(BuildStage stage, const Model &model, const BuildOrd
         const bool trusses = std::any_of(model.members.begin(), model.members.end(),
                                          [](const Member &m) { return m.kind == MemberKind::TrussChord; });
         if (trusses)
-            out << QStringLiteral("Assemble the trusses flat on the deck on a jig: %1 and %2, with %3 glued and "
+            out << QStringLiteral("Assemble the trusses flat on the %1 on a jig: %2 and %3, with %4 glued and "
                                   "nailed on both faces.")
-                       .arg(s.named(MemberKind::TrussChord, QStringLiteral("chords")),
+                       .arg(deck, s.named(MemberKind::TrussChord, QStringLiteral("chords")),
                             s.named(MemberKind::TrussWeb, QStringLiteral("webs")), s.named(MemberKind::Gusset));
         else
             out << QStringLiteral("Cut the %1 from the pattern rafter; set the %2 on temporary posts.")

@@ -228,8 +228,8 @@ shed::PriceTable Document::pricedWith(const QMap<QString, double> &edits) const
 std::optional<shed::BuildOutputs> Document::build(const shed::Project &project, const shed::PriceTable &prices,
                                                   QString *error) const
 {
-    shed::BuildResult built =
-        shed::build(shed::formDataFile(project), prices, false, shed::siteLoads(project.loads), units_, project.windows);
+    shed::BuildResult built = shed::build(shed::formDataFile(project), prices, false, shed::siteLoads(project.loads),
+                                          units_, project.windows);
     if (!built.outputs && error)
         *error = built.error;
     return std::move(built.outputs);
@@ -314,7 +314,9 @@ QString Document::setDesignField(const QString &name, const QString &value)
 QString Document::setLoads(const shed::ProjectLoads &loads)
 {
     shed::Species species;
-    const auto outside = [](double psf, double min, double max) { return !std::isfinite(psf) || psf < min || psf > max; };
+    const auto outside = [](double psf, double min, double max) {
+        return !std::isfinite(psf) || psf < min || psf > max;
+    };
     if (outside(loads.groundSnowPsf, shed::MinGroundSnow, shed::MaxGroundSnow))
         return tr("Ground snow: %1 psf is outside %2 to %3 psf.")
             .arg(loads.groundSnowPsf)

@@ -160,8 +160,7 @@ ShedView::ShedView(Document &document, QWidget *parent) : QWidget(parent), docum
     tabs_->addTab(structurePage, tr("Structure"));
     const auto loadsEdited = [this] {
         const auto species = shed::Species(speciesBox_->currentData().toInt());
-        const QString refused =
-            document_.setLoads({snowBox_->value(), shed::speciesCode(species), floorBox_->value()});
+        const QString refused = document_.setLoads({snowBox_->value(), shed::speciesCode(species), floorBox_->value()});
         if (!refused.isEmpty()) {
             showLoads();
             Q_EMIT editRefused(refused);

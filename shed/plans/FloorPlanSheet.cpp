@@ -34,8 +34,9 @@ public:
         const QList<const Member *> walls = select(in_.model, [&](const Member &m) {
             if (m.layer != Layer::Framing && m.layer != Layer::Lining && m.layer != Layer::Siding)
                 return false;
+            // Just above the cut's height: a siding or lining joint there still cuts the piece above.
             const Box3 b = bounds(m);
-            return b.lo.y() < cut && b.hi.y() > cut;
+            return b.lo.y() < cut + 0.01 && b.hi.y() > cut + 0.01;
         });
         const QList<const Member *> leaves = select(in_.model, [](const Member &m) { return m.layer == Layer::Doors; });
         const QList<const Member *> ramps = select(in_.model, [](const Member &m) { return m.layer == Layer::Ramps; });

@@ -37,7 +37,8 @@ std::map<Wall, QList<AnchorBolt>> anchorBolts(const Model &model)
         }
     }
     for (auto &[wall, bolts] : out)
-        std::sort(bolts.begin(), bolts.end(), [](const AnchorBolt &a, const AnchorBolt &b) { return a.along < b.along; });
+        std::sort(bolts.begin(), bolts.end(),
+                  [](const AnchorBolt &a, const AnchorBolt &b) { return a.along < b.along; });
     return out;
 }
 

@@ -1,6 +1,7 @@
 #include "shed/plans/SheetDrawing.h"
 
 #include "shed/Geometry.h"
+#include "shed/Marks.h"
 #include "shed/Palette.h"
 #include "shed/PlanDrawing.h"
 #include "shed/Wall.h"
@@ -9,8 +10,8 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <numeric>
 #include <cmath>
+#include <numeric>
 
 namespace corvelle::shed {
 
@@ -185,20 +186,39 @@ void markMembers(const Drawing &d, const PlanInputs &in, const QList<const Membe
     const QFontMetricsF metrics(small);
     p.setFont(small);
     p.setPen(QColor(20, 60, 150));
+    // Members seen one over another (a header's plies and spacer) share one label.
+    struct Label {
+        QRectF box;
+        QStringList marks;
+    };
+    QList<Label> labels;
     for (const Member *m : members) {
         const QString mark = in.marks.value(m - in.model.members.constData());
         if (mark.isEmpty())
             continue;
         const QRectF box = d.at(outline(*m, proj)).boundingRect();
-        const bool upright = box.height() > box.width();
+        const auto same = std::find_if(labels.begin(), labels.end(), [&](const Label &l) {
+            return QLineF(l.box.center(), box.center()).length() < 1.5
+                   && (l.box.height() > l.box.width()) == (box.height() > box.width());
+        });
+        if (same != labels.end())
+            same->marks << mark;
+        else
+            labels.append({box, {mark}});
+    }
+    for (const Label &l : labels) {
+        QStringList distinct = l.marks;
+        distinct.removeDuplicates();
+        const QString mark = distinct.size() <= 3 ? citedMarks(l.marks) : distinct.join(QStringLiteral(", "));
+        const bool upright = l.box.height() > l.box.width();
         // Only where the member is long enough to carry it: a member seen end on has no room.
-        if (std::max(box.width(), box.height()) < metrics.horizontalAdvance(mark) + 2)
+        if (std::max(l.box.width(), l.box.height()) < metrics.horizontalAdvance(mark) + 2)
             continue;
         p.save();
-        p.translate(box.center());
+        p.translate(l.box.center());
         if (upright)
             p.rotate(-90);
-        p.drawText(QRectF(-20, -3, 40, 6), Qt::AlignCenter, mark);
+        p.drawText(QRectF(-40, -3, 80, 6), Qt::AlignCenter, mark);
         p.restore();
     }
     p.restore();
@@ -277,7 +297,8 @@ void runningDimension(const Drawing &d, QList<double> at, double fixed, bool hor
     const auto along = [&](QPointF q) { return horizontal ? q.x() : q.y(); };
     QList<qsizetype> order(at.size());
     std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(), [&](qsizetype i, qsizetype j) { return along(page(at[i])) < along(page(at[j])); });
+    std::sort(order.begin(), order.end(),
+              [&](qsizetype i, qsizetype j) { return along(page(at[i])) < along(page(at[j])); });
     QList<double> wanted;
     for (qsizetype i : order)
         wanted.append(along(page(at[i])));
