@@ -103,14 +103,7 @@ public:
                 p.drawPolygon(drawing.at(QPolygonF{r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft()}));
             p.restore();
         }
-        // The ground.
-        {
-            const OnLayer layer(canvas, layerName(Layer::Foundation));
-            p.save();
-            p.setPen(QPen(Qt::black, 1.2));
-            p.drawLine(drawing.at({extent.left() - 24, 0}), drawing.at({extent.right() + 24, 0}));
-            p.restore();
-        }
+        groundLine(drawing, extent.left(), extent.right());
         // Heights from the ground on the left, the width below.
         const double left = extent.left();
         dimension(drawing, {left, 0}, {left, h.floor}, false, 14, QStringLiteral("floor %1").arg(u.length(h.floor)));

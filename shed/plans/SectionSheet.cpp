@@ -76,14 +76,7 @@ public:
             p.drawPolygon(drawing.at(c.shape));
         }
         p.restore();
-        // The ground.
-        {
-            const OnLayer layer(canvas, layerName(Layer::Foundation));
-            p.save();
-            p.setPen(QPen(Qt::black, 1.2));
-            p.drawLine(drawing.at({extent.left() - 24, 0}), drawing.at({extent.right() + 24, 0}));
-            p.restore();
-        }
+        groundLine(drawing, extent.left(), extent.right());
 
         // Callouts: each layer, from the ground up, pointed at on the page's right-hand wall.
         struct Callout {

@@ -335,6 +335,17 @@ void runningDimension(const Drawing &d, QList<double> at, double fixed, bool hor
     p.restore();
 }
 
+void groundLine(const Drawing &d, double left, double right)
+{
+    constexpr double Past = 24; // inches beyond each end
+    const OnLayer layer(d.canvas, layerName(Layer::Foundation));
+    QPainter &p = d.p();
+    p.save();
+    p.setPen(QPen(Qt::black, 1.2));
+    p.drawLine(d.at({left - Past, 0}), d.at({right + Past, 0}));
+    p.restore();
+}
+
 QStringList wrapped(const QStringList &lines, double width)
 {
     const QFontMetricsF metrics(font(8));

@@ -101,6 +101,9 @@ void runningDimension(const Drawing &d, QList<double> at, double fixed, bool hor
 // that would crowd are spread as a group centred on their marks; a lone label stays put.
 QList<double> spreadLabels(const QList<double> &wanted, double gap);
 
+// The ground under an elevation or section, a little past the drawing's ends (u, model inches).
+void groundLine(const Drawing &d, double left, double right);
+
 // Note lines broken at blanks to a width; the notes at the foot of an area.
 QStringList wrapped(const QStringList &lines, double width);
 void note(SheetCanvas &canvas, QRectF area, const QStringList &text);
