@@ -103,25 +103,24 @@ ShedView::ShedView(Document &document, QWidget *parent) : QWidget(parent), docum
     sl->setContentsMargins(0, sl->contentsMargins().top(), 0, 0); // the table as wide as the tab
     // In a grid, not a row, so the side panel can still narrow to its share.
     auto *loadsRow = new QGridLayout;
+    // A design load in whole psf, named for a reader, the buddy of its label.
+    const auto psfBox = [&](QLabel *label, const char *name, const QString &accessible, double min, double max,
+                            double step) {
+        auto *box = new QDoubleSpinBox(structurePage);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setAccessibleName(accessible);
+        box->setRange(min, max);
+        box->setDecimals(0);
+        box->setSingleStep(step);
+        box->setSuffix(tr(" psf"));
+        label->setBuddy(box);
+        return box;
+    };
     auto *snowLabel = new QLabel(tr("&Ground snow:"), structurePage);
-    snowBox_ = new QDoubleSpinBox(structurePage);
-    snowBox_->setObjectName(QStringLiteral("groundSnow"));
-    snowBox_->setAccessibleName(tr("Ground snow load"));
-    snowBox_->setRange(shed::MinGroundSnow, shed::MaxGroundSnow);
-    snowBox_->setDecimals(0);
-    snowBox_->setSingleStep(5);
-    snowBox_->setSuffix(tr(" psf"));
-    snowLabel->setBuddy(snowBox_);
+    snowBox_ = psfBox(snowLabel, "groundSnow", tr("Ground snow load"), shed::MinGroundSnow, shed::MaxGroundSnow, 5);
     auto *floorLabel = new QLabel(tr("Floor live load:"), structurePage);
-    floorBox_ = new QDoubleSpinBox(structurePage);
-    floorBox_->setObjectName(QStringLiteral("floorLive"));
-    floorBox_->setAccessibleName(tr("Floor live load"));
-    floorBox_->setRange(shed::MinFloorLive, shed::MaxFloorLive);
-    floorBox_->setDecimals(0);
-    floorBox_->setSingleStep(10);
-    floorBox_->setSuffix(tr(" psf"));
+    floorBox_ = psfBox(floorLabel, "floorLive", tr("Floor live load"), shed::MinFloorLive, shed::MaxFloorLive, 10);
     floorBox_->setToolTip(tr("40 psf as for living areas; more where the shed stores heavy things."));
-    floorLabel->setBuddy(floorBox_);
     auto *speciesLabel = new QLabel(tr("&Lumber:"), structurePage);
     speciesBox_ = new QComboBox(structurePage);
     speciesBox_->setObjectName(QStringLiteral("species"));
@@ -174,8 +173,8 @@ ShedView::ShedView(Document &document, QWidget *parent) : QWidget(parent), docum
     connect(floorBox_, &QDoubleSpinBox::editingFinished, &document_, &Document::sealEdit);
     connect(failingBox_, &QCheckBox::toggled, this, &ShedView::setShowFailing);
     QTableView *priceView = makeTable(prices_, tr("Prices"), tabs_);
-    priceView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                               QAbstractItemView::AnyKeyPressed);
+    priceView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                               | QAbstractItemView::AnyKeyPressed);
     priceView->setToolTip(tr("Double-click a price to change it; the material list follows."));
     tabs_->addTab(priceView, tr("Prices"));
     split->addWidget(tabs_);
@@ -350,7 +349,8 @@ QString ShedView::totalText() const { return total_->text(); }
 void ShedView::fillMaterials()
 {
     materials_->clear();
-    materials_->setHorizontalHeaderLabels({tr("Item"), tr("Quantity"), tr("Unit"), tr("Unit price"), tr("Cost"), tr("Note")});
+    materials_->setHorizontalHeaderLabels(
+        {tr("Item"), tr("Quantity"), tr("Unit"), tr("Unit price"), tr("Cost"), tr("Note")});
     for (const shed::MaterialRow &row : takeoff().materials) {
         QString note = row.note;
         if (!row.inTotal)

@@ -33,8 +33,7 @@ constexpr FeetRange FeetFields[] = {{"ShedWidth", 8, 50},
 
 // Windows stand within the largest shed the wizard draws.
 constexpr double LargestInches = 50 * 12;
-constexpr shed::Wall Walls[] = {shed::Wall::Front, shed::Wall::Rear, shed::Wall::Left,
-                                      shed::Wall::Right};
+constexpr shed::Wall Walls[] = {shed::Wall::Front, shed::Wall::Rear, shed::Wall::Left, shed::Wall::Right};
 const char *const InchesPerUnit = "inchesPerUnit";
 
 QString wallText(shed::Wall wall)
@@ -133,27 +132,23 @@ DesignPanel::DesignPanel(QWidget *parent) : QWidget(parent)
     // The design loads the structural check takes.
     auto *loads = new QGroupBox(tr("Loads"), this);
     auto *lf = new QFormLayout(loads);
-    snow_ = new QDoubleSpinBox(loads);
-    snow_->setRange(shed::MinGroundSnow, shed::MaxGroundSnow);
-    snow_->setDecimals(0);
-    snow_->setSingleStep(5);
-    snow_->setSuffix(tr(" psf"));
-    snow_->setKeyboardTracking(false);
-    auto *snowLabel = new QLabel(tr("Ground snow"), loads);
-    snowLabel->setBuddy(snow_);
-    snow_->setAccessibleName(snowLabel->text());
-    lf->addRow(snowLabel, snow_);
-    floorLive_ = new QDoubleSpinBox(loads);
-    floorLive_->setRange(shed::MinFloorLive, shed::MaxFloorLive);
-    floorLive_->setDecimals(0);
-    floorLive_->setSingleStep(10);
-    floorLive_->setSuffix(tr(" psf"));
-    floorLive_->setKeyboardTracking(false);
+    // A design load in whole psf, a row named by its label.
+    const auto psfRow = [&](const QString &text, double min, double max, double step) {
+        auto *box = new QDoubleSpinBox(loads);
+        box->setRange(min, max);
+        box->setDecimals(0);
+        box->setSingleStep(step);
+        box->setSuffix(tr(" psf"));
+        box->setKeyboardTracking(false);
+        auto *label = new QLabel(text, loads);
+        label->setBuddy(box);
+        box->setAccessibleName(text);
+        lf->addRow(label, box);
+        return box;
+    };
+    snow_ = psfRow(tr("Ground snow"), shed::MinGroundSnow, shed::MaxGroundSnow, 5);
+    floorLive_ = psfRow(tr("Floor live load"), shed::MinFloorLive, shed::MaxFloorLive, 10);
     floorLive_->setToolTip(tr("40 psf as for living areas; more where the shed stores heavy things."));
-    auto *floorLabel = new QLabel(tr("Floor live load"), loads);
-    floorLabel->setBuddy(floorLive_);
-    floorLive_->setAccessibleName(floorLabel->text());
-    lf->addRow(floorLabel, floorLive_);
     species_ = new QComboBox(loads);
     for (shed::Species sp : {shed::Species::SprucePineFir, shed::Species::DouglasFirLarch, shed::Species::SouthernPine})
         species_->addItem(shed::speciesName(sp), shed::speciesCode(sp));
